@@ -1,0 +1,62 @@
+# A thin wrapper over CMake presets. `make demo` and `make test` work on a fresh Debian machine:
+# both install the Debian packages that are missing first.
+
+PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
+            libfreetype-dev libfontconfig-dev libpng-dev nlohmann-json3-dev \
+            fonts-liberation2 fonts-dejavu-core xfonts-75dpi xfonts-100dpi \
+            libsdl2-dev libimgui-dev libgl-dev libgl1-mesa-dri xvfb xdotool \
+            clang libclang-rt-14-dev
+JOBS ?= $(shell nproc)
+VNTAB := build/default/apps/vntab/vntab
+
+.PHONY: all deps build demo test check-asan fuzz bench clean
+
+all: build
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${db:Status-Status}\n' $$p 2>/dev/null | grep -qx installed || echo $$p; done); \
+	if [ -z "$$missing" ]; then exit 0; fi; \
+	echo "Installing missing packages: $$missing"; \
+	if [ "$$(id -u)" = 0 ]; then SUDO=; \
+	elif command -v sudo >/dev/null 2>&1; then SUDO=sudo; \
+	else echo "Cannot install as $$(id -un). Run as root:"; \
+	     echo "  apt-get install -y $$missing"; exit 1; fi; \
+	$$SUDO env DEBIAN_FRONTEND=noninteractive apt-get update -qq && \
+	$$SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $$missing || \
+	{ echo "Installing failed. Install by hand:"; echo "  apt-get install -y $$missing"; exit 1; }
+
+build: deps
+	cmake --preset default >/dev/null
+	cmake --build --preset default -j $(JOBS)
+
+demo: build
+	$(VNTAB) render examples/showcase.frm -o showcase.png
+	@echo "Wrote showcase.png"
+	@if [ -n "$$DISPLAY" ] && [ -x build/default/apps/studio/vntab-studio ]; then \
+	    build/default/apps/studio/vntab-studio examples/showcase.frm; fi
+
+test: build
+	ctest --preset default -j $(JOBS)
+
+check-asan: deps
+	cmake --preset asan >/dev/null
+	cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
+
+# Runs every libFuzzer target for FUZZ_SECONDS each (clang only).
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz -j $(JOBS)
+	@for f in build/fuzz/fuzz/*/fuzz_*; do \
+	    [ -x "$$f" ] || continue; name=$$(basename $$f); corpus=fuzz/corpus/$${name#fuzz_}; \
+	    mkdir -p build/fuzz/work/$$name; echo "== $$name ($(FUZZ_SECONDS)s)"; \
+	    $$f -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 \
+	        build/fuzz/work/$$name $$( [ -d $$corpus ] && echo $$corpus ) || exit 1; done
+
+bench: build
+	@for b in build/default/bench/*/bench_*; do [ -x "$$b" ] && $$b; done
+
+clean:
+	rm -rf build

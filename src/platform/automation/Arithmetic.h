@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+
+// Checked automation arithmetic. Integer (16-bit) and Long (32-bit) steps raise error 6 "Overflow"
+// when the exact result does not fit, integer division by zero raises error 11 "Division by zero",
+// and integer division truncates toward zero. Every conversion of a fractional value to an integer
+// rounds to the nearest value, halves to even.
+namespace rt {
+
+double round_even(double value);
+
+int16_t add16(int32_t a, int32_t b);
+int16_t sub16(int32_t a, int32_t b);
+int16_t mul16(int32_t a, int32_t b);
+int16_t div16(int32_t a, int32_t b); // the `\` operator
+int16_t mod16(int32_t a, int32_t b);
+
+int32_t add32(int64_t a, int64_t b);
+int32_t sub32(int64_t a, int64_t b);
+int32_t mul32(int64_t a, int64_t b);
+int32_t div32(int64_t a, int64_t b);
+int32_t mod32(int64_t a, int64_t b);
+
+// Range checks of an exact integer value.
+int16_t to16(int64_t value);
+int32_t to32(int64_t value);
+
+// Rounded conversions of a fractional value (halves to even), error 6 out of range.
+int16_t cint(double value);
+int32_t clng(double value);
+// A Single from a Double, error 6 when the magnitude does not fit.
+float csng(double value);
+
+} // namespace rt

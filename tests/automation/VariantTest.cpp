@@ -1,0 +1,86 @@
+#include "platform/automation/AutomationError.h"
+#include "platform/automation/Variant.h"
+
+#include <gtest/gtest.h>
+
+using namespace rt;
+
+static int32_t error_of(auto&& f) {
+    try {
+        f();
+    } catch (const AutomationError& e) {
+        return e.number;
+    }
+    return 0;
+}
+
+TEST(Variant, NumbersCoerceWithBankersRounding) {
+    EXPECT_EQ(CInt(Variant(2.5)), 2);
+    EXPECT_EQ(CInt(Variant(3.5)), 4);
+    EXPECT_EQ(CInt(Variant(-2.5)), -2);
+    EXPECT_EQ(CInt(Variant("2.5")), 2);
+    EXPECT_EQ(CLng(Variant(" 12 ")), 12);
+    EXPECT_EQ(CInt(Variant(true)), -1);
+    EXPECT_EQ(CInt(Variant()), 0);
+    EXPECT_EQ(CInt(Variant("&HFFFF")), -1);
+    EXPECT_EQ(CLng(Variant("&H8000000F")), static_cast<int32_t>(0x8000000F));
+    EXPECT_FLOAT_EQ(CSng(Variant("1.5e2")), 150.0f);
+}
+
+TEST(Variant, NonNumericStringsAreTypeMismatchAndHugeValuesOverflow) {
+    EXPECT_EQ(error_of([] { CInt(Variant("abc")); }), 13);
+    EXPECT_EQ(error_of([] { CLng(Variant("")); }), 13);
+    EXPECT_EQ(error_of([] { CDbl(Variant("12a")); }), 13);
+    EXPECT_EQ(error_of([] { CInt(Variant(40000)); }), 6);
+    EXPECT_EQ(error_of([] { CSng(Variant(1e300)); }), 6);
+    EXPECT_EQ(error_of([] { CInt(Variant::Nothing()); }), 13);
+}
+
+TEST(Variant, BooleansAndStrings) {
+    EXPECT_TRUE(CBool(Variant("True")));
+    EXPECT_FALSE(CBool(Variant(" false ")));
+    EXPECT_TRUE(CBool(Variant("-1")));
+    EXPECT_FALSE(CBool(Variant(0.0)));
+    EXPECT_EQ(error_of([] { CBool(Variant("yes")); }), 13);
+    EXPECT_EQ(CStr(Variant(true)), "True");
+    EXPECT_EQ(CStr(Variant(int16_t{-5})), "-5");
+    EXPECT_EQ(CStr(Variant(2.5)), "2.5");
+    EXPECT_EQ(CStr(Variant(1e20)), "1E+20");
+    EXPECT_EQ(CStr(Variant(0.1f)), "0.1");
+    EXPECT_EQ(CStr(Variant(1.0 / 3.0)), "0.333333333333333");
+    EXPECT_EQ(CStr(Variant()), "");
+}
+
+TEST(Variant, ValReadsTheLeadingNumber) {
+    EXPECT_EQ(Val("12a"), 12.0);
+    EXPECT_EQ(Val("-"), 0.0);
+    EXPECT_EQ(Val("."), 0.0);
+    EXPECT_EQ(Val("-."), 0.0);
+    EXPECT_EQ(Val(" 1 2 3"), 123.0);
+    EXPECT_EQ(Val("-3.5e1x"), -35.0);
+    EXPECT_EQ(Val("&H1F"), 31.0);
+    EXPECT_EQ(Val("1e"), 1.0);
+    EXPECT_EQ(Val(""), 0.0);
+}
+
+TEST(Variant, IsNumericNeedsTheWholeString) {
+    EXPECT_TRUE(IsNumeric(Variant(" 5 ")));
+    EXPECT_TRUE(IsNumeric(Variant("-1.5E+3")));
+    EXPECT_TRUE(IsNumeric(Variant("&H10")));
+    EXPECT_TRUE(IsNumeric(Variant()));
+    EXPECT_FALSE(IsNumeric(Variant("")));
+    EXPECT_FALSE(IsNumeric(Variant("12a")));
+    EXPECT_FALSE(IsNumeric(Variant(".")));
+    EXPECT_FALSE(IsNumeric(Variant("-")));
+    EXPECT_FALSE(IsNumeric(Variant::Nothing()));
+}
+
+TEST(Variant, EqualityComparesKeysCaseSensitively) {
+    EXPECT_TRUE(VariantEquals(Variant("abc"), Variant("abc")));
+    EXPECT_FALSE(VariantEquals(Variant("abc"), Variant("ABC")));
+    EXPECT_FALSE(VariantEquals(Variant("abc"), Variant("abc ")));
+    EXPECT_TRUE(VariantEquals(Variant(), Variant("")));
+    EXPECT_TRUE(VariantEquals(Variant(5), Variant("5")));
+    EXPECT_FALSE(VariantEquals(Variant(5), Variant("abc")));
+    EXPECT_TRUE(VariantEquals(Variant(int16_t{5}), Variant(5.0)));
+}
