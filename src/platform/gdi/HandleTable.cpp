@@ -1,0 +1,137 @@
+#include "platform/gdi/HandleTable.h"
+
+#include <cstring>
+
+namespace gdi {
+
+namespace {
+
+constexpr uint32_t kMaxSlots = 0xFFFF;
+
+FontObject stock_font(const char* face, int32_t height, int32_t weight) {
+    FontObject font;
+    font.log.lfHeight = height;
+    font.log.lfWeight = weight;
+    std::strncpy(font.log.lfFaceName, face, LF_FACESIZE - 1);
+    return font;
+}
+
+BrushObject stock_brush(uint32_t style, COLORREF color) {
+    BrushObject brush;
+    brush.log.lbStyle = style;
+    brush.log.lbColor = color;
+    return brush;
+}
+
+PenObject stock_pen(uint32_t style, COLORREF color) {
+    PenObject pen;
+    pen.log.lopnStyle = style;
+    pen.log.lopnWidth = {1, 0};
+    pen.log.lopnColor = color;
+    return pen;
+}
+
+} // namespace
+
+HandleTable::HandleTable() {
+    m_stock[WHITE_BRUSH] = insert(stock_brush(BS_SOLID, RGB(255, 255, 255)), true);
+    m_stock[LTGRAY_BRUSH] = insert(stock_brush(BS_SOLID, RGB(192, 192, 192)), true);
+    m_stock[GRAY_BRUSH] = insert(stock_brush(BS_SOLID, RGB(128, 128, 128)), true);
+    m_stock[DKGRAY_BRUSH] = insert(stock_brush(BS_SOLID, RGB(64, 64, 64)), true);
+    m_stock[BLACK_BRUSH] = insert(stock_brush(BS_SOLID, RGB(0, 0, 0)), true);
+    m_stock[NULL_BRUSH] = insert(stock_brush(BS_HOLLOW, 0), true);
+    m_stock[WHITE_PEN] = insert(stock_pen(PS_SOLID, RGB(255, 255, 255)), true);
+    m_stock[BLACK_PEN] = insert(stock_pen(PS_SOLID, RGB(0, 0, 0)), true);
+    m_stock[NULL_PEN] = insert(stock_pen(PS_NULL, 0), true);
+    // The classic fixed and variable fonts, by the faces the platform used for them.
+    m_stock[10] = insert(stock_font("Courier", 0, FW_NORMAL), true);       // OEM_FIXED_FONT
+    m_stock[11] = insert(stock_font("Courier", 0, FW_NORMAL), true);       // ANSI_FIXED_FONT
+    m_stock[12] = insert(stock_font("MS Sans Serif", 0, FW_NORMAL), true); // ANSI_VAR_FONT
+    m_stock[SYSTEM_FONT] = insert(stock_font("System", 0, FW_BOLD), true);
+    m_stock[14] = insert(stock_font("System", 0, FW_BOLD), true);    // DEVICE_DEFAULT_FONT
+    m_stock[16] = insert(stock_font("Courier", 0, FW_NORMAL), true); // SYSTEM_FIXED_FONT
+    m_stock[DEFAULT_GUI_FONT] = insert(stock_font("MS Sans Serif", -11, FW_NORMAL), true);
+    BitmapObject one_pixel;
+    one_pixel.pixels = {1, 1, true, {0}};
+    m_stock[DEFAULT_BITMAP] = insert(std::move(one_pixel), true);
+}
+
+uint32_t HandleTable::insert(ObjectData data, bool stock) {
+    uint16_t slot;
+    if (!m_free.empty()) {
+        slot = m_free.front();
+        m_free.pop_front();
+    } else {
+        if (m_entries.size() >= kMaxSlots) return 0;
+        slot = static_cast<uint16_t>(m_entries.size());
+        m_entries.emplace_back();
+    }
+    Entry& entry = m_entries[slot];
+    entry.stock = stock;
+    entry.selected = 0;
+    entry.data = std::move(data);
+    if (!stock) count(kind_of(entry.data), +1);
+    return (uint32_t(entry.generation) << 16) | (uint32_t(slot) + 1);
+}
+
+Entry* HandleTable::find(uint32_t value) {
+    const uint32_t slot = (value & 0xFFFF);
+    if (slot == 0 || slot > m_entries.size()) return nullptr;
+    Entry& entry = m_entries[slot - 1];
+    if (entry.generation != (value >> 16) || entry.data.index() == 0) return nullptr;
+    return &entry;
+}
+
+void HandleTable::erase(uint32_t value) {
+    Entry* entry = find(value);
+    if (!entry || entry->stock) return;
+    count(kind_of(entry->data), -1);
+    entry->data = std::monostate{};
+    entry->selected = 0;
+    entry->generation = static_cast<uint16_t>(entry->generation == 0xFFFF ? 1 : entry->generation + 1);
+    m_free.push_back(static_cast<uint16_t>((value & 0xFFFF) - 1));
+}
+
+uint32_t HandleTable::stock(int index) const {
+    if (index < 0 || index >= static_cast<int>(m_stock.size())) return 0;
+    return m_stock[static_cast<size_t>(index)];
+}
+
+void HandleTable::count(ObjectKind kind, int delta) {
+    switch (kind) {
+    case ObjectKind::DC:
+        m_live.dcs += delta;
+        break;
+    case ObjectKind::Bitmap:
+        m_live.bitmaps += delta;
+        break;
+    case ObjectKind::Pen:
+        m_live.pens += delta;
+        break;
+    case ObjectKind::Brush:
+        m_live.brushes += delta;
+        break;
+    case ObjectKind::Region:
+        m_live.regions += delta;
+        break;
+    case ObjectKind::Font:
+        m_live.fonts += delta;
+        break;
+    case ObjectKind::Icon:
+        m_live.icons += delta;
+        break;
+    case ObjectKind::None:
+        break;
+    }
+}
+
+HandleTable& table() {
+    thread_local HandleTable instance;
+    return instance;
+}
+
+LiveObjects live_objects() {
+    return table().live();
+}
+
+} // namespace gdi

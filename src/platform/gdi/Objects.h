@@ -1,0 +1,86 @@
+#pragma once
+
+#include "platform/gdi/Gdi.h"
+#include "platform/gdi/Region.h"
+
+#include <memory>
+#include <optional>
+#include <variant>
+#include <vector>
+
+// What the handles of the table stand for. Internal to the GDI.
+namespace gdi {
+
+// A bitmap's pixels: 0x00RRGGBB, rows top-down without padding. A monochrome bitmap keeps the same
+// layout with only 0x000000 and 0xFFFFFF.
+struct Pixels {
+    int32_t width = 0;
+    int32_t height = 0;
+    bool mono = false;
+    std::vector<uint32_t> data;
+};
+
+struct BitmapObject {
+    Pixels pixels;
+    uint32_t selected_dc = 0; // the DC holding it, 0 when none
+};
+
+struct PenObject {
+    LOGPEN log;
+};
+
+struct BrushObject {
+    LOGBRUSH log;
+    std::shared_ptr<const Pixels> pattern; // BS_PATTERN: a copy of the pattern bitmap
+};
+
+struct RegionObject {
+    Region region;
+};
+
+struct FontObject {
+    LOGFONTA log;
+};
+
+struct IconObject {
+    bool is_icon = true;
+    uint32_t hot_x = 0;
+    uint32_t hot_y = 0;
+    Pixels mask;
+    std::optional<Pixels> color;
+};
+
+// Everything SaveDC keeps.
+struct DcState {
+    HBITMAP bitmap;
+    HPEN pen;
+    HBRUSH brush;
+    HFONT font;
+    COLORREF bk_color = RGB(255, 255, 255);
+    COLORREF text_color = RGB(0, 0, 0);
+    int bk_mode = OPAQUE;
+    int rop2 = R2_COPYPEN;
+    int poly_fill_mode = ALTERNATE;
+    int map_mode = MM_TEXT;
+    uint32_t text_align = TA_TOP | TA_LEFT;
+    POINT window_org;
+    POINT viewport_org;
+    POINT position;
+    std::optional<Region> clip; // device coordinates
+};
+
+struct DcObject {
+    DcState state;
+    std::vector<DcState> saved;
+    bool memory = true; // false: a surface DC, bound to its bitmap for good
+};
+
+// The variant's alternatives are in ObjectKind order, so index() is the kind.
+using ObjectData = std::variant<std::monostate, DcObject, BitmapObject, PenObject, BrushObject, RegionObject,
+                                FontObject, IconObject>;
+
+inline ObjectKind kind_of(const ObjectData& data) {
+    return static_cast<ObjectKind>(data.index());
+}
+
+} // namespace gdi

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "platform/gdi/Handles.h"
+
+#include <cstdint>
+#include <vector>
+
+// A set of pixels kept as y-x bands: horizontal bands of equal rows, each holding sorted, disjoint,
+// non-adjacent spans [x0, x1). Bands are sorted, disjoint, and two touching bands never hold the
+// same spans, so equal pixel sets have equal representations.
+namespace gdi {
+
+struct Span {
+    int32_t x0 = 0;
+    int32_t x1 = 0;
+    friend bool operator==(const Span&, const Span&) = default;
+};
+
+struct Band {
+    int32_t top = 0;
+    int32_t bottom = 0;
+    uint32_t first = 0; // index of its first span
+    uint32_t count = 0;
+};
+
+class Region {
+public:
+    Region() = default;
+    // Normalises the rectangle, as CreateRectRgn does.
+    static Region from_rect(RECT rect);
+    // Pixels whose centres lie inside the ellipse inscribed in the box (right and bottom exclusive).
+    static Region ellipse(RECT box);
+    // Pixels whose top-left corners lie inside the polygon, with points on a left or top edge inside
+    // and on a right or bottom edge outside. mode: ALTERNATE (1) or WINDING (2).
+    static Region polygon(const POINT* points, int count, int mode);
+    // RGN_AND, RGN_OR, RGN_XOR, RGN_DIFF; RGN_COPY gives a.
+    static Region combine(const Region& a, const Region& b, int mode);
+
+    bool empty() const { return m_bands.empty(); }
+    // NULLREGION, SIMPLEREGION or COMPLEXREGION.
+    int complexity() const;
+    RECT box() const;
+    bool contains(int32_t x, int32_t y) const;
+    bool intersects(RECT rect) const;
+    void offset(int32_t dx, int32_t dy);
+    Region intersected(RECT rect) const;
+    // The pixels that stay inside after moving one step in each of the four directions.
+    Region eroded() const;
+    std::vector<RECT> rects() const;
+    int64_t area() const;
+
+    const std::vector<Band>& bands() const { return m_bands; }
+    const Span* spans(const Band& band) const { return m_spans.data() + band.first; }
+    // The band holding row y, or null.
+    const Band* band_at(int32_t y) const;
+
+    friend bool operator==(const Region& a, const Region& b);
+
+private:
+    friend class RegionBuilder;
+
+    std::vector<Band> m_bands;
+    std::vector<Span> m_spans;
+};
+
+// Rows are appended top to bottom; equal neighbouring rows merge into one band.
+class RegionBuilder {
+public:
+    void add(int32_t top, int32_t bottom, const std::vector<Span>& spans);
+    Region finish() { return std::move(m_region); }
+
+private:
+    Region m_region;
+};
+
+// Spans of a and b combined by a region mode; both inputs sorted and disjoint.
+void combine_spans(const Span* a, uint32_t na, const Span* b, uint32_t nb, int mode, std::vector<Span>& out);
+
+} // namespace gdi
