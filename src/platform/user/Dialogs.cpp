@@ -7,6 +7,11 @@ namespace user {
 static thread_local DialogProvider* t_provider = nullptr;
 static thread_local uint32_t t_last_error = 0;
 
+static thread_local std::string t_title = "vntab";
+
+void SetApplicationTitle(std::string title) { t_title = std::move(title); }
+const std::string& ApplicationTitle() { return t_title; }
+
 DialogProvider* SetDialogProvider(DialogProvider* provider) {
     DialogProvider* previous = t_provider;
     t_provider = provider;

@@ -89,6 +89,11 @@ struct NoDialogProvider : std::logic_error {
     NoDialogProvider() : std::logic_error("no dialog provider is installed") {}
 };
 
+// The program's title: the caption a message box gets when its caller gives none (the host
+// program's default title). Set by the application; "vntab" until then.
+void SetApplicationTitle(std::string title);
+const std::string& ApplicationTitle();
+
 // Installs the provider for this thread (nullptr removes it); returns the previous one.
 DialogProvider* SetDialogProvider(DialogProvider* provider);
 DialogProvider* GetDialogProvider();
