@@ -1,0 +1,193 @@
+#include "ActiveXHolder.h"
+
+#include "platform/automation/Ansi.h"
+#include "platform/automation/Arithmetic.h"
+#include "platform/automation/AutomationError.h"
+#include "platform/automation/FileBacked.h"
+#include "platform/host/Form.h"
+#include "platform/host/FormSite.h"
+
+#include <filesystem>
+
+namespace host {
+
+using rt::Variant;
+
+namespace {
+
+struct ExtenderKey {
+    std::string_view name;
+    Variant default_value;
+};
+
+const std::vector<ExtenderKey>& extender_keys() {
+    static const std::vector<ExtenderKey> keys = {
+        {"Left", Variant(0.0f)},       {"Top", Variant(0.0f)},    {"Width", Variant(0.0f)},
+        {"Height", Variant(0.0f)},     {"TabIndex", Variant(int16_t{0})}, {"TabStop", Variant(true)},
+        {"Visible", Variant(true)},
+    };
+    return keys;
+}
+
+const ExtenderKey* find_extender(std::string_view name) {
+    for (const auto& k : extender_keys())
+        if (rt::member_name_equals(k.name, name)) return &k;
+    return nullptr;
+}
+
+Variant convert_like(const Variant& value, const Variant& like) {
+    switch (like.type()) {
+    case rt::VarType::Boolean: return Variant(rt::CBool(value));
+    case rt::VarType::Integer: return Variant(rt::CInt(value));
+    case rt::VarType::Single: return Variant(rt::CSng(value));
+    default: return value;
+    }
+}
+
+// A path as a form in `folder` stores it: relative to the folder when it lies below it.
+std::string relative_path(const std::string& path, const std::string& folder) {
+    namespace fs = std::filesystem;
+    if (folder.empty()) return path;
+    std::error_code ec;
+    fs::path rel = fs::relative(fs::path(path), fs::path(folder), ec);
+    if (ec || rel.empty()) return path;
+    return rel.generic_string();
+}
+
+} // namespace
+
+ActiveXHolder::ActiveXHolder(Form& form, FormControl* container, std::string type_name, std::string name, int line)
+    : FormControl(form, container, std::move(name), line), m_type(std::move(type_name)),
+      m_site(std::make_unique<FormSite>(*this)) {
+    if (auto ambient = form.FormFont()) font = ambient->Clone();
+}
+
+ActiveXHolder::~ActiveXHolder() {
+    if (m_control) m_control->Terminate();
+}
+
+bool ActiveXHolder::IsExtenderKey(std::string_view key) {
+    return find_extender(key) != nullptr || rt::member_name_equals(key, "Index");
+}
+
+void ActiveXHolder::LoadExtenderProperty(const FormProperty& property) {
+    const ExtenderKey* k = find_extender(property.key);
+    try {
+        m_extender.Set(k->name, convert_like(property.value, k->default_value), property.line);
+    } catch (const rt::AutomationError& e) {
+        throw rt::AutomationError(e.number, property.key, e.description, e.help_context);
+    }
+}
+
+void ActiveXHolder::CreateControl() {
+    const ControlFactory* factory = FindControlFactory(m_type);
+    if (!factory) rt::raise_error(rt::kErrObjectDoesNotSupport, m_type, "No control of type " + m_type + " is registered");
+    m_control = (*factory)(*m_site);
+}
+
+double ActiveXHolder::Left() const { return rt::CDbl(m_extender.Get("Left", Variant(0.0f))); }
+double ActiveXHolder::Top() const { return rt::CDbl(m_extender.Get("Top", Variant(0.0f))); }
+double ActiveXHolder::Width() const { return rt::CDbl(m_extender.Get("Width", Variant(0.0f))); }
+double ActiveXHolder::Height() const { return rt::CDbl(m_extender.Get("Height", Variant(0.0f))); }
+
+void ActiveXHolder::SetWidth(double width) {
+    m_extender.Set("Width", Variant(rt::csng(width)));
+    SizeChanged();
+}
+
+void ActiveXHolder::SetHeight(double height) {
+    m_extender.Set("Height", Variant(rt::csng(height)));
+    SizeChanged();
+}
+
+void ActiveXHolder::Move(double left, double top, std::optional<double> width, std::optional<double> height) {
+    m_extender.Set("Left", Variant(rt::csng(left)));
+    m_extender.Set("Top", Variant(rt::csng(top)));
+    if (width) m_extender.Set("Width", Variant(rt::csng(*width)));
+    if (height) m_extender.Set("Height", Variant(rt::csng(*height)));
+    if (width || height) SizeChanged();
+}
+
+void ActiveXHolder::SizeChanged() {
+    if (m_control) m_control->Resize();
+}
+
+FormControl::PixelRect ActiveXHolder::PixelBounds() const {
+    int16_t mode = CoordinateScaleMode();
+    UserScale user = form().FormUserScale();
+    auto px = [&](double v, Axis axis) {
+        return static_cast<int32_t>(rt::round_even(ConvertLength(v, mode, 3, axis, form().Dpi(), &user)));
+    };
+    return {px(Left(), Axis::X), px(Top(), Axis::Y), px(Width(), Axis::X), px(Height(), Axis::Y)};
+}
+
+Variant ActiveXHolder::Get(std::string_view name) {
+    if (auto common = GetCommon(name)) return *common;
+    if (const ExtenderKey* k = find_extender(name)) return m_extender.Get(k->name, k->default_value);
+    if (rt::member_name_equals(name, "Object")) return Variant(object());
+    return object()->Get(name);
+}
+
+void ActiveXHolder::Let(std::string_view name, const Variant& value) {
+    if (const ExtenderKey* k = find_extender(name)) {
+        Variant v = convert_like(value, k->default_value);
+        if (k->name == "Width") return SetWidth(rt::CDbl(v));
+        if (k->name == "Height") return SetHeight(rt::CDbl(v));
+        m_extender.Set(k->name, std::move(v));
+        return;
+    }
+    object()->Let(name, value);
+}
+
+void ActiveXHolder::Set(std::string_view name, const std::shared_ptr<rt::Dispatch>& value) {
+    object()->Set(name, value);
+}
+
+Variant ActiveXHolder::Call(std::string_view name, std::span<const Variant> args) {
+    if (rt::member_name_equals(name, "Move")) {
+        auto opt = [&](size_t i) -> std::optional<double> {
+            if (i < args.size() && !args[i].is_empty()) return rt::CDbl(args[i]);
+            return std::nullopt;
+        };
+        Move(rt::CDbl(rt::required_arg(args, 0)), opt(1).value_or(Top()), opt(2), opt(3));
+        return {};
+    }
+    if (args.empty() && (find_extender(name) || rt::member_name_equals(name, "Name") ||
+                         rt::member_name_equals(name, "Index")))
+        return Get(name);
+    return object()->Call(name, args);
+}
+
+FormNode ActiveXHolder::ToNode(const std::string& folder) const {
+    FormNode node;
+    node.type = m_type;
+    node.name = Name();
+    if (ArrayIndex()) node.items.emplace_back(FormProperty{"Index", Variant(*ArrayIndex()), 0});
+    for (const auto& e : m_extender.entries()) node.items.emplace_back(FormProperty{e.name, e.value, 0});
+
+    // The control writes its properties first: writing may move the controls placed on it (a tab
+    // control saves every page's controls in their hidden place), and the children are saved after.
+    PropertyBag bag;
+    m_control->WriteProperties(bag);
+    for (const auto& e : m_loaded_bag.entries())
+        if (!e.read && !bag.Contains(e.name)) bag.Store(e.name, e.value);
+    for (const auto& e : bag.entries()) {
+        if (!e.value.is_object()) {
+            node.items.emplace_back(FormProperty{e.name, e.value, 0});
+            continue;
+        }
+        const auto& object = e.value.as_object();
+        if (auto stored_font = std::dynamic_pointer_cast<rt::StdFont>(object)) {
+            node.items.emplace_back(FontToGroup(e.name, *stored_font));
+        } else if (auto file = std::dynamic_pointer_cast<rt::FileBacked>(object)) {
+            std::string path = relative_path(file->SourcePath(), folder);
+            node.items.emplace_back(FormProperty{e.name, Variant(rt::ansi_from_utf8(path)), 0});
+        } else if (object) {
+            throw FormFileError("", 0, KeyName() + "." + e.name + " holds an object that a form file cannot store");
+        }
+    }
+    AppendChildren(node, folder);
+    return node;
+}
+
+} // namespace host

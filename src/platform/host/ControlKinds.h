@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/automation/Variant.h"
+
+#include <string_view>
+#include <vector>
+
+namespace host {
+
+// The built-in controls a form can hold, with the properties each kind really has. Windowed kinds
+// get a child window of their container; windowless ones paint on their container's surface.
+struct KindProperty {
+    std::string_view name;
+    rt::Variant default_value;
+};
+
+struct ControlKind {
+    std::string_view name;
+    bool windowed = false;
+    bool container = false;       // holds other controls (Frame, PictureBox)
+    bool has_scale = false;       // has its own ScaleMode (PictureBox)
+    bool positioned = true;       // Left and Top (all but Line)
+    bool sized = true;            // Width and Height (all but Line and Timer)
+    bool paints = true;           // Refresh (all but Timer)
+    std::vector<KindProperty> properties;
+
+    const KindProperty* Find(std::string_view property) const;
+};
+
+// The kind of a type name as a form file writes it ("TextBox" or "VB.TextBox"); null when unknown.
+const ControlKind* FindControlKind(std::string_view type_name);
+const std::vector<ControlKind>& ControlKinds();
+// The name without a library qualifier: "VB.TextBox" gives "TextBox".
+std::string_view UnqualifiedTypeName(std::string_view type_name);
+
+} // namespace host

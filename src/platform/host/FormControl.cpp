@@ -1,0 +1,144 @@
+#include "FormControl.h"
+
+#include "platform/automation/Arithmetic.h"
+#include "platform/automation/AutomationError.h"
+#include "platform/host/Form.h"
+
+namespace host {
+
+using rt::Variant;
+
+constexpr int32_t kErrNotAnArray = 343;
+constexpr int32_t kErrReadOnlyAtRunTime = 382;
+
+FormControl::FormControl(Form& form, FormControl* container, std::string name, int line)
+    : m_form(form), m_container(container), m_name(std::move(name)), m_line(line) {}
+
+std::string FormControl::KeyName() const {
+    if (!m_index) return m_name;
+    return m_name + "(" + std::to_string(*m_index) + ")";
+}
+
+bool FormControl::RemoveChild(const FormControl* child) {
+    return std::erase_if(m_children, [&](const auto& c) { return c.get() == child; }) > 0;
+}
+
+int16_t FormControl::CoordinateScaleMode() const {
+    for (const FormControl* c = m_container; c; c = c->container()) {
+        if (auto* host = dynamic_cast<const HostControl*>(c); host && host->kind().has_scale)
+            return rt::CInt(host->properties().Get("ScaleMode", Variant(int16_t{1})));
+    }
+    return m_form.ScaleMode();
+}
+
+std::optional<Variant> FormControl::GetCommon(std::string_view member) const {
+    if (rt::member_name_equals(member, "Name")) return Variant(m_name);
+    if (rt::member_name_equals(member, "Index")) {
+        if (!m_index) rt::raise_error(kErrNotAnArray, "", "Object not an array");
+        return Variant(*m_index);
+    }
+    return std::nullopt;
+}
+
+void FormControl::AppendChildren(FormNode& node, const std::string& folder) const {
+    for (const auto& child : m_children) node.children.push_back(child->ToNode(folder));
+}
+
+HostControl::HostControl(Form& form, FormControl* container, const ControlKind& kind, std::string name, int line)
+    : FormControl(form, container, std::move(name), line), m_kind(kind) {}
+
+static Variant convert_like(const Variant& value, const Variant& like) {
+    switch (like.type()) {
+    case rt::VarType::Boolean: return Variant(rt::CBool(value));
+    case rt::VarType::Integer: return Variant(rt::CInt(value));
+    case rt::VarType::Long: return Variant(rt::CLng(value));
+    case rt::VarType::Single: return Variant(rt::CSng(value));
+    case rt::VarType::Double: return Variant(rt::CDbl(value));
+    case rt::VarType::String: return Variant(rt::CStr(value));
+    default: return value;
+    }
+}
+
+Variant HostControl::Get(std::string_view name) {
+    if (auto common = GetCommon(name)) return *common;
+    const KindProperty* p = m_kind.Find(name);
+    if (!p) rt::raise_member_not_found();
+    return m_values.Get(p->name, p->default_value);
+}
+
+void HostControl::Let(std::string_view name, const Variant& value) {
+    if (rt::member_name_equals(name, "Name") || rt::member_name_equals(name, "Index"))
+        rt::raise_error(kErrReadOnlyAtRunTime, "", "'" + std::string(name) + "' property is read-only");
+    const KindProperty* p = m_kind.Find(name);
+    if (!p) rt::raise_member_not_found();
+    m_values.Set(p->name, convert_like(value, p->default_value));
+}
+
+double HostControl::GetNumber(std::string_view name) const {
+    const KindProperty* p = m_kind.Find(name);
+    if (!p) rt::raise_member_not_found();
+    return rt::CDbl(m_values.Get(p->name, p->default_value));
+}
+
+Variant HostControl::Call(std::string_view name, std::span<const Variant> args) {
+    if (rt::member_name_equals(name, "Move") && m_kind.positioned) {
+        Let("Left", rt::required_arg(args, 0));
+        if (args.size() > 1 && !args[1].is_empty()) Let("Top", args[1]);
+        if (m_kind.sized) {
+            if (args.size() > 2 && !args[2].is_empty()) Let("Width", args[2]);
+            if (args.size() > 3 && !args[3].is_empty()) Let("Height", args[3]);
+        }
+        return {};
+    }
+    if (rt::member_name_equals(name, "Refresh") && m_kind.paints) {
+        CountRefresh();
+        return {};
+    }
+    if (args.empty()) return Get(name);
+    rt::raise_member_not_found();
+}
+
+FormControl::PixelRect HostControl::PixelBounds() const {
+    int16_t mode = CoordinateScaleMode();
+    UserScale user = form().FormUserScale();
+    auto px = [&](double v, Axis axis) {
+        return static_cast<int32_t>(rt::round_even(ConvertLength(v, mode, 3, axis, form().Dpi(), &user)));
+    };
+    if (!m_kind.positioned) { // a line: the box its two ends span
+        double x1 = GetNumber("X1"), x2 = GetNumber("X2"), y1 = GetNumber("Y1"), y2 = GetNumber("Y2");
+        int32_t l = px(std::min(x1, x2), Axis::X), t = px(std::min(y1, y2), Axis::Y);
+        return {l, t, px(std::max(x1, x2), Axis::X) - l + 1, px(std::max(y1, y2), Axis::Y) - t + 1};
+    }
+    PixelRect r{px(GetNumber("Left"), Axis::X), px(GetNumber("Top"), Axis::Y), 0, 0};
+    if (m_kind.sized) {
+        r.width = px(GetNumber("Width"), Axis::X);
+        r.height = px(GetNumber("Height"), Axis::Y);
+    }
+    return r;
+}
+
+void HostControl::LoadProperty(const FormProperty& property) {
+    const KindProperty* p = m_kind.Find(property.key);
+    if (!p) {
+        m_values.Set(property.key, property.value, property.line, false);
+        return;
+    }
+    try {
+        m_values.Set(p->name, convert_like(property.value, p->default_value), property.line);
+    } catch (const rt::AutomationError& e) {
+        throw rt::AutomationError(e.number, property.key, e.description, e.help_context);
+    }
+}
+
+FormNode HostControl::ToNode(const std::string& folder) const {
+    FormNode node;
+    node.type = std::string(m_kind.name);
+    node.name = Name();
+    if (ArrayIndex()) node.items.emplace_back(FormProperty{"Index", Variant(*ArrayIndex()), 0});
+    for (const auto& e : m_values.entries()) node.items.emplace_back(FormProperty{e.name, e.value, 0});
+    for (const auto& g : m_groups) node.items.emplace_back(g);
+    AppendChildren(node, folder);
+    return node;
+}
+
+} // namespace host

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "platform/automation/Dispatch.h"
+#include "platform/host/ControlKinds.h"
+#include "platform/host/FormFile.h"
+#include "platform/host/PropertyList.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace host {
+
+class Form;
+
+// Anything that stands on a form: a built-in control or the extender of a hosted ActiveX control.
+// Each has a name, an Index when it is a member of a control array, a container (the form or a
+// containing control) and, for containers, the controls placed on it.
+class FormControl : public rt::Dispatch {
+public:
+    FormControl(Form& form, FormControl* container, std::string name, int line);
+
+    const std::string& Name() const { return m_name; }
+    std::optional<int16_t> ArrayIndex() const { return m_index; }
+    void SetArrayIndex(std::optional<int16_t> index) { m_index = index; }
+    // Name, or Name(Index) for a control-array member.
+    std::string KeyName() const;
+    int line() const { return m_line; }
+
+    Form& form() const { return m_form; }
+    FormControl* container() const { return m_container; }
+    const std::vector<std::shared_ptr<FormControl>>& children() const { return m_children; }
+    void AddChild(std::shared_ptr<FormControl> child) { m_children.push_back(std::move(child)); }
+    bool RemoveChild(const FormControl* child);
+    virtual bool IsContainer() const = 0;
+
+    // The scale mode that this control's coordinates are in: the nearest container with a
+    // ScaleMode (a picture box, or the form).
+    int16_t CoordinateScaleMode() const;
+
+    // The control's rectangle relative to its container's client area, in pixels.
+    struct PixelRect {
+        int32_t left = 0, top = 0, width = 0, height = 0;
+    };
+    virtual PixelRect PixelBounds() const = 0;
+
+    // The block that saves this control (children included) in a form file in `folder`.
+    virtual FormNode ToNode(const std::string& folder) const = 0;
+
+    // Number of Refresh calls, for hosts and tests that watch repainting.
+    int refresh_count() const { return m_refresh_count; }
+
+protected:
+    void CountRefresh() { ++m_refresh_count; }
+    // The common members: Name (read-only), Index (error 343 outside a control array).
+    std::optional<rt::Variant> GetCommon(std::string_view member) const;
+    void AppendChildren(FormNode& node, const std::string& folder) const;
+
+private:
+    Form& m_form;
+    FormControl* m_container;
+    std::string m_name;
+    std::optional<int16_t> m_index;
+    int m_line;
+    std::vector<std::shared_ptr<FormControl>> m_children;
+    int m_refresh_count = 0;
+};
+
+// A built-in control (TextBox, Label, Line, ...) with the properties its kind really has; reading
+// or writing any other property raises error 438.
+class HostControl final : public FormControl {
+public:
+    HostControl(Form& form, FormControl* container, const ControlKind& kind, std::string name, int line);
+
+    const ControlKind& kind() const { return m_kind; }
+    std::string TypeName() const override { return std::string(m_kind.name); }
+    rt::Variant Get(std::string_view name) override;
+    void Let(std::string_view name, const rt::Variant& value) override;
+    rt::Variant Call(std::string_view name, std::span<const rt::Variant> args) override;
+    bool IsContainer() const override { return m_kind.container; }
+    PixelRect PixelBounds() const override;
+    FormNode ToNode(const std::string& folder) const override;
+
+    // Stores a value read from a form file: known properties are converted to their type (a value
+    // that does not convert raises the runtime's error), others kept as unknown.
+    void LoadProperty(const FormProperty& property);
+    void LoadGroup(const FormPropertyGroup& group) { m_groups.push_back(group); }
+    const PropertyList& properties() const { return m_values; }
+    double GetNumber(std::string_view name) const;
+
+private:
+    const ControlKind& m_kind;
+    PropertyList m_values;
+    std::vector<FormPropertyGroup> m_groups; // fonts and other objects, kept as read
+};
+
+} // namespace host

@@ -1,0 +1,262 @@
+#include "platform/automation/AutomationError.h"
+#include "platform/gdi/Gdi.h"
+#include "platform/host/Form.h"
+#include "platform/host/FormSite.h"
+#include "platform/host/ScriptedDialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+using namespace host;
+using rt::Variant;
+
+namespace {
+
+// A small hosted control: it reads two properties and a font, writes them back, and remembers
+// what the container asked of it.
+class Gauge final : public rt::Dispatch, public ActiveXControl {
+public:
+    explicit Gauge(vntab::ControlSite& site) : m_site(site) {}
+    std::shared_ptr<rt::Dispatch> Object() override { return std::static_pointer_cast<rt::Dispatch>(m_self.lock()); }
+    std::string TypeName() const override { return "Gauge"; }
+    Variant Get(std::string_view name) override {
+        if (rt::member_name_equals(name, "Level")) return Variant(level);
+        rt::raise_member_not_found();
+    }
+    void Let(std::string_view name, const Variant& v) override {
+        if (!rt::member_name_equals(name, "Level")) rt::raise_member_not_found();
+        level = rt::CInt(v);
+        m_site.PropertyChanged("Level");
+    }
+    void InitProperties() override { initialised = true; }
+    void ReadProperties(PropertyBag& bag) override {
+        level = rt::CInt(bag.ReadProperty("Level", Variant(int16_t{5})));
+        label = rt::CStr(bag.ReadProperty("Label", Variant("")));
+        font = std::dynamic_pointer_cast<rt::StdFont>(rt::CObj(bag.ReadProperty("LabelFont", Variant(m_site.AmbientFont()))));
+    }
+    void WriteProperties(PropertyBag& bag) override {
+        bag.WriteProperty("Level", Variant(level), Variant(int16_t{5}));
+        bag.WriteProperty("LabelFont", Variant(font), Variant(m_site.ParentFont()));
+        bag.WriteProperty("Label", Variant(label), Variant(""));
+    }
+    void Resize() override { ++resizes; }
+    void Terminate() override { terminated = true; }
+
+    std::weak_ptr<Gauge> m_self;
+    vntab::ControlSite& m_site;
+    int16_t level = 0;
+    std::string label;
+    std::shared_ptr<rt::StdFont> font;
+    bool initialised = false;
+    bool terminated = false;
+    int resizes = 0;
+};
+
+struct RegisterGauge {
+    RegisterGauge() {
+        RegisterControlType("Gauge", [](vntab::ControlSite& site) {
+            auto g = std::make_shared<Gauge>(site);
+            g->m_self = g;
+            return std::static_pointer_cast<ActiveXControl>(g);
+        });
+    }
+};
+
+const char* kForm = "VERSION 1.0\n"
+                    "Begin Form Form1\n"
+                    "   Caption         =   \"Gauges\"\n"
+                    "   ScaleMode       =   1\n"
+                    "   ClientWidth     =   7200\n"
+                    "   ClientHeight    =   5400\n"
+                    "   BeginProperty Font\n"
+                    "      Name            =   \"Arial\"\n"
+                    "      Size            =   9.75\n"
+                    "      Charset         =   0\n"
+                    "      Weight          =   700\n"
+                    "      Underline       =   0   'False\n"
+                    "      Italic          =   0   'False\n"
+                    "      Strikethrough   =   0   'False\n"
+                    "   EndProperty\n"
+                    "   Begin Gauge Gauge1\n"
+                    "      Left            =   120\n"
+                    "      Top             =   150\n"
+                    "      Width           =   3000\n"
+                    "      Height          =   1500\n"
+                    "      Level           =   7\n"
+                    "      Label           =   \"Fuel\"\n"
+                    "      Mystery         =   42\n"
+                    "      Begin TextBox Text1\n"
+                    "         Index           =   2\n"
+                    "         Left            =   360\n"
+                    "         Top             =   720\n"
+                    "         Width           =   1800\n"
+                    "         Height          =   300\n"
+                    "         Text            =   \"abc\"\n"
+                    "      End\n"
+                    "      Begin Frame Frame1\n"
+                    "         Left            =   0\n"
+                    "         Top             =   0\n"
+                    "         Width           =   900\n"
+                    "         Height          =   900\n"
+                    "         Begin Line Line1\n"
+                    "            X1              =   10\n"
+                    "            Y1              =   20\n"
+                    "            X2              =   300\n"
+                    "            Y2              =   20\n"
+                    "         End\n"
+                    "      End\n"
+                    "   End\n"
+                    "End\n";
+
+class FormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        static RegisterGauge once;
+        gdi::SetLogicalDpi(96);
+    }
+    void TearDown() override { gdi::SetLogicalDpi(96); }
+    std::shared_ptr<Form> load(const std::string& text, bool user_mode = true) {
+        return Form::FromDocument(ParseForm(text, "gauges.frm"), "gauges.frm", FormOptions{user_mode});
+    }
+    static Gauge& gauge(const Form& f) { return dynamic_cast<Gauge&>(f.ActiveXControls().at(0)->control()); }
+};
+
+} // namespace
+
+TEST_F(FormTest, LoadsControlsWithTheirPropertiesAndHostsTheActiveXControl) {
+    auto form = load(kForm);
+    EXPECT_EQ(form->Caption(), "Gauges");
+    EXPECT_EQ(form->FormFont()->Name(), "Arial");
+    EXPECT_TRUE(form->FormFont()->Bold());
+    EXPECT_EQ(gauge(*form).level, 7);
+    EXPECT_EQ(gauge(*form).label, "Fuel");
+    // The control asked for its font with the ambient font as default: it gets the form's.
+    EXPECT_EQ(gauge(*form).font, form->FormFont());
+
+    auto text = form->FindControl("Text1(2)");
+    ASSERT_TRUE(text);
+    EXPECT_EQ(rt::CStr(text->Get("Text")), "abc");
+    EXPECT_EQ(rt::CInt(text->Get("Index")), 2);
+    EXPECT_EQ(text->TypeName(), "TextBox");
+    EXPECT_TRUE(rt::CBool(text->Get("TabStop")));
+
+    auto line = form->FindControl("Line1");
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->container()->Name(), "Frame1");
+    EXPECT_EQ(line->container()->container()->Name(), "Gauge1");
+
+    // The extender answers for the container; the rest goes to the control.
+    auto holder = form->ActiveXControls().at(0);
+    EXPECT_EQ(rt::CDbl(holder->Get("Left")), 120.0);
+    EXPECT_EQ(rt::CInt(holder->Get("Level")), 7);
+    EXPECT_EQ(holder->PixelBounds().width, 200);
+    EXPECT_EQ(holder->site().ContainedControls().size(), 2u);
+}
+
+TEST_F(FormTest, MissingMembersRaiseTheRuntimesErrors) {
+    auto form = load(kForm);
+    auto line = form->FindControl("Line1");
+    auto frame = form->FindControl("Frame1");
+    auto number_of = [](auto&& f) {
+        try {
+            f();
+        } catch (const rt::AutomationError& e) {
+            return e.number;
+        }
+        return 0;
+    };
+    EXPECT_EQ(number_of([&] { line->Get("Left"); }), 438);
+    EXPECT_EQ(number_of([&] { frame->Get("TabStop"); }), 438);
+    EXPECT_EQ(number_of([&] { frame->Get("Index"); }), 343);
+    EXPECT_EQ(number_of([&] { line->Let("X1", Variant("wide")); }), 13);
+    frame->Call("Move", {Variant(15), Variant(30)});
+    EXPECT_EQ(rt::CDbl(frame->Get("Top")), 30.0);
+    EXPECT_EQ(rt::CDbl(frame->Get("Width")), 900.0);
+}
+
+TEST_F(FormTest, UnknownKeysWarnAndAreKeptWhenSaving) {
+    auto form = load(kForm);
+    ASSERT_EQ(form->warnings().size(), 1u);
+    EXPECT_EQ(form->warnings()[0], "gauges.frm:23: Gauge1 did not read Mystery; it is kept as it is");
+    std::string saved = FormatForm(form->ToDocument("gauges.frm"));
+    EXPECT_NE(saved.find("Mystery         =   42"), std::string::npos);
+}
+
+TEST_F(FormTest, SavingWritesTheSameFormBack) {
+    auto form = load(kForm);
+    std::string once = FormatForm(form->ToDocument("gauges.frm"));
+    auto again = load(once);
+    EXPECT_EQ(FormatForm(again->ToDocument("gauges.frm")), once);
+    // The control's own keys come after the extender's, defaults left out.
+    EXPECT_EQ(once.find("LabelFont"), std::string::npos);
+    gauge(*again).level = 5;
+    EXPECT_EQ(FormatForm(again->ToDocument("gauges.frm")).find("Level"), std::string::npos);
+}
+
+TEST_F(FormTest, BadValuesAreRefusedWithTheirLine) {
+    std::string bad = kForm;
+    bad.replace(bad.find("Level           =   7"), 21, "Level           =   \"high\"");
+    try {
+        load(bad);
+        FAIL();
+    } catch (const FormFileError& e) {
+        EXPECT_STREQ(e.what(), "gauges.frm:21: Gauge1.Level: Type mismatch");
+    }
+    std::string unknown = kForm;
+    unknown.replace(unknown.find("Begin Line"), 10, "Begin Knob");
+    EXPECT_THROW(load(unknown), FormFileError);
+    std::string twice = kForm;
+    twice.replace(twice.find("Frame1"), 6, "Gauge1");
+    try {
+        load(twice);
+        FAIL();
+    } catch (const FormFileError& e) {
+        EXPECT_STREQ(e.what(), "gauges.frm:32: a control named Gauge1 already exists");
+    }
+}
+
+TEST_F(FormTest, ScaleConversionsFollowTheDisplayResolution) {
+    auto form = load(kForm);
+    FormSite& site = form->ActiveXControls().at(0)->site();
+    EXPECT_DOUBLE_EQ(site.ScaleX(750, vntab::vbTwips, vntab::vbPixels), 50.0);
+    EXPECT_DOUBLE_EQ(site.ScaleY(1, vntab::vbPixels, vntab::vbTwips), 15.0);
+    EXPECT_NEAR(site.ScaleX(847, vntab::vbHimetric, vntab::vbPixels), 32.01, 0.01);
+    EXPECT_DOUBLE_EQ(site.ScaleY(72, vntab::vbPoints, vntab::vbPixels), 96.0);
+    EXPECT_DOUBLE_EQ(site.ScaleX(1, vntab::vbInches, vntab::vbTwips), 1440.0);
+    EXPECT_DOUBLE_EQ(site.ScaleX(10, vntab::vbUser, vntab::vbPixels), 10.0); // the control's own scale
+    gdi::SetLogicalDpi(120);
+    EXPECT_DOUBLE_EQ(site.ScaleX(1, vntab::vbPixels, vntab::vbTwips), 12.0);
+    EXPECT_EQ(site.ScaleWidth(), 250.0);
+    EXPECT_EQ(site.ContainerScaleMode(), 1);
+}
+
+TEST_F(FormTest, MessageBoxesGoToTheInstalledProvider) {
+    auto form = load(kForm);
+    FormSite& site = form->ActiveXControls().at(0)->site();
+    EXPECT_THROW(site.MsgBox("x", 0, std::nullopt), user::NoDialogProvider);
+    ScriptedDialogs dialogs;
+    ScopedDialogProvider scope(dialogs);
+    dialogs.QueueAnswer(user::IDCANCEL);
+    EXPECT_EQ(site.MsgBox("Continue?", 33, "Kelmora"), 2);
+    EXPECT_EQ(site.MsgBox("Note", 64, std::nullopt), 1);
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(dialogs.shown()[0].title, "Kelmora");
+    EXPECT_FALSE(dialogs.shown()[0].answered_by_default);
+    EXPECT_EQ(dialogs.shown()[1].title, "vntab");
+    EXPECT_TRUE(dialogs.shown()[1].answered_by_default);
+}
+
+TEST_F(FormTest, NewControlsGetTheirDefaultsAndAreTerminatedWithTheForm) {
+    auto form = Form::CreateNew("Form1", FormOptions{false});
+    auto holder = form->AddActiveXControl("Gauge", "Gauge1", nullptr, 0, 0, 1500, 750);
+    auto* g = &dynamic_cast<Gauge&>(holder->control());
+    EXPECT_TRUE(g->initialised);
+    holder->Let("Width", Variant(3000));
+    EXPECT_EQ(g->resizes, 2); // placed after its defaults, then the new width
+    std::shared_ptr<rt::Dispatch> keep = holder->object();
+    holder.reset();
+    form.reset();
+    EXPECT_TRUE(dynamic_cast<Gauge&>(*keep).terminated);
+}
