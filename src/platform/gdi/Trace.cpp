@@ -161,6 +161,22 @@ TraceCall& TraceCall::color(std::string_view source, COLORREF color) {
     return *this;
 }
 
+TraceCall& TraceCall::hex(std::string_view key, uint32_t value) {
+    if (!m_trace) return *this;
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "0x%X", value);
+    m_after += " " + std::string(key) + "=" + buffer;
+    m_record.args.push_back(value);
+    return *this;
+}
+
+TraceCall& TraceCall::fill(COLORREF color) {
+    if (!m_trace) return *this;
+    m_after += " brush=" + color_text(color);
+    m_record.fill = color;
+    return *this;
+}
+
 TraceCall& TraceCall::result(HGDIOBJ object, ObjectKind kind) {
     if (!m_trace) return *this;
     std::string name = m_trace->name_of(object, kind);

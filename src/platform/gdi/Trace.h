@@ -22,6 +22,7 @@ struct TraceRecord {
     std::vector<std::string> objects; // the handles it took or made, named "rgn#3", "brush#1", ...
     std::optional<COLORREF> color;    // the colour in effect for a drawing call
     std::string color_source;         // what the colour came from: "pen", "brush", "text", ...
+    std::optional<COLORREF> fill;     // the brush colour of a shape that also has an outline
     std::string text;                 // the text of a text call, as ANSI bytes
     std::string line;                 // one-line form, e.g. "LineTo(67,20) pen=#FFFFFF"
 };
@@ -75,6 +76,8 @@ public:
     TraceCall& text(std::string_view text);
     TraceCall& option(std::string_view key, int64_t value);
     TraceCall& color(std::string_view source, COLORREF color);
+    TraceCall& hex(std::string_view key, uint32_t value); // " rop=0xCC0020"
+    TraceCall& fill(COLORREF color);                      // " brush=#RRGGBB" of an outlined shape
     TraceCall& result(HGDIOBJ object, ObjectKind kind);
 
 private:

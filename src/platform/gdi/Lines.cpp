@@ -1,0 +1,192 @@
+#include "platform/gdi/Dc.h"
+#include "platform/gdi/Pen.h"
+#include "platform/gdi/Trace.h"
+
+#include <cstdlib>
+
+namespace gdi {
+
+namespace {
+
+int64_t floor_div(int64_t num, int64_t den) { // den > 0
+    int64_t q = num / den;
+    if (num % den != 0 && num < 0) --q;
+    return q;
+}
+
+// On and off runs of the styled pens, in pixels, starting with a run that paints.
+struct Dashes {
+    const int* runs;
+    int count;
+};
+
+Dashes dashes_of(uint32_t style) {
+    static const int dash[] = {18, 6};
+    static const int dot[] = {3, 3};
+    static const int dash_dot[] = {9, 6, 3, 6};
+    static const int dash_dot_dot[] = {9, 3, 3, 3, 3, 3};
+    switch (style) {
+    case PS_DASH:
+        return {dash, 2};
+    case PS_DOT:
+        return {dot, 2};
+    case PS_DASHDOT:
+        return {dash_dot, 4};
+    case PS_DASHDOTDOT:
+        return {dash_dot_dot, 6};
+    default:
+        return {nullptr, 0};
+    }
+}
+
+COLORREF pen_color(const DcObject& dc) {
+    const PenObject* pen = lookup(dc.state.pen);
+    return pen ? pen->log.lopnColor : 0;
+}
+
+} // namespace
+
+PenDraw pen_of(const DcObject& dc, const Target& target, const Mapping& mapping) {
+    PenDraw draw;
+    const PenObject* pen = lookup(dc.state.pen);
+    if (!pen || pen->log.lopnStyle == PS_NULL) return draw;
+    draw.visible = true;
+    draw.color = device_color(pen->log.lopnColor, target.mono);
+    draw.rop2 = dc.state.rop2;
+    draw.width = std::max(1, std::abs(mapping.x_length(pen->log.lopnWidth.x)));
+    // The platform draws styled pens wider than one pixel solid.
+    draw.style = draw.width > 1 ? PS_SOLID : pen->log.lopnStyle;
+    draw.fill_gaps = dc.state.bk_mode == OPAQUE;
+    draw.gap_color = device_color(dc.state.bk_color, target.mono);
+    return draw;
+}
+
+void draw_pen_pixel(const Target& target, int32_t x, int32_t y, uint32_t color, const PenDraw& pen) {
+    if (pen.width <= 1) {
+        plot(target, x, y, color, pen.rop2);
+        return;
+    }
+    // A wider pen is drawn with a square nib of its width centred on each pixel of the thin line.
+    const int32_t x0 = x - pen.width / 2;
+    const int32_t y0 = y - pen.width / 2;
+    for (int32_t yy = y0; yy < y0 + pen.width; ++yy)
+        for (int32_t xx = x0; xx < x0 + pen.width; ++xx)
+            plot(target, xx, yy, color, pen.rop2);
+}
+
+void draw_line(const Target& target, POINT a, POINT b, const PenDraw& pen) {
+    if (!pen.visible || !target) return;
+    const int64_t dx = int64_t(b.x) - a.x;
+    const int64_t dy = int64_t(b.y) - a.y;
+    if (dx == 0 && dy == 0) return;
+    const Dashes dashes = dashes_of(pen.style);
+    // A plain horizontal line is one span.
+    if (dy == 0 && !dashes.runs && pen.width <= 1) {
+        const int32_t x0 = dx > 0 ? a.x : b.x + 1;
+        const int32_t x1 = dx > 0 ? b.x : a.x + 1;
+        Paint paint;
+        paint.color = pen.color;
+        paint.rop2 = pen.rop2;
+        for_each_visible(target, a.y, x0, x1,
+                         [&](int32_t s, int32_t e) { paint_span(target, a.y, s, e, paint); });
+        return;
+    }
+    const bool x_major = std::llabs(dx) >= std::llabs(dy);
+    const int64_t n = x_major ? std::llabs(dx) : std::llabs(dy);
+    int run = 0, run_left = dashes.runs ? dashes.runs[0] : 0;
+    for (int64_t i = 0; i < n; ++i) {
+        int32_t x, y;
+        if (x_major) {
+            x = static_cast<int32_t>(a.x + (dx > 0 ? i : -i));
+            y = static_cast<int32_t>(a.y + floor_div(2 * i * dy + n, 2 * n));
+        } else {
+            y = static_cast<int32_t>(a.y + (dy > 0 ? i : -i));
+            x = static_cast<int32_t>(a.x + floor_div(2 * i * dx + n, 2 * n));
+        }
+        if (!dashes.runs) {
+            draw_pen_pixel(target, x, y, pen.color, pen);
+            continue;
+        }
+        const bool on = run % 2 == 0;
+        if (on) {
+            draw_pen_pixel(target, x, y, pen.color, pen);
+        } else if (pen.fill_gaps) {
+            draw_pen_pixel(target, x, y, pen.gap_color, pen);
+        }
+        if (--run_left == 0) {
+            run = (run + 1) % dashes.count;
+            run_left = dashes.runs[run];
+        }
+    }
+}
+
+bool MoveToEx(HDC hdc, int32_t x, int32_t y, POINT* previous) {
+    TraceCall trace("MoveToEx");
+    trace.args({x, y});
+    DcObject* dc = dc_of(hdc);
+    if (!dc) return false;
+    if (previous) *previous = dc->state.position;
+    dc->state.position = {x, y};
+    return true;
+}
+
+bool GetCurrentPositionEx(HDC hdc, POINT* position) {
+    DcObject* dc = dc_of(hdc);
+    if (!dc || !position) return false;
+    *position = dc->state.position;
+    return true;
+}
+
+bool LineTo(HDC hdc, int32_t x, int32_t y) {
+    DcObject* dc = dc_of(hdc);
+    TraceCall trace("LineTo");
+    trace.args({x, y});
+    if (!dc) return false;
+    if (trace) trace.color("pen", pen_color(*dc));
+    const Target target = target_of(*dc);
+    const Mapping mapping(dc->state);
+    draw_line(target, mapping.to_device(dc->state.position), mapping.to_device(POINT{x, y}),
+              pen_of(*dc, target, mapping));
+    dc->state.position = {x, y};
+    return true;
+}
+
+bool Polyline(HDC hdc, const POINT* points, int count) {
+    DcObject* dc = dc_of(hdc);
+    TraceCall trace("Polyline");
+    trace.points(points, count);
+    if (!dc || !points || count < 2) return false;
+    if (trace) trace.color("pen", pen_color(*dc));
+    const Target target = target_of(*dc);
+    const Mapping mapping(dc->state);
+    const PenDraw pen = pen_of(*dc, target, mapping);
+    for (int i = 0; i + 1 < count; ++i)
+        draw_line(target, mapping.to_device(points[i]), mapping.to_device(points[i + 1]), pen);
+    return true;
+}
+
+COLORREF SetPixel(HDC hdc, int32_t x, int32_t y, COLORREF color) {
+    TraceCall trace("SetPixel");
+    trace.args({x, y}).color("color", color);
+    DcObject* dc = dc_of(hdc);
+    if (!dc) return CLR_INVALID;
+    const Target target = target_of(*dc);
+    const POINT p = Mapping(dc->state).to_device(POINT{x, y});
+    if (!target || p.x < 0 || p.y < 0 || p.x >= target.width || p.y >= target.height) return CLR_INVALID;
+    if (target.clip && !target.clip->contains(p.x, p.y)) return CLR_INVALID;
+    const uint32_t px = device_color(color, target.mono);
+    target.row(p.y)[p.x] = px;
+    return to_colorref(px);
+}
+
+COLORREF GetPixel(HDC hdc, int32_t x, int32_t y) {
+    DcObject* dc = dc_of(hdc);
+    if (!dc) return CLR_INVALID;
+    const Target target = target_of(*dc);
+    const POINT p = Mapping(dc->state).to_device(POINT{x, y});
+    if (!target || p.x < 0 || p.y < 0 || p.x >= target.width || p.y >= target.height) return CLR_INVALID;
+    if (target.clip && !target.clip->contains(p.x, p.y)) return CLR_INVALID;
+    return to_colorref(target.row(p.y)[p.x]);
+}
+
+} // namespace gdi

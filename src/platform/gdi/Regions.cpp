@@ -1,0 +1,215 @@
+#include "platform/gdi/Dc.h"
+#include "platform/gdi/Mapping.h"
+#include "platform/gdi/Raster.h"
+#include "platform/gdi/Trace.h"
+
+namespace gdi {
+
+namespace {
+
+HRGN insert_region(Region region, TraceCall& trace) {
+    RegionObject object;
+    object.region = std::move(region);
+    HRGN result{table().insert(std::move(object))};
+    trace.result(result, ObjectKind::Region);
+    return result;
+}
+
+// A region given in logical units, in device pixels.
+Region to_device(const Region& region, const Mapping& mapping) {
+    if (mapping.identity()) return region;
+    const POINT origin = mapping.to_device(POINT{0, 0});
+    const POINT unit = mapping.to_device(POINT{1, 1});
+    if (unit.x - origin.x == 1 && unit.y - origin.y == 1) {
+        Region moved = region;
+        moved.offset(origin.x, origin.y);
+        return moved;
+    }
+    Region out;
+    for (const RECT& r : region.rects())
+        out = Region::combine(out, Region::from_rect(mapping.to_device(r)), RGN_OR);
+    return out;
+}
+
+bool paint_region(HDC hdc, const Region& region, const BrushObject& brush, int rop2) {
+    DcObject* dc = dc_of(hdc);
+    if (!dc) return false;
+    const Target target = target_of(*dc);
+    Paint paint;
+    if (target && brush_paint(brush, dc->state, target.mono, rop2, paint))
+        fill_region(target, to_device(region, Mapping(dc->state)), paint);
+    return true;
+}
+
+} // namespace
+
+HRGN CreateRectRgn(int32_t left, int32_t top, int32_t right, int32_t bottom) {
+    TraceCall trace("CreateRectRgn");
+    trace.args({left, top, right, bottom});
+    return insert_region(Region::from_rect({left, top, right, bottom}), trace);
+}
+
+HRGN CreateRectRgnIndirect(const RECT* rect) {
+    if (!rect) return {};
+    return CreateRectRgn(rect->left, rect->top, rect->right, rect->bottom);
+}
+
+HRGN CreateEllipticRgn(int32_t left, int32_t top, int32_t right, int32_t bottom) {
+    TraceCall trace("CreateEllipticRgn");
+    trace.args({left, top, right, bottom});
+    return insert_region(Region::ellipse({left, top, right, bottom}), trace);
+}
+
+HRGN CreatePolygonRgn(const POINT* points, int count, int mode) {
+    TraceCall trace("CreatePolygonRgn");
+    trace.points(points, count).option("mode", mode);
+    if (!points || count < 2 || (mode != ALTERNATE && mode != WINDING)) return {};
+    return insert_region(Region::polygon(points, count, mode), trace);
+}
+
+bool SetRectRgn(HRGN region, int32_t left, int32_t top, int32_t right, int32_t bottom) {
+    TraceCall trace("SetRectRgn");
+    trace.object(region, ObjectKind::Region).args({left, top, right, bottom});
+    RegionObject* object = lookup(region);
+    if (!object) return false;
+    object->region = Region::from_rect({left, top, right, bottom});
+    return true;
+}
+
+int CombineRgn(HRGN dst, HRGN a, HRGN b, int mode) {
+    TraceCall trace("CombineRgn");
+    trace.object(dst, ObjectKind::Region).object(a, ObjectKind::Region);
+    if (mode != RGN_COPY) trace.object(b, ObjectKind::Region);
+    trace.option("mode", mode);
+    RegionObject* target = lookup(dst);
+    const RegionObject* first = lookup(a);
+    const RegionObject* second = lookup(b);
+    if (!target || !first || mode < RGN_AND || mode > RGN_COPY) return ERROR;
+    if (mode != RGN_COPY && !second) return ERROR;
+    target->region = Region::combine(first->region, second ? second->region : Region(), mode);
+    return target->region.complexity();
+}
+
+int OffsetRgn(HRGN region, int32_t dx, int32_t dy) {
+    TraceCall trace("OffsetRgn");
+    trace.object(region, ObjectKind::Region).args({dx, dy});
+    RegionObject* object = lookup(region);
+    if (!object) return ERROR;
+    object->region.offset(dx, dy);
+    return object->region.complexity();
+}
+
+bool EqualRgn(HRGN a, HRGN b) {
+    const RegionObject* first = lookup(a);
+    const RegionObject* second = lookup(b);
+    return first && second && first->region == second->region;
+}
+
+bool PtInRegion(HRGN region, int32_t x, int32_t y) {
+    const RegionObject* object = lookup(region);
+    return object && object->region.contains(x, y);
+}
+
+bool RectInRegion(HRGN region, const RECT* rect) {
+    const RegionObject* object = lookup(region);
+    return object && rect && object->region.intersects(*rect);
+}
+
+int GetRgnBox(HRGN region, RECT* box) {
+    const RegionObject* object = lookup(region);
+    if (!object || !box) return ERROR;
+    *box = object->region.box();
+    return object->region.complexity();
+}
+
+std::vector<RECT> GetRegionRects(HRGN region) {
+    const RegionObject* object = lookup(region);
+    return object ? object->region.rects() : std::vector<RECT>{};
+}
+
+bool FillRgn(HDC hdc, HRGN region, HBRUSH brush) {
+    TraceCall trace("FillRgn");
+    trace.object(region, ObjectKind::Region);
+    const RegionObject* object = lookup(region);
+    const BrushObject* paint = lookup(brush);
+    if (trace && paint) trace.color("brush", paint->log.lbColor);
+    if (!object || !paint) return false;
+    return paint_region(hdc, object->region, *paint, R2_COPYPEN);
+}
+
+bool PaintRgn(HDC hdc, HRGN region) {
+    TraceCall trace("PaintRgn");
+    trace.object(region, ObjectKind::Region);
+    DcObject* dc = dc_of(hdc);
+    const RegionObject* object = lookup(region);
+    if (!dc || !object) return false;
+    const BrushObject* brush = lookup(dc->state.brush);
+    if (trace && brush) trace.color("brush", brush->log.lbColor);
+    return brush && paint_region(hdc, object->region, *brush, dc->state.rop2);
+}
+
+bool InvertRgn(HDC hdc, HRGN region) {
+    TraceCall trace("InvertRgn");
+    trace.object(region, ObjectKind::Region);
+    const RegionObject* object = lookup(region);
+    if (!object) return false;
+    BrushObject black;
+    return paint_region(hdc, object->region, black, R2_NOT);
+}
+
+int SelectClipRgn(HDC hdc, HRGN region) {
+    TraceCall trace("SelectClipRgn");
+    trace.object(region, ObjectKind::Region);
+    DcObject* dc = dc_of(hdc);
+    if (!dc) return ERROR;
+    if (!region) {
+        dc->state.clip.reset();
+        return SIMPLEREGION;
+    }
+    const RegionObject* object = lookup(region);
+    if (!object) return ERROR;
+    dc->state.clip = object->region;
+    return object->region.complexity();
+}
+
+int IntersectClipRect(HDC hdc, int32_t left, int32_t top, int32_t right, int32_t bottom) {
+    TraceCall trace("IntersectClipRect");
+    trace.args({left, top, right, bottom});
+    DcObject* dc = dc_of(hdc);
+    if (!dc) return ERROR;
+    const Region rect = Region::from_rect(Mapping(dc->state).to_device(RECT{left, top, right, bottom}));
+    const Region base = dc->state.clip ? *dc->state.clip : Region::from_rect(surface_rect(*dc));
+    dc->state.clip = Region::combine(base, rect, RGN_AND);
+    return dc->state.clip->complexity();
+}
+
+int ExcludeClipRect(HDC hdc, int32_t left, int32_t top, int32_t right, int32_t bottom) {
+    TraceCall trace("ExcludeClipRect");
+    trace.args({left, top, right, bottom});
+    DcObject* dc = dc_of(hdc);
+    if (!dc) return ERROR;
+    const Region rect = Region::from_rect(Mapping(dc->state).to_device(RECT{left, top, right, bottom}));
+    const Region base = dc->state.clip ? *dc->state.clip : Region::from_rect(surface_rect(*dc));
+    dc->state.clip = Region::combine(base, rect, RGN_DIFF);
+    return dc->state.clip->complexity();
+}
+
+int GetClipBox(HDC hdc, RECT* box) {
+    DcObject* dc = dc_of(hdc);
+    if (!dc || !box) return ERROR;
+    Region visible = Region::from_rect(surface_rect(*dc));
+    if (dc->state.clip) visible = Region::combine(visible, *dc->state.clip, RGN_AND);
+    *box = visible.empty() ? RECT{} : Mapping(dc->state).to_logical(visible.box());
+    return visible.complexity();
+}
+
+int GetClipRgn(HDC hdc, HRGN region) {
+    DcObject* dc = dc_of(hdc);
+    RegionObject* object = lookup(region);
+    if (!dc || !object) return -1;
+    if (!dc->state.clip) return 0;
+    object->region = *dc->state.clip;
+    return 1;
+}
+
+} // namespace gdi

@@ -1,0 +1,147 @@
+#include "TestSurface.h"
+
+#include <gtest/gtest.h>
+
+using namespace gdi;
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+
+struct Line {
+    POINT from, to;
+};
+
+class LineToEndPoint : public testing::TestWithParam<Line> {};
+
+TEST_P(LineToEndPoint, PaintsStartButNotEndAndMovesThere) {
+    TestSurface s(40, 40);
+    const Line line = GetParam();
+    MoveToEx(s.dc, line.from.x, line.from.y, nullptr);
+    ASSERT_TRUE(LineTo(s.dc, line.to.x, line.to.y));
+    EXPECT_EQ(s.at(line.from.x, line.from.y), kBlack);
+    EXPECT_EQ(s.at(line.to.x, line.to.y), kWhite);
+    const int dx = std::abs(line.to.x - line.from.x), dy = std::abs(line.to.y - line.from.y);
+    EXPECT_EQ(s.count(kBlack), std::max(dx, dy)) << s.picture(kBlack);
+    POINT position;
+    ASSERT_TRUE(GetCurrentPositionEx(s.dc, &position));
+    EXPECT_EQ(position, line.to);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryDirection, LineToEndPoint,
+                         testing::Values(Line{{5, 10}, {30, 10}}, Line{{30, 10}, {5, 10}},
+                                         Line{{7, 3}, {7, 33}}, Line{{7, 33}, {7, 3}}, Line{{2, 2}, {22, 22}},
+                                         Line{{22, 2}, {2, 22}}, Line{{3, 4}, {31, 17}},
+                                         Line{{31, 17}, {3, 4}}, Line{{10, 1}, {14, 35}}));
+
+TEST(LineTo, FortyFiveDegreesIsExactDiagonal) {
+    TestSurface s(20, 20);
+    MoveToEx(s.dc, 15, 2, nullptr);
+    LineTo(s.dc, 5, 12);
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(s.at(15 - i, 2 + i), kBlack) << i;
+    EXPECT_EQ(s.count(kBlack), 10);
+}
+
+TEST(LineTo, HalfwayTiesGoToTheLargerMinorCoordinateInBothDirections) {
+    TestSurface forward(10, 10), backward(10, 10);
+    MoveToEx(forward.dc, 0, 0, nullptr);
+    LineTo(forward.dc, 4, 1);
+    MoveToEx(backward.dc, 4, 1, nullptr);
+    LineTo(backward.dc, 0, 0);
+    // At x = 2 the ideal line is at y = 0.5: the lower pixel is taken either way.
+    EXPECT_EQ(forward.at(2, 1), kBlack);
+    EXPECT_EQ(backward.at(2, 1), kBlack);
+    for (int x = 1; x <= 3; ++x)
+        for (int y = 0; y <= 1; ++y)
+            EXPECT_EQ(forward.at(x, y), backward.at(x, y)) << x << "," << y;
+}
+
+TEST(LineTo, ConnectedSegmentsPaintEveryCornerOnce) {
+    TestSurface s(30, 30);
+    SetROP2(s.dc, R2_NOT);
+    MoveToEx(s.dc, 5, 5, nullptr);
+    LineTo(s.dc, 20, 5);
+    LineTo(s.dc, 20, 20);
+    LineTo(s.dc, 5, 20);
+    LineTo(s.dc, 5, 5);
+    // With an inverting mix a pixel painted twice would be white again.
+    EXPECT_EQ(s.count(kBlack), 60);
+    EXPECT_EQ(s.at(20, 5), kBlack);
+    EXPECT_EQ(s.at(5, 5), kBlack);
+}
+
+TEST(LineTo, NullPenDrawsNothingButStillMoves) {
+    TestSurface s(20, 20);
+    SelectObject(s.dc, GetStockObject(NULL_PEN));
+    MoveToEx(s.dc, 1, 1, nullptr);
+    EXPECT_TRUE(LineTo(s.dc, 15, 9));
+    EXPECT_EQ(s.count_not(kWhite), 0);
+    POINT p;
+    GetCurrentPositionEx(s.dc, &p);
+    EXPECT_EQ(p, (POINT{15, 9}));
+}
+
+TEST(LineTo, UsesTheSelectedPensColour) {
+    TestSurface s(20, 20);
+    HPEN red = CreatePen(PS_SOLID, 1, kRed);
+    HGDIOBJ old = SelectObject(s.dc, red);
+    MoveToEx(s.dc, 0, 3, nullptr);
+    LineTo(s.dc, 10, 3);
+    EXPECT_EQ(s.count(kRed), 10);
+    SelectObject(s.dc, old);
+    EXPECT_TRUE(DeleteObject(red));
+}
+
+TEST(LineTo, XorPenDrawnTwiceRestoresThePixels) {
+    TestSurface s(20, 20, RGB(10, 200, 30));
+    HPEN pen = CreatePen(PS_SOLID, 1, RGB(255, 255, 255));
+    HGDIOBJ old = SelectObject(s.dc, pen);
+    SetROP2(s.dc, R2_XORPEN);
+    for (int pass = 0; pass < 2; ++pass) {
+        MoveToEx(s.dc, 2, 2, nullptr);
+        LineTo(s.dc, 17, 11);
+        if (pass == 0) {
+            EXPECT_EQ(s.at(2, 2), RGB(245, 55, 225));
+        }
+    }
+    EXPECT_EQ(s.count(RGB(10, 200, 30)), 400);
+    SelectObject(s.dc, old);
+    DeleteObject(pen);
+}
+
+TEST(LineTo, DottedPenAlternatesThreeOnThreeOff) {
+    TestSurface s(20, 3);
+    HPEN pen = CreatePen(PS_DOT, 1, kBlack);
+    HGDIOBJ old = SelectObject(s.dc, pen);
+    SetBkMode(s.dc, TRANSPARENT);
+    MoveToEx(s.dc, 0, 1, nullptr);
+    LineTo(s.dc, 12, 1);
+    const char* expected = "###...###...";
+    for (int x = 0; x < 12; ++x)
+        EXPECT_EQ(s.at(x, 1) == kBlack, expected[x] == '#') << x;
+    SelectObject(s.dc, old);
+    DeleteObject(pen);
+}
+
+TEST(LineTo, LinesOffTheSurfaceAreClippedNotWrapped) {
+    TestSurface s(10, 10);
+    MoveToEx(s.dc, -20, 5, nullptr);
+    LineTo(s.dc, 30, 5);
+    MoveToEx(s.dc, 3, -100, nullptr);
+    LineTo(s.dc, 3, 100);
+    EXPECT_EQ(s.count(kBlack), 19);
+}
+
+TEST(SetPixel, ReturnsColourSetAndInvalidOutside) {
+    TestSurface s(5, 5);
+    EXPECT_EQ(SetPixel(s.dc, 1, 2, kRed), kRed);
+    EXPECT_EQ(GetPixel(s.dc, 1, 2), kRed);
+    EXPECT_EQ(SetPixel(s.dc, 5, 0, kRed), CLR_INVALID);
+    EXPECT_EQ(GetPixel(s.dc, -1, 0), CLR_INVALID);
+    EXPECT_EQ(GetPixel(HDC{}, 0, 0), CLR_INVALID);
+}
+
+} // namespace

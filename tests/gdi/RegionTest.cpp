@@ -1,0 +1,196 @@
+#include "TestSurface.h"
+
+#include <gtest/gtest.h>
+
+using namespace gdi;
+
+namespace {
+
+int64_t area(HRGN rgn) {
+    int64_t total = 0;
+    for (const RECT& r : GetRegionRects(rgn))
+        total += int64_t(r.right - r.left) * (r.bottom - r.top);
+    return total;
+}
+
+// The x range [first, last] of the region on row y, or {1, 0} when the row is empty or split.
+std::pair<int, int> row_extent(HRGN rgn, int y) {
+    int first = 1, last = 0;
+    for (int x = -5; x < 200; ++x)
+        if (PtInRegion(rgn, x, y)) {
+            if (first > last) first = x;
+            last = x;
+        }
+    return {first, last};
+}
+
+TEST(PolygonRegion, SquareHoldsExactlyTenByTen) {
+    const POINT square[] = {{0, 0}, {10, 0}, {10, 10}, {0, 10}};
+    for (int mode : {ALTERNATE, WINDING}) {
+        HRGN rgn = CreatePolygonRgn(square, 4, mode);
+        ASSERT_TRUE(rgn);
+        EXPECT_EQ(area(rgn), 100);
+        RECT box;
+        EXPECT_EQ(GetRgnBox(rgn, &box), SIMPLEREGION);
+        EXPECT_EQ(box, (RECT{0, 0, 10, 10}));
+        EXPECT_TRUE(PtInRegion(rgn, 0, 0));
+        EXPECT_TRUE(PtInRegion(rgn, 9, 9));
+        EXPECT_FALSE(PtInRegion(rgn, 10, 5));
+        EXPECT_FALSE(PtInRegion(rgn, 5, 10));
+        DeleteObject(rgn);
+    }
+}
+
+TEST(PolygonRegion, TabHeaderFillsItsMiddleRowsFromTenToSixtyEight) {
+    const POINT header[] = {{10, 40}, {10, 22}, {12, 20}, {67, 20}, {69, 22}, {69, 40}};
+    for (int mode : {ALTERNATE, WINDING}) {
+        HRGN rgn = CreatePolygonRgn(header, 6, mode);
+        for (int y = 22; y < 40; ++y)
+            EXPECT_EQ(row_extent(rgn, y), std::make_pair(10, 68)) << y;
+        // The cut corners: the top row starts at the corner points, the right edge stays outside.
+        EXPECT_EQ(row_extent(rgn, 20), std::make_pair(12, 66));
+        EXPECT_EQ(row_extent(rgn, 21), std::make_pair(11, 67));
+        EXPECT_EQ(row_extent(rgn, 40), std::make_pair(1, 0));
+        EXPECT_EQ(row_extent(rgn, 19), std::make_pair(1, 0));
+        DeleteObject(rgn);
+    }
+}
+
+TEST(PolygonRegion, AlternateLeavesTheDoublyWoundCentreOutWindingFillsIt) {
+    // Two overlapping squares traced as one path in the same direction.
+    const POINT path[] = {{0, 0},   {20, 0},  {20, 20}, {0, 20},  {0, 0},
+                          {10, 10}, {30, 10}, {30, 30}, {10, 30}, {10, 10}};
+    HRGN alternate = CreatePolygonRgn(path, 10, ALTERNATE);
+    HRGN winding = CreatePolygonRgn(path, 10, WINDING);
+    EXPECT_FALSE(PtInRegion(alternate, 15, 15));
+    EXPECT_TRUE(PtInRegion(winding, 15, 15));
+    EXPECT_TRUE(PtInRegion(alternate, 5, 5));
+    EXPECT_TRUE(PtInRegion(alternate, 25, 25));
+    EXPECT_EQ(area(winding), 400 + 400 - 100);
+    EXPECT_EQ(area(alternate), 400 + 400 - 200);
+    DeleteObject(alternate);
+    DeleteObject(winding);
+}
+
+TEST(PolygonRegion, BadArgumentsFail) {
+    const POINT p[] = {{0, 0}, {5, 0}, {5, 5}};
+    EXPECT_FALSE(CreatePolygonRgn(nullptr, 3, ALTERNATE));
+    EXPECT_FALSE(CreatePolygonRgn(p, 3, 7));
+    EXPECT_FALSE(CreatePolygonRgn(p, 1, ALTERNATE));
+}
+
+struct CombineCase {
+    int mode;
+    int64_t area;
+    int complexity;
+};
+
+class CombineRgnModes : public testing::TestWithParam<CombineCase> {};
+
+TEST_P(CombineRgnModes, GiveTheExpectedPixelsAndComplexity) {
+    HRGN a = CreateRectRgn(0, 0, 10, 10);
+    HRGN b = CreateRectRgn(5, 5, 15, 15);
+    HRGN dst = CreateRectRgn(0, 0, 0, 0);
+    const CombineCase c = GetParam();
+    EXPECT_EQ(CombineRgn(dst, a, b, c.mode), c.complexity);
+    EXPECT_EQ(area(dst), c.area);
+    EXPECT_EQ(PtInRegion(dst, 7, 7), c.mode == RGN_AND || c.mode == RGN_OR || c.mode == RGN_COPY);
+    for (HRGN r : {a, b, dst})
+        DeleteObject(r);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllModes, CombineRgnModes,
+                         testing::Values(CombineCase{RGN_AND, 25, SIMPLEREGION},
+                                         CombineCase{RGN_OR, 175, COMPLEXREGION},
+                                         CombineCase{RGN_XOR, 150, COMPLEXREGION},
+                                         CombineCase{RGN_DIFF, 75, COMPLEXREGION},
+                                         CombineCase{RGN_COPY, 100, SIMPLEREGION}));
+
+TEST(CombineRgn, DisjointAndIsNullAndDestinationMayBeASource) {
+    HRGN a = CreateRectRgn(0, 0, 10, 10);
+    HRGN b = CreateRectRgn(20, 0, 30, 10);
+    HRGN dst = CreateRectRgn(0, 0, 1, 1);
+    EXPECT_EQ(CombineRgn(dst, a, b, RGN_AND), NULLREGION);
+    EXPECT_EQ(CombineRgn(a, a, b, RGN_OR), COMPLEXREGION);
+    EXPECT_EQ(area(a), 200);
+    EXPECT_EQ(CombineRgn(a, a, b, RGN_DIFF), SIMPLEREGION);
+    EXPECT_EQ(area(a), 100);
+    for (HRGN r : {a, b, dst})
+        DeleteObject(r);
+}
+
+TEST(CombineRgn, UnionOfPiecesEqualsTheWhole) {
+    HRGN left = CreateRectRgn(0, 0, 5, 10);
+    HRGN right = CreateRectRgn(5, 0, 10, 10);
+    HRGN whole = CreateRectRgn(0, 0, 10, 10);
+    HRGN dst = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(CombineRgn(dst, left, right, RGN_OR), SIMPLEREGION);
+    EXPECT_TRUE(EqualRgn(dst, whole));
+    for (HRGN r : {left, right, whole, dst})
+        DeleteObject(r);
+}
+
+TEST(CombineRgn, FailsOnStaleOrMissingRegionsAndBadModes) {
+    HRGN a = CreateRectRgn(0, 0, 10, 10);
+    HRGN gone = CreateRectRgn(0, 0, 3, 3);
+    DeleteObject(gone);
+    EXPECT_EQ(CombineRgn(a, a, gone, RGN_OR), ERROR);
+    EXPECT_EQ(CombineRgn(gone, a, a, RGN_OR), ERROR);
+    EXPECT_EQ(CombineRgn(a, a, a, 9), ERROR);
+    EXPECT_EQ(CombineRgn(a, a, HRGN{}, RGN_COPY), SIMPLEREGION);
+    EXPECT_EQ(area(a), 100);
+    DeleteObject(a);
+}
+
+TEST(EllipticRegion, StaysInsideItsBoxAndIsSymmetric) {
+    HRGN rgn = CreateEllipticRgn(40, 40, 60, 60);
+    RECT box;
+    EXPECT_EQ(GetRgnBox(rgn, &box), COMPLEXREGION);
+    EXPECT_EQ(box, (RECT{40, 40, 60, 60}));
+    EXPECT_TRUE(PtInRegion(rgn, 50, 50));
+    EXPECT_FALSE(PtInRegion(rgn, 40, 40));
+    EXPECT_FALSE(PtInRegion(rgn, 59, 59));
+    for (int y = 40; y < 60; ++y)
+        for (int x = 40; x < 60; ++x) {
+            EXPECT_EQ(PtInRegion(rgn, x, y), PtInRegion(rgn, 99 - x, y)) << x << "," << y;
+            EXPECT_EQ(PtInRegion(rgn, x, y), PtInRegion(rgn, x, 99 - y)) << x << "," << y;
+            EXPECT_EQ(PtInRegion(rgn, x, y), PtInRegion(rgn, y, x)) << x << "," << y;
+        }
+    DeleteObject(rgn);
+}
+
+TEST(EllipticRegion, EmptyBoxGivesNullRegion) {
+    HRGN rgn = CreateEllipticRgn(10, 10, 10, 30);
+    RECT box;
+    EXPECT_EQ(GetRgnBox(rgn, &box), NULLREGION);
+    DeleteObject(rgn);
+}
+
+TEST(Region, OffsetMovesEveryPixel) {
+    HRGN rgn = CreateEllipticRgn(0, 0, 9, 7);
+    HRGN copy = CreateEllipticRgn(0, 0, 9, 7);
+    OffsetRgn(copy, 3, -2);
+    for (int y = -1; y < 8; ++y)
+        for (int x = -1; x < 10; ++x)
+            EXPECT_EQ(PtInRegion(rgn, x, y), PtInRegion(copy, x + 3, y - 2));
+    DeleteObject(rgn);
+    DeleteObject(copy);
+}
+
+TEST(FillRgn, PaintsExactlyTheRegionsPixels) {
+    TestSurface s(80, 50);
+    const POINT header[] = {{10, 40}, {10, 22}, {12, 20}, {67, 20}, {69, 22}, {69, 40}};
+    HRGN rgn = CreatePolygonRgn(header, 6, ALTERNATE);
+    HBRUSH brush = CreateSolidBrush(RGB(192, 192, 192));
+    EXPECT_TRUE(FillRgn(s.dc, rgn, brush));
+    EXPECT_EQ(s.count(RGB(192, 192, 192)), area(rgn));
+    for (int y = 0; y < 50; ++y)
+        for (int x = 0; x < 80; ++x)
+            EXPECT_EQ(s.at(x, y) == RGB(192, 192, 192), PtInRegion(rgn, x, y)) << x << "," << y;
+    EXPECT_FALSE(FillRgn(s.dc, HRGN{}, brush));
+    EXPECT_FALSE(FillRgn(s.dc, rgn, HBRUSH{}));
+    DeleteObject(rgn);
+    DeleteObject(brush);
+}
+
+} // namespace
