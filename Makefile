@@ -31,8 +31,7 @@ build: deps
 	cmake --build --preset default -j $(JOBS)
 
 demo: build
-	$(VNTAB) render examples/showcase.frm -o showcase.png
-	@echo "Wrote showcase.png"
+	$(VNTAB) info examples/showcase.frm
 	@if [ -n "$$DISPLAY" ] && [ -x build/default/apps/studio/vntab-studio ]; then \
 	    build/default/apps/studio/vntab-studio examples/showcase.frm; fi
 
