@@ -1,13 +1,6 @@
 #include "Commands.h"
 
 #include <cstdio>
-#include <iostream>
-
-namespace vntab_cli {
-
-void Complain(const std::string& line) { std::cerr << "vntab: " << line << '\n'; }
-
-} // namespace vntab_cli
 
 static const char* kUsage = "usage:\n"
                             "  vntab render FORM.frm -o OUT.png [--control NAME] [--design] [--dpi N]\n"

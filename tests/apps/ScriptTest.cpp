@@ -1,0 +1,53 @@
+#include "Script.h"
+
+#include <gtest/gtest.h>
+
+using namespace vntab_cli;
+
+static std::string error_of(std::string_view text) {
+    try {
+        ParseScript(text, "s");
+    } catch (const ScriptError& e) {
+        return e.what();
+    }
+    return "";
+}
+
+TEST(Script, StepsSplitOnSemicolonsAndLinesWithCaseInsensitiveWords) {
+    auto steps = ParseScript("Set TabCount 5; tabs ADD 1 \"k;1\" \"A \"\"b\"\"\"\n\nclick 10 20\nhandle "
+                             "BeforeTabChanged Cancel True 2",
+                             "s");
+    ASSERT_EQ(steps.size(), 4u);
+    EXPECT_EQ(steps[0].verb, "set");
+    EXPECT_EQ(steps[0].value->value, rt::Variant(5));
+    EXPECT_EQ(steps[1].verb, "tabs add");
+    EXPECT_EQ(steps[1].words, (std::vector<std::string>{"1", "k;1", "A \"b\""}));
+    EXPECT_EQ(steps[2].verb, "click");
+    EXPECT_EQ(steps[2].line, 3);
+    EXPECT_EQ(steps[2].number, 3);
+    EXPECT_EQ(steps[3].value->value, rt::Variant(true));
+    EXPECT_EQ(steps[3].words.back(), "2");
+}
+
+TEST(Script, ValuesTakeEveryWrittenForm) {
+    auto steps = ParseScript("set BackColor &H80000005&; set TabRowOffset 7.5; set TabCaption \"&Caf\xC3\xA9\"; "
+                             "set TabPicture picture \"p.ico\"; set TabCaptionFont font \"Arial\" 12 bold italic",
+                             "s");
+    EXPECT_EQ(steps[0].value->value, rt::Variant(static_cast<int32_t>(0x80000005)));
+    EXPECT_EQ(steps[1].value->value, rt::Variant(7.5));
+    EXPECT_EQ(steps[2].value->value, rt::Variant("&Caf\xE9")); // ANSI inside
+    EXPECT_EQ(steps[3].value->kind, ScriptValue::Kind::Picture);
+    EXPECT_EQ(steps[3].value->path, "p.ico");
+    EXPECT_EQ(steps[4].value->kind, ScriptValue::Kind::Font);
+    EXPECT_DOUBLE_EQ(steps[4].value->font_size, 12.0);
+    EXPECT_TRUE(steps[4].value->bold && steps[4].value->italic);
+}
+
+TEST(Script, MalformedScriptsNameTheLine) {
+    EXPECT_EQ(error_of("paint\nfly 1 2"), "s:2: expected a command, not fly");
+    EXPECT_EQ(error_of("click 1"), "s:1: wrong number of words after click");
+    EXPECT_EQ(error_of("set TabCaption \"open"), "s:1: expected a closing quote");
+    EXPECT_EQ(error_of("set TabWidth wide"), "s:1: expected a number, &H...&, True, False or a quoted string, not wide");
+    EXPECT_EQ(error_of("set X &HXYZ&"), "s:1: expected up to 8 hexadecimal digits in &HXYZ&");
+    EXPECT_EQ(error_of("set F font Arial 12"), "s:1: expected font \"NAME\" SIZE [bold] [italic]");
+}
