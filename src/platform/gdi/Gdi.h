@@ -495,6 +495,11 @@ struct FaceInfo {
     int pixel_size = 0; // the em in pixels (for a bitmap face, the strike used) at MM_TEXT
 };
 FaceInfo DescribeFont(HFONT font);
+// Makes the faces of a font file available to this process (FR_PRIVATE); returns how many faces
+// were added, 0 when the file cannot be read as a font.
+constexpr uint32_t FR_PRIVATE = 0x10;
+int AddFontResourceExA(const char* path, uint32_t flags, void* reserved);
+
 // Family names a font dialog can offer: the classic names this GDI maps, then the families of the
 // installed faces, sorted, without duplicates.
 std::vector<std::string> ListFaceNames();
