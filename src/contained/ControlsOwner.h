@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+
+namespace vntab {
+
+// What a contained-control record asks of the tab control that owns it: whether the program runs
+// (records hold their controls differently while the form is designed) and which tab is active
+// (controls of the other tabs stand out of view).
+class ControlsOwner {
+public:
+    virtual ~ControlsOwner() = default;
+
+    virtual bool UserMode() const = 0;
+    virtual int16_t TabActive() const = 0;
+};
+
+} // namespace vntab

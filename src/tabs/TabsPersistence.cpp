@@ -1,0 +1,118 @@
+#include "contained/LateBound.h"
+#include "contained/VNControl.h"
+#include "contained/VNControls.h"
+#include "platform/automation/Arithmetic.h"
+#include "tabs/VNTab.h"
+#include "tabs/VNTabs.h"
+
+// The tabs in the container's property bag. Keys carry the tab's position i (and a record's
+// position j) in decimal: "TabCaption3", "Tab2CtlCount", "Tab2Control1Name".
+namespace vntab {
+
+using rt::Variant;
+
+namespace {
+
+std::string tab_key(const char* name, int32_t i) {
+    return name + std::to_string(i);
+}
+std::string count_key(int32_t i) {
+    return "Tab" + std::to_string(i) + "CtlCount";
+}
+std::string record_key(int32_t i, int32_t j, const char* name) {
+    return "Tab" + std::to_string(i) + "Control" + std::to_string(j) + name;
+}
+
+void save_records(host::PropertyBag& bag, int32_t i, const VNControls& page) {
+    int32_t j = 0;
+    for (const auto& record : page.records()) {
+        ++j;
+        // A record's name is always written: without it the record could not be found again.
+        bag.Store(record_key(i, j, "Name"), Variant(record->Name()));
+        bag.WriteProperty(record_key(i, j, "Index"), Variant(rt::to16(record->Index())),
+                          Variant(int16_t(-1)));
+        bag.WriteProperty(record_key(i, j, "TabStop"), Variant(record->TabStop()), Variant(true));
+    }
+    // Written even when 0, so a reader sees that the tab was saved with no controls.
+    bag.Store(count_key(i), Variant(page.Count()));
+}
+
+void load_records(host::PropertyBag& bag, int32_t i, VNControls& page,
+                  const std::weak_ptr<ControlsOwner>& owner) {
+    int16_t count = rt::CInt(bag.ReadProperty(count_key(i), Variant(int16_t(0))));
+    for (int32_t j = 1; j <= count; ++j) {
+        std::string name = rt::CStr(bag.ReadProperty(record_key(i, j, "Name"), Variant(std::string())));
+        int16_t index = rt::CInt(bag.ReadProperty(record_key(i, j, "Index"), Variant(int16_t(-1))));
+        auto record = page.Add(std::move(name), index, owner);
+        record->StoreTabStop(rt::CBool(bag.ReadProperty(record_key(i, j, "TabStop"), Variant(true))));
+    }
+}
+
+} // namespace
+
+void VNTabs::SaveTabs(host::PropertyBag& bag) const {
+    bag.WriteProperty("NumTabs", Variant(Count()), Variant(int16_t(0)));
+    for (const auto& tab : m_tabs) {
+        int32_t i = tab->Index();
+        bag.WriteProperty(tab_key("TabBackColor", i), Variant(tab->BackColor()), Variant(kOleButtonFace));
+        bag.WriteProperty(tab_key("TabCaption", i), Variant(tab->Caption()), Variant(std::string()));
+        bag.WriteProperty(tab_key("TabColor3DDKShadow", i), Variant(tab->Color3DDKShadow()),
+                          Variant(kOle3DDarkShadow));
+        bag.WriteProperty(tab_key("TabColor3DHighlight", i), Variant(tab->Color3DHighlight()),
+                          Variant(kOle3DHighlight));
+        bag.WriteProperty(tab_key("TabColor3DShadow", i), Variant(tab->Color3DShadow()),
+                          Variant(kOleButtonShadow));
+        bag.WriteProperty(tab_key("TabForeColor", i), Variant(tab->ForeColor()), Variant(kOleButtonText));
+        bag.WriteProperty(tab_key("TabKey", i), Variant(rt::CStr(tab->Key())), Variant(std::string()));
+        bag.WriteProperty(tab_key("TabPicture", i), Variant(tab->Picture()), Variant::Nothing());
+        save_records(bag, i, *tab->Controls());
+    }
+}
+
+void VNTabs::LoadTabs(host::PropertyBag& bag, std::string& access_keys) {
+    std::weak_ptr<ControlsOwner> owner = ParentControl();
+    int32_t count = rt::CLng(bag.ReadProperty("NumTabs", Variant(int32_t(0))));
+    for (int32_t i = 1; i <= count; ++i) {
+        auto tab = Add();
+        tab->SetCaption(rt::CStr(bag.ReadProperty(tab_key("TabCaption", i), Variant(std::string()))));
+        access_keys += static_cast<char>(tab->AccessKey());
+        tab->SetIndex(i);
+        tab->SetBackColor(rt::CLng(bag.ReadProperty(tab_key("TabBackColor", i), Variant(kOleButtonFace))));
+        tab->SetColor3DDKShadow(
+            rt::CLng(bag.ReadProperty(tab_key("TabColor3DDKShadow", i), Variant(kOle3DDarkShadow))));
+        tab->SetColor3DHighlight(
+            rt::CLng(bag.ReadProperty(tab_key("TabColor3DHighlight", i), Variant(kOle3DHighlight))));
+        tab->SetColor3DShadow(
+            rt::CLng(bag.ReadProperty(tab_key("TabColor3DShadow", i), Variant(kOleButtonShadow))));
+        tab->SetForeColor(rt::CLng(bag.ReadProperty(tab_key("TabForeColor", i), Variant(kOleButtonText))));
+        tab->SetKey(bag.ReadProperty(tab_key("TabKey", i), Variant(std::string())));
+        Variant picture = bag.ReadProperty(tab_key("TabPicture", i), Variant::Nothing());
+        tab->SetPicture(rt::CObj(picture));
+        load_records(bag, i, *tab->Controls(), owner);
+    }
+}
+
+bool VNTabs::BindControls(std::span<const std::shared_ptr<rt::Dispatch>> contained) const {
+    if (contained.empty()) return true;
+    auto owner = ParentControl();
+    bool user_mode = owner && owner->UserMode();
+    for (const auto& tab : m_tabs) {
+        for (const auto& record : tab->Controls()->records()) {
+            std::shared_ptr<rt::Dispatch> found;
+            for (const auto& control : contained) {
+                if (!control) continue;
+                auto key = ContainedControlKey(*control);
+                if (key && *key == record->Key()) {
+                    found = control;
+                    break;
+                }
+            }
+            if (!found) return false;
+            if (user_mode) TryLet(*found, "TabStop", Variant(false));
+            record->SetControl(found);
+        }
+    }
+    return true;
+}
+
+} // namespace vntab

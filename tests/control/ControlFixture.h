@@ -1,0 +1,64 @@
+#pragma once
+
+#include "control/TestSite.h"
+#include "control/VNTabCtl.h"
+
+#include "platform/automation/AutomationError.h"
+#include "platform/user/Version.h"
+#include "tabs/VNTab.h"
+#include "tabs/VNTabs.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace vntab::fakes {
+
+// A control newly placed on a form (InitProperties done), in a container measured in `scale`, with
+// what the initialisation reported cleared away.
+struct NewControl {
+    TestSite site;
+    std::shared_ptr<VNTabCtl> ctl;
+
+    explicit NewControl(int16_t scale = vbPixels, bool user_mode = true) {
+        site.container_scale_mode = scale;
+        site.user_mode = user_mode;
+        ctl = VNTabCtl::Create(site);
+        ctl->InitProperties();
+        site.property_changes.clear();
+    }
+    ~NewControl() { ctl->Terminate(); }
+    NewControl(const NewControl&) = delete;
+    NewControl& operator=(const NewControl&) = delete;
+
+    TabCtlState& state() { return ctl->State(); }
+    int32_t repaints() const { return ctl->Redraws().repaints; }
+    int32_t strips() const { return ctl->Redraws().strip_invalidations; }
+    std::shared_ptr<VNTab> tab(int32_t i) { return ctl->Tabs()->at(i); }
+};
+
+// The automation error `f` raises; a test failure when it raises none.
+inline rt::AutomationError ErrorOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const rt::AutomationError& e) {
+        return e;
+    }
+    ADD_FAILURE() << "no error raised";
+    return rt::AutomationError(0, "", "");
+}
+
+// Sets the operating-system version the platform reports for one test.
+class ReportedVersionScope {
+public:
+    explicit ReportedVersionScope(user::ReportedVersion v) : m_saved(user::GetReportedVersion()) {
+        user::SetReportedVersion(v);
+    }
+    ~ReportedVersionScope() { user::SetReportedVersion(m_saved); }
+    ReportedVersionScope(const ReportedVersionScope&) = delete;
+    ReportedVersionScope& operator=(const ReportedVersionScope&) = delete;
+
+private:
+    user::ReportedVersion m_saved;
+};
+
+} // namespace vntab::fakes

@@ -1,0 +1,76 @@
+#include "control/ControlFixture.h"
+
+using namespace vntab;
+using fakes::ErrorOf;
+using fakes::NewControl;
+using rt::Variant;
+
+TEST(ControlDispatch, IdentifiersAreThoseOfTheTypeLibrary) {
+    NewControl c;
+    struct Id {
+        const char* name;
+        int32_t dispid;
+    };
+    for (Id id : {Id{"BackColor", 0x68030021}, Id{"hwnd", 0x6803001E}, Id{"Tab3DAppearance", -504},
+                  Id{"TabBackColor", -501}, Id{"TabCaption", -518}, Id{"TabCount", 0x68030011},
+                  Id{"Tabs", 0x68030008}, Id{"Tag", 0x68030003}, Id{"OLEDropMode", 0x6803FE0C},
+                  Id{"RepaintControl", 0x60030071}, Id{"Refresh", 0x60030075}, Id{"OleDrag", 0x6003FE67}})
+        EXPECT_EQ(c.ctl->DispId(id.name), id.dispid) << id.name;
+    EXPECT_EQ(c.ctl->DispId("tabcount"), 0x68030011);
+    EXPECT_EQ(c.ctl->DispId("NoSuchThing"), std::nullopt);
+}
+
+TEST(ControlDispatch, ValuesAreCoercedToThePropertyType) {
+    NewControl c;
+    c.ctl->Let("TabWidth", Variant("64"));
+    EXPECT_EQ(c.ctl->Get("TabWidth"), Variant(int32_t(64)));
+    c.ctl->Let("TabActiveBold", Variant(int16_t(-1)));
+    EXPECT_EQ(c.ctl->Get("TabActiveBold"), Variant(true));
+    c.ctl->Let("TabCaption", Variant(int16_t(7)));
+    EXPECT_EQ(c.ctl->Get("TabCaption"), Variant("7"));
+    EXPECT_EQ(ErrorOf([&] { c.ctl->Let("TabWidth", Variant("wide")); }).number, 13);
+    EXPECT_EQ(ErrorOf([&] { c.ctl->Let("TabRows", Variant(40000)); }).number, 6);
+}
+
+TEST(ControlDispatch, ObjectsAreSetByReference) {
+    NewControl c;
+    auto font = std::make_shared<rt::StdFont>("Courier New", 10);
+    c.ctl->Set("TabCaptionFont", font);
+    EXPECT_EQ(c.ctl->TabCaptionFont(), font);
+    EXPECT_EQ(rt::CObj(c.ctl->Get("TabCaptionFont")), font);
+    EXPECT_EQ(ErrorOf([&] { c.ctl->Set("TabCaptionFont", std::make_shared<fakes::FakePicture>(1)); }).number,
+              13);
+    auto icon = std::make_shared<fakes::FakePicture>(3);
+    c.ctl->Set("TabPicture", icon);
+    EXPECT_EQ(rt::CObj(c.ctl->Get("TabPicture")), icon);
+    auto tabs = rt::CObj(c.ctl->Get("Tabs"));
+    EXPECT_EQ(tabs->TypeName(), "VNTabs");
+}
+
+TEST(ControlDispatch, ReadOnlyAndMissingMembersRaise438) {
+    NewControl c;
+    EXPECT_EQ(ErrorOf([&] { c.ctl->Let("hwnd", Variant(5)); }).number, 438);
+    EXPECT_EQ(ErrorOf([&] { c.ctl->Get("Colour"); }).number, 438);
+    EXPECT_EQ(ErrorOf([&] { c.ctl->Call("Explode"); }).number, 438);
+}
+
+TEST(ControlDispatch, MethodsRun) {
+    NewControl c;
+    int32_t repaints = c.repaints();
+    c.ctl->Call("RepaintControl");
+    c.ctl->Call("Refresh");
+    c.ctl->Call("OleDrag");
+    EXPECT_EQ(c.repaints(), repaints + 2);
+    EXPECT_EQ(c.site.ole_drags, 1);
+}
+
+TEST(ControlDispatch, TheTabsCollectionIsReachableByName) {
+    NewControl c;
+    auto tabs = rt::CObj(c.ctl->Get("Tabs"));
+    tabs->Call("Add", {Variant(), Variant("k"), Variant("&Keyed")});
+    auto tab = rt::CObj(tabs->Call("Item", {Variant("k")}));
+    tab->Let("Caption", Variant("&Renamed"));
+    EXPECT_EQ(c.site.access_keys, "1R");
+    EXPECT_EQ(c.ctl->TypeName(), "VNTabCtl");
+    EXPECT_EQ(c.ctl->Object(), c.ctl);
+}

@@ -1,0 +1,293 @@
+#include "control/ControlFixture.h"
+
+#include "contained/VNControl.h"
+#include "contained/VNControls.h"
+#include "control/Constants.h"
+#include "platform/host/PropertyBag.h"
+
+using namespace vntab;
+using fakes::ErrorOf;
+using fakes::NewControl;
+using fakes::TestSite;
+using fakes::Windowed;
+using rt::Variant;
+using Names = std::vector<std::string>;
+
+namespace {
+
+Names keys_of(const host::PropertyBag& bag) {
+    Names names;
+    for (const auto& e : bag.entries())
+        names.push_back(e.name);
+    return names;
+}
+
+// A control loaded from a bag, as the container creates one for a saved form.
+struct LoadedControl {
+    TestSite site;
+    std::shared_ptr<VNTabCtl> ctl;
+    explicit LoadedControl(host::PropertyBag& bag, bool user_mode = true) {
+        site.user_mode = user_mode;
+        site.container_scale_mode = vbPixels;
+        ctl = VNTabCtl::Create(site);
+        ctl->ReadProperties(bag);
+    }
+    ~LoadedControl() { ctl->Terminate(); }
+    LoadedControl(const LoadedControl&) = delete;
+    LoadedControl& operator=(const LoadedControl&) = delete;
+};
+
+} // namespace
+
+TEST(SaveControl, ANewControlWritesOnlyWhatDiffersFromTheDefaults) {
+    NewControl c;
+    host::PropertyBag bag;
+    c.ctl->WriteProperties(bag);
+    // The computed row separation (18) differs from its saved default (0).
+    EXPECT_EQ(keys_of(bag), (Names{"DrawTabRowSeparation", "NumTabs", "TabCaption1", "Tab1CtlCount"}));
+    EXPECT_EQ(bag.Find("DrawTabRowSeparation")->value, Variant(int16_t(18)));
+}
+
+TEST(SaveControl, KeysAreWrittenInTheirOrderWithTheFontBeforeItsAlignment) {
+    NewControl c;
+    TabCtlState& s = c.state();
+    s.BackColor = 0xFF;
+    s.Enabled = false;
+    s.FocusRectStyle = 1;
+    s.Orientation = 2;
+    s.Tab3DAppearance = 2;
+    s.TabActiveBevel = 3;
+    s.TabActiveBold = true;
+    s.TabActiveInflate = 4;
+    s.TabCaptionFont = std::make_shared<rt::StdFont>("Arial", 12);
+    s.TabCaptionAlign = 1;
+    s.TabStyleHeight = 5;
+    s.TabStyleWidth = 6;
+    s.TabHeight = 30;
+    s.TabJustification = 3;
+    s.TabPictureAlign = 11;
+    s.TabRowOffset = 7;
+    s.TabRows = 1;
+    s.TabRowSeparation = 8;
+    s.TabSeparation = 9;
+    s.TabsPerRow = 1;
+    s.TabStyle = 4;
+    s.TabWidth = 60;
+    host::PropertyBag bag;
+    c.ctl->WriteProperties(bag);
+    Names keys = keys_of(bag);
+    keys.resize(23);
+    EXPECT_EQ(keys,
+              (Names{"BackColor",       "Enabled",          "FocusRectStyle",      "OrientationConstants",
+                     "Tab3DAppearance", "TabActiveBevel",   "TabActiveBold",       "TabActiveInflate",
+                     "TabCaptionFont",  "TabCaptionAlign",  "TabStyleHeight",      "TabStyleWidth",
+                     "TabHeight",       "TabJustification", "TabPictureAlign",     "TabRowOffset",
+                     "TabRows",         "TabRowSeparation", "TabSeparation",       "TabsPerRow",
+                     "TabStyle",        "TabWidth",         "DrawTabRowSeparation"}));
+    EXPECT_EQ(bag.Find("TabHeight")->value, Variant(int16_t(30)));
+    EXPECT_EQ(bag.Find("OrientationConstants")->value, Variant(int32_t(2)));
+}
+
+TEST(SaveControl, ActiveTabTagAndDropModeAreNotSaved) {
+    NewControl c;
+    c.ctl->SetTabCount(3);
+    c.ctl->SetTabActive(3);
+    c.ctl->SetTag(Variant("t"));
+    c.ctl->SetOLEDropMode(1);
+    host::PropertyBag bag;
+    c.ctl->WriteProperties(bag);
+    for (const char* key : {"TabActive", "Tag", "OLEDropMode", "DrawTab3DAppearance"})
+        EXPECT_FALSE(bag.Contains(key));
+}
+
+TEST(LoadControl, RestoresWhatWasSaved) {
+    NewControl c;
+    c.ctl->SetTabCount(3);
+    c.ctl->SetBackColor(0x123456);
+    c.ctl->SetOrientation(vnOrientationLeft);
+    c.ctl->SetTabStyle(vnTabRounded);
+    c.ctl->SetTabHeight(26);
+    c.ctl->SetTabCaptionFont(std::make_shared<rt::StdFont>("Arial", 12, true));
+    c.tab(2)->SetKey(Variant("two"));
+    c.tab(3)->SetCaption("&Last");
+    host::PropertyBag bag;
+    c.ctl->WriteProperties(bag);
+
+    LoadedControl l(bag);
+    const auto& s = l.ctl->State();
+    EXPECT_EQ(s.BackColor, 0x123456);
+    EXPECT_EQ(s.Orientation, vnOrientationLeft);
+    EXPECT_EQ(s.TabStyle, vnTabRounded);
+    EXPECT_EQ(s.TabHeight, 26);
+    EXPECT_EQ(s.DrawTabRowSeparation, 24);
+    ASSERT_NE(s.TabCaptionFont, nullptr);
+    EXPECT_EQ(s.TabCaptionFont->Name(), "Arial");
+    EXPECT_TRUE(s.TabCaptionFont->Bold());
+    EXPECT_EQ(l.ctl->TabCount(), 3);
+    EXPECT_EQ(rt::CStr(l.ctl->Tabs()->at(2)->Key()), "two");
+    EXPECT_EQ(l.site.access_keys, "12L");
+    EXPECT_FALSE(s.Bound);
+    EXPECT_FALSE(s.NewInstance);
+    EXPECT_FALSE(s.Loading);
+}
+
+TEST(LoadControl, TheFirstTabIsActiveWhateverWasActiveWhenSaved) {
+    NewControl c;
+    c.ctl->SetTabCount(4);
+    c.ctl->SetTabActive(4);
+    host::PropertyBag bag;
+    c.ctl->WriteProperties(bag);
+    LoadedControl l(bag);
+    EXPECT_EQ(l.ctl->TabActive(), 1);
+}
+
+TEST(LoadControl, TheSavedRowSeparationIsRecomputed) {
+    host::PropertyBag bag;
+    bag.Store("TabHeight", Variant(int16_t(25)));
+    bag.Store("DrawTabRowSeparation", Variant(int16_t(99)));
+    LoadedControl l(bag);
+    EXPECT_EQ(l.ctl->State().DrawTabRowSeparation, 23);
+}
+
+TEST(LoadControl, MissingKeysGiveTheDefaults) {
+    host::PropertyBag bag;
+    LoadedControl l(bag);
+    const auto& s = l.ctl->State();
+    EXPECT_EQ(s.BackColor, static_cast<int32_t>(0x8000000F));
+    EXPECT_TRUE(s.Enabled);
+    EXPECT_EQ(s.TabActiveBevel, 2);
+    EXPECT_EQ(s.TabCaptionAlign, 7);
+    EXPECT_EQ(s.TabHeight, 20);
+    EXPECT_EQ(s.TabRowOffset, 10);
+    EXPECT_EQ(s.TabWidth, 50);
+    EXPECT_EQ(s.DrawTabRowSeparation, 18);
+    EXPECT_EQ(l.ctl->TabCount(), 0);
+    ASSERT_NE(s.TabCaptionFont, nullptr);
+    EXPECT_TRUE(s.TabCaptionFont->SameAs(*l.site.ambient_font));
+    EXPECT_NE(s.TabCaptionFont, l.site.ambient_font);
+}
+
+TEST(LoadControl, OutOfRangeValuesAreStoredUnchanged) {
+    host::PropertyBag bag;
+    bag.Store("OrientationConstants", Variant(int32_t(9)));
+    bag.Store("TabStyle", Variant(int32_t(12)));
+    bag.Store("TabHeight", Variant(int16_t(-5)));
+    bag.Store("BackColor", Variant(int32_t(0x7F000000)));
+    bag.Store("TabRows", Variant(int16_t(40)));
+    LoadedControl l(bag);
+    const auto& s = l.ctl->State();
+    EXPECT_EQ(s.Orientation, 9);
+    EXPECT_EQ(s.TabStyle, 12);
+    EXPECT_EQ(s.TabHeight, -5);
+    EXPECT_EQ(s.BackColor, 0x7F000000);
+    EXPECT_EQ(s.TabRows, 40);
+}
+
+TEST(LoadControl, The3DLookGoesThroughItsProperty) {
+    host::PropertyBag bag;
+    bag.Store("Tab3DAppearance", Variant(int32_t(2)));
+    TestSite site;
+    auto ctl = VNTabCtl::Create(site);
+    ctl->ReadProperties(bag);
+    EXPECT_EQ(ctl->State().DrawTab3DAppearance, vn3DWindows);
+    EXPECT_EQ(site.property_changes, (Names{"Tab3DAppearance", "DrawTab3DAppearance"}));
+    ctl->Terminate();
+}
+
+TEST(LoadControl, EnabledReachesTheWindowAtRunTimeOnly) {
+    host::PropertyBag bag;
+    bag.Store("Enabled", Variant(false));
+    LoadedControl run(bag);
+    EXPECT_FALSE(run.site.enabled);
+    LoadedControl design(bag, false);
+    EXPECT_TRUE(design.site.enabled);
+    EXPECT_FALSE(design.ctl->Enabled());
+}
+
+TEST(LoadControl, TabsReadDoNotRepaintAndAccessKeysAreWrittenOnce) {
+    host::PropertyBag bag;
+    bag.Store("NumTabs", Variant(int16_t(3)));
+    bag.Store("TabCaption1", Variant("&Alpha"));
+    bag.Store("TabCaption2", Variant("Beta"));
+    bag.Store("TabCaption3", Variant("&Gamma"));
+    TestSite site;
+    site.access_keys = "zz";
+    auto ctl = VNTabCtl::Create(site);
+    ctl->ReadProperties(bag);
+    // Only the 3D look repainted.
+    EXPECT_EQ(ctl->Redraws().repaints, 1);
+    EXPECT_EQ(site.access_keys, "A&G");
+    ctl->Terminate();
+}
+
+TEST(LoadControl, ADuplicateTabKeyStopsTheLoadButLeavesAWorkingControl) {
+    host::PropertyBag bag;
+    bag.Store("NumTabs", Variant(int16_t(3)));
+    bag.Store("TabCaption1", Variant("&One"));
+    bag.Store("TabKey1", Variant("k"));
+    bag.Store("TabCaption2", Variant("&Two"));
+    bag.Store("TabKey2", Variant("K"));
+    TestSite site;
+    auto ctl = VNTabCtl::Create(site);
+    auto e = ErrorOf([&] { ctl->ReadProperties(bag); });
+    EXPECT_EQ(e.number, 50001);
+    EXPECT_EQ(ctl->TabCount(), 2);
+    EXPECT_EQ(site.access_keys, "OT");
+    EXPECT_FALSE(ctl->State().Loading);
+    EXPECT_EQ(ctl->State().DrawTabRowSeparation, 18);
+    // Tab events work again.
+    int32_t repaints = ctl->Redraws().repaints;
+    ctl->Tabs()->at(2)->SetCaption("&Second");
+    EXPECT_EQ(site.access_keys, "OS");
+    EXPECT_EQ(ctl->Redraws().repaints, repaints + 1);
+    ctl->Terminate();
+}
+
+TEST(LoadControl, AFontKeyThatIsNoFontIsATypeMismatch) {
+    host::PropertyBag bag;
+    bag.Store("TabCaptionFont", Variant(std::make_shared<fakes::FakePicture>(1)));
+    TestSite site;
+    auto ctl = VNTabCtl::Create(site);
+    EXPECT_EQ(ErrorOf([&] { ctl->ReadProperties(bag); }).number, 13);
+    ctl->Terminate();
+}
+
+TEST(SaveControl, BoundControlsAreSavedOutOfViewAndPaintingWaits) {
+    NewControl c;
+    auto text = Windowed("Text1", 120, 10);
+    c.site.Add(text);
+    c.tab(1)->Controls()->Add("Text1", -1, c.ctl)->SetControl(text);
+    host::PropertyBag bag;
+    c.ctl->WriteProperties(bag);
+    EXPECT_FLOAT_EQ(text->number("Left"), 120.0f - 75000.0f);
+    EXPECT_FALSE(c.state().Bound);
+    EXPECT_TRUE(c.state().Busy);
+    EXPECT_EQ(bag.Find("Tab1Control1Name")->value, Variant("Text1"));
+    int32_t full = c.ctl->Redraws().full_redraws;
+    c.ctl->Paint();
+    EXPECT_EQ(c.ctl->Redraws().full_redraws, full);
+    // Only a change of the tab count clears the wait.
+    c.ctl->SetTabCount(2);
+    EXPECT_FALSE(c.state().Busy);
+}
+
+TEST(SaveControl, AContainerWithoutContainedControlsLeavesTheControlBound) {
+    NewControl c;
+    c.site.contained.reset();
+    host::PropertyBag bag;
+    c.ctl->WriteProperties(bag);
+    EXPECT_TRUE(c.state().Bound);
+    EXPECT_FALSE(c.state().Busy);
+}
+
+TEST(SaveControl, SavingTwiceHidesOnlyOnce) {
+    NewControl c;
+    auto text = Windowed("Text1", 120, 10);
+    c.site.Add(text);
+    c.tab(1)->Controls()->Add("Text1", -1, c.ctl)->SetControl(text);
+    host::PropertyBag first, second;
+    c.ctl->WriteProperties(first);
+    c.ctl->WriteProperties(second);
+    EXPECT_FLOAT_EQ(text->number("Left"), 120.0f - 75000.0f);
+    EXPECT_EQ(keys_of(first), keys_of(second));
+}

@@ -1,0 +1,282 @@
+#include "tabs/VNTabs.h"
+#include "control/TestSite.h"
+#include "tabs/FakeOwner.h"
+#include "tabs/VNTab.h"
+
+#include "platform/automation/AutomationError.h"
+
+#include <gtest/gtest.h>
+
+using namespace vntab;
+using rt::AutomationError;
+using rt::Variant;
+
+namespace {
+
+struct Tabs {
+    std::shared_ptr<fakes::FakeOwner> owner = std::make_shared<fakes::FakeOwner>();
+    std::shared_ptr<VNTabs> tabs = VNTabs::Create();
+    Tabs() { tabs->SetParentControl(owner); }
+    ~Tabs() { tabs->DetachTabs(); }
+
+    void add(int n) {
+        for (int i = 0; i < n; ++i)
+            tabs->Add();
+    }
+    std::vector<std::string> captions() const {
+        std::vector<std::string> c;
+        for (const auto& t : tabs->tabs())
+            c.push_back(t->Caption());
+        return c;
+    }
+};
+
+AutomationError error_of(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const AutomationError& e) {
+        return e;
+    }
+    ADD_FAILURE() << "no error raised";
+    return AutomationError(0, "", "");
+}
+
+} // namespace
+
+TEST(TabsAdd, FirstTabGetsDefaultCaptionIndexAndAccessKey) {
+    Tabs t;
+    auto tab = t.tabs->Add();
+    EXPECT_EQ(tab->Caption(), "Tab &1");
+    EXPECT_EQ(tab->Index(), 1);
+    EXPECT_EQ(tab->AccessKey(), '1');
+    EXPECT_EQ(t.owner->keys, "1");
+    EXPECT_EQ(tab->Parent(), t.tabs);
+}
+
+TEST(TabsAdd, AppendsWithCaptionAndKey) {
+    Tabs t;
+    t.add(1);
+    auto tab = t.tabs->Add(std::nullopt, Variant("k"), Variant("&Second"));
+    EXPECT_EQ(tab->Index(), 2);
+    EXPECT_EQ(tab->Caption(), "&Second");
+    EXPECT_EQ(rt::CStr(tab->Key()), "k");
+    EXPECT_EQ(t.owner->keys, "1S");
+}
+
+TEST(TabsAdd, InsertingAtOneRenumbersAndPutsTheKeyFirst) {
+    Tabs t;
+    t.add(3);
+    auto tab = t.tabs->Add(Variant(int16_t(1)));
+    EXPECT_EQ(tab->Index(), 1);
+    // The default caption counts the tabs there were, not the position.
+    EXPECT_EQ(tab->Caption(), "Tab &4");
+    EXPECT_EQ(t.captions(), (std::vector<std::string>{"Tab &4", "Tab &1", "Tab &2", "Tab &3"}));
+    for (int i = 1; i <= 4; ++i)
+        EXPECT_EQ(t.tabs->at(i)->Index(), i);
+    EXPECT_EQ(t.owner->keys, "4123");
+}
+
+TEST(TabsAdd, InsertingAtCountPlusOneAppends) {
+    Tabs t;
+    t.add(2);
+    t.tabs->Add(Variant(3), std::nullopt, Variant("Last"));
+    EXPECT_EQ(t.tabs->at(3)->Caption(), "Last");
+    EXPECT_EQ(t.owner->keys, "12&");
+}
+
+TEST(TabsAdd, AnIndexGivenAsAKeyInsertsBeforeThatTab) {
+    Tabs t;
+    t.add(2);
+    t.tabs->at(2)->SetKey(Variant("second"));
+    t.tabs->Add(Variant("second"), std::nullopt, Variant("&Mid"));
+    EXPECT_EQ(t.captions(), (std::vector<std::string>{"Tab &1", "&Mid", "Tab &2"}));
+    EXPECT_EQ(t.owner->keys, "1M2");
+}
+
+TEST(TabsAdd, AShortAccessKeyStringTakesTheNewKeyAtItsEnd) {
+    Tabs t;
+    t.add(2);
+    t.owner->keys = "";
+    t.tabs->Add(Variant(2), std::nullopt, Variant("&X"));
+    EXPECT_EQ(t.owner->keys, "X");
+}
+
+TEST(TabsAdd, RaisesTabAddedOnceAndNoTabChanged) {
+    Tabs t;
+    auto tab = t.tabs->Add(std::nullopt, Variant("key"), Variant("Cap"));
+    ASSERT_EQ(t.owner->names(), (std::vector<std::string>{"TabAdded"}));
+    EXPECT_EQ(t.owner->events[0].tab, tab);
+}
+
+TEST(TabsAdd, PositionOutOfRangeFailsWithHelpContextAndChangesNothing) {
+    Tabs t;
+    t.add(2);
+    t.owner->events.clear();
+    for (int bad : {0, 4, -1}) {
+        auto e = error_of([&] { t.tabs->Add(Variant(bad)); });
+        EXPECT_EQ(e.number, rt::kErrSubscriptOutOfRange);
+        EXPECT_EQ(e.help_context, 638);
+        EXPECT_EQ(e.source, "VNTabs");
+    }
+    EXPECT_EQ(t.tabs->Count(), 2);
+    EXPECT_EQ(t.owner->keys, "12");
+    EXPECT_TRUE(t.owner->events.empty());
+}
+
+TEST(TabsAdd, TakenKeyFailsWith50001AndLeavesEverythingAsItWas) {
+    Tabs t;
+    t.tabs->Add(std::nullopt, Variant("Alpha"));
+    t.owner->events.clear();
+    for (const char* taken : {"ALPHA", "  alpha ", "Alpha"}) {
+        auto e = error_of([&] { t.tabs->Add(std::nullopt, Variant(taken), Variant("&Z")); });
+        EXPECT_EQ(e.number, rt::kErrKeyAlreadyExists);
+        EXPECT_EQ(e.description, "Key already exists.");
+        EXPECT_EQ(e.help_context, 638);
+    }
+    EXPECT_EQ(t.tabs->Count(), 1);
+    EXPECT_EQ(t.owner->keys, "1");
+    EXPECT_TRUE(t.owner->events.empty());
+    // The failed Add leaves nothing behind: a later Add succeeds as usual.
+    auto tab = t.tabs->Add(std::nullopt, Variant("Beta"));
+    EXPECT_EQ(tab->Caption(), "Tab &2");
+    EXPECT_EQ(t.owner->names(), (std::vector<std::string>{"TabAdded"}));
+}
+
+TEST(TabsAdd, ACaptionOfAnotherTypeIsConvertedToText) {
+    Tabs t;
+    EXPECT_EQ(t.tabs->Add(std::nullopt, std::nullopt, Variant(int16_t(42)))->Caption(), "42");
+}
+
+TEST(TabsItem, FindsByPositionAndByExactKey) {
+    Tabs t;
+    t.add(3);
+    t.tabs->at(2)->SetKey(Variant("ABC"));
+    EXPECT_EQ(t.tabs->Item(Variant(int16_t(3))), t.tabs->at(3));
+    EXPECT_EQ(t.tabs->Item(Variant("ABC")), t.tabs->at(2));
+    auto e = error_of([&] { t.tabs->Item(Variant("abc")); });
+    EXPECT_EQ(e.number, rt::kErrIndexOutOfBounds);
+    EXPECT_EQ(e.number, static_cast<int32_t>(0x8004041D));
+    EXPECT_EQ(e.description, "Index out of bounds.");
+    EXPECT_THROW(t.tabs->Item(Variant(" ABC")), AutomationError);
+}
+
+TEST(TabsItem, PositionsOutsideTheTabsAreOutOfBounds) {
+    Tabs t;
+    t.add(2);
+    for (int bad : {0, 3, -5})
+        EXPECT_EQ(error_of([&] { t.tabs->Item(Variant(bad)); }).number, rt::kErrIndexOutOfBounds);
+}
+
+TEST(TabsItem, ANumericKeyIsTakenAsAPosition) {
+    Tabs t;
+    t.add(5);
+    t.tabs->at(1)->SetKey(Variant("5"));
+    EXPECT_EQ(t.tabs->Item(Variant("5")), t.tabs->at(5));
+    EXPECT_EQ(t.tabs->Item(Variant(" 2 ")), t.tabs->at(2));
+    t.tabs->Remove(Variant("5"));
+    EXPECT_EQ(t.tabs->Count(), 4);
+    EXPECT_EQ(rt::CStr(t.tabs->at(1)->Key()), "5");
+}
+
+TEST(TabsKeys, KeyExistsTrimsAndIgnoresCaseButIndexOfKeyIsExact) {
+    Tabs t;
+    t.add(2);
+    t.tabs->at(2)->SetKey(Variant(" Mixed "));
+    EXPECT_TRUE(t.tabs->KeyExists(Variant("mixed")));
+    EXPECT_TRUE(t.tabs->KeyExists(Variant("MIXED  ")));
+    EXPECT_FALSE(t.tabs->KeyExists(Variant("mix")));
+    EXPECT_EQ(t.tabs->IndexOfKey(Variant(" Mixed ")), 2);
+    EXPECT_EQ(t.tabs->IndexOfKey(Variant("Mixed")), 0);
+}
+
+TEST(TabsKeys, EmptyAndBlankKeysAreNeverTaken) {
+    Tabs t;
+    t.tabs->Add(std::nullopt, Variant(""));
+    t.tabs->Add(std::nullopt, Variant("   "));
+    t.tabs->Add(std::nullopt, Variant(""));
+    EXPECT_EQ(t.tabs->Count(), 3);
+    EXPECT_FALSE(t.tabs->KeyExists(Variant("  ")));
+}
+
+TEST(TabsRemove, RemovesRenumbersAndRaisesTabRemoved) {
+    Tabs t;
+    t.add(3);
+    auto second = t.tabs->at(2);
+    t.owner->events.clear();
+    t.tabs->Remove(Variant(2));
+    EXPECT_EQ(t.captions(), (std::vector<std::string>{"Tab &1", "Tab &3"}));
+    EXPECT_EQ(t.tabs->at(2)->Index(), 2);
+    ASSERT_EQ(t.owner->names(), (std::vector<std::string>{"TabRemoved"}));
+    EXPECT_EQ(t.owner->events[0].tab, second);
+    // The removed tab keeps its last position; the access-key string is not shortened.
+    EXPECT_EQ(second->Index(), 2);
+    EXPECT_EQ(t.owner->keys, "123");
+}
+
+TEST(TabsRemove, ByKeyAndOutOfRange) {
+    Tabs t;
+    t.add(2);
+    t.tabs->at(1)->SetKey(Variant("first"));
+    t.tabs->Remove(Variant("first"));
+    EXPECT_EQ(t.captions(), (std::vector<std::string>{"Tab &2"}));
+    t.owner->events.clear();
+    EXPECT_EQ(error_of([&] { t.tabs->Remove(Variant(2)); }).number, rt::kErrSubscriptOutOfRange);
+    EXPECT_EQ(error_of([&] { t.tabs->Remove(Variant("nobody")); }).number, rt::kErrSubscriptOutOfRange);
+    EXPECT_EQ(t.tabs->Count(), 1);
+    EXPECT_TRUE(t.owner->events.empty());
+}
+
+TEST(TabsClear, RaisesOneTabRemovedWithNoTab) {
+    Tabs t;
+    t.add(3);
+    t.owner->events.clear();
+    t.tabs->Clear();
+    EXPECT_EQ(t.tabs->Count(), 0);
+    ASSERT_EQ(t.owner->names(), (std::vector<std::string>{"TabRemoved"}));
+    EXPECT_EQ(t.owner->events[0].tab, nullptr);
+    EXPECT_EQ(t.owner->keys, "123");
+    // Counting starts again from the tabs there are.
+    EXPECT_EQ(t.tabs->Add()->Caption(), "Tab &1");
+}
+
+TEST(TabsChange, EverySettablePropertyButTagNotifiesOnceByName) {
+    Tabs t;
+    t.add(1);
+    auto tab = t.tabs->at(1);
+    t.owner->events.clear();
+    tab->SetCaption("x");
+    tab->SetBackColor(1);
+    tab->SetColor3DDKShadow(2);
+    tab->SetColor3DHighlight(3);
+    tab->SetColor3DShadow(4);
+    tab->SetForeColor(5);
+    tab->SetKey(Variant("k"));
+    tab->SetPicture(std::make_shared<fakes::FakePicture>(1));
+    tab->SetPicture(nullptr);
+    tab->SetTag(Variant("free"));
+    std::vector<std::string> props;
+    for (const auto& e : t.owner->events) {
+        EXPECT_EQ(e.name, "TabChanged");
+        EXPECT_EQ(e.tab, tab);
+        props.push_back(e.property);
+    }
+    EXPECT_EQ(props, (std::vector<std::string>{"Caption", "BackColor", "Color3DDKShadow", "Color3DHighlight",
+                                               "Color3DShadow", "ForeColor", "Key", "Picture", "Picture"}));
+}
+
+TEST(TabsDispatch, MembersByNameWithOptionalArguments) {
+    Tabs t;
+    rt::Dispatch& d = *t.tabs;
+    d.Call("Add");
+    d.Call("add", {Variant(1), Variant("k"), Variant("&Front")});
+    d.Call("Add", {Variant(), Variant(), Variant("&Back")});
+    EXPECT_EQ(rt::CInt(d.Get("Count")), 3);
+    EXPECT_EQ(t.captions(), (std::vector<std::string>{"&Front", "Tab &1", "&Back"}));
+    auto item = rt::CObj(d.Call("Item", {Variant("k")}));
+    EXPECT_EQ(rt::CStr(item->Get("Caption")), "&Front");
+    d.Call("Remove", {Variant(1)});
+    d.Call("Clear");
+    EXPECT_EQ(t.tabs->Count(), 0);
+    EXPECT_EQ(d.DispId("Item"), 0);
+    EXPECT_THROW(d.Get("Missing"), AutomationError);
+}
