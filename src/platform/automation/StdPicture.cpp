@@ -1,0 +1,178 @@
+#include "platform/automation/StdPicture.h"
+
+#include "platform/automation/Arithmetic.h"
+#include "platform/automation/AutomationError.h"
+#include "platform/automation/PictureDecoders.h"
+#include "platform/gdi/Gdi.h"
+
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+namespace rt {
+
+namespace {
+
+// The runtime's error when the system cannot give a picture its GDI objects.
+constexpr int32_t kErrOutOfMemory = 7;
+
+// A file larger than this cannot hold a picture within the size limits (64 Mi pixels of 32 bits
+// plus headers), so it is refused before being read.
+constexpr uintmax_t kMaxFileBytes = uintmax_t(512) << 20;
+
+[[noreturn]] void out_of_memory() {
+    raise_error(kErrOutOfMemory, {}, "Out of memory");
+}
+
+void check_pixel_count(int32_t width, int32_t height, size_t count) {
+    picture::check_image_size(width, height);
+    if (count != size_t(width) * size_t(height)) raise_error(kErrInvalidProcedureCall);
+}
+
+// The mask as the platform's monochrome bitmap bits: rows padded to 16 bits, most significant bit
+// first, 1 (white) where the background shows through.
+std::vector<uint8_t> mask_bits(int32_t width, int32_t height, std::span<const uint8_t> mask) {
+    const size_t row_bytes = (size_t(width) + 15) / 16 * 2;
+    std::vector<uint8_t> bits(row_bytes * size_t(height), 0);
+    for (int32_t y = 0; y < height; ++y)
+        for (int32_t x = 0; x < width; ++x)
+            if (mask[size_t(y) * size_t(width) + size_t(x)])
+                bits[size_t(y) * row_bytes + size_t(x) / 8] |= uint8_t(0x80 >> (x % 8));
+    return bits;
+}
+
+std::vector<uint8_t> read_file(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    // A missing file, a folder or a device is "not found" as far as a picture goes.
+    if (!fs::is_regular_file(path, ec)) raise_error(kErrFileNotFound);
+    const uintmax_t size = fs::file_size(path, ec);
+    if (ec) raise_error(kErrFileNotFound);
+    if (size > kMaxFileBytes) picture::invalid_picture();
+    std::ifstream in(path, std::ios::binary);
+    if (!in) raise_error(kErrFileNotFound);
+    std::vector<uint8_t> bytes(static_cast<size_t>(size));
+    in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(bytes.size()));
+    if (in.gcount() != std::streamsize(bytes.size())) raise_error(kErrFileNotFound);
+    return bytes;
+}
+
+std::string absolute_path(const std::string& path) {
+    std::error_code ec;
+    const auto absolute = std::filesystem::absolute(path, ec);
+    return ec ? path : absolute.lexically_normal().string();
+}
+
+const MemberTable<StdPicture>& picture_members() {
+    // The dispatch identifiers of the platform's picture interface.
+    static const MemberTable<StdPicture> table({
+        {"Handle", 0, [](StdPicture& p) { return Variant(p.Handle()); }},
+        {"hPal", 2, [](StdPicture&) { return Variant(int32_t(0)); }},
+        {"Type", 3, [](StdPicture& p) { return Variant(p.Type()); }},
+        {"Width", 4, [](StdPicture& p) { return Variant(p.WidthHimetric()); }},
+        {"Height", 5, [](StdPicture& p) { return Variant(p.HeightHimetric()); }},
+    });
+    return table;
+}
+
+} // namespace
+
+int32_t PixelsToHimetric(int32_t pixels, int dpi) {
+    if (dpi <= 0) raise_error(kErrInvalidProcedureCall);
+    // Exact integer rounding: the quotient and remainder decide, so no floating-point tie is lost.
+    const int64_t magnitude = (pixels < 0 ? -int64_t(pixels) : int64_t(pixels)) * 2540;
+    int64_t q = magnitude / dpi;
+    const int64_t twice_r = 2 * (magnitude % dpi);
+    if (twice_r > dpi || (twice_r == dpi && q % 2 != 0)) ++q;
+    return to32(pixels < 0 ? -q : q);
+}
+
+StdPicture::StdPicture(int16_t type, gdi::HBITMAP bitmap, gdi::HICON icon, gdi::SIZE pixels,
+                       std::string source_path)
+    : m_type(type), m_bitmap(bitmap), m_icon(icon), m_pixels(pixels), m_source_path(std::move(source_path)) {
+    const int dpi = gdi::LogicalDpi();
+    m_himetric = {PixelsToHimetric(pixels.cx, dpi), PixelsToHimetric(pixels.cy, dpi)};
+}
+
+StdPicture::~StdPicture() {
+    if (m_icon) gdi::DestroyIcon(m_icon);
+    if (m_bitmap) gdi::DeleteObject(m_bitmap);
+}
+
+std::shared_ptr<StdPicture> StdPicture::FromPixels(int32_t width, int32_t height,
+                                                   std::span<const uint32_t> pixels,
+                                                   std::string source_path) {
+    check_pixel_count(width, height, pixels.size());
+    const gdi::HBITMAP bitmap = gdi::CreateBitmap32(width, height, pixels.data());
+    if (!bitmap) out_of_memory();
+    return std::shared_ptr<StdPicture>(
+        new StdPicture(kPicTypeBitmap, bitmap, {}, {width, height}, std::move(source_path)));
+}
+
+std::shared_ptr<StdPicture> StdPicture::FromIconPixels(int32_t width, int32_t height,
+                                                       std::span<const uint32_t> pixels,
+                                                       std::span<const uint8_t> mask,
+                                                       std::string source_path) {
+    check_pixel_count(width, height, pixels.size());
+    if (mask.size() != pixels.size()) raise_error(kErrInvalidProcedureCall);
+    // No alpha in the top bytes: the icon is drawn with its mask, the same way by every drawing call.
+    std::vector<uint32_t> colour(pixels.begin(), pixels.end());
+    for (uint32_t& p : colour)
+        p &= 0x00FFFFFF;
+    const std::vector<uint8_t> bits = mask_bits(width, height, mask);
+    gdi::ICONINFO info;
+    info.fIcon = true;
+    info.xHotspot = uint32_t(width / 2);
+    info.yHotspot = uint32_t(height / 2);
+    info.hbmColor = gdi::CreateBitmap32(width, height, colour.data());
+    info.hbmMask = gdi::CreateBitmap(width, height, 1, 1, bits.data());
+    // The icon keeps copies of both bitmaps, so these two go at once.
+    const gdi::HICON icon = info.hbmColor && info.hbmMask ? gdi::CreateIconIndirect(&info) : gdi::HICON{};
+    if (info.hbmColor) gdi::DeleteObject(info.hbmColor);
+    if (info.hbmMask) gdi::DeleteObject(info.hbmMask);
+    if (!icon) out_of_memory();
+    return std::shared_ptr<StdPicture>(
+        new StdPicture(kPicTypeIcon, {}, icon, {width, height}, std::move(source_path)));
+}
+
+std::shared_ptr<StdPicture> StdPicture::Empty() {
+    return std::shared_ptr<StdPicture>(new StdPicture(kPicTypeNone, {}, {}, {0, 0}, {}));
+}
+
+int32_t StdPicture::Handle() const {
+    if (m_icon) return static_cast<int32_t>(m_icon.value);
+    return static_cast<int32_t>(m_bitmap.value);
+}
+
+Variant StdPicture::Get(std::string_view name) {
+    return picture_members().get(*this, name);
+}
+std::optional<int32_t> StdPicture::DispId(std::string_view name) const {
+    return picture_members().dispid(name);
+}
+
+std::shared_ptr<StdPicture> LoadPictureFromBytes(std::span<const uint8_t> bytes, std::string source_path) {
+    using namespace picture;
+    if (looks_like_bmp(bytes)) {
+        const Image32 image = decode_bmp(bytes);
+        return StdPicture::FromPixels(image.width, image.height, image.pixels, std::move(source_path));
+    }
+    if (looks_like_png(bytes)) {
+        const Image32 image = decode_png_bitmap(bytes);
+        return StdPicture::FromPixels(image.width, image.height, image.pixels, std::move(source_path));
+    }
+    if (looks_like_ico(bytes)) {
+        const IconImage icon = decode_ico(bytes);
+        return StdPicture::FromIconPixels(icon.color.width, icon.color.height, icon.color.pixels, icon.mask,
+                                          std::move(source_path));
+    }
+    invalid_picture();
+}
+
+std::shared_ptr<StdPicture> LoadPicture(const std::string& path) {
+    if (path.empty()) return StdPicture::Empty();
+    const std::vector<uint8_t> bytes = read_file(path);
+    return LoadPictureFromBytes(bytes, absolute_path(path));
+}
+
+} // namespace rt

@@ -1,0 +1,831 @@
+#include "platform/automation/StdPicture.h"
+#include "platform/automation/AutomationError.h"
+#include "platform/gdi/Gdi.h"
+
+#include <gtest/gtest.h>
+#include <png.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <vector>
+
+using namespace rt;
+
+namespace {
+
+// ---------------------------------------------------------------------------------------------
+// Picture files written byte by byte
+// ---------------------------------------------------------------------------------------------
+
+struct Bytes {
+    std::vector<uint8_t> data;
+
+    Bytes& u8(uint32_t v) {
+        data.push_back(uint8_t(v));
+        return *this;
+    }
+    Bytes& u16(uint32_t v) { return u8(v).u8(v >> 8); }
+    Bytes& u32(uint32_t v) { return u16(v).u16(v >> 16); }
+    Bytes& append(const std::vector<uint8_t>& more) {
+        data.insert(data.end(), more.begin(), more.end());
+        return *this;
+    }
+    Bytes& pad_to(size_t size) {
+        if (data.size() < size) data.resize(size, 0);
+        return *this;
+    }
+};
+
+// Pixel values (palette indices, or raw 16-, 24- or 32-bit values) packed into DIB rows in file
+// order, each row padded to 4 bytes.
+std::vector<uint8_t> pack_rows(int bits, const std::vector<std::vector<uint32_t>>& rows) {
+    Bytes out;
+    for (const auto& row : rows) {
+        const size_t start = out.data.size();
+        if (bits < 8) {
+            uint32_t acc = 0;
+            int used = 0;
+            for (uint32_t v : row) {
+                acc = (acc << bits) | v;
+                used += bits;
+                if (used == 8) {
+                    out.u8(acc);
+                    acc = 0;
+                    used = 0;
+                }
+            }
+            if (used > 0) out.u8(acc << (8 - used));
+        } else {
+            for (uint32_t v : row) {
+                for (int b = 0; b < bits / 8; ++b)
+                    out.u8(v >> (8 * b));
+            }
+        }
+        out.pad_to(start + (out.data.size() - start + 3) / 4 * 4);
+    }
+    return out.data;
+}
+
+struct Dib {
+    int32_t width = 0;
+    int32_t height = 0; // negative: top-down
+    uint16_t bits = 24;
+    uint32_t compression = 0;
+    uint32_t header_size = 40;
+    uint32_t clr_used = 0;
+    std::vector<uint32_t> masks;   // after a 40-byte header, inside a larger one
+    std::vector<uint32_t> palette; // 0x00RRGGBB
+    std::vector<uint8_t> pixels;
+
+    std::vector<uint8_t> header_and_palette(int32_t stored_height) const {
+        Bytes b;
+        if (header_size == 12) {
+            b.u32(12).u16(uint32_t(width)).u16(uint32_t(stored_height)).u16(1).u16(bits);
+            for (uint32_t c : palette)
+                b.u8(c).u8(c >> 8).u8(c >> 16);
+            return b.data;
+        }
+        b.u32(header_size)
+            .u32(uint32_t(width))
+            .u32(uint32_t(stored_height))
+            .u16(1)
+            .u16(bits)
+            .u32(compression);
+        b.u32(uint32_t(pixels.size())).u32(2835).u32(2835).u32(clr_used).u32(0);
+        for (uint32_t m : masks)
+            b.u32(m);
+        if (header_size > 40) b.pad_to(header_size);
+        for (uint32_t c : palette)
+            b.u8(c).u8(c >> 8).u8(c >> 16).u8(0);
+        return b.data;
+    }
+};
+
+std::vector<uint8_t> bmp_file(const Dib& dib, std::optional<uint32_t> off_bits = std::nullopt) {
+    const std::vector<uint8_t> head = dib.header_and_palette(dib.height);
+    const uint32_t offset = off_bits.value_or(uint32_t(14 + head.size()));
+    Bytes f;
+    f.u8('B').u8('M').u32(uint32_t(14 + head.size() + dib.pixels.size())).u32(0).u32(offset);
+    f.append(head);
+    if (offset != 0) f.pad_to(offset);
+    f.append(dib.pixels);
+    return f.data;
+}
+
+// An icon image as a DIB: the header's height counts the colour rows and the mask rows together.
+std::vector<uint8_t> icon_dib(const Dib& colour, const std::vector<std::vector<uint32_t>>& mask_rows) {
+    Bytes b;
+    b.append(colour.header_and_palette(colour.height * 2))
+        .append(colour.pixels)
+        .append(pack_rows(1, mask_rows));
+    return b.data;
+}
+
+struct IconEntry {
+    int width = 0;
+    int height = 0;
+    std::vector<uint8_t> image;
+};
+
+std::vector<uint8_t> ico_file(const std::vector<IconEntry>& entries) {
+    Bytes f;
+    f.u16(0).u16(1).u16(uint32_t(entries.size()));
+    uint32_t offset = uint32_t(6 + 16 * entries.size());
+    for (const auto& e : entries) {
+        // The bit count is left 0, as many writers leave it: the image header tells.
+        f.u8(e.width & 0xFF).u8(e.height & 0xFF).u8(0).u8(0).u16(1).u16(0);
+        f.u32(uint32_t(e.image.size())).u32(offset);
+        offset += uint32_t(e.image.size());
+    }
+    for (const auto& e : entries)
+        f.append(e.image);
+    return f.data;
+}
+
+// A PNG of 0xAARRGGBB pixels, through libpng's writer.
+std::vector<uint8_t> png_file(int width, int height, const std::vector<uint32_t>& argb) {
+    std::vector<uint8_t> rgba;
+    for (uint32_t p : argb) {
+        rgba.push_back(uint8_t(p >> 16));
+        rgba.push_back(uint8_t(p >> 8));
+        rgba.push_back(uint8_t(p));
+        rgba.push_back(uint8_t(p >> 24));
+    }
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    image.width = uint32_t(width);
+    image.height = uint32_t(height);
+    image.format = PNG_FORMAT_RGBA;
+    png_alloc_size_t size = 0;
+    EXPECT_TRUE(png_image_write_to_memory(&image, nullptr, &size, 0, rgba.data(), 0, nullptr));
+    std::vector<uint8_t> out(size);
+    EXPECT_TRUE(png_image_write_to_memory(&image, out.data(), &size, 0, rgba.data(), 0, nullptr));
+    out.resize(size);
+    return out;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Looking at the result
+// ---------------------------------------------------------------------------------------------
+
+std::vector<uint32_t> bitmap_pixels(const StdPicture& picture) {
+    const gdi::SurfaceView view = gdi::LockBitmap(picture.bitmap());
+    std::vector<uint32_t> out;
+    for (int32_t y = 0; y < view.height; ++y)
+        for (int32_t x = 0; x < view.width; ++x)
+            out.push_back(view.pixels[size_t(y) * view.stride + x]);
+    return out;
+}
+
+// The icon drawn at its own size on a surface filled with `background`.
+std::vector<uint32_t> drawn_icon(const StdPicture& picture, uint32_t background) {
+    const gdi::SIZE size = picture.PixelSize();
+    std::vector<uint32_t> fill(size_t(size.cx) * size.cy, background);
+    const gdi::HBITMAP surface = gdi::CreateBitmap32(size.cx, size.cy, fill.data());
+    const gdi::HDC dc = gdi::CreateCompatibleDC({});
+    const gdi::HGDIOBJ previous = gdi::SelectObject(dc, surface);
+    EXPECT_TRUE(gdi::DrawIconEx(dc, 0, 0, picture.icon(), 0, 0, 0, {}, gdi::DI_NORMAL));
+    gdi::SelectObject(dc, previous);
+    gdi::DeleteDC(dc);
+    const gdi::SurfaceView view = gdi::LockBitmap(surface);
+    std::vector<uint32_t> out(view.pixels, view.pixels + size_t(view.width) * view.height);
+    gdi::DeleteObject(surface);
+    return out;
+}
+
+int32_t error_number(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const AutomationError& e) {
+        return e.number;
+    }
+    return 0;
+}
+
+int32_t load_error(const std::vector<uint8_t>& bytes) {
+    return error_number([&] { LoadPictureFromBytes(bytes); });
+}
+
+constexpr uint32_t kRed = 0xFF0000;
+constexpr uint32_t kGreen = 0x00FF00;
+constexpr uint32_t kBlue = 0x0000FF;
+constexpr uint32_t kGrey = 0x111111;
+constexpr uint32_t kBackground = 0x00FF00;
+
+// A small 24-bit bitmap file (3 x 2) used where any valid BMP will do.
+std::vector<uint8_t> small_bmp() {
+    Dib d;
+    d.width = 3;
+    d.height = 2;
+    d.pixels = pack_rows(24, {{kRed, kGreen, kBlue}, {kBlue, kGreen, kRed}});
+    return bmp_file(d);
+}
+
+// A 4 x 4 24-bit icon: red, with the two corners (0, 0) and (3, 3) transparent.
+std::vector<uint8_t> small_ico() {
+    Dib colour;
+    colour.width = 4;
+    colour.height = 4;
+    // Rows bottom-up: the last colour row listed is the icon's top row.
+    colour.pixels = pack_rows(
+        24,
+        {{kRed, kRed, kRed, 0}, {kRed, kRed, kRed, kRed}, {kRed, kRed, kRed, kRed}, {0, kRed, kRed, kRed}});
+    return ico_file({{4, 4, icon_dib(colour, {{0, 0, 0, 1}, {0, 0, 0, 0}, {0, 0, 0, 0}, {1, 0, 0, 0}})}});
+}
+
+// ---------------------------------------------------------------------------------------------
+// BMP
+// ---------------------------------------------------------------------------------------------
+
+TEST(BmpLoading, OneBitRowsAreBottomUpByDefault) {
+    Dib d;
+    d.width = 3;
+    d.height = 2;
+    d.bits = 1;
+    d.palette = {kRed, kBlue};
+    d.pixels = pack_rows(1, {{0, 1, 1}, {1, 0, 0}});
+    auto picture = LoadPictureFromBytes(bmp_file(d));
+    EXPECT_EQ(picture->Type(), kPicTypeBitmap);
+    EXPECT_EQ(picture->PixelSize(), (gdi::SIZE{3, 2}));
+    EXPECT_EQ(bitmap_pixels(*picture), (std::vector<uint32_t>{kBlue, kRed, kRed, kRed, kBlue, kBlue}));
+}
+
+TEST(BmpLoading, NegativeHeightMeansTopDownRows) {
+    Dib d;
+    d.width = 2;
+    d.height = -2;
+    d.bits = 8;
+    d.palette = {kGrey, kRed, kGreen};
+    d.pixels = pack_rows(8, {{1, 2}, {2, 0}});
+    EXPECT_EQ(bitmap_pixels(*LoadPictureFromBytes(bmp_file(d))),
+              (std::vector<uint32_t>{kRed, kGreen, kGreen, kGrey}));
+}
+
+TEST(BmpLoading, FourBitIndicesUseBothNibblesOfOddWidthRows) {
+    Dib d;
+    d.width = 3;
+    d.height = 1;
+    d.bits = 4;
+    d.palette = {kGrey, kRed, kGreen, kBlue};
+    d.pixels = pack_rows(4, {{3, 1, 2}});
+    EXPECT_EQ(bitmap_pixels(*LoadPictureFromBytes(bmp_file(d))),
+              (std::vector<uint32_t>{kBlue, kRed, kGreen}));
+}
+
+TEST(BmpLoading, SixteenBitDefaultsTo555AndWidensByRepeatingBits) {
+    Dib d;
+    d.width = 3;
+    d.height = 1;
+    d.bits = 16;
+    d.pixels = pack_rows(16, {{0x7C00, 0x4210, 0x001F}});
+    EXPECT_EQ(bitmap_pixels(*LoadPictureFromBytes(bmp_file(d))),
+              (std::vector<uint32_t>{0xFF0000, 0x848484, 0x0000FF}));
+}
+
+TEST(BmpLoading, SixteenBitBitfieldsReadTheirMasks) {
+    Dib d;
+    d.width = 2;
+    d.height = 1;
+    d.bits = 16;
+    d.compression = 3;
+    d.masks = {0xF800, 0x07E0, 0x001F};
+    d.pixels = pack_rows(16, {{0x07E0, 0x0821}});
+    EXPECT_EQ(bitmap_pixels(*LoadPictureFromBytes(bmp_file(d))), (std::vector<uint32_t>{0x00FF00, 0x080408}));
+}
+
+TEST(BmpLoading, TwentyFourBitRowsArePaddedToFourBytes) {
+    Dib d;
+    d.width = 3;
+    d.height = 2;
+    d.pixels = pack_rows(24, {{0x010203, 0x040506, 0x070809}, {0x0A0B0C, 0x0D0E0F, 0x101112}});
+    ASSERT_EQ(d.pixels.size(), 24u);
+    EXPECT_EQ(bitmap_pixels(*LoadPictureFromBytes(bmp_file(d))),
+              (std::vector<uint32_t>{0x0A0B0C, 0x0D0E0F, 0x101112, 0x010203, 0x040506, 0x070809}));
+}
+
+TEST(BmpLoading, ThirtyTwoBitAlphaIsDroppedFromTheBitmap) {
+    Dib d;
+    d.width = 2;
+    d.height = 1;
+    d.bits = 32;
+    d.pixels = pack_rows(32, {{0x80AABBCC, 0xFF123456}});
+    EXPECT_EQ(bitmap_pixels(*LoadPictureFromBytes(bmp_file(d))), (std::vector<uint32_t>{0xAABBCC, 0x123456}));
+}
+
+TEST(BmpLoading, V5HeaderCarriesTheBitfieldMasks) {
+    Dib d;
+    d.width = 1;
+    d.height = 1;
+    d.bits = 32;
+    d.compression = 3;
+    d.header_size = 124;
+    d.masks = {0x000000FF, 0x0000FF00, 0x00FF0000, 0xFF000000}; // bytes R, G, B, A
+    d.pixels = pack_rows(32, {{0x80332211}});
+    EXPECT_EQ(bitmap_pixels(*LoadPictureFromBytes(bmp_file(d))), (std::vector<uint32_t>{0x112233}));
+}
+
+TEST(BmpLoading, V4HeaderWithPlainRgbIgnoresItsMasks) {
+    Dib d;
+    d.width = 1;
+    d.height = 1;
+    d.bits = 32;
+    d.header_size = 108;
+    d.masks = {0x000000FF, 0x0000FF00, 0x00FF0000, 0};
+    d.pixels = pack_rows(32, {{0x00332211}});
+    EXPECT_EQ(bitmap_pixels(*LoadPictureFromBytes(bmp_file(d))), (std::vector<uint32_t>{0x332211}));
+}
+
+TEST(BmpLoading, Os2CoreHeaderUsesThreeBytePaletteEntries) {
+    Dib d;
+    d.width = 3;
+    d.height = 1;
+    d.bits = 1;
+    d.header_size = 12;
+    d.palette = {kBlue, 0xFFFF00};
+    d.pixels = pack_rows(1, {{1, 0, 1}});
+    EXPECT_EQ(bitmap_pixels(*LoadPictureFromBytes(bmp_file(d))),
+              (std::vector<uint32_t>{0xFFFF00, kBlue, 0xFFFF00}));
+}
+
+TEST(BmpLoading, ShortPaletteEndsAtThePixelOffsetAndLaterIndicesAreBlack) {
+    Dib d;
+    d.width = 3;
+    d.height = 1;
+    d.bits = 8; // declares 256 entries, stores two
+    d.palette = {kRed, kGreen};
+    d.pixels = pack_rows(8, {{0, 1, 5}});
+    EXPECT_EQ(bitmap_pixels(*LoadPictureFromBytes(bmp_file(d))), (std::vector<uint32_t>{kRed, kGreen, 0}));
+}
+
+TEST(BmpLoading, ZeroPixelOffsetMeansThePixelsFollowTheColourTable) {
+    Dib d;
+    d.width = 2;
+    d.height = 1;
+    d.bits = 8;
+    d.clr_used = 2;
+    d.palette = {kRed, kBlue};
+    d.pixels = pack_rows(8, {{1, 0}});
+    EXPECT_EQ(bitmap_pixels(*LoadPictureFromBytes(bmp_file(d, 0))), (std::vector<uint32_t>{kBlue, kRed}));
+}
+
+TEST(BmpLoading, LastRowNeedsItsPixelsButNotItsPadding) {
+    Dib d;
+    d.width = 1;
+    d.height = 2;
+    d.pixels = pack_rows(24, {{kRed}, {kBlue}});
+    d.pixels.resize(d.pixels.size() - 1);
+    EXPECT_EQ(bitmap_pixels(*LoadPictureFromBytes(bmp_file(d))), (std::vector<uint32_t>{kBlue, kRed}));
+    d.pixels.resize(d.pixels.size() - 1);
+    EXPECT_EQ(load_error(bmp_file(d)), kErrInvalidPicture);
+}
+
+// Palette for the run-length tests: index 0 is not black, so pixels the data never writes (which
+// stay black) are told apart from pixels written with index 0.
+Dib rle_dib(uint16_t bits, int32_t width, int32_t height, std::vector<uint8_t> data) {
+    Dib d;
+    d.width = width;
+    d.height = height;
+    d.bits = bits;
+    d.compression = bits == 8 ? 1 : 2;
+    d.palette = {kGrey, kRed, kGreen, kBlue};
+    d.clr_used = 4;
+    d.pixels = std::move(data);
+    return d;
+}
+
+TEST(BmpRle, Rle8RunsLiteralsDeltasAndEndsOfLineAndBitmap) {
+    const Dib d = rle_dib(8, 4, 3,
+                          {
+                              2, 1,             // two red pixels
+                              0, 3, 2, 3, 1, 0, // three literal pixels, the third past the edge; pad byte
+                              0, 0,             // end of line
+                              0, 2, 1, 0,       // move one right
+                              1, 3,             // one blue pixel
+                              0, 0,             // end of line
+                              0, 1,             // end of bitmap: the top row is never written
+                          });
+    EXPECT_EQ(bitmap_pixels(*LoadPictureFromBytes(bmp_file(d))),
+              (std::vector<uint32_t>{0, 0, 0, 0, 0, kBlue, 0, 0, kRed, kRed, kGreen, kBlue}));
+}
+
+TEST(BmpRle, Rle8DeltaAcrossRowsLeavesSkippedPixelsBlack) {
+    // One green pixel, a move two rows up (keeping the column), one red pixel, end of bitmap.
+    const Dib d = rle_dib(8, 2, 3, {1, 2, 0, 2, 0, 2, 1, 1, 0, 1});
+    EXPECT_EQ(bitmap_pixels(*LoadPictureFromBytes(bmp_file(d))),
+              (std::vector<uint32_t>{0, kRed, 0, 0, kGreen, 0}));
+}
+
+TEST(BmpRle, Rle4RunsAlternateNibblesAndLiteralsArePadded) {
+    const Dib d = rle_dib(4, 6, 2,
+                          {
+                              5, 0x12,                   // 1 2 1 2 1
+                              0, 0,                      // end of line
+                              0, 5, 0x12, 0x31, 0x20, 0, // five literal nibbles in three bytes, one pad byte
+                              0, 1,                      // end of bitmap
+                          });
+    EXPECT_EQ(
+        bitmap_pixels(*LoadPictureFromBytes(bmp_file(d))),
+        (std::vector<uint32_t>{kRed, kGreen, kBlue, kRed, kGreen, 0, kRed, kGreen, kRed, kGreen, kRed, 0}));
+}
+
+TEST(BmpRle, DataEndingBeforeItsEndOfBitmapIsTruncated) {
+    EXPECT_EQ(load_error(bmp_file(rle_dib(8, 4, 2, {2, 1, 0, 0, 1, 1}))), kErrInvalidPicture);
+    EXPECT_EQ(load_error(bmp_file(rle_dib(8, 4, 2, {0, 5, 1, 1}))), kErrInvalidPicture);
+}
+
+TEST(BmpRle, RowsPastTheTopEndTheImage) {
+    EXPECT_NO_THROW(LoadPictureFromBytes(bmp_file(rle_dib(8, 1, 1, {1, 1, 0, 0}))));
+    EXPECT_NO_THROW(LoadPictureFromBytes(bmp_file(rle_dib(8, 1, 1, {0, 2, 0, 200}))));
+}
+
+TEST(BmpRle, TopDownRunLengthDataIsRefused) {
+    EXPECT_EQ(load_error(bmp_file(rle_dib(8, 1, -1, {1, 1, 0, 1}))), kErrInvalidPicture);
+}
+
+TEST(BmpRle, RunLengthOfTheWrongDepthIsRefused) {
+    Dib d = rle_dib(8, 1, 1, {1, 1, 0, 1});
+    d.compression = 2;
+    EXPECT_EQ(load_error(bmp_file(d)), kErrInvalidPicture);
+}
+
+TEST(BmpCorrupt, HeadersThisLoaderCannotDrawAreInvalidPictures) {
+    const auto with = [](const std::function<void(Dib&)>& change) {
+        Dib d;
+        d.width = 1;
+        d.height = 1;
+        d.pixels = pack_rows(24, {{kRed}});
+        change(d);
+        return load_error(bmp_file(d));
+    };
+    EXPECT_EQ(with([](Dib&) {}), 0);
+    EXPECT_EQ(with([](Dib& d) { d.header_size = 20; }), kErrInvalidPicture);
+    EXPECT_EQ(with([](Dib& d) { d.bits = 2; }), kErrInvalidPicture);
+    EXPECT_EQ(with([](Dib& d) { d.compression = 4; }), kErrInvalidPicture); // JPEG inside
+    EXPECT_EQ(with([](Dib& d) { d.width = 0; }), kErrInvalidPicture);
+    EXPECT_EQ(with([](Dib& d) { d.height = 0; }), kErrInvalidPicture);
+    EXPECT_EQ(with([](Dib& d) { d.width = -1; }), kErrInvalidPicture);
+    EXPECT_EQ(with([](Dib& d) { d.height = INT32_MIN; }), kErrInvalidPicture);
+}
+
+TEST(BmpCorrupt, PixelOffsetsOutsideTheDataAreRefused) {
+    Dib d;
+    d.width = 1;
+    d.height = 1;
+    d.pixels = pack_rows(24, {{kRed}});
+    EXPECT_EQ(load_error(bmp_file(d, 20)), kErrInvalidPicture); // inside the header
+    std::vector<uint8_t> far = bmp_file(d);
+    far[10] = 0xF0;
+    far[11] = far[12] = far[13] = 0xFF; // 0xFFFFFFF0, far past the end
+    EXPECT_EQ(load_error(far), kErrInvalidPicture);
+}
+
+TEST(BmpCorrupt, EveryTruncationOfAFileIsAnInvalidPicture) {
+    Dib d;
+    d.width = 5;
+    d.height = 3;
+    d.bits = 4;
+    d.palette = {kRed, kGreen, kBlue};
+    d.pixels = pack_rows(4, {{0, 1, 2, 0, 1}, {2, 0, 1, 2, 0}, {1, 2, 0, 1, 2}});
+    const std::vector<uint8_t> file = bmp_file(d);
+    // The last row may lose its padding (one byte here), nothing more.
+    for (size_t n = 0; n + 1 < file.size(); ++n)
+        EXPECT_EQ(load_error({file.begin(), file.begin() + std::ptrdiff_t(n)}), kErrInvalidPicture) << n;
+}
+
+TEST(BmpLimits, OversizedHeadersAreRefusedBeforeAnythingIsAllocated) {
+    const auto header_only = [](int32_t w, int32_t h) {
+        Dib d;
+        d.width = w;
+        d.height = h;
+        return load_error(bmp_file(d));
+    };
+    EXPECT_EQ(header_only(100000, 100000), kErrInvalidPicture);
+    EXPECT_EQ(header_only(16385, 1), kErrInvalidPicture);
+    EXPECT_EQ(header_only(1, -16385), kErrInvalidPicture);
+    EXPECT_EQ(header_only(16384, 4097), kErrInvalidPicture); // over 64 Mi pixels
+    Dib d;
+    d.width = 1;
+    d.height = 1;
+    d.bits = 1;
+    d.clr_used = 0xFFFFFFFF;
+    d.pixels = {0, 0, 0, 0};
+    EXPECT_EQ(load_error(bmp_file(d, 0)), kErrInvalidPicture); // a colour table longer than the file
+}
+
+// ---------------------------------------------------------------------------------------------
+// ICO
+// ---------------------------------------------------------------------------------------------
+
+// A square DIB icon image of one colour, fully opaque.
+std::vector<uint8_t> plain_icon_image(int size, uint16_t bits, uint32_t colour) {
+    Dib d;
+    d.width = size;
+    d.height = size;
+    d.bits = bits;
+    std::vector<uint32_t> row(size_t(size), bits <= 8 ? 1 : colour);
+    if (bits <= 8) {
+        d.palette = {0, colour};
+        d.clr_used = 2;
+    }
+    d.pixels = pack_rows(bits, std::vector<std::vector<uint32_t>>(size_t(size), row));
+    return icon_dib(d,
+                    std::vector<std::vector<uint32_t>>(size_t(size), std::vector<uint32_t>(size_t(size), 0)));
+}
+
+TEST(IcoLoading, AnIconIsType3WithTheHimetricSizeOfItsPixels) {
+    auto picture = LoadPictureFromBytes(ico_file({{32, 32, plain_icon_image(32, 4, kRed)}}));
+    EXPECT_EQ(picture->Type(), kPicTypeIcon);
+    EXPECT_EQ(picture->WidthHimetric(), 847);
+    EXPECT_EQ(picture->HeightHimetric(), 847);
+    EXPECT_TRUE(picture->icon());
+    EXPECT_FALSE(picture->bitmap());
+    EXPECT_EQ(picture->Handle(), int32_t(picture->icon().value));
+}
+
+TEST(IcoLoading, Exact32By32WinsOverOtherSizes) {
+    auto picture = LoadPictureFromBytes(ico_file({{16, 16, plain_icon_image(16, 8, kRed)},
+                                                  {48, 48, plain_icon_image(48, 32, kGreen)},
+                                                  {32, 32, plain_icon_image(32, 4, kBlue)}}));
+    EXPECT_EQ(picture->PixelSize(), (gdi::SIZE{32, 32}));
+    EXPECT_EQ(drawn_icon(*picture, 0)[0], kBlue);
+}
+
+TEST(IcoLoading, DeeperColourWinsAtTheSameSize) {
+    auto picture = LoadPictureFromBytes(
+        ico_file({{32, 32, plain_icon_image(32, 4, kRed)}, {32, 32, plain_icon_image(32, 24, kGreen)}}));
+    EXPECT_EQ(drawn_icon(*picture, 0)[0], kGreen);
+}
+
+TEST(IcoLoading, WithoutA32By32TheClosestSizeWinsAndTheSmallerOnATie) {
+    auto closest = LoadPictureFromBytes(
+        ico_file({{16, 16, plain_icon_image(16, 8, kRed)}, {24, 24, plain_icon_image(24, 8, kGreen)}}));
+    EXPECT_EQ(closest->PixelSize(), (gdi::SIZE{24, 24}));
+    auto tie = LoadPictureFromBytes(
+        ico_file({{48, 48, plain_icon_image(48, 8, kRed)}, {16, 16, plain_icon_image(16, 8, kGreen)}}));
+    EXPECT_EQ(tie->PixelSize(), (gdi::SIZE{16, 16}));
+}
+
+TEST(IcoTransparency, MaskedPixelsKeepTheBackground) {
+    auto picture = LoadPictureFromBytes(small_ico());
+    const auto drawn = drawn_icon(*picture, kBackground);
+    EXPECT_EQ(drawn[0], kBackground);
+    EXPECT_EQ(drawn[1], kRed);
+    EXPECT_EQ(drawn[3], kRed);
+    EXPECT_EQ(drawn[15], kBackground);
+    EXPECT_EQ(std::count(drawn.begin(), drawn.end(), kRed), 14);
+}
+
+TEST(IcoTransparency, MaskedPixelsThatAreNotBlackInvertTheBackground) {
+    Dib colour;
+    colour.width = 1;
+    colour.height = 1;
+    colour.pixels = pack_rows(24, {{0xFFFFFF}});
+    auto picture = LoadPictureFromBytes(ico_file({{1, 1, icon_dib(colour, {{1}})}}));
+    EXPECT_EQ(drawn_icon(*picture, kBackground)[0], 0xFF00FF);
+}
+
+Dib alpha_icon_colour() {
+    Dib colour;
+    colour.width = 4;
+    colour.height = 1;
+    colour.bits = 32;
+    colour.pixels = pack_rows(32, {{0x00123456, 0xFF0000FF, 0x64FF0000, 0xC8FFFF00}});
+    return colour;
+}
+
+TEST(IcoTransparency, ThirtyTwoBitAlphaDecidesWhenTheAndMaskIsEmpty) {
+    auto picture = LoadPictureFromBytes(ico_file({{4, 1, icon_dib(alpha_icon_colour(), {{0, 0, 0, 0}})}}));
+    EXPECT_EQ(drawn_icon(*picture, kBackground),
+              (std::vector<uint32_t>{kBackground, kBlue, kBackground, 0xFFFF00}));
+}
+
+TEST(IcoTransparency, ThirtyTwoBitAlphaOnlyClearsWhatANonEmptyAndMaskMasks) {
+    auto picture = LoadPictureFromBytes(ico_file({{4, 1, icon_dib(alpha_icon_colour(), {{1, 0, 0, 0}})}}));
+    EXPECT_EQ(drawn_icon(*picture, kBackground), (std::vector<uint32_t>{kBackground, kBlue, kRed, 0xFFFF00}));
+}
+
+TEST(IcoTransparency, AllZeroAlphaLeavesTheAndMaskInCharge) {
+    Dib colour;
+    colour.width = 2;
+    colour.height = 1;
+    colour.bits = 32;
+    colour.pixels = pack_rows(32, {{kRed, 0}});
+    auto picture = LoadPictureFromBytes(ico_file({{2, 1, icon_dib(colour, {{0, 1}})}}));
+    EXPECT_EQ(drawn_icon(*picture, kBackground), (std::vector<uint32_t>{kRed, kBackground}));
+}
+
+TEST(IcoTransparency, AnImageWithoutAnAndMaskIsOpaque) {
+    Dib colour;
+    colour.width = 2;
+    colour.height = 1;
+    colour.bits = 24;
+    colour.pixels = pack_rows(24, {{kRed, 0}});
+    const std::vector<uint8_t> image = colour.header_and_palette(2);
+    std::vector<uint8_t> data = image;
+    data.insert(data.end(), colour.pixels.begin(), colour.pixels.end());
+    auto picture = LoadPictureFromBytes(ico_file({{2, 1, data}}));
+    EXPECT_EQ(drawn_icon(*picture, kBackground), (std::vector<uint32_t>{kRed, 0}));
+}
+
+TEST(IcoTransparency, PngEntryAlphaBelowHalfBecomesTheMask) {
+    const auto png = png_file(4, 1, {0x00FF0000, 0x7FFF0000, 0x800000FF, 0xFF00FF00});
+    auto picture = LoadPictureFromBytes(ico_file({{4, 1, png}}));
+    EXPECT_EQ(picture->Type(), kPicTypeIcon);
+    EXPECT_EQ(drawn_icon(*picture, 0x123456), (std::vector<uint32_t>{0x123456, 0x123456, kBlue, kGreen}));
+}
+
+TEST(IcoCorrupt, BrokenDirectoriesAndImagesAreInvalidPictures) {
+    std::vector<uint8_t> file = small_ico();
+    EXPECT_EQ(load_error(file), 0);
+    auto with = [&](size_t at, uint8_t value) {
+        std::vector<uint8_t> changed = file;
+        changed[at] = value;
+        return load_error(changed);
+    };
+    EXPECT_EQ(with(4, 0), kErrInvalidPicture);         // no entries: not an icon file at all
+    EXPECT_EQ(with(5, 0x10), kErrInvalidPicture);      // a directory longer than the file
+    EXPECT_EQ(with(6 + 15, 0x7F), kErrInvalidPicture); // image offset far past the end
+    EXPECT_EQ(with(6 + 8, 0xFF), kErrInvalidPicture);  // image size past the end
+    EXPECT_EQ(with(22 + 14, 2), kErrInvalidPicture);   // a depth no DIB has
+    // A mask cut short (not absent) is a truncated image.
+    file.resize(file.size() - 2);
+    file[6 + 8] = uint8_t(file[6 + 8] - 2);
+    EXPECT_EQ(load_error(file), kErrInvalidPicture);
+}
+
+TEST(IcoCorrupt, RunLengthDataInAnIconImageIsRefused) {
+    std::vector<uint8_t> file = ico_file({{4, 4, plain_icon_image(4, 8, kRed)}});
+    EXPECT_EQ(load_error(file), 0);
+    file[22 + 16] = 1; // BI_RLE8: the mask after compressed rows could not be found
+    EXPECT_EQ(load_error(file), kErrInvalidPicture);
+}
+
+TEST(IcoCorrupt, EveryTruncationOfAnIconFileIsAnInvalidPicture) {
+    const std::vector<uint8_t> file = small_ico();
+    for (size_t n = 0; n < file.size(); ++n)
+        EXPECT_EQ(load_error({file.begin(), file.begin() + std::ptrdiff_t(n)}), kErrInvalidPicture) << n;
+}
+
+TEST(IcoLimits, AnOversizedIconImageIsRefused) {
+    Bytes image;
+    image.u32(40).u32(100000).u32(200000).u16(1).u16(32).u32(0).pad_to(40);
+    EXPECT_EQ(load_error(ico_file({{0, 0, image.data}})), kErrInvalidPicture);
+}
+
+// ---------------------------------------------------------------------------------------------
+// PNG
+// ---------------------------------------------------------------------------------------------
+
+TEST(PngLoading, APngIsABitmapWithAlphaBlendedOverTheButtonFace) {
+    auto picture = LoadPictureFromBytes(png_file(2, 2, {0xFFFF0000, 0x00FF0000, 0x80FF0000, 0xFF0000FF}));
+    EXPECT_EQ(picture->Type(), kPicTypeBitmap);
+    EXPECT_EQ(bitmap_pixels(*picture), (std::vector<uint32_t>{kRed, 0xC0C0C0, 0xE06060, kBlue}));
+}
+
+TEST(PngLoading, OversizedHeaderIsRefused) {
+    std::vector<uint8_t> file = png_file(1, 1, {0xFF000000});
+    // IHDR width 100000 and height 100000 (the CRC no longer matches; the size check comes first).
+    for (size_t at : {16u, 20u}) {
+        file[at] = 0;
+        file[at + 1] = 0x01;
+        file[at + 2] = 0x86;
+        file[at + 3] = 0xA0;
+    }
+    EXPECT_EQ(load_error(file), kErrInvalidPicture);
+}
+
+TEST(PngLoading, CorruptAndTruncatedDataAreInvalidPictures) {
+    const std::vector<uint8_t> file = png_file(3, 3, std::vector<uint32_t>(9, 0xFF00FF00));
+    // Up to the end of the image data; a file that loses only its closing IEND chunk still reads.
+    for (size_t n = 0; n + 12 < file.size(); ++n)
+        EXPECT_EQ(load_error({file.begin(), file.begin() + std::ptrdiff_t(n)}), kErrInvalidPicture) << n;
+    std::vector<uint8_t> corrupt = file;
+    const char idat[] = "IDAT";
+    const auto chunk = std::search(corrupt.begin(), corrupt.end(), idat, idat + 4);
+    ASSERT_NE(chunk, corrupt.end());
+    chunk[6] ^= 0xFF; // inside the compressed image data
+    EXPECT_EQ(load_error(corrupt), kErrInvalidPicture);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The picture object
+// ---------------------------------------------------------------------------------------------
+
+TEST(StdPictureObject, HimetricRoundsHalfToEvenAtTheDpiOfLoading) {
+    EXPECT_EQ(PixelsToHimetric(32, 96), 847);
+    EXPECT_EQ(PixelsToHimetric(16, 96), 423);
+    EXPECT_EQ(PixelsToHimetric(12, 96), 318); // 317.5
+    EXPECT_EQ(PixelsToHimetric(36, 96), 952); // 952.5
+    EXPECT_EQ(PixelsToHimetric(32, 120), 677);
+    gdi::SetLogicalDpi(120);
+    auto picture = LoadPictureFromBytes(small_bmp());
+    gdi::SetLogicalDpi(96);
+    EXPECT_EQ(picture->WidthHimetric(), 64); // 63.5
+    EXPECT_EQ(picture->HeightHimetric(), 42);
+}
+
+TEST(StdPictureObject, LateBoundMembersReadTheTypedValues) {
+    auto picture = LoadPictureFromBytes(small_bmp());
+    Dispatch& d = *picture;
+    EXPECT_EQ(d.TypeName(), "StdPicture");
+    EXPECT_EQ(d.Get("type"), Variant(int16_t(1)));
+    EXPECT_EQ(d.Get("Width"), Variant(int32_t(79)));
+    EXPECT_EQ(d.Get("HEIGHT"), Variant(int32_t(53)));
+    EXPECT_EQ(d.Get("Handle"), Variant(int32_t(picture->bitmap().value)));
+    EXPECT_EQ(d.Get("hPal"), Variant(int32_t(0)));
+    EXPECT_EQ(d.DispId("Handle"), 0);
+    EXPECT_EQ(d.DispId("Type"), 3);
+    EXPECT_EQ(error_number([&] { d.Let("Width", Variant(int32_t(5))); }), kErrObjectDoesNotSupport);
+    EXPECT_EQ(error_number([&] { d.Get("Palette"); }), kErrObjectDoesNotSupport);
+}
+
+TEST(StdPictureObject, PixelCountMustMatchTheSize) {
+    const std::vector<uint32_t> pixels(5, 0);
+    EXPECT_EQ(error_number([&] { StdPicture::FromPixels(2, 2, pixels); }), kErrInvalidProcedureCall);
+    EXPECT_EQ(error_number([&] { StdPicture::FromPixels(0, 0, {}); }), kErrInvalidPicture);
+}
+
+TEST(StdPictureObject, PicturesLeaveNoGdiObjectsBehind) {
+    const gdi::LiveObjects before = gdi::live_objects();
+    {
+        auto bmp = LoadPictureFromBytes(small_bmp());
+        auto ico = LoadPictureFromBytes(small_ico());
+        auto png = LoadPictureFromBytes(png_file(1, 1, {0xFF000000}));
+        const gdi::LiveObjects during = gdi::live_objects();
+        EXPECT_EQ(during.bitmaps, before.bitmaps + 2);
+        EXPECT_EQ(during.icons, before.icons + 1);
+        EXPECT_EQ(during.total(), before.total() + 3);
+    }
+    EXPECT_EQ(load_error({'B', 'M'}), kErrInvalidPicture);
+    EXPECT_EQ(gdi::live_objects(), before);
+}
+
+// ---------------------------------------------------------------------------------------------
+// LoadPicture from files
+// ---------------------------------------------------------------------------------------------
+
+class LoadPictureFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_dir = std::filesystem::temp_directory_path() /
+                ("vntab-pictures-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(m_dir);
+    }
+    void TearDown() override { std::filesystem::remove_all(m_dir); }
+
+    std::string write(const std::string& name, const std::vector<uint8_t>& bytes) {
+        const auto path = m_dir / name;
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+        return path.string();
+    }
+
+    std::filesystem::path m_dir;
+};
+
+TEST_F(LoadPictureFiles, AMissingFileOrAFolderIsFileNotFound) {
+    EXPECT_EQ(error_number([&] { LoadPicture((m_dir / "absent.bmp").string()); }), kErrFileNotFound);
+    EXPECT_EQ(error_number([&] { LoadPicture(m_dir.string()); }), kErrFileNotFound);
+}
+
+TEST_F(LoadPictureFiles, AFileThatIsNotAPictureIsInvalidPicture) {
+    const std::string text = write("notes.bmp", {'h', 'e', 'l', 'l', 'o'});
+    try {
+        LoadPicture(text);
+        FAIL();
+    } catch (const AutomationError& e) {
+        EXPECT_EQ(e.number, 481);
+        EXPECT_EQ(e.description, "Invalid picture");
+    }
+    EXPECT_EQ(error_number([&] { LoadPicture(write("empty.ico", {})); }), kErrInvalidPicture);
+}
+
+TEST_F(LoadPictureFiles, TheFormatComesFromTheContentNotTheName) {
+    EXPECT_EQ(LoadPicture(write("really-a-bitmap.ico", small_bmp()))->Type(), kPicTypeBitmap);
+    EXPECT_EQ(LoadPicture(write("really-an-icon.png", small_ico()))->Type(), kPicTypeIcon);
+    EXPECT_EQ(LoadPicture(write("picture", png_file(1, 1, {0xFF000000})))->Type(), kPicTypeBitmap);
+}
+
+TEST_F(LoadPictureFiles, SourcePathIsTheAbsolutePathOfTheFile) {
+    const std::string path = write("open.ico", small_ico());
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(m_dir);
+    auto picture = LoadPicture("./open.ico");
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(picture->SourcePath(), path);
+    EXPECT_EQ(LoadPictureFromBytes(small_bmp())->SourcePath(), "");
+}
+
+TEST_F(LoadPictureFiles, AnEmptyPathGivesTheEmptyPicture) {
+    auto picture = LoadPicture("");
+    EXPECT_EQ(picture->Type(), kPicTypeNone);
+    EXPECT_EQ(picture->Handle(), 0);
+    EXPECT_EQ(picture->WidthHimetric(), 0);
+    EXPECT_EQ(picture->HeightHimetric(), 0);
+}
+
+} // namespace
