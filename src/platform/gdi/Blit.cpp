@@ -162,6 +162,14 @@ void blit(const Target& dst, RECT d, const Target* src, POINT s, uint8_t code,
     if (x0 >= x1 || y0 >= y1) return;
     const int32_t sx_off = s.x - d.left, sy_off = s.y - d.top;
     const bool same_surface = src && src->pixels == dst.pixels;
+    // Whole rows of two distinct surfaces of one width are one block of memory each.
+    if (src && code == 0xCC && !same_surface && !dst.clip &&
+        conversion.kind == SourceConversion::Kind::None && x0 == 0 && x1 == dst.width &&
+        dst.width == dst.stride && sx_off == 0 && src->width == src->stride && src->width == dst.width) {
+        std::memcpy(dst.row(y0), src->row(y0 + sy_off),
+                    size_t(y1 - y0) * size_t(dst.width) * sizeof(uint32_t));
+        return;
+    }
     const bool bottom_up = same_surface && sy_off < 0;
     thread_local std::vector<uint32_t> buffer;
     for (int32_t k = 0; k < y1 - y0; ++k) {

@@ -2,11 +2,30 @@
 
 #include "platform/gdi/HandleTable.h"
 
+#include <cstring>
+
 namespace gdi {
 
 namespace {
 
 constexpr uint32_t kColorMask = 0x00FFFFFF;
+
+// Long solid spans are copied from a row already holding the colour: the library's memcpy moves
+// wider blocks than a fill loop stores, and the row stays in the first-level cache.
+void fill_solid(uint32_t* out, int32_t n, uint32_t color) {
+    constexpr int32_t kShortSpan = 32;
+    if (n < kShortSpan) {
+        std::fill_n(out, n, color);
+        return;
+    }
+    thread_local std::vector<uint32_t> row;
+    thread_local uint32_t row_color = 0;
+    if (row.size() < size_t(n) || row_color != color) {
+        row.assign(std::max(row.size(), size_t(n)), color);
+        row_color = color;
+    }
+    std::memcpy(out, row.data(), size_t(n) * sizeof(uint32_t));
+}
 
 int32_t wrap(int32_t v, int32_t n) {
     int32_t m = v % n;
@@ -95,7 +114,7 @@ void paint_span(const Target& t, int32_t y, int32_t x0, int32_t x1, const Paint&
         return;
     }
     if (paint.rop2 == R2_COPYPEN) {
-        std::fill_n(row + x0, x1 - x0, paint.color);
+        fill_solid(row + x0, x1 - x0, paint.color);
         return;
     }
     for (int32_t x = x0; x < x1; ++x)
