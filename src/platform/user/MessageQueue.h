@@ -27,7 +27,8 @@ bool PeekMessageA(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT remo
 // dropped (0).
 LRESULT DispatchMessageA(const MSG* msg);
 // Posts WM_CHAR (WM_SYSCHAR for WM_SYSKEYDOWN) when a key-down message produces a character with
-// the current keyboard state (Input.h); returns whether it did.
+// the current keyboard state (Input.h). Returns true for every key message, translated or not, as
+// the platform does.
 bool TranslateMessage(const MSG* msg);
 
 // Dispatches until nothing is queued: posted messages first, then WM_PAINT for windows with an

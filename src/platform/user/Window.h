@@ -44,7 +44,6 @@ constexpr uint32_t CS_OWNDC = 0x0020;   // every window here behaves so: one DC 
 constexpr int GWLP_WNDPROC = -4;
 constexpr int GWL_WNDPROC = GWLP_WNDPROC;
 constexpr int GWLP_HINSTANCE = -6;
-constexpr int GWLP_HWNDPARENT = -8;
 constexpr int GWLP_ID = -12;
 constexpr int GWL_ID = GWLP_ID;
 constexpr int GWL_STYLE = -16;
@@ -158,7 +157,7 @@ HWND CreateWindow(const WindowSpec& spec);
 bool DestroyWindow(HWND hwnd);
 bool IsWindow(HWND hwnd);
 
-// GWL_STYLE, GWL_EXSTYLE, GWLP_WNDPROC, GWLP_USERDATA, GWLP_ID, GWLP_HWNDPARENT. The setter returns
+// GWL_STYLE, GWL_EXSTYLE, GWLP_WNDPROC, GWLP_USERDATA, GWLP_ID, GWLP_HINSTANCE. The setter returns
 // the previous value; an unknown index fails with ERROR_INVALID_INDEX (0). Replacing GWLP_WNDPROC
 // returns the previous procedure, so subclassing by replacement and chaining with CallWindowProcA
 // are real. Setting WS_VISIBLE or WS_DISABLED through GWL_STYLE changes the flag only, without
