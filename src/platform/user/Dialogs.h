@@ -79,8 +79,7 @@ public:
     // Returns the button pressed (IDOK, IDCANCEL, IDYES, IDNO).
     virtual int MessageBox(HWND owner, std::string_view text, std::string_view caption, uint32_t type) = 0;
     // Returns the chosen path, or nothing when the user cancelled.
-    virtual std::optional<std::string> OpenFileName(HWND owner, std::string_view filter,
-                                                    std::string_view title,
+    virtual std::optional<std::string> OpenFileName(HWND owner, std::string_view filter, std::string_view title,
                                                     std::string_view initial_name) = 0;
     // Returns the chosen colour, or nothing when the user cancelled.
     virtual std::optional<gdi::COLORREF> ChooseColor(HWND owner, gdi::COLORREF initial) = 0;

@@ -42,15 +42,12 @@ gdi::COLORREF GetSysColor(int index) {
     return t_scheme[static_cast<size_t>(index)];
 }
 
-void SetSysColorScheme(const SysColorScheme& scheme) {
-    t_scheme = scheme;
-}
+void SetSysColorScheme(const SysColorScheme& scheme) { t_scheme = scheme; }
 
 bool SetSysColors(int count, const int* indexes, const gdi::COLORREF* colors) {
     if (count < 0 || (count > 0 && (!indexes || !colors))) return false;
     for (int i = 0; i < count; ++i)
-        if (indexes[i] >= 0 && indexes[i] < kSysColorCount)
-            t_scheme[static_cast<size_t>(indexes[i])] = colors[i];
+        if (indexes[i] >= 0 && indexes[i] < kSysColorCount) t_scheme[static_cast<size_t>(indexes[i])] = colors[i];
     return true;
 }
 

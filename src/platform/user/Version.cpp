@@ -4,12 +4,8 @@ namespace user {
 
 static thread_local ReportedVersion t_version;
 
-void SetReportedVersion(const ReportedVersion& version) {
-    t_version = version;
-}
-ReportedVersion GetReportedVersion() {
-    return t_version;
-}
+void SetReportedVersion(const ReportedVersion& version) { t_version = version; }
+ReportedVersion GetReportedVersion() { return t_version; }
 
 bool GetVersionExA(OSVERSIONINFOA* info) {
     if (!info || info->dwOSVersionInfoSize != kOsVersionInfoSize || t_version.fails) return false;
