@@ -1,0 +1,46 @@
+#include "gfx/CPen.h"
+
+#include "gfx/Module.h"
+
+namespace gfx {
+
+CPen::~CPen() {
+    DeletePen();
+}
+
+void CPen::SetColor(int32_t oleColor) {
+    m_logpen.lopnColor = TranslateColor(oleColor);
+    CreatePen();
+}
+
+void CPen::SetStyle(uint32_t style) {
+    m_logpen.lopnStyle = style;
+    CreatePen();
+}
+
+void CPen::SetWidth(const CPoint& width) {
+    m_logpen.lopnWidth = width.GetPOINT();
+    CreatePen();
+}
+
+void CPen::Init(uint32_t style, const CPoint& width, gdi::COLORREF color) {
+    m_logpen = {style, width.GetPOINT(), color};
+}
+
+gdi::HPEN CPen::CreatePen() {
+    DeletePen();
+    m_hPen = gdi::CreatePenIndirect(&m_logpen);
+    return m_hPen;
+}
+
+void CPen::CopyPen(const CPen& other) {
+    m_logpen = other.m_logpen;
+}
+
+bool CPen::DeletePen() {
+    if (!m_hPen || !gdi::DeleteObject(m_hPen)) return false;
+    m_hPen = {};
+    return true;
+}
+
+} // namespace gfx
