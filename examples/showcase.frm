@@ -32,6 +32,7 @@ Begin Form frmShowcase
       TabRows         =   2
       TabStyle        =   1
       TabWidth        =   110
+      DrawTabRowSeparation = 22
       NumTabs         =   6
       TabCaption1     =   "&General"
       Tab1Control1Name =  "lblName"

@@ -11,7 +11,7 @@ namespace vntab_cli {
 
 namespace {
 
-std::string show(const rt::Variant& v) {
+std::string show(const std::string& key, const rt::Variant& v) {
     if (v.is_string()) return "\"" + rt::utf8_from_ansi(v.as_string()) + "\"";
     if (v.is_object()) {
         if (auto font = std::dynamic_pointer_cast<rt::StdFont>(v.as_object()))
@@ -19,9 +19,10 @@ std::string show(const rt::Variant& v) {
                    (font->Italic() ? " italic" : "");
         return v.is_nothing() ? "Nothing" : v.as_object()->TypeName();
     }
-    if ((v.type() == rt::VarType::Long) && v.as_long() < 0) {
+    bool colour = rt::UCase(key).find("COLOR") != std::string::npos;
+    if ((v.type() == rt::VarType::Long || v.type() == rt::VarType::Integer) && colour) {
         char buf[16];
-        std::snprintf(buf, sizeof buf, "&H%08X&", static_cast<uint32_t>(v.as_long()));
+        std::snprintf(buf, sizeof buf, "&H%08X&", static_cast<uint32_t>(rt::CLng(v)));
         return buf;
     }
     return rt::CStr(v);
@@ -36,7 +37,7 @@ void print_control(const host::FormControl& c, int depth) {
     if (auto* holder = dynamic_cast<const host::ActiveXHolder*>(&c)) {
         auto& bag = const_cast<host::ActiveXHolder*>(holder)->loaded_bag();
         if (bag.entries().empty()) std::cout << indent << "  (no stored keys: every property at its default)\n";
-        for (const auto& e : bag.entries()) std::cout << indent << "  " << e.name << " = " << show(e.value) << "\n";
+        for (const auto& e : bag.entries()) std::cout << indent << "  " << e.name << " = " << show(e.name, e.value) << "\n";
     }
     for (const auto& child : c.children()) print_control(*child, depth + 1);
 }

@@ -1,5 +1,7 @@
 #include "Commands.h"
 
+#include "control/Registration.h"
+
 #include <cstdio>
 
 static const char* kUsage = "usage:\n"
@@ -14,6 +16,7 @@ int main(int argc, char** argv) {
         std::fputs(kUsage, args.empty() ? stderr : stdout);
         return args.empty() ? 2 : 0;
     }
+    vntab::RegisterVNTabCtl();
     std::string command = args[0];
     args.erase(args.begin());
     if (command == "info") return vntab_cli::InfoCommand(args);

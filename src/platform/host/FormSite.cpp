@@ -2,6 +2,7 @@
 
 #include "platform/automation/Ansi.h"
 #include "platform/automation/AutomationError.h"
+#include "platform/automation/StdPicture.h"
 #include "platform/host/ActiveXHolder.h"
 #include "platform/host/Form.h"
 #include "platform/user/Dialogs.h"
@@ -94,9 +95,6 @@ std::shared_ptr<rt::Dispatch> FormSite::LoadPicture(std::string_view path) {
 std::vector<std::shared_ptr<rt::Dispatch>> FormSite::SelectedControls() const { return m_form.selected_controls; }
 void FormSite::SetPropertyPageChanged(bool changed) { m_form.property_page_changed = changed; }
 
-std::shared_ptr<rt::Dispatch> LoadPictureFile(const std::string& path) {
-    if (!std::filesystem::exists(path)) rt::raise_error(rt::kErrFileNotFound, path);
-    rt::raise_error(rt::kErrInvalidPicture, path);
-}
+std::shared_ptr<rt::Dispatch> LoadPictureFile(const std::string& path) { return rt::LoadPicture(path); }
 
 } // namespace host
