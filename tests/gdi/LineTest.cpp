@@ -34,7 +34,12 @@ INSTANTIATE_TEST_SUITE_P(EveryDirection, LineToEndPoint,
                          testing::Values(Line{{5, 10}, {30, 10}}, Line{{30, 10}, {5, 10}},
                                          Line{{7, 3}, {7, 33}}, Line{{7, 33}, {7, 3}}, Line{{2, 2}, {22, 22}},
                                          Line{{22, 2}, {2, 22}}, Line{{3, 4}, {31, 17}},
-                                         Line{{31, 17}, {3, 4}}, Line{{10, 1}, {14, 35}}));
+                                         Line{{31, 17}, {3, 4}}, Line{{10, 1}, {14, 35}}),
+                         [](const testing::TestParamInfo<Line>& param) {
+                             const Line& l = param.param;
+                             return "From" + std::to_string(l.from.x) + "_" + std::to_string(l.from.y) +
+                                    "To" + std::to_string(l.to.x) + "_" + std::to_string(l.to.y);
+                         });
 
 TEST(LineTo, FortyFiveDegreesIsExactDiagonal) {
     TestSurface s(20, 20);

@@ -87,6 +87,11 @@ struct CombineCase {
 
 class CombineRgnModes : public testing::TestWithParam<CombineCase> {};
 
+std::string mode_name(const testing::TestParamInfo<CombineCase>& param) {
+    static const char* const names[] = {"", "And", "Or", "Xor", "Diff", "Copy"};
+    return names[param.param.mode];
+}
+
 TEST_P(CombineRgnModes, GiveTheExpectedPixelsAndComplexity) {
     HRGN a = CreateRectRgn(0, 0, 10, 10);
     HRGN b = CreateRectRgn(5, 5, 15, 15);
@@ -104,7 +109,8 @@ INSTANTIATE_TEST_SUITE_P(AllModes, CombineRgnModes,
                                          CombineCase{RGN_OR, 175, COMPLEXREGION},
                                          CombineCase{RGN_XOR, 150, COMPLEXREGION},
                                          CombineCase{RGN_DIFF, 75, COMPLEXREGION},
-                                         CombineCase{RGN_COPY, 100, SIMPLEREGION}));
+                                         CombineCase{RGN_COPY, 100, SIMPLEREGION}),
+                         mode_name);
 
 TEST(CombineRgn, DisjointAndIsNullAndDestinationMayBeASource) {
     HRGN a = CreateRectRgn(0, 0, 10, 10);

@@ -145,6 +145,8 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ object) {
 }
 
 HGDIOBJ GetCurrentObject(HDC hdc, ObjectKind kind) {
+    TraceCall trace("GetCurrentObject");
+    trace.arg(static_cast<int64_t>(kind));
     DcObject* dc = dc_of(hdc);
     if (!dc) return {};
     switch (kind) {
@@ -191,6 +193,8 @@ bool RestoreDC(HDC hdc, int saved) {
 }
 
 int GetDeviceCaps(HDC hdc, int index) {
+    TraceCall trace("GetDeviceCaps");
+    trace.arg(index);
     DcObject* dc = dc_of(hdc);
     if (!dc) return 0;
     const RECT surface = surface_rect(*dc);
@@ -241,6 +245,7 @@ COLORREF SetBkColor(HDC hdc, COLORREF color) {
 }
 
 COLORREF GetBkColor(HDC hdc) {
+    TraceCall trace("GetBkColor");
     DcObject* dc = dc_of(hdc);
     return dc ? dc->state.bk_color : CLR_INVALID;
 }
@@ -254,6 +259,7 @@ int SetBkMode(HDC hdc, int mode) {
 }
 
 int GetBkMode(HDC hdc) {
+    TraceCall trace("GetBkMode");
     DcObject* dc = dc_of(hdc);
     return dc ? dc->state.bk_mode : 0;
 }
@@ -267,6 +273,7 @@ COLORREF SetTextColor(HDC hdc, COLORREF color) {
 }
 
 COLORREF GetTextColor(HDC hdc) {
+    TraceCall trace("GetTextColor");
     DcObject* dc = dc_of(hdc);
     return dc ? dc->state.text_color : CLR_INVALID;
 }
@@ -280,6 +287,7 @@ uint32_t SetTextAlign(HDC hdc, uint32_t align) {
 }
 
 uint32_t GetTextAlign(HDC hdc) {
+    TraceCall trace("GetTextAlign");
     DcObject* dc = dc_of(hdc);
     return dc ? dc->state.text_align : GDI_ERROR;
 }
@@ -293,6 +301,7 @@ int SetROP2(HDC hdc, int rop2) {
 }
 
 int GetROP2(HDC hdc) {
+    TraceCall trace("GetROP2");
     DcObject* dc = dc_of(hdc);
     return dc ? dc->state.rop2 : 0;
 }
@@ -306,6 +315,7 @@ int SetPolyFillMode(HDC hdc, int mode) {
 }
 
 int GetPolyFillMode(HDC hdc) {
+    TraceCall trace("GetPolyFillMode");
     DcObject* dc = dc_of(hdc);
     return dc ? dc->state.poly_fill_mode : 0;
 }
@@ -319,11 +329,14 @@ int SetMapMode(HDC hdc, int mode) {
 }
 
 int GetMapMode(HDC hdc) {
+    TraceCall trace("GetMapMode");
     DcObject* dc = dc_of(hdc);
     return dc ? dc->state.map_mode : 0;
 }
 
 bool LPtoDP(HDC hdc, POINT* points, int count) {
+    TraceCall trace("LPtoDP");
+    trace.points(points, count);
     DcObject* dc = dc_of(hdc);
     if (!dc || !points || count < 0) return false;
     Mapping mapping(dc->state);
@@ -333,6 +346,8 @@ bool LPtoDP(HDC hdc, POINT* points, int count) {
 }
 
 bool DPtoLP(HDC hdc, POINT* points, int count) {
+    TraceCall trace("DPtoLP");
+    trace.points(points, count);
     DcObject* dc = dc_of(hdc);
     if (!dc || !points || count < 0) return false;
     Mapping mapping(dc->state);
@@ -352,6 +367,7 @@ bool SetViewportOrgEx(HDC hdc, int32_t x, int32_t y, POINT* previous) {
 }
 
 bool GetViewportOrgEx(HDC hdc, POINT* origin) {
+    TraceCall trace("GetViewportOrgEx");
     DcObject* dc = dc_of(hdc);
     if (!dc || !origin) return false;
     *origin = dc->state.viewport_org;
@@ -359,10 +375,14 @@ bool GetViewportOrgEx(HDC hdc, POINT* origin) {
 }
 
 bool OffsetViewportOrgEx(HDC hdc, int32_t dx, int32_t dy, POINT* previous) {
+    TraceCall trace("OffsetViewportOrgEx");
+    trace.args({dx, dy});
     DcObject* dc = dc_of(hdc);
     if (!dc) return false;
-    POINT org = dc->state.viewport_org;
-    return SetViewportOrgEx(hdc, org.x + dx, org.y + dy, previous);
+    if (previous) *previous = dc->state.viewport_org;
+    dc->state.viewport_org.x += dx;
+    dc->state.viewport_org.y += dy;
+    return true;
 }
 
 bool SetWindowOrgEx(HDC hdc, int32_t x, int32_t y, POINT* previous) {
@@ -376,6 +396,7 @@ bool SetWindowOrgEx(HDC hdc, int32_t x, int32_t y, POINT* previous) {
 }
 
 bool GetWindowOrgEx(HDC hdc, POINT* origin) {
+    TraceCall trace("GetWindowOrgEx");
     DcObject* dc = dc_of(hdc);
     if (!dc || !origin) return false;
     *origin = dc->state.window_org;

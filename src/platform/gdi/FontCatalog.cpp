@@ -93,7 +93,6 @@ struct FontCatalog::Impl {
     std::map<std::string, int> cell_heights;
 
     Impl() {
-        FcInit();
         config = FcConfigCreate();
         if (!FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(kConfig), FcTrue) ||
             !FcConfigBuildFonts(config)) {

@@ -152,10 +152,13 @@ bool DeleteObject(HGDIOBJ object) {
 }
 
 HGDIOBJ GetStockObject(int index) {
+    TraceCall trace("GetStockObject");
+    trace.arg(index);
     return HGDIOBJ{table().stock(index)};
 }
 
 uint32_t GetObjectType(HGDIOBJ object) {
+    TraceCall trace("GetObjectType");
     Entry* entry = table().find(object.value);
     if (!entry) return 0;
     switch (kind_of(entry->data)) {
@@ -177,6 +180,8 @@ uint32_t GetObjectType(HGDIOBJ object) {
 }
 
 bool GetBitmap(HBITMAP bitmap, BITMAP* out) {
+    TraceCall trace("GetBitmap");
+    trace.object(bitmap, ObjectKind::Bitmap);
     const BitmapObject* object = lookup(bitmap);
     if (!object || !out) return false;
     const Pixels& p = object->pixels;
@@ -190,6 +195,8 @@ bool GetBitmap(HBITMAP bitmap, BITMAP* out) {
 }
 
 bool GetLogPen(HPEN pen, LOGPEN* out) {
+    TraceCall trace("GetLogPen");
+    trace.object(pen, ObjectKind::Pen);
     const PenObject* object = lookup(pen);
     if (!object || !out) return false;
     *out = object->log;
@@ -197,6 +204,8 @@ bool GetLogPen(HPEN pen, LOGPEN* out) {
 }
 
 bool GetLogBrush(HBRUSH brush, LOGBRUSH* out) {
+    TraceCall trace("GetLogBrush");
+    trace.object(brush, ObjectKind::Brush);
     const BrushObject* object = lookup(brush);
     if (!object || !out) return false;
     *out = object->log;
@@ -204,6 +213,8 @@ bool GetLogBrush(HBRUSH brush, LOGBRUSH* out) {
 }
 
 bool GetLogFont(HFONT font, LOGFONTA* out) {
+    TraceCall trace("GetLogFont");
+    trace.object(font, ObjectKind::Font);
     const FontObject* object = lookup(font);
     if (!object || !out) return false;
     *out = object->log;

@@ -61,6 +61,8 @@ bool DestroyIcon(HICON icon) {
 }
 
 bool GetIconInfo(HICON icon, ICONINFO* info) {
+    TraceCall trace("GetIconInfo");
+    trace.object(icon, ObjectKind::Icon);
     const IconObject* object = lookup(icon);
     if (!object || !info) return false;
     info->fIcon = object->is_icon;

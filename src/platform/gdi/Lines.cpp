@@ -131,6 +131,7 @@ bool MoveToEx(HDC hdc, int32_t x, int32_t y, POINT* previous) {
 }
 
 bool GetCurrentPositionEx(HDC hdc, POINT* position) {
+    TraceCall trace("GetCurrentPositionEx");
     DcObject* dc = dc_of(hdc);
     if (!dc || !position) return false;
     *position = dc->state.position;
@@ -180,6 +181,8 @@ COLORREF SetPixel(HDC hdc, int32_t x, int32_t y, COLORREF color) {
 }
 
 COLORREF GetPixel(HDC hdc, int32_t x, int32_t y) {
+    TraceCall trace("GetPixel");
+    trace.args({x, y});
     DcObject* dc = dc_of(hdc);
     if (!dc) return CLR_INVALID;
     const Target target = target_of(*dc);

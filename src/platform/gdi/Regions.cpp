@@ -100,22 +100,30 @@ int OffsetRgn(HRGN region, int32_t dx, int32_t dy) {
 }
 
 bool EqualRgn(HRGN a, HRGN b) {
+    TraceCall trace("EqualRgn");
+    trace.object(a, ObjectKind::Region).object(b, ObjectKind::Region);
     const RegionObject* first = lookup(a);
     const RegionObject* second = lookup(b);
     return first && second && first->region == second->region;
 }
 
 bool PtInRegion(HRGN region, int32_t x, int32_t y) {
+    TraceCall trace("PtInRegion");
+    trace.object(region, ObjectKind::Region).args({x, y});
     const RegionObject* object = lookup(region);
     return object && object->region.contains(x, y);
 }
 
 bool RectInRegion(HRGN region, const RECT* rect) {
+    TraceCall trace("RectInRegion");
+    trace.object(region, ObjectKind::Region);
     const RegionObject* object = lookup(region);
     return object && rect && object->region.intersects(*rect);
 }
 
 int GetRgnBox(HRGN region, RECT* box) {
+    TraceCall trace("GetRgnBox");
+    trace.object(region, ObjectKind::Region);
     const RegionObject* object = lookup(region);
     if (!object || !box) return ERROR;
     *box = object->region.box();
@@ -123,6 +131,8 @@ int GetRgnBox(HRGN region, RECT* box) {
 }
 
 std::vector<RECT> GetRegionRects(HRGN region) {
+    TraceCall trace("GetRegionRects");
+    trace.object(region, ObjectKind::Region);
     const RegionObject* object = lookup(region);
     return object ? object->region.rects() : std::vector<RECT>{};
 }
@@ -195,6 +205,7 @@ int ExcludeClipRect(HDC hdc, int32_t left, int32_t top, int32_t right, int32_t b
 }
 
 int GetClipBox(HDC hdc, RECT* box) {
+    TraceCall trace("GetClipBox");
     DcObject* dc = dc_of(hdc);
     if (!dc || !box) return ERROR;
     Region visible = Region::from_rect(surface_rect(*dc));
@@ -204,6 +215,8 @@ int GetClipBox(HDC hdc, RECT* box) {
 }
 
 int GetClipRgn(HDC hdc, HRGN region) {
+    TraceCall trace("GetClipRgn");
+    trace.object(region, ObjectKind::Region);
     DcObject* dc = dc_of(hdc);
     RegionObject* object = lookup(region);
     if (!dc || !object) return -1;

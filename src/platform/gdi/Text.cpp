@@ -317,6 +317,8 @@ bool ExtTextOutA(HDC hdc, int32_t x, int32_t y, uint32_t options, const RECT* re
 }
 
 bool GetTextExtentPoint32A(HDC hdc, const char* text, int count, SIZE* size) {
+    TraceCall trace("GetTextExtentPoint32A");
+    trace.text(text && count > 0 ? std::string_view(text, size_t(count)) : std::string_view());
     DcObject* dc = dc_of(hdc);
     if (!dc || !size || count < 0 || (count > 0 && !text)) return false;
     const Mapping mapping(dc->state);
@@ -331,6 +333,7 @@ bool GetTextExtentPoint32A(HDC hdc, const char* text, int count, SIZE* size) {
 }
 
 bool GetTextMetricsA(HDC hdc, TEXTMETRICA* tm) {
+    TraceCall trace("GetTextMetricsA");
     DcObject* dc = dc_of(hdc);
     if (!dc || !tm) return false;
     const Mapping mapping(dc->state);
@@ -366,6 +369,8 @@ bool GetTextMetricsA(HDC hdc, TEXTMETRICA* tm) {
 }
 
 int GetTextFaceA(HDC hdc, int n, char* out) {
+    TraceCall trace("GetTextFaceA");
+    trace.arg(n);
     DcObject* dc = dc_of(hdc);
     const FontObject* object = dc ? lookup(dc->state.font) : nullptr;
     if (!object) return 0;
@@ -407,6 +412,8 @@ std::vector<std::string> ListFaceNames() {
 }
 
 int AddFontResourceExA(const char* path, uint32_t flags, void* reserved) {
+    TraceCall trace("AddFontResourceExA");
+    trace.text(path ? path : "");
     if (!path || reserved || (flags & ~FR_PRIVATE) != 0) return 0;
     return FontCatalog::instance().add_file(path);
 }
