@@ -82,6 +82,13 @@ struct Standin {
 
 class FaceNames : public testing::TestWithParam<Standin> {};
 
+std::string face_test_name(const testing::TestParamInfo<Standin>& param) {
+    std::string name = std::to_string(param.index) + "_";
+    for (const char* c = param.param.requested; *c; ++c)
+        if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
+    return name;
+}
+
 TEST_P(FaceNames, ResolveToTheirStandIns) {
     const Standin s = GetParam();
     HFONT font = make_font(s.requested, -11);
@@ -101,7 +108,8 @@ INSTANTIATE_TEST_SUITE_P(
         Standin{"MS Serif", "Times", false}, Standin{"System", "Helvetica", false},
         Standin{"Small Fonts", "Lucida", false}, Standin{"Courier", "Courier", false},
         Standin{"  arial ", "Liberation Sans", true}, Standin{"DejaVu Serif", "DejaVu Serif", true},
-        Standin{"No Such Face 42", "Liberation Sans", true}, Standin{"", "Liberation Sans", true}));
+        Standin{"No Such Face 42", "Liberation Sans", true}, Standin{"", "Liberation Sans", true}),
+    face_test_name);
 
 TEST(FontFaces, BitmapFacesTakeTheNearestStrike) {
     for (auto [height, strike] : {std::pair{-11, 11}, {-8, 8}, {-10, 10}, {-13, 12}, {-30, 34}, {-1, 8}}) {
