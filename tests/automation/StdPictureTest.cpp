@@ -104,14 +104,26 @@ struct Dib {
     }
 };
 
-std::vector<uint8_t> bmp_file(const Dib& dib, std::optional<uint32_t> off_bits = std::nullopt) {
-    const std::vector<uint8_t> head = dib.header_and_palette(dib.height);
+// An uncompressed DIB from rows of pixel values in file order.
+Dib dib(int32_t width, int32_t height, uint16_t bits, const std::vector<std::vector<uint32_t>>& rows,
+        std::vector<uint32_t> palette = {}) {
+    Dib d;
+    d.width = width;
+    d.height = height;
+    d.bits = bits;
+    d.palette = std::move(palette);
+    d.pixels = pack_rows(bits, rows);
+    return d;
+}
+
+std::vector<uint8_t> bmp_file(const Dib& d, std::optional<uint32_t> off_bits = std::nullopt) {
+    const std::vector<uint8_t> head = d.header_and_palette(d.height);
     const uint32_t offset = off_bits.value_or(uint32_t(14 + head.size()));
     Bytes f;
-    f.u8('B').u8('M').u32(uint32_t(14 + head.size() + dib.pixels.size())).u32(0).u32(offset);
+    f.u8('B').u8('M').u32(uint32_t(14 + head.size() + d.pixels.size())).u32(0).u32(offset);
     f.append(head);
     if (offset != 0) f.pad_to(offset);
-    f.append(dib.pixels);
+    f.append(d.pixels);
     return f.data;
 }
 
@@ -171,13 +183,19 @@ std::vector<uint8_t> png_file(int width, int height, const std::vector<uint32_t>
 // Looking at the result
 // ---------------------------------------------------------------------------------------------
 
-std::vector<uint32_t> bitmap_pixels(const StdPicture& picture) {
+using Pixels = std::vector<uint32_t>;
+
+Pixels bitmap_pixels(const StdPicture& picture) {
     const gdi::SurfaceView view = gdi::LockBitmap(picture.bitmap());
     std::vector<uint32_t> out;
     for (int32_t y = 0; y < view.height; ++y)
         for (int32_t x = 0; x < view.width; ++x)
             out.push_back(view.pixels[size_t(y) * view.stride + x]);
     return out;
+}
+
+Pixels loaded(const std::vector<uint8_t>& file) {
+    return bitmap_pixels(*LoadPictureFromBytes(file));
 }
 
 // The icon drawn at its own size on a surface filled with `background`.
@@ -217,21 +235,14 @@ constexpr uint32_t kBackground = 0x00FF00;
 
 // A small 24-bit bitmap file (3 x 2) used where any valid BMP will do.
 std::vector<uint8_t> small_bmp() {
-    Dib d;
-    d.width = 3;
-    d.height = 2;
-    d.pixels = pack_rows(24, {{kRed, kGreen, kBlue}, {kBlue, kGreen, kRed}});
-    return bmp_file(d);
+    return bmp_file(dib(3, 2, 24, {{kRed, kGreen, kBlue}, {kBlue, kGreen, kRed}}));
 }
 
 // A 4 x 4 24-bit icon: red, with the two corners (0, 0) and (3, 3) transparent.
 std::vector<uint8_t> small_ico() {
-    Dib colour;
-    colour.width = 4;
-    colour.height = 4;
     // Rows bottom-up: the last colour row listed is the icon's top row.
-    colour.pixels = pack_rows(
-        24,
+    const Dib colour = dib(
+        4, 4, 24,
         {{kRed, kRed, kRed, 0}, {kRed, kRed, kRed, kRed}, {kRed, kRed, kRed, kRed}, {0, kRed, kRed, kRed}});
     return ico_file({{4, 4, icon_dib(colour, {{0, 0, 0, 1}, {0, 0, 0, 0}, {0, 0, 0, 0}, {1, 0, 0, 0}})}});
 }
@@ -241,143 +252,80 @@ std::vector<uint8_t> small_ico() {
 // ---------------------------------------------------------------------------------------------
 
 TEST(BmpLoading, OneBitRowsAreBottomUpByDefault) {
-    Dib d;
-    d.width = 3;
-    d.height = 2;
-    d.bits = 1;
-    d.palette = {kRed, kBlue};
-    d.pixels = pack_rows(1, {{0, 1, 1}, {1, 0, 0}});
-    auto picture = LoadPictureFromBytes(bmp_file(d));
+    auto picture = LoadPictureFromBytes(bmp_file(dib(3, 2, 1, {{0, 1, 1}, {1, 0, 0}}, {kRed, kBlue})));
     EXPECT_EQ(picture->Type(), kPicTypeBitmap);
     EXPECT_EQ(picture->PixelSize(), (gdi::SIZE{3, 2}));
-    EXPECT_EQ(bitmap_pixels(*picture), (std::vector<uint32_t>{kBlue, kRed, kRed, kRed, kBlue, kBlue}));
+    EXPECT_EQ(bitmap_pixels(*picture), (Pixels{kBlue, kRed, kRed, kRed, kBlue, kBlue}));
 }
 
 TEST(BmpLoading, NegativeHeightMeansTopDownRows) {
-    Dib d;
-    d.width = 2;
-    d.height = -2;
-    d.bits = 8;
-    d.palette = {kGrey, kRed, kGreen};
-    d.pixels = pack_rows(8, {{1, 2}, {2, 0}});
-    EXPECT_EQ(bitmap_pixels(*LoadPictureFromBytes(bmp_file(d))),
-              (std::vector<uint32_t>{kRed, kGreen, kGreen, kGrey}));
+    EXPECT_EQ(loaded(bmp_file(dib(2, -2, 8, {{1, 2}, {2, 0}}, {kGrey, kRed, kGreen}))),
+              (Pixels{kRed, kGreen, kGreen, kGrey}));
 }
 
 TEST(BmpLoading, FourBitIndicesUseBothNibblesOfOddWidthRows) {
-    Dib d;
-    d.width = 3;
-    d.height = 1;
-    d.bits = 4;
-    d.palette = {kGrey, kRed, kGreen, kBlue};
-    d.pixels = pack_rows(4, {{3, 1, 2}});
-    EXPECT_EQ(bitmap_pixels(*LoadPictureFromBytes(bmp_file(d))),
-              (std::vector<uint32_t>{kBlue, kRed, kGreen}));
+    EXPECT_EQ(loaded(bmp_file(dib(3, 1, 4, {{3, 1, 2}}, {kGrey, kRed, kGreen, kBlue}))),
+              (Pixels{kBlue, kRed, kGreen}));
 }
 
 TEST(BmpLoading, SixteenBitDefaultsTo555AndWidensByRepeatingBits) {
-    Dib d;
-    d.width = 3;
-    d.height = 1;
-    d.bits = 16;
-    d.pixels = pack_rows(16, {{0x7C00, 0x4210, 0x001F}});
-    EXPECT_EQ(bitmap_pixels(*LoadPictureFromBytes(bmp_file(d))),
-              (std::vector<uint32_t>{0xFF0000, 0x848484, 0x0000FF}));
+    EXPECT_EQ(loaded(bmp_file(dib(3, 1, 16, {{0x7C00, 0x4210, 0x001F}}))),
+              (Pixels{0xFF0000, 0x848484, 0x0000FF}));
 }
 
 TEST(BmpLoading, SixteenBitBitfieldsReadTheirMasks) {
-    Dib d;
-    d.width = 2;
-    d.height = 1;
-    d.bits = 16;
+    Dib d = dib(2, 1, 16, {{0x07E0, 0x0821}});
     d.compression = 3;
     d.masks = {0xF800, 0x07E0, 0x001F};
-    d.pixels = pack_rows(16, {{0x07E0, 0x0821}});
-    EXPECT_EQ(bitmap_pixels(*LoadPictureFromBytes(bmp_file(d))), (std::vector<uint32_t>{0x00FF00, 0x080408}));
+    EXPECT_EQ(loaded(bmp_file(d)), (Pixels{0x00FF00, 0x080408}));
 }
 
 TEST(BmpLoading, TwentyFourBitRowsArePaddedToFourBytes) {
-    Dib d;
-    d.width = 3;
-    d.height = 2;
-    d.pixels = pack_rows(24, {{0x010203, 0x040506, 0x070809}, {0x0A0B0C, 0x0D0E0F, 0x101112}});
+    const Dib d = dib(3, 2, 24, {{0x010203, 0x040506, 0x070809}, {0x0A0B0C, 0x0D0E0F, 0x101112}});
     ASSERT_EQ(d.pixels.size(), 24u);
-    EXPECT_EQ(bitmap_pixels(*LoadPictureFromBytes(bmp_file(d))),
-              (std::vector<uint32_t>{0x0A0B0C, 0x0D0E0F, 0x101112, 0x010203, 0x040506, 0x070809}));
+    EXPECT_EQ(loaded(bmp_file(d)), (Pixels{0x0A0B0C, 0x0D0E0F, 0x101112, 0x010203, 0x040506, 0x070809}));
 }
 
 TEST(BmpLoading, ThirtyTwoBitAlphaIsDroppedFromTheBitmap) {
-    Dib d;
-    d.width = 2;
-    d.height = 1;
-    d.bits = 32;
-    d.pixels = pack_rows(32, {{0x80AABBCC, 0xFF123456}});
-    EXPECT_EQ(bitmap_pixels(*LoadPictureFromBytes(bmp_file(d))), (std::vector<uint32_t>{0xAABBCC, 0x123456}));
+    EXPECT_EQ(loaded(bmp_file(dib(2, 1, 32, {{0x80AABBCC, 0xFF123456}}))), (Pixels{0xAABBCC, 0x123456}));
 }
 
 TEST(BmpLoading, V5HeaderCarriesTheBitfieldMasks) {
-    Dib d;
-    d.width = 1;
-    d.height = 1;
-    d.bits = 32;
+    Dib d = dib(1, 1, 32, {{0x80332211}});
     d.compression = 3;
     d.header_size = 124;
     d.masks = {0x000000FF, 0x0000FF00, 0x00FF0000, 0xFF000000}; // bytes R, G, B, A
-    d.pixels = pack_rows(32, {{0x80332211}});
-    EXPECT_EQ(bitmap_pixels(*LoadPictureFromBytes(bmp_file(d))), (std::vector<uint32_t>{0x112233}));
+    EXPECT_EQ(loaded(bmp_file(d)), (Pixels{0x112233}));
 }
 
 TEST(BmpLoading, V4HeaderWithPlainRgbIgnoresItsMasks) {
-    Dib d;
-    d.width = 1;
-    d.height = 1;
-    d.bits = 32;
+    Dib d = dib(1, 1, 32, {{0x00332211}});
     d.header_size = 108;
     d.masks = {0x000000FF, 0x0000FF00, 0x00FF0000, 0};
-    d.pixels = pack_rows(32, {{0x00332211}});
-    EXPECT_EQ(bitmap_pixels(*LoadPictureFromBytes(bmp_file(d))), (std::vector<uint32_t>{0x332211}));
+    EXPECT_EQ(loaded(bmp_file(d)), (Pixels{0x332211}));
 }
 
 TEST(BmpLoading, Os2CoreHeaderUsesThreeBytePaletteEntries) {
-    Dib d;
-    d.width = 3;
-    d.height = 1;
-    d.bits = 1;
+    Dib d = dib(3, 1, 1, {{1, 0, 1}}, {kBlue, 0xFFFF00});
     d.header_size = 12;
-    d.palette = {kBlue, 0xFFFF00};
-    d.pixels = pack_rows(1, {{1, 0, 1}});
-    EXPECT_EQ(bitmap_pixels(*LoadPictureFromBytes(bmp_file(d))),
-              (std::vector<uint32_t>{0xFFFF00, kBlue, 0xFFFF00}));
+    EXPECT_EQ(loaded(bmp_file(d)), (Pixels{0xFFFF00, kBlue, 0xFFFF00}));
 }
 
 TEST(BmpLoading, ShortPaletteEndsAtThePixelOffsetAndLaterIndicesAreBlack) {
-    Dib d;
-    d.width = 3;
-    d.height = 1;
-    d.bits = 8; // declares 256 entries, stores two
-    d.palette = {kRed, kGreen};
-    d.pixels = pack_rows(8, {{0, 1, 5}});
-    EXPECT_EQ(bitmap_pixels(*LoadPictureFromBytes(bmp_file(d))), (std::vector<uint32_t>{kRed, kGreen, 0}));
+    // An 8-bit DIB declares 256 entries; this one stores two.
+    EXPECT_EQ(loaded(bmp_file(dib(3, 1, 8, {{0, 1, 5}}, {kRed, kGreen}))), (Pixels{kRed, kGreen, 0}));
 }
 
 TEST(BmpLoading, ZeroPixelOffsetMeansThePixelsFollowTheColourTable) {
-    Dib d;
-    d.width = 2;
-    d.height = 1;
-    d.bits = 8;
+    Dib d = dib(2, 1, 8, {{1, 0}}, {kRed, kBlue});
     d.clr_used = 2;
-    d.palette = {kRed, kBlue};
-    d.pixels = pack_rows(8, {{1, 0}});
-    EXPECT_EQ(bitmap_pixels(*LoadPictureFromBytes(bmp_file(d, 0))), (std::vector<uint32_t>{kBlue, kRed}));
+    EXPECT_EQ(loaded(bmp_file(d, 0)), (Pixels{kBlue, kRed}));
 }
 
 TEST(BmpLoading, LastRowNeedsItsPixelsButNotItsPadding) {
-    Dib d;
-    d.width = 1;
-    d.height = 2;
-    d.pixels = pack_rows(24, {{kRed}, {kBlue}});
+    Dib d = dib(1, 2, 24, {{kRed}, {kBlue}});
     d.pixels.resize(d.pixels.size() - 1);
-    EXPECT_EQ(bitmap_pixels(*LoadPictureFromBytes(bmp_file(d))), (std::vector<uint32_t>{kBlue, kRed}));
+    EXPECT_EQ(loaded(bmp_file(d)), (Pixels{kBlue, kRed}));
     d.pixels.resize(d.pixels.size() - 1);
     EXPECT_EQ(load_error(bmp_file(d)), kErrInvalidPicture);
 }
@@ -407,15 +355,13 @@ TEST(BmpRle, Rle8RunsLiteralsDeltasAndEndsOfLineAndBitmap) {
                               0, 0,             // end of line
                               0, 1,             // end of bitmap: the top row is never written
                           });
-    EXPECT_EQ(bitmap_pixels(*LoadPictureFromBytes(bmp_file(d))),
-              (std::vector<uint32_t>{0, 0, 0, 0, 0, kBlue, 0, 0, kRed, kRed, kGreen, kBlue}));
+    EXPECT_EQ(loaded(bmp_file(d)), (Pixels{0, 0, 0, 0, 0, kBlue, 0, 0, kRed, kRed, kGreen, kBlue}));
 }
 
 TEST(BmpRle, Rle8DeltaAcrossRowsLeavesSkippedPixelsBlack) {
     // One green pixel, a move two rows up (keeping the column), one red pixel, end of bitmap.
     const Dib d = rle_dib(8, 2, 3, {1, 2, 0, 2, 0, 2, 1, 1, 0, 1});
-    EXPECT_EQ(bitmap_pixels(*LoadPictureFromBytes(bmp_file(d))),
-              (std::vector<uint32_t>{0, kRed, 0, 0, kGreen, 0}));
+    EXPECT_EQ(loaded(bmp_file(d)), (Pixels{0, kRed, 0, 0, kGreen, 0}));
 }
 
 TEST(BmpRle, Rle4RunsAlternateNibblesAndLiteralsArePadded) {
@@ -426,9 +372,8 @@ TEST(BmpRle, Rle4RunsAlternateNibblesAndLiteralsArePadded) {
                               0, 5, 0x12, 0x31, 0x20, 0, // five literal nibbles in three bytes, one pad byte
                               0, 1,                      // end of bitmap
                           });
-    EXPECT_EQ(
-        bitmap_pixels(*LoadPictureFromBytes(bmp_file(d))),
-        (std::vector<uint32_t>{kRed, kGreen, kBlue, kRed, kGreen, 0, kRed, kGreen, kRed, kGreen, kRed, 0}));
+    EXPECT_EQ(loaded(bmp_file(d)),
+              (Pixels{kRed, kGreen, kBlue, kRed, kGreen, 0, kRed, kGreen, kRed, kGreen, kRed, 0}));
 }
 
 TEST(BmpRle, DataEndingBeforeItsEndOfBitmapIsTruncated) {
@@ -453,10 +398,7 @@ TEST(BmpRle, RunLengthOfTheWrongDepthIsRefused) {
 
 TEST(BmpCorrupt, HeadersThisLoaderCannotDrawAreInvalidPictures) {
     const auto with = [](const std::function<void(Dib&)>& change) {
-        Dib d;
-        d.width = 1;
-        d.height = 1;
-        d.pixels = pack_rows(24, {{kRed}});
+        Dib d = dib(1, 1, 24, {{kRed}});
         change(d);
         return load_error(bmp_file(d));
     };
@@ -471,10 +413,7 @@ TEST(BmpCorrupt, HeadersThisLoaderCannotDrawAreInvalidPictures) {
 }
 
 TEST(BmpCorrupt, PixelOffsetsOutsideTheDataAreRefused) {
-    Dib d;
-    d.width = 1;
-    d.height = 1;
-    d.pixels = pack_rows(24, {{kRed}});
+    const Dib d = dib(1, 1, 24, {{kRed}});
     EXPECT_EQ(load_error(bmp_file(d, 20)), kErrInvalidPicture); // inside the header
     std::vector<uint8_t> far = bmp_file(d);
     far[10] = 0xF0;
@@ -483,13 +422,8 @@ TEST(BmpCorrupt, PixelOffsetsOutsideTheDataAreRefused) {
 }
 
 TEST(BmpCorrupt, EveryTruncationOfAFileIsAnInvalidPicture) {
-    Dib d;
-    d.width = 5;
-    d.height = 3;
-    d.bits = 4;
-    d.palette = {kRed, kGreen, kBlue};
-    d.pixels = pack_rows(4, {{0, 1, 2, 0, 1}, {2, 0, 1, 2, 0}, {1, 2, 0, 1, 2}});
-    const std::vector<uint8_t> file = bmp_file(d);
+    const std::vector<uint8_t> file =
+        bmp_file(dib(5, 3, 4, {{0, 1, 2, 0, 1}, {2, 0, 1, 2, 0}, {1, 2, 0, 1, 2}}, {kRed, kGreen, kBlue}));
     // The last row may lose its padding (one byte here), nothing more.
     for (size_t n = 0; n + 1 < file.size(); ++n)
         EXPECT_EQ(load_error({file.begin(), file.begin() + std::ptrdiff_t(n)}), kErrInvalidPicture) << n;
@@ -506,12 +440,8 @@ TEST(BmpLimits, OversizedHeadersAreRefusedBeforeAnythingIsAllocated) {
     EXPECT_EQ(header_only(16385, 1), kErrInvalidPicture);
     EXPECT_EQ(header_only(1, -16385), kErrInvalidPicture);
     EXPECT_EQ(header_only(16384, 4097), kErrInvalidPicture); // over 64 Mi pixels
-    Dib d;
-    d.width = 1;
-    d.height = 1;
-    d.bits = 1;
+    Dib d = dib(1, 1, 1, {{0}});
     d.clr_used = 0xFFFFFFFF;
-    d.pixels = {0, 0, 0, 0};
     EXPECT_EQ(load_error(bmp_file(d, 0)), kErrInvalidPicture); // a colour table longer than the file
 }
 
@@ -521,16 +451,12 @@ TEST(BmpLimits, OversizedHeadersAreRefusedBeforeAnythingIsAllocated) {
 
 // A square DIB icon image of one colour, fully opaque.
 std::vector<uint8_t> plain_icon_image(int size, uint16_t bits, uint32_t colour) {
-    Dib d;
-    d.width = size;
-    d.height = size;
-    d.bits = bits;
-    std::vector<uint32_t> row(size_t(size), bits <= 8 ? 1 : colour);
+    const std::vector<uint32_t> row(size_t(size), bits <= 8 ? 1 : colour);
+    Dib d = dib(size, size, bits, std::vector<std::vector<uint32_t>>(size_t(size), row));
     if (bits <= 8) {
         d.palette = {0, colour};
         d.clr_used = 2;
     }
-    d.pixels = pack_rows(bits, std::vector<std::vector<uint32_t>>(size_t(size), row));
     return icon_dib(d,
                     std::vector<std::vector<uint32_t>>(size_t(size), std::vector<uint32_t>(size_t(size), 0)));
 }
@@ -579,62 +505,43 @@ TEST(IcoTransparency, MaskedPixelsKeepTheBackground) {
 }
 
 TEST(IcoTransparency, MaskedPixelsThatAreNotBlackInvertTheBackground) {
-    Dib colour;
-    colour.width = 1;
-    colour.height = 1;
-    colour.pixels = pack_rows(24, {{0xFFFFFF}});
-    auto picture = LoadPictureFromBytes(ico_file({{1, 1, icon_dib(colour, {{1}})}}));
+    auto picture = LoadPictureFromBytes(ico_file({{1, 1, icon_dib(dib(1, 1, 24, {{0xFFFFFF}}), {{1}})}}));
     EXPECT_EQ(drawn_icon(*picture, kBackground)[0], 0xFF00FF);
 }
 
+// Alpha 0, 255, 100 and 200.
 Dib alpha_icon_colour() {
-    Dib colour;
-    colour.width = 4;
-    colour.height = 1;
-    colour.bits = 32;
-    colour.pixels = pack_rows(32, {{0x00123456, 0xFF0000FF, 0x64FF0000, 0xC8FFFF00}});
-    return colour;
+    return dib(4, 1, 32, {{0x00123456, 0xFF0000FF, 0x64FF0000, 0xC8FFFF00}});
 }
 
 TEST(IcoTransparency, ThirtyTwoBitAlphaDecidesWhenTheAndMaskIsEmpty) {
     auto picture = LoadPictureFromBytes(ico_file({{4, 1, icon_dib(alpha_icon_colour(), {{0, 0, 0, 0}})}}));
-    EXPECT_EQ(drawn_icon(*picture, kBackground),
-              (std::vector<uint32_t>{kBackground, kBlue, kBackground, 0xFFFF00}));
+    EXPECT_EQ(drawn_icon(*picture, kBackground), (Pixels{kBackground, kBlue, kBackground, 0xFFFF00}));
 }
 
 TEST(IcoTransparency, ThirtyTwoBitAlphaOnlyClearsWhatANonEmptyAndMaskMasks) {
     auto picture = LoadPictureFromBytes(ico_file({{4, 1, icon_dib(alpha_icon_colour(), {{1, 0, 0, 0}})}}));
-    EXPECT_EQ(drawn_icon(*picture, kBackground), (std::vector<uint32_t>{kBackground, kBlue, kRed, 0xFFFF00}));
+    EXPECT_EQ(drawn_icon(*picture, kBackground), (Pixels{kBackground, kBlue, kRed, 0xFFFF00}));
 }
 
 TEST(IcoTransparency, AllZeroAlphaLeavesTheAndMaskInCharge) {
-    Dib colour;
-    colour.width = 2;
-    colour.height = 1;
-    colour.bits = 32;
-    colour.pixels = pack_rows(32, {{kRed, 0}});
-    auto picture = LoadPictureFromBytes(ico_file({{2, 1, icon_dib(colour, {{0, 1}})}}));
-    EXPECT_EQ(drawn_icon(*picture, kBackground), (std::vector<uint32_t>{kRed, kBackground}));
+    auto picture = LoadPictureFromBytes(ico_file({{2, 1, icon_dib(dib(2, 1, 32, {{kRed, 0}}), {{0, 1}})}}));
+    EXPECT_EQ(drawn_icon(*picture, kBackground), (Pixels{kRed, kBackground}));
 }
 
 TEST(IcoTransparency, AnImageWithoutAnAndMaskIsOpaque) {
-    Dib colour;
-    colour.width = 2;
-    colour.height = 1;
-    colour.bits = 24;
-    colour.pixels = pack_rows(24, {{kRed, 0}});
-    const std::vector<uint8_t> image = colour.header_and_palette(2);
-    std::vector<uint8_t> data = image;
+    const Dib colour = dib(2, 1, 24, {{kRed, 0}});
+    std::vector<uint8_t> data = colour.header_and_palette(2);
     data.insert(data.end(), colour.pixels.begin(), colour.pixels.end());
     auto picture = LoadPictureFromBytes(ico_file({{2, 1, data}}));
-    EXPECT_EQ(drawn_icon(*picture, kBackground), (std::vector<uint32_t>{kRed, 0}));
+    EXPECT_EQ(drawn_icon(*picture, kBackground), (Pixels{kRed, 0}));
 }
 
 TEST(IcoTransparency, PngEntryAlphaBelowHalfBecomesTheMask) {
     const auto png = png_file(4, 1, {0x00FF0000, 0x7FFF0000, 0x800000FF, 0xFF00FF00});
     auto picture = LoadPictureFromBytes(ico_file({{4, 1, png}}));
     EXPECT_EQ(picture->Type(), kPicTypeIcon);
-    EXPECT_EQ(drawn_icon(*picture, 0x123456), (std::vector<uint32_t>{0x123456, 0x123456, kBlue, kGreen}));
+    EXPECT_EQ(drawn_icon(*picture, 0x123456), (Pixels{0x123456, 0x123456, kBlue, kGreen}));
 }
 
 TEST(IcoCorrupt, BrokenDirectoriesAndImagesAreInvalidPictures) {
@@ -682,7 +589,7 @@ TEST(IcoLimits, AnOversizedIconImageIsRefused) {
 TEST(PngLoading, APngIsABitmapWithAlphaBlendedOverTheButtonFace) {
     auto picture = LoadPictureFromBytes(png_file(2, 2, {0xFFFF0000, 0x00FF0000, 0x80FF0000, 0xFF0000FF}));
     EXPECT_EQ(picture->Type(), kPicTypeBitmap);
-    EXPECT_EQ(bitmap_pixels(*picture), (std::vector<uint32_t>{kRed, 0xC0C0C0, 0xE06060, kBlue}));
+    EXPECT_EQ(bitmap_pixels(*picture), (Pixels{kRed, 0xC0C0C0, 0xE06060, kBlue}));
 }
 
 TEST(PngLoading, OversizedHeaderIsRefused) {
