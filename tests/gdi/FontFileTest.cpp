@@ -77,6 +77,33 @@ TEST(FontFiles, AddedBitmapFontRendersItsOwnGlyphs) {
     std::filesystem::remove(path);
 }
 
+TEST(FontFiles, BoldOfABitmapFaceWithoutABoldStrikeIsOverstruck) {
+    const std::string path = write_temp("vntab-bold-font", bdf_font("VntabBoldlessFace"));
+    ASSERT_EQ(AddFontResourceExA(path.c_str(), FR_PRIVATE, nullptr), 1);
+    LOGFONTA lf;
+    lf.lfHeight = -8;
+    lf.lfWeight = FW_BOLD;
+    std::strcpy(lf.lfFaceName, "VntabBoldlessFace");
+    HFONT font = CreateFontIndirectA(&lf);
+    TestSurface s(30, 20);
+    HGDIOBJ old = SelectObject(s.dc, font);
+    TEXTMETRICA tm;
+    ASSERT_TRUE(GetTextMetricsA(s.dc, &tm));
+    EXPECT_EQ(tm.tmWeight, FW_BOLD);
+    EXPECT_EQ(tm.tmOverhang, 1);
+    SIZE size;
+    GetTextExtentPoint32A(s.dc, "AA", 2, &size);
+    EXPECT_EQ(size.cx, 18) << "each character one pixel wider";
+    SetBkMode(s.dc, TRANSPARENT);
+    TextOutA(s.dc, 2, 3, "A", 1);
+    EXPECT_EQ(s.bounds(kBlack), (RECT{2, 3, 11, 10}));
+    EXPECT_EQ(s.at(3, 5), kBlack) << "the left edge drawn again one pixel right";
+    EXPECT_EQ(s.at(5, 5), kWhite);
+    SelectObject(s.dc, old);
+    DeleteObject(font);
+    std::filesystem::remove(path);
+}
+
 TEST(FontFiles, AFileFreeTypeRejectsFallsBackToTheDefaultFaceWithAMessage) {
     const std::string path = write_temp("vntab-broken-font", bdf_font("VntabBrokenFace"));
     ASSERT_EQ(AddFontResourceExA(path.c_str(), FR_PRIVATE, nullptr), 1);
