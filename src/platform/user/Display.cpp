@@ -84,6 +84,7 @@ gdi::HDC CreateICA(const char* driver, const char* device, const char* output, c
 }
 
 gdi::HDC ResetDCA(gdi::HDC hdc, const DEVMODEA*) {
+    detail::QuietGdi quiet;
     const uint32_t type = gdi::GetObjectType(hdc);
     return type == gdi::OBJ_DC || type == gdi::OBJ_MEMDC ? hdc : gdi::HDC{};
 }

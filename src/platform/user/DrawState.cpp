@@ -179,10 +179,11 @@ bool draw_state(gdi::HDC hdc, gdi::HBRUSH brush, const Image& image, int32_t x, 
 bool DrawStateA(gdi::HDC hdc, gdi::HBRUSH brush, DRAWSTATEPROC proc, LPARAM data, WPARAM wData, int32_t x,
                 int32_t y, int32_t cx, int32_t cy, UINT flags) {
     const Image image{flags & kTypeMask, flags & ~kTypeMask, proc, data, wData};
-    if ((image.state & ~kKnownStates) || image.type > DST_BITMAP || !is_dc(hdc)) return false;
+    if ((image.state & ~kKnownStates) || image.type > DST_BITMAP) return false;
     bool ok = false;
     {
         detail::QuietGdi quiet;
+        if (!is_dc(hdc)) return false;
         if (cx == 0 || cy == 0) {
             const gdi::SIZE size = natural_size(hdc, image);
             if (cx == 0) cx = size.cx;

@@ -40,9 +40,10 @@ void invert_frame(const gdi::SurfaceView& view, const gdi::RECT& r, gdi::HRGN cl
 } // namespace
 
 bool DrawFocusRect(gdi::HDC hdc, const gdi::RECT* rect) {
-    if (!rect || !is_dc(hdc)) return false;
+    if (!rect) return false;
     {
         detail::QuietGdi quiet;
+        if (!is_dc(hdc)) return false;
         gdi::POINT corners[2] = {{rect->left, rect->top}, {rect->right, rect->bottom}};
         gdi::LPtoDP(hdc, corners, 2);
         const gdi::RECT device{std::min(corners[0].x, corners[1].x), std::min(corners[0].y, corners[1].y),

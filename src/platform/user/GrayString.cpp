@@ -35,7 +35,6 @@ bool gray(gdi::HDC hdc, gdi::HBRUSH brush, GRAYSTRINGPROC proc, LPARAM data, std
 
 bool GrayStringA(gdi::HDC hdc, gdi::HBRUSH brush, GRAYSTRINGPROC proc, LPARAM data, int count, int32_t x,
                  int32_t y, int32_t width, int32_t height) {
-    if (!is_dc(hdc)) return false;
     const char* chars = reinterpret_cast<const char*>(data);
     // Without an output procedure the data is the string; with one it is the procedure's own data,
     // read as a string only when the size must come from the text.
@@ -48,6 +47,7 @@ bool GrayStringA(gdi::HDC hdc, gdi::HBRUSH brush, GRAYSTRINGPROC proc, LPARAM da
     bool ok = false;
     {
         detail::QuietGdi quiet;
+        if (!is_dc(hdc)) return false;
         gdi::SIZE size{width, height};
         if (width == 0 || height == 0) gdi::GetTextExtentPoint32A(hdc, text.data(), int(text.size()), &size);
         if (width == 0) width = size.cx;

@@ -16,6 +16,11 @@ using detail::windows;
 
 namespace {
 
+bool is_region(gdi::HRGN region) {
+    detail::QuietGdi quiet;
+    return gdi::GetObjectType(region) == gdi::OBJ_REGION;
+}
+
 // The update region as a new GDI region (the caller deletes it).
 gdi::HRGN region_of(const detail::RectSet& set) {
     const gdi::HRGN region = gdi::CreateRectRgn(0, 0, 0, 0);
@@ -125,7 +130,7 @@ bool InvalidateRgn(HWND hwnd, gdi::HRGN region, bool erase) {
     if (!region) return InvalidateRect(hwnd, nullptr, erase);
     Window* w = window_of(hwnd);
     if (!w) return false;
-    if (!gdi::GetObjectType(region)) {
+    if (!is_region(region)) {
         SetLastError(ERROR_INVALID_HANDLE);
         return false;
     }
@@ -166,7 +171,7 @@ bool GetUpdateRect(HWND hwnd, gdi::RECT* rect, bool erase) {
 
 int GetUpdateRgn(HWND hwnd, gdi::HRGN region, bool erase) {
     Window* w = window_of(hwnd);
-    if (!w || !gdi::GetObjectType(region)) return gdi::ERROR;
+    if (!w || !is_region(region)) return gdi::ERROR;
     int complexity;
     {
         detail::QuietGdi quiet;
