@@ -6,6 +6,9 @@
 #include "platform/automation/FileBacked.h"
 #include "platform/host/Form.h"
 #include "platform/host/FormSite.h"
+#include "platform/host/FormWindows.h"
+#include "platform/user/Paint.h"
+#include "platform/user/Window.h"
 
 #include <filesystem>
 
@@ -64,6 +67,7 @@ ActiveXHolder::ActiveXHolder(Form& form, FormControl* container, std::string typ
 
 ActiveXHolder::~ActiveXHolder() {
     if (m_control) m_control->Terminate();
+    DestroyControlWindow(hwnd());
 }
 
 bool ActiveXHolder::IsExtenderKey(std::string_view key) {
@@ -82,7 +86,12 @@ void ActiveXHolder::LoadExtenderProperty(const FormProperty& property) {
 void ActiveXHolder::CreateControl() {
     const ControlFactory* factory = FindControlFactory(m_type);
     if (!factory) rt::raise_error(rt::kErrObjectDoesNotSupport, m_type, "No control of type " + m_type + " is registered");
+    if (!hwnd()) {
+        SetWindow(CreateControlWindow(*this, ContainerWindow(), true));
+        m_site->AttachWindow(hwnd(), user::GetDC(hwnd()));
+    }
     m_control = (*factory)(*m_site);
+    UpdatePlacement();
 }
 
 double ActiveXHolder::Left() const { return rt::CDbl(m_extender.Get("Left", Variant(0.0f))); }
@@ -105,11 +114,22 @@ void ActiveXHolder::Move(double left, double top, std::optional<double> width, s
     m_extender.Set("Top", Variant(rt::csng(top)));
     if (width) m_extender.Set("Width", Variant(rt::csng(*width)));
     if (height) m_extender.Set("Height", Variant(rt::csng(*height)));
-    if (width || height) SizeChanged();
+    SizeChanged();
 }
 
 void ActiveXHolder::SizeChanged() {
-    if (m_control) m_control->Resize();
+    // The window tells the control through WM_SIZE; without a window the container tells it here.
+    if (hwnd()) UpdatePlacement();
+    else if (m_control) m_control->Resize();
+}
+
+bool ActiveXHolder::Visible() const { return rt::CBool(m_extender.Get("Visible", Variant(true))); }
+
+void ActiveXHolder::UpdatePlacement() {
+    if (!hwnd()) return;
+    PixelRect r = PixelBounds();
+    user::MoveWindow(hwnd(), r.left, r.top, r.width, r.height, true);
+    user::ShowWindow(hwnd(), Visible() ? user::SW_SHOWNA : user::SW_HIDE);
 }
 
 FormControl::PixelRect ActiveXHolder::PixelBounds() const {
@@ -134,6 +154,7 @@ void ActiveXHolder::Let(std::string_view name, const Variant& value) {
         if (k->name == "Width") return SetWidth(rt::CDbl(v));
         if (k->name == "Height") return SetHeight(rt::CDbl(v));
         m_extender.Set(k->name, std::move(v));
+        UpdatePlacement();
         return;
     }
     object()->Let(name, value);

@@ -27,6 +27,7 @@ public:
     void Set(std::string_view name, const std::shared_ptr<rt::Dispatch>& object) override;
     rt::Variant Call(std::string_view name, std::span<const rt::Variant> args) override;
     bool IsContainer() const override { return true; }
+    bool Visible() const;
     PixelRect PixelBounds() const override;
     FormNode ToNode(const std::string& folder) const override;
 
@@ -34,9 +35,11 @@ public:
     static bool IsExtenderKey(std::string_view key);
     void LoadExtenderProperty(const FormProperty& property);
 
-    // Creates the control through its registered factory; the control runs its Initialize.
+    // Creates the control's window inside its container's window, then the control through its
+    // registered factory (the control runs its Initialize, which may already use the window).
     void CreateControl();
     ActiveXControl& control() const { return *m_control; }
+    bool has_control() const { return m_control != nullptr; }
     std::shared_ptr<rt::Dispatch> object() const { return m_control->Object(); }
     FormSite& site() const { return *m_site; }
     // The bag the control was loaded from; keys it never read are kept and saved again.
@@ -51,11 +54,14 @@ public:
     void SetHeight(double height);
     void Move(double left, double top, std::optional<double> width, std::optional<double> height);
 
+    void UpdatePlacement() override;
+
     // The control's own state that the container keeps for it.
     std::string access_keys;
     std::shared_ptr<rt::StdFont> font;
     bool enabled = true;
     int32_t ole_drop_mode = 0;
+    int16_t pressed_button = 0; // the mouse button pressed in the control's window, for Click
 
 private:
     // Called after a size change: the container tells the control.

@@ -5,6 +5,9 @@
 #include "platform/automation/AutomationError.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/host/FormSite.h"
+#include "platform/host/FormWindows.h"
+#include "platform/host/GdiFont.h"
+#include "platform/user/Window.h"
 
 #include <filesystem>
 #include <map>
@@ -117,12 +120,15 @@ Form::Form(std::string name, const FormOptions& options)
 
 Form::~Form() {
     // The controls go first, last loaded first, while everything of the form they may still use
-    // is alive; each hosted control is terminated by its holder.
+    // is alive; each hosted control is terminated by its holder, then its window goes.
     while (!m_controls.empty()) m_controls.pop_back();
+    DestroyControlWindow(m_hwnd);
 }
 
 std::shared_ptr<Form> Form::CreateNew(std::string name, const FormOptions& options) {
-    return std::shared_ptr<Form>(new Form(std::move(name), options));
+    auto form = std::shared_ptr<Form>(new Form(std::move(name), options));
+    form->m_hwnd = CreateFormWindow(*form);
+    return form;
 }
 
 std::shared_ptr<Form> Form::Load(const std::string& path, const FormOptions& options) {
@@ -158,6 +164,7 @@ std::shared_ptr<Form> Form::FromDocument(const FormDocument& doc, const std::str
     }
     int16_t mode = form->ScaleMode();
     if (mode < 0 || mode > 7) throw FormFileError(path, root.line, "expected a form ScaleMode from 0 to 7");
+    form->m_hwnd = CreateFormWindow(*form);
     form->LoadChildren(root, nullptr);
     return form;
 }
@@ -208,6 +215,8 @@ std::shared_ptr<FormControl> Form::LoadControl(const FormNode& node, FormControl
                 Warn(where(m_path, p.line) + ": a " + std::string(kind->name) + " has no property " + p.key +
                      "; it is kept as it is");
         }
+        if (kind->windowed) control->SetWindow(CreateControlWindow(*control, control->ContainerWindow(), false));
+        control->UpdatePlacement();
         return control;
     }
 
@@ -397,6 +406,22 @@ std::vector<std::shared_ptr<ActiveXHolder>> Form::ActiveXControls() const {
     for (const auto& c : AllControls())
         if (auto h = std::dynamic_pointer_cast<ActiveXHolder>(c)) out.push_back(h);
     return out;
+}
+
+gdi::COLORREF Form::BackgroundColor() const {
+    return ResolveOleColor(rt::CLng(m_values.Get("BackColor", Variant(static_cast<int32_t>(0x8000000F)))));
+}
+
+bool Form::HandleAccessKey(char key) {
+    for (const auto& holder : ActiveXControls()) {
+        const std::string& keys = holder->access_keys;
+        for (char k : keys) {
+            if (k == '&' || rt::StrCompText(std::string(1, k), std::string(1, key)) != 0) continue;
+            holder->control().AccessKeyPress(static_cast<int16_t>(static_cast<unsigned char>(key)));
+            return true;
+        }
+    }
+    return false;
 }
 
 void Form::RaiseEvent(ActiveXHolder& source, std::string_view event, std::span<vntab::EventArg> args) {

@@ -88,6 +88,13 @@ public:
     // Length conversion in this form's scales (for its user scale as well).
     double ScaleLength(double value, int16_t from, int16_t to, Axis axis) const;
 
+    // The form's window (the root of its controls' windows) and its background colour.
+    user::HWND hwnd() const { return m_hwnd; }
+    gdi::COLORREF BackgroundColor() const;
+    // Alt with a key: the control whose access keys hold the key gets it (AccessKeyPress); false
+    // when no control has it.
+    bool HandleAccessKey(char key);
+
     const std::vector<std::string>& warnings() const { return m_warnings; }
     void Warn(std::string text) { m_warnings.push_back(std::move(text)); }
 
@@ -115,6 +122,7 @@ private:
     std::vector<std::string> m_warnings;
     EventSink m_events;
     AppInfo m_app;
+    user::HWND m_hwnd{};
 };
 
 // A font as a form file stores it: BeginProperty NAME with Name, Size, Charset, Weight, Underline,

@@ -2,7 +2,12 @@
 
 #include "platform/automation/Arithmetic.h"
 #include "platform/automation/AutomationError.h"
+#include "platform/host/ControlPainter.h"
 #include "platform/host/Form.h"
+#include "platform/host/FormWindows.h"
+#include "platform/user/Input.h"
+#include "platform/user/Paint.h"
+#include "platform/user/Window.h"
 
 namespace host {
 
@@ -31,6 +36,10 @@ int16_t FormControl::CoordinateScaleMode() const {
     return m_form.ScaleMode();
 }
 
+user::HWND FormControl::ContainerWindow() const {
+    return m_container ? m_container->hwnd() : m_form.hwnd();
+}
+
 std::optional<Variant> FormControl::GetCommon(std::string_view member) const {
     if (rt::member_name_equals(member, "Name")) return Variant(m_name);
     if (rt::member_name_equals(member, "Index")) {
@@ -46,6 +55,49 @@ void FormControl::AppendChildren(FormNode& node, const std::string& folder) cons
 
 HostControl::HostControl(Form& form, FormControl* container, const ControlKind& kind, std::string name, int line)
     : FormControl(form, container, std::move(name), line), m_kind(kind) {}
+
+HostControl::~HostControl() { DestroyControlWindow(hwnd()); }
+
+void HostControl::LoadGroup(const FormPropertyGroup& group) {
+    if (rt::member_name_equals(group.name, "Font")) m_font = FontFromGroup(group, form().path());
+    m_groups.push_back(group);
+}
+
+std::shared_ptr<rt::StdFont> HostControl::TextFont() const { return m_font ? m_font : form().FormFont(); }
+
+bool HostControl::Visible() const {
+    const KindProperty* p = m_kind.Find("Visible");
+    return !p || rt::CBool(m_values.Get(p->name, p->default_value));
+}
+
+void HostControl::UpdatePlacement() {
+    PixelRect r = PixelBounds();
+    if (hwnd()) {
+        user::MoveWindow(hwnd(), r.left, r.top, r.width, r.height, true);
+        user::ShowWindow(hwnd(), Visible() ? user::SW_SHOWNA : user::SW_HIDE);
+        user::InvalidateRect(hwnd(), nullptr, true);
+        return;
+    }
+    // A windowless control paints on its container: the places it left and takes need painting.
+    if (user::HWND container = ContainerWindow()) {
+        for (const PixelRect& p : {m_painted_at, r}) {
+            gdi::RECT area{p.left - 1, p.top - 1, p.left + p.width + 1, p.top + p.height + 1};
+            user::InvalidateRect(container, &area, true);
+        }
+    }
+}
+
+void HostControl::PaintOn(gdi::HDC hdc) const {
+    if (!Visible()) return;
+    PixelRect r = PixelBounds();
+    if (hwnd()) {
+        r.left = 0;
+        r.top = 0;
+    } else {
+        const_cast<HostControl*>(this)->m_painted_at = r;
+    }
+    PaintControl(*this, hdc, r);
+}
 
 static Variant convert_like(const Variant& value, const Variant& like) {
     switch (like.type()) {
@@ -72,6 +124,7 @@ void HostControl::Let(std::string_view name, const Variant& value) {
     const KindProperty* p = m_kind.Find(name);
     if (!p) rt::raise_member_not_found();
     m_values.Set(p->name, convert_like(value, p->default_value));
+    UpdatePlacement();
 }
 
 double HostControl::GetNumber(std::string_view name) const {
@@ -92,6 +145,18 @@ Variant HostControl::Call(std::string_view name, std::span<const Variant> args) 
     }
     if (rt::member_name_equals(name, "Refresh") && m_kind.paints) {
         CountRefresh();
+        // A windowed control repaints its window; a windowless one draws itself on its container
+        // now, over whatever the container drew last.
+        if (hwnd()) {
+            user::InvalidateRect(hwnd(), nullptr, true);
+            user::UpdateWindow(hwnd());
+        } else if (user::HWND container = ContainerWindow()) {
+            PaintOn(user::GetDC(container));
+        }
+        return {};
+    }
+    if (rt::member_name_equals(name, "SetFocus") && m_kind.windowed) {
+        user::SetFocus(hwnd());
         return {};
     }
     if (args.empty()) return Get(name);

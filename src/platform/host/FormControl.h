@@ -1,9 +1,12 @@
 #pragma once
 
 #include "platform/automation/Dispatch.h"
+#include "platform/automation/StdFont.h"
+#include "platform/gdi/Handles.h"
 #include "platform/host/ControlKinds.h"
 #include "platform/host/FormFile.h"
 #include "platform/host/PropertyList.h"
+#include "platform/user/Hwnd.h"
 
 #include <memory>
 #include <optional>
@@ -51,6 +54,15 @@ public:
     // Number of Refresh calls, for hosts and tests that watch repainting.
     int refresh_count() const { return m_refresh_count; }
 
+    // The control's own window (0 for a windowless control), and the window it stands in: its
+    // container's, or the form's.
+    user::HWND hwnd() const { return m_hwnd; }
+    void SetWindow(user::HWND hwnd) { m_hwnd = hwnd; }
+    user::HWND ContainerWindow() const;
+    // Puts the control's window (or, for a windowless control, the area it paints) where its
+    // properties say: position, size and visibility.
+    virtual void UpdatePlacement() = 0;
+
 protected:
     void CountRefresh() { ++m_refresh_count; }
     // The common members: Name (read-only), Index (error 343 outside a control array).
@@ -65,6 +77,7 @@ private:
     int m_line;
     std::vector<std::shared_ptr<FormControl>> m_children;
     int m_refresh_count = 0;
+    user::HWND m_hwnd{};
 };
 
 // A built-in control (TextBox, Label, Line, ...) with the properties its kind really has; reading
@@ -72,6 +85,7 @@ private:
 class HostControl final : public FormControl {
 public:
     HostControl(Form& form, FormControl* container, const ControlKind& kind, std::string name, int line);
+    ~HostControl() override;
 
     const ControlKind& kind() const { return m_kind; }
     std::string TypeName() const override { return std::string(m_kind.name); }
@@ -85,14 +99,23 @@ public:
     // Stores a value read from a form file: known properties are converted to their type (a value
     // that does not convert raises the runtime's error), others kept as unknown.
     void LoadProperty(const FormProperty& property);
-    void LoadGroup(const FormPropertyGroup& group) { m_groups.push_back(group); }
+    void LoadGroup(const FormPropertyGroup& group);
     const PropertyList& properties() const { return m_values; }
     double GetNumber(std::string_view name) const;
+    bool Visible() const;
+    void UpdatePlacement() override;
+    // Draws the control: a windowed one on its own surface at (0, 0), a windowless one on its
+    // container's surface at its place.
+    void PaintOn(gdi::HDC hdc) const;
+    // The font the control writes with: its own Font, or the form's.
+    std::shared_ptr<rt::StdFont> TextFont() const;
 
 private:
     const ControlKind& m_kind;
     PropertyList m_values;
     std::vector<FormPropertyGroup> m_groups; // fonts and other objects, kept as read
+    std::shared_ptr<rt::StdFont> m_font;     // from a Font group
+    PixelRect m_painted_at;                   // where a windowless control last painted
 };
 
 } // namespace host

@@ -5,7 +5,10 @@
 #include "platform/automation/StdPicture.h"
 #include "platform/host/ActiveXHolder.h"
 #include "platform/host/Form.h"
+#include "platform/gdi/Gdi.h"
+#include "platform/host/GdiFont.h"
 #include "platform/user/Dialogs.h"
+#include "platform/user/Window.h"
 
 #include <filesystem>
 
@@ -50,10 +53,29 @@ void FormSite::SetWidth(double width) { m_holder.SetWidth(width); }
 double FormSite::Height() const { return m_holder.Height(); }
 void FormSite::SetHeight(double height) { m_holder.SetHeight(height); }
 
-bool FormSite::Enabled() const { return m_holder.enabled; }
-void FormSite::SetEnabled(bool enabled) { m_holder.enabled = enabled; }
+bool FormSite::Enabled() const { return m_hwnd ? user::IsWindowEnabled(m_hwnd) : m_holder.enabled; }
+void FormSite::SetEnabled(bool enabled) {
+    m_holder.enabled = enabled;
+    if (m_hwnd) user::EnableWindow(m_hwnd, enabled);
+}
 std::shared_ptr<rt::StdFont> FormSite::Font() const { return m_holder.font; }
-void FormSite::SetFont(std::shared_ptr<rt::StdFont> font) { m_holder.font = std::move(font); }
+
+void FormSite::SetFont(std::shared_ptr<rt::StdFont> font) {
+    m_holder.font = std::move(font);
+    if (!m_hdc || !m_holder.font) return;
+    // The control's font is the one selected into its device context.
+    gdi::HFONT made = CreateGdiFont(*m_holder.font);
+    gdi::SelectObject(m_hdc, made);
+    if (m_selected_font) gdi::DeleteObject(m_selected_font);
+    m_selected_font = made;
+}
+
+FormSite::~FormSite() {
+    if (m_selected_font) {
+        if (m_hdc) gdi::SelectObject(m_hdc, gdi::GetStockObject(gdi::SYSTEM_FONT));
+        gdi::DeleteObject(m_selected_font);
+    }
+}
 std::string FormSite::AccessKeys() const { return m_holder.access_keys; }
 void FormSite::SetAccessKeys(std::string keys) { m_holder.access_keys = std::move(keys); }
 

@@ -14,6 +14,9 @@ class Form;
 class FormSite final : public vntab::ControlSite {
 public:
     explicit FormSite(ActiveXHolder& holder);
+    ~FormSite() override;
+    FormSite(const FormSite&) = delete;
+    FormSite& operator=(const FormSite&) = delete;
 
     void PropertyChanged(std::string_view name) override;
     bool AmbientUserMode() const override;
@@ -70,6 +73,7 @@ private:
     Form& m_form;
     user::HWND m_hwnd{};
     gdi::HDC m_hdc{};
+    gdi::HFONT m_selected_font{};
     std::vector<std::string> m_property_changes;
 };
 

@@ -1,0 +1,226 @@
+#include "FormWindows.h"
+
+#include "platform/automation/AutomationError.h"
+#include "platform/host/ActiveXHolder.h"
+#include "platform/host/Form.h"
+#include "platform/host/FormSite.h"
+#include "platform/host/GdiFont.h"
+#include "platform/gdi/Gdi.h"
+#include "platform/user/Input.h"
+#include "platform/user/MessageQueue.h"
+#include "platform/user/Messages.h"
+#include "platform/user/Paint.h"
+#include "platform/user/SysColors.h"
+#include "platform/user/Window.h"
+
+namespace host {
+
+using namespace user;
+
+namespace {
+
+// The object a window of the container belongs to: the form or a control.
+Form* form_of(HWND hwnd) {
+    if (GetWindowLongPtrA(hwnd, GWLP_ID) != 0) return nullptr;
+    return reinterpret_cast<Form*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}
+
+int16_t shift_state() {
+    int16_t shift = 0;
+    if (GetKeyState(VK_SHIFT) < 0) shift |= 1;
+    if (GetKeyState(VK_CONTROL) < 0) shift |= 2;
+    if (GetKeyState(VK_MENU) < 0) shift |= 4;
+    return shift;
+}
+
+int16_t buttons_of(WPARAM keys) {
+    int16_t b = 0;
+    if (keys & MK_LBUTTON) b |= 1;
+    if (keys & MK_RBUTTON) b |= 2;
+    if (keys & MK_MBUTTON) b |= 4;
+    return b;
+}
+
+float x_of(LPARAM l) { return static_cast<float>(static_cast<int16_t>(LOWORD(static_cast<uintptr_t>(l)))); }
+float y_of(LPARAM l) { return static_cast<float>(static_cast<int16_t>(HIWORD(static_cast<uintptr_t>(l)))); }
+
+// Alt with a key: the form hands the key to the control whose access keys hold it.
+bool route_access_key(Form& form, WPARAM ch) {
+    return form.HandleAccessKey(static_cast<char>(ch & 0xFF));
+}
+
+// The container side of a hosted control's window: paint and size requests, focus, and (when the
+// program runs) mouse and keys become the control's entry points. While the form is designed the
+// designer keeps the mouse: the control sees nothing of it (only a hook on its window would).
+LRESULT hosted_proc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp) {
+    auto* holder = dynamic_cast<ActiveXHolder*>(ControlFromWindow(hwnd));
+    if (!holder || !holder->has_control()) return DefWindowProcA(hwnd, message, wp, lp);
+    ActiveXControl& control = holder->control();
+    bool running = holder->form().UserMode();
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        BeginPaint(hwnd, &ps);
+        control.Paint();
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
+    case WM_ERASEBKGND: return 1; // the control draws all of its area itself
+    case WM_SIZE: control.Resize(); return 0;
+    case WM_SETFOCUS: control.GotFocus(); return 0;
+    case WM_KILLFOCUS: control.LostFocus(); return 0;
+    case WM_SYSCHAR: return route_access_key(holder->form(), wp) ? 0 : DefWindowProcA(hwnd, message, wp, lp);
+    default: break;
+    }
+    if (!running) return DefWindowProcA(hwnd, message, wp, lp);
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN: {
+        int16_t button = message == WM_LBUTTONDOWN ? 1 : message == WM_RBUTTONDOWN ? 2 : 4;
+        SetCapture(hwnd);
+        holder->pressed_button = button;
+        control.MouseDown(button, shift_state(), x_of(lp), y_of(lp));
+        // The container moves the focus to the control after the press has been reported.
+        if (IsWindow(hwnd) && GetFocus() != hwnd) SetFocus(hwnd);
+        return 0;
+    }
+    case WM_MOUSEMOVE: control.MouseMove(buttons_of(wp), shift_state(), x_of(lp), y_of(lp)); return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: {
+        int16_t button = message == WM_LBUTTONUP ? 1 : message == WM_RBUTTONUP ? 2 : 4;
+        bool clicked = holder->pressed_button == button && button == 1;
+        holder->pressed_button = 0;
+        ReleaseCapture();
+        control.MouseUp(button, shift_state(), x_of(lp), y_of(lp));
+        float x = x_of(lp), y = y_of(lp);
+        gdi::RECT client{};
+        GetClientRect(hwnd, &client);
+        if (clicked && x >= 0 && y >= 0 && x < client.right && y < client.bottom) control.Click();
+        return 0;
+    }
+    case WM_LBUTTONDBLCLK:
+        SetCapture(hwnd);
+        holder->pressed_button = 0; // the second release of a double click is not a click
+        control.DblClick();
+        return 0;
+    case WM_KEYDOWN: {
+        int16_t code = static_cast<int16_t>(wp);
+        control.KeyDown(code, shift_state());
+        return 0;
+    }
+    case WM_CHAR: {
+        int16_t ascii = static_cast<int16_t>(wp & 0xFF);
+        control.KeyPress(ascii);
+        return 0;
+    }
+    case WM_KEYUP: {
+        int16_t code = static_cast<int16_t>(wp);
+        control.KeyUp(code, shift_state());
+        return 0;
+    }
+    default: return DefWindowProcA(hwnd, message, wp, lp);
+    }
+}
+
+// Built-in windowed controls paint themselves; the windowless ones on a container are painted by
+// the container after its own background.
+void paint_windowless_children(const std::vector<std::shared_ptr<FormControl>>& children, gdi::HDC dc) {
+    for (const auto& child : children)
+        if (auto* host = dynamic_cast<HostControl*>(child.get()); host && !host->hwnd()) host->PaintOn(dc);
+}
+
+LRESULT builtin_proc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp) {
+    auto* control = dynamic_cast<HostControl*>(ControlFromWindow(hwnd));
+    if (!control) return DefWindowProcA(hwnd, message, wp, lp);
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        gdi::HDC dc = BeginPaint(hwnd, &ps);
+        control->PaintOn(dc);
+        paint_windowless_children(control->children(), dc);
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
+    case WM_ERASEBKGND: return 1;
+    case WM_SYSCHAR:
+        return route_access_key(control->form(), wp) ? 0 : DefWindowProcA(hwnd, message, wp, lp);
+    case WM_LBUTTONDOWN:
+        if (control->form().UserMode() && control->kind().Find("TabStop"))
+            SetFocus(hwnd);
+        return 0;
+    default: return DefWindowProcA(hwnd, message, wp, lp);
+    }
+}
+
+LRESULT form_proc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp) {
+    Form* form = form_of(hwnd);
+    if (!form) return DefWindowProcA(hwnd, message, wp, lp);
+    switch (message) {
+    case WM_ERASEBKGND: {
+        gdi::RECT client{};
+        GetClientRect(hwnd, &client);
+        gdi::HBRUSH brush = gdi::CreateSolidBrush(form->BackgroundColor());
+        gdi::FillRect(gdi::HDC{static_cast<uint32_t>(wp)}, &client, brush);
+        gdi::DeleteObject(brush);
+        return 1;
+    }
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        gdi::HDC dc = BeginPaint(hwnd, &ps);
+        paint_windowless_children(form->controls(), dc);
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
+    case WM_SYSCHAR: return route_access_key(*form, wp) ? 0 : DefWindowProcA(hwnd, message, wp, lp);
+    default: return DefWindowProcA(hwnd, message, wp, lp);
+    }
+}
+
+} // namespace
+
+HWND CreateFormWindow(Form& form) {
+    WindowSpec spec;
+    spec.proc = form_proc;
+    spec.style = WS_VISIBLE | WS_CLIPCHILDREN;
+    spec.width = form.ClientPixelWidth();
+    spec.height = form.ClientPixelHeight();
+    spec.text = form.Caption();
+    HWND hwnd = CreateWindow(spec);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&form));
+    InvalidateRect(hwnd, nullptr, true);
+    return hwnd;
+}
+
+HWND CreateControlWindow(FormControl& control, HWND parent, bool hosted) {
+    FormControl::PixelRect r = control.PixelBounds();
+    WindowSpec spec;
+    spec.proc = hosted ? hosted_proc : builtin_proc;
+    spec.style = WS_CHILD | WS_CLIPSIBLINGS;
+    spec.classStyle = CS_DBLCLKS;
+    spec.x = r.left;
+    spec.y = r.top;
+    spec.width = r.width;
+    spec.height = r.height;
+    spec.parent = parent;
+    // The identifier tells the form's window (0) from the controls' windows.
+    spec.id = 1;
+    spec.text = control.Name();
+    HWND hwnd = CreateWindow(spec);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&control));
+    return hwnd;
+}
+
+void DestroyControlWindow(HWND hwnd) {
+    if (!hwnd || !IsWindow(hwnd)) return;
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    DestroyWindow(hwnd);
+}
+
+FormControl* ControlFromWindow(HWND hwnd) {
+    if (GetWindowLongPtrA(hwnd, GWLP_ID) == 0) return nullptr;
+    return reinterpret_cast<FormControl*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}
+
+} // namespace host
