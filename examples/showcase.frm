@@ -53,14 +53,14 @@ Begin Form frmShowcase
       TabKey6         =   "about"
       Tab6CtlCount    =   0
       Begin Label lblName
-         Left            =   360
+         Left            =   -74640
          Top             =   1080
          Width           =   1200
          Height          =   255
          Caption         =   "&Name:"
       End
       Begin TextBox txtName
-         Left            =   1680
+         Left            =   -73320
          Top             =   1040
          Width           =   2400
          Height          =   315

@@ -9,6 +9,7 @@ namespace vntab_cli {
 
 int InfoCommand(const std::vector<std::string>& args);
 int RoundtripCommand(const std::vector<std::string>& args);
+int RenderCommand(const std::vector<std::string>& args);
 
 // Writes one line to stderr.
 void Complain(const std::string& line);

@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
     args.erase(args.begin());
     if (command == "info") return vntab_cli::InfoCommand(args);
     if (command == "roundtrip") return vntab_cli::RoundtripCommand(args);
+    if (command == "render") return vntab_cli::RenderCommand(args);
     vntab_cli::Complain("unknown command '" + command + "'");
     std::fputs(kUsage, stderr);
     return 2;

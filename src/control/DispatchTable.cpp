@@ -131,4 +131,11 @@ std::optional<int32_t> VNTabCtl::DispId(std::string_view name) const {
     return members().dispid(name);
 }
 
+std::vector<std::string_view> VNTabCtl::PropertyNames() {
+    std::vector<std::string_view> names;
+    for (const auto& m : members().members())
+        if (m.get) names.push_back(m.name);
+    return names;
+}
+
 } // namespace vntab

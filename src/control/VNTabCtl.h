@@ -123,6 +123,8 @@ public:
     using rt::Dispatch::Call;
     rt::Variant Call(std::string_view name, std::span<const rt::Variant> args) override;
     std::optional<int32_t> DispId(std::string_view name) const override;
+    // The names of the automation interface's properties, in interface order.
+    static std::vector<std::string_view> PropertyNames();
 
     // The state the layout, drawing and input code work on, and what the control asked of the screen.
     const TabCtlState& State() const { return m_state; }

@@ -281,6 +281,46 @@ std::shared_ptr<ActiveXHolder> Form::AddActiveXControl(const std::string& type_n
     return holder;
 }
 
+std::shared_ptr<HostControl> Form::AddHostControl(const std::string& kind_name, const std::string& name,
+                                                 FormControl* container, double left, double top, double width,
+                                                 double height) {
+    const ControlKind* kind = FindControlKind(kind_name);
+    if (!kind) rt::raise_error(rt::kErrInvalidProcedureCall, "Form", "There is no control kind " + kind_name);
+    if (FindControl(name)) rt::raise_error(rt::kErrInvalidProcedureCall, "Form", "A control named " + name + " already exists");
+    if (container && !container->IsContainer())
+        rt::raise_error(rt::kErrInvalidProcedureCall, "Form", container->KeyName() + " cannot hold other controls");
+    auto control = std::make_shared<HostControl>(*this, container, *kind, name, 0);
+    auto set = [&](std::string_view property, const Variant& value) {
+        if (kind->Find(property)) control->LoadProperty(FormProperty{std::string(property), value, 0});
+    };
+    if (kind->positioned) {
+        set("Left", Variant(left));
+        set("Top", Variant(top));
+        set("Width", Variant(width));
+        set("Height", Variant(height));
+    } else { // a line across the box
+        set("X1", Variant(left));
+        set("Y1", Variant(top));
+        set("X2", Variant(left + width));
+        set("Y2", Variant(top));
+    }
+    set("Caption", Variant(name));
+    set("Text", Variant(name));
+    if (container) container->AddChild(control);
+    else m_controls.push_back(control);
+    if (kind->windowed) control->SetWindow(CreateControlWindow(*control, control->ContainerWindow(), false));
+    control->UpdatePlacement();
+    return control;
+}
+
+void Form::RemoveControl(std::string_view key_name) {
+    auto control = FindControl(key_name);
+    if (!control) rt::raise_error(rt::kErrInvalidProcedureCall, "Form", "There is no control " + std::string(key_name));
+    control->UpdatePlacement(); // the area it covered needs painting
+    if (FormControl* container = control->container()) container->RemoveChild(control.get());
+    else std::erase(m_controls, control);
+}
+
 // ---------------------------------------------------------------------------------------------
 // Saving
 

@@ -54,6 +54,15 @@ public:
                                                      FormControl* container, double left, double top,
                                                      double width, double height);
 
+    // A built-in control placed on the form or on a container while the form is designed (as a
+    // designer drops one): Caption or Text start as its name. Error 5 for an unknown kind or a name
+    // in use.
+    std::shared_ptr<HostControl> AddHostControl(const std::string& kind_name, const std::string& name,
+                                                FormControl* container, double left, double top, double width,
+                                                double height);
+    // Deletes a control (and what it holds) by "Name" or "Name(Index)"; error 5 when there is none.
+    void RemoveControl(std::string_view key_name);
+
     FormDocument ToDocument(const std::string& path) const;
     // Saves through a temporary file and a rename (WriteFormFile); `path` also decides how picture
     // paths are written (relative to its folder).

@@ -1,0 +1,171 @@
+#include "Dump.h"
+
+#include "contained/VNControl.h"
+#include "contained/VNControls.h"
+#include "control/VNTabCtl.h"
+#include "layout/TabLayout.h"
+#include "platform/automation/Ansi.h"
+#include "platform/automation/AutomationError.h"
+#include "platform/automation/StdPicture.h"
+#include "platform/gdi/Gdi.h"
+#include "platform/host/FormSite.h"
+#include "platform/user/Window.h"
+#include "tabs/VNTab.h"
+#include "tabs/VNTabs.h"
+
+namespace vntab_cli {
+
+using nlohmann::json;
+using rt::Variant;
+
+namespace {
+
+json value_json(const Variant& v) {
+    switch (v.type()) {
+    case rt::VarType::Empty: return nullptr;
+    case rt::VarType::Boolean: return v.as_bool();
+    case rt::VarType::Integer: return v.as_integer();
+    case rt::VarType::Long: return v.as_long();
+    case rt::VarType::Single: return v.as_single();
+    case rt::VarType::Double: return v.as_double();
+    case rt::VarType::String: return rt::utf8_from_ansi(v.as_string());
+    case rt::VarType::Object: break;
+    }
+    if (v.is_nothing()) return nullptr;
+    if (auto font = std::dynamic_pointer_cast<rt::StdFont>(v.as_object()))
+        return json{{"Name", rt::utf8_from_ansi(font->Name())}, {"Size", font->Size()},
+                    {"Bold", font->Bold()},  {"Italic", font->Italic()},
+                    {"Underline", font->Underline()}, {"Strikethrough", font->Strikethrough()}};
+    if (auto picture = std::dynamic_pointer_cast<rt::StdPicture>(v.as_object()))
+        return json{{"Type", picture->Type()}, {"Width", picture->WidthHimetric()}, {"Height", picture->HeightHimetric()}};
+    return v.as_object()->TypeName();
+}
+
+json properties_json(vntab::VNTabCtl& control) {
+    json out = json::object();
+    for (std::string_view name : vntab::VNTabCtl::PropertyNames()) {
+        try {
+            out[std::string(name)] = value_json(control.Get(name));
+        } catch (const rt::AutomationError&) {
+            out[std::string(name)] = nullptr; // a property whose read raises
+        }
+    }
+    return out;
+}
+
+json layout_json(vntab::VNTabCtl& control) {
+    const vntab::TabCtlState& s = control.State();
+    json tabs = json::array();
+    const auto& collection = control.Tabs();
+    for (int32_t i = 1; i <= collection->Count(); ++i) {
+        auto tab = collection->Item(Variant(i));
+        const gdi::RECT& r = tab->TabRect();
+        json row = nullptr;
+        try {
+            row = vntab::GetTabRow(control, i);
+        } catch (const rt::AutomationError&) {
+        }
+        tabs.push_back(json{{"Index", tab->Index()},
+                            {"Caption", rt::utf8_from_ansi(tab->Caption())},
+                            {"Key", value_json(tab->Key())},
+                            {"BackColor", tab->BackColor()},
+                            {"TabRect", json::array({r.left, r.top, r.right, r.bottom})},
+                            {"Row", row}});
+    }
+    return json{{"RowCount", s.RowCount},
+                {"RowCapacity", s.RowCapacity},
+                {"PanelEdge", s.PanelEdge},
+                {"DrawTabRowSeparation", s.DrawTabRowSeparation},
+                {"DrawTab3DAppearance", s.DrawTab3DAppearance},
+                {"tabs", tabs}};
+}
+
+// The tab whose records list a contained control, 0 when none does.
+int tab_of(vntab::VNTabCtl& control, const host::FormControl& contained) {
+    const auto& tabs = control.Tabs();
+    for (int32_t i = 1; i <= tabs->Count(); ++i)
+        for (const auto& record : tabs->Item(Variant(i))->Controls()->records())
+            if (record->Control().get() == &contained) return i;
+    return 0;
+}
+
+json number_or_null(host::FormControl& c, std::string_view property) {
+    try {
+        return rt::CDbl(c.Get(property));
+    } catch (const rt::AutomationError&) {
+        return nullptr;
+    }
+}
+
+json controls_json(const Session& session, vntab::VNTabCtl& control) {
+    json out = json::array();
+    host::ActiveXHolder& holder = *session.holder();
+    auto panel = holder.PixelBounds();
+    for (const auto& child : holder.children()) {
+        auto r = child->PixelBounds();
+        bool in_view = r.left + std::max(r.width, 1) > 0 && r.top + std::max(r.height, 1) > 0 && r.left < panel.width &&
+                       r.top < panel.height;
+        json tab_stop = nullptr;
+        try {
+            tab_stop = rt::CBool(child->Get("TabStop"));
+        } catch (const rt::AutomationError&) {
+        }
+        json index = nullptr;
+        if (child->ArrayIndex()) index = *child->ArrayIndex();
+        out.push_back(json{{"name", child->Name()},
+                           {"index", index},
+                           {"kind", child->TypeName()},
+                           {"tab", tab_of(control, *child)},
+                           {"Left", number_or_null(*child, "Left")},
+                           {"Top", number_or_null(*child, "Top")},
+                           {"Width", number_or_null(*child, "Width")},
+                           {"Height", number_or_null(*child, "Height")},
+                           {"TabStop", tab_stop},
+                           {"visible", in_view}});
+    }
+    return out;
+}
+
+// Each window keeps a surface and a device context of its own; they are the form's, not the
+// drawing's, and are left out of the count.
+int window_objects(user::HWND parent) {
+    int count = 0;
+    for (user::HWND child : user::ChildWindows(parent)) count += 2 + window_objects(child);
+    return count;
+}
+
+} // namespace
+
+json DumpSession(const Session& session) {
+    json dump = json::object();
+    vntab::VNTabCtl* control = session.control();
+    if (control) {
+        dump["properties"] = properties_json(*control);
+        dump["layout"] = layout_json(*control);
+        auto& site = session.holder()->site();
+        dump["size"] = json{{"width", site.ScaleWidth()}, {"height", site.ScaleHeight()}};
+        dump["propertyChanged"] = site.property_changes();
+        dump["controls"] = controls_json(session, *control);
+    }
+    json events = json::array();
+    for (const auto& e : session.events()) {
+        json args = json::object();
+        for (const auto& [name, value] : e.args) args[name] = value_json(value);
+        events.push_back(json{{"name", e.name}, {"args", args}});
+    }
+    dump["events"] = events;
+    json boxes = json::array();
+    for (const auto& b : session.dialogs().shown())
+        boxes.push_back(json{{"text", b.text}, {"title", b.title}, {"style", b.style}, {"answer", b.answer}});
+    dump["messageBoxes"] = boxes;
+    int live = gdi::live_objects().total() - 2 - window_objects(session.form().hwnd());
+    dump["gdi"] = json{{"live", live}};
+    json errors = json::array();
+    if (const auto& e = session.error())
+        errors.push_back(json{{"step", e->step}, {"number", e->number}, {"source", e->source},
+                              {"description", e->description}});
+    dump["errors"] = errors;
+    return dump;
+}
+
+} // namespace vntab_cli

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "Script.h"
+
+#include "control/ControlSite.h"
+#include "platform/host/Form.h"
+#include "platform/host/ScriptedDialogs.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vntab {
+class VNTabCtl;
+}
+
+namespace vntab_cli {
+
+// One run of a form as `vntab render` drives it: the form loaded in run or design mode, message
+// boxes answered from the script, every event the control raises recorded with its arguments as
+// the handler left them, and the script's steps carried out on one tab control.
+class Session {
+public:
+    struct RecordedEvent {
+        std::string name;
+        std::vector<std::pair<std::string, rt::Variant>> args;
+    };
+    struct StepError {
+        int step;
+        int32_t number;
+        std::string source, description;
+    };
+
+    Session();
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    // Loads the form (FormFileError when it cannot) and picks the control the script drives: the
+    // one named, or the form's first VNTabCtl. Paints every window once.
+    void Load(const std::string& path, bool design, const std::string& control_name);
+    // Runs the steps in order; stops at the first that raises and returns false (see error()).
+    bool Run(const std::vector<ScriptStep>& steps);
+
+    host::Form& form() const { return *m_form; }
+    host::ActiveXHolder* holder() const { return m_holder.get(); }
+    vntab::VNTabCtl* control() const;
+    const std::vector<RecordedEvent>& events() const { return m_events; }
+    const host::ScriptedDialogs& dialogs() const { return m_dialogs; }
+    const std::optional<StepError>& error() const { return m_error; }
+    // Paints every window that has something to paint.
+    void PaintPending();
+
+private:
+    struct Handler {
+        std::string event, arg;
+        rt::Variant value;
+        int remaining;
+    };
+    void OnEvent(host::ActiveXHolder& source, std::string_view event, std::span<vntab::EventArg> args);
+    void RunStep(const ScriptStep& step);
+    rt::Variant MakeValue(const ScriptValue& value) const;
+    void Mouse(const ScriptStep& step);
+    void Key(const ScriptStep& step);
+
+    host::ScriptedDialogs m_dialogs;
+    host::ScopedDialogProvider m_provider;
+    std::shared_ptr<host::Form> m_form;
+    std::shared_ptr<host::ActiveXHolder> m_holder;
+    std::vector<RecordedEvent> m_events;
+    std::vector<Handler> m_handlers;
+    std::optional<StepError> m_error;
+};
+
+} // namespace vntab_cli
