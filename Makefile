@@ -31,7 +31,8 @@ build: deps
 	cmake --build --preset default -j $(JOBS)
 
 demo: build
-	$(VNTAB) info examples/showcase.frm
+	$(VNTAB) render examples/showcase.frm -o showcase.png
+	@echo "Wrote showcase.png"
 	@if [ -n "$$DISPLAY" ] && [ -x build/default/apps/studio/vntab-studio ]; then \
 	    build/default/apps/studio/vntab-studio examples/showcase.frm; fi
 
