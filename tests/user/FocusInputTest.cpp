@@ -199,4 +199,15 @@ TEST_F(FocusAndInput, KeysTranslateToCharactersByTheKeyboardState) {
     EXPECT_EQ(message_log().front().wParam, WPARAM('z'));
 }
 
+TEST_F(FocusAndInput, ThePumpTranslatesPostedKeysAsAMessageLoopDoes) {
+    const HWND w = make_window({}, 0, 0, 10, 10);
+    PumpMessages();
+    PostMessageA(w, WM_KEYDOWN, '7', 1);
+    PostMessageA(w, WM_KEYDOWN, VK_LEFT, 1);
+    clear_log();
+    EXPECT_EQ(PumpMessages(), 3u);
+    EXPECT_EQ(messages_of(w), (std::vector<UINT>{WM_KEYDOWN, WM_KEYDOWN, WM_CHAR}));
+    EXPECT_EQ(message_log().back().wParam, WPARAM('7'));
+}
+
 } // namespace

@@ -160,6 +160,7 @@ size_t PumpMessages() {
             ++p.count;
             p.invalidations = windows().find(msg.hwnd)->invalidations;
         }
+        TranslateMessage(&msg);
         DispatchMessageA(&msg);
         ++dispatched;
     }

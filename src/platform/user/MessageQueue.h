@@ -31,10 +31,10 @@ LRESULT DispatchMessageA(const MSG* msg);
 // the platform does.
 bool TranslateMessage(const MSG* msg);
 
-// Dispatches until nothing is queued: posted messages first, then WM_PAINT for windows with an
-// update region. A window whose WM_PAINT handling leaves it invalid gets no second WM_PAINT within
-// the same pump (the platform would repeat it forever); the next pump sends it again. Returns the
-// number of messages dispatched.
+// Translates and dispatches, as a program's message loop does, until nothing is queued: posted
+// messages first, then WM_PAINT for windows with an update region. A window whose WM_PAINT handling leaves it
+// invalid gets no second WM_PAINT within the same pump (the platform would repeat it forever); the next pump
+// sends it again. Returns the number of messages dispatched.
 size_t PumpMessages();
 // Drops every posted message (for a host that tears a form down).
 void DiscardPostedMessages();
