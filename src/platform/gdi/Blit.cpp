@@ -193,37 +193,45 @@ void blit(const Target& dst, RECT d, const Target* src, POINT s, uint8_t code,
 
 // Where each destination pixel along one axis takes its source pixel from: nearest-pixel sampling
 // of the source range, mirrored when the two extents have opposite signs; -1 outside the source.
-std::vector<int32_t> sample_map(int32_t dst_extent, int32_t src_origin, int32_t src_extent,
-                                int32_t src_limit) {
-    const int32_t n = std::abs(dst_extent);
-    const int32_t m = std::abs(src_extent);
-    const int32_t src_start = src_extent < 0 ? src_origin + src_extent : src_origin;
+// Only destination pixels [first, last) of the |dst_extent| are mapped.
+std::vector<int32_t> sample_map(int32_t dst_extent, int32_t src_origin, int32_t src_extent, int32_t src_limit,
+                                int32_t first, int32_t last) {
+    const int64_t n = std::abs(int64_t(dst_extent));
+    const int64_t m = std::abs(int64_t(src_extent));
+    const int64_t src_start = src_extent < 0 ? int64_t(src_origin) + src_extent : src_origin;
     const bool mirrored = (dst_extent < 0) != (src_extent < 0);
-    std::vector<int32_t> map(static_cast<size_t>(n));
-    for (int32_t i = 0; i < n; ++i) {
-        int32_t k = static_cast<int32_t>((int64_t(2 * i + 1) * m) / (int64_t(2) * n));
+    std::vector<int32_t> map(static_cast<size_t>(std::max(0, last - first)));
+    for (int32_t i = first; i < last; ++i) {
+        int64_t k = ((2 * int64_t(i) + 1) * m) / (2 * n);
         if (mirrored) k = m - 1 - k;
-        const int32_t sx = src_start + k;
-        map[size_t(i)] = (sx >= 0 && sx < src_limit) ? sx : -1;
+        const int64_t sx = src_start + k;
+        map[size_t(i - first)] = (sx >= 0 && sx < src_limit) ? static_cast<int32_t>(sx) : -1;
     }
     return map;
 }
 
 void stretch(const Target& dst, POINT d, int32_t w, int32_t h, const Target& src, POINT s, int32_t ws,
              int32_t hs, uint8_t code, const SourceConversion& conversion, PatternRow& pattern) {
-    const std::vector<int32_t> xs = sample_map(w, s.x, ws, src.width);
-    const std::vector<int32_t> ys = sample_map(h, s.y, hs, src.height);
-    const int32_t left = w < 0 ? d.x + w : d.x;
-    const int32_t top = h < 0 ? d.y + h : d.y;
+    const int64_t left = w < 0 ? int64_t(d.x) + w : d.x;
+    const int64_t top = h < 0 ? int64_t(d.y) + h : d.y;
+    // Only the part of the destination on its surface is sampled.
+    const auto first_x = static_cast<int32_t>(std::clamp<int64_t>(-left, 0, std::abs(int64_t(w))));
+    const auto last_x = static_cast<int32_t>(std::clamp<int64_t>(dst.width - left, 0, std::abs(int64_t(w))));
+    const auto first_y = static_cast<int32_t>(std::clamp<int64_t>(-top, 0, std::abs(int64_t(h))));
+    const auto last_y = static_cast<int32_t>(std::clamp<int64_t>(dst.height - top, 0, std::abs(int64_t(h))));
+    if (first_x >= last_x || first_y >= last_y) return;
+    const std::vector<int32_t> xs = sample_map(w, s.x, ws, src.width, first_x, last_x);
+    const std::vector<int32_t> ys = sample_map(h, s.y, hs, src.height, first_y, last_y);
+    const auto x0 = static_cast<int32_t>(left + first_x);
     std::vector<uint32_t> row;
-    for (int32_t j = 0; j < std::abs(h); ++j) {
-        const int32_t sy = ys[size_t(j)];
+    for (int32_t j = first_y; j < last_y; ++j) {
+        const int32_t sy = ys[size_t(j - first_y)];
         if (sy < 0) continue;
-        const int32_t y = top + j;
+        const auto y = static_cast<int32_t>(top + j);
         const uint32_t* srow = src.row(sy);
-        for_each_visible(dst, y, left, left + std::abs(w), [&](int32_t a, int32_t b) {
+        for_each_visible(dst, y, x0, x0 + (last_x - first_x), [&](int32_t a, int32_t b) {
             // The source covers one run of the map; pixels mapped outside it stay untouched.
-            int32_t i = a - left, end = b - left;
+            int32_t i = a - x0, end = b - x0;
             while (i < end && xs[size_t(i)] < 0)
                 ++i;
             while (end > i && xs[size_t(end - 1)] < 0)
@@ -232,7 +240,7 @@ void stretch(const Target& dst, POINT d, int32_t w, int32_t h, const Target& src
             row.resize(size_t(end - i));
             for (int32_t k = i; k < end; ++k)
                 row[size_t(k - i)] = conversion.convert(srow[xs[size_t(k)]]);
-            apply_row(code, dst.row(y) + left + i, row.data(), pattern.at(left + i, y, end - i),
+            apply_row(code, dst.row(y) + x0 + i, row.data(), pattern.at(x0 + i, y, end - i),
                       pattern.paint.color, end - i);
         });
     }

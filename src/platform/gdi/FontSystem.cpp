@@ -2,6 +2,7 @@
 
 #include "platform/gdi/Mapping.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstring>
@@ -14,6 +15,8 @@ namespace {
 
 // Caches stay small: realised sizes in use survive a purge through their shared pointers.
 constexpr size_t kMaxCached = 128;
+// Heights and widths beyond any face's sizes, kept in a range whose absolute value exists.
+constexpr int32_t kMaxWidth = 1 << 20;
 
 // Reported once per file and process, however many threads and sizes meet it.
 void report_rejected(const std::string& file, const std::string& reason, const std::string& fallback) {
@@ -93,6 +96,7 @@ std::shared_ptr<FontInstance> FontSystem::realize(const LOGFONTA& logfont, int32
     if (it != m_requests.end()) return it->second;
     if (!m_library) return nullptr;
 
+    device_height = std::clamp(device_height, -kMaxWidth, kMaxWidth);
     FaceRequest request;
     request.name = std::string(logfont.lfFaceName, strnlen(logfont.lfFaceName, LF_FACESIZE));
     request.weight = logfont.lfWeight;
@@ -103,7 +107,8 @@ std::shared_ptr<FontInstance> FontSystem::realize(const LOGFONTA& logfont, int32
     } else {
         size.cell = device_height > 0 ? device_height : default_cell_height(request.name);
     }
-    size.width = std::abs(logfont.lfWidth);
+    size.width = std::clamp(logfont.lfWidth, -kMaxWidth, kMaxWidth);
+    size.width = std::abs(size.width);
     request.em = size.em;
     request.cell = size.cell;
     const bool antialiased =

@@ -3,6 +3,8 @@
 #include "platform/gdi/Raster.h"
 #include "platform/gdi/Trace.h"
 
+#include <algorithm>
+
 namespace gdi {
 
 namespace {
@@ -96,7 +98,8 @@ bool DrawIconEx(HDC hdc, int32_t x, int32_t y, HICON icon, int32_t cx, int32_t c
     }
     const bool alpha = color && (flags & DI_NORMAL) == DI_NORMAL && has_alpha(*color);
     const int32_t dw = box.right - box.left, dh = box.bottom - box.top;
-    for (int32_t j = 0; j < dh; ++j) {
+    const int32_t first_row = std::max(0, -box.top), last_row = std::min(dh, target.height - box.top);
+    for (int32_t j = first_row; j < last_row; ++j) {
         const int32_t sy = static_cast<int32_t>(int64_t(j) * h / dh);
         for_each_visible(target, box.top + j, box.left, box.right, [&](int32_t a, int32_t b) {
             uint32_t* row = target.row(box.top + j);

@@ -8,10 +8,16 @@ namespace gdi {
 
 namespace {
 
-int64_t floor_div(int64_t num, int64_t den) { // den > 0
-    int64_t q = num / den;
+__extension__ using Int128 = __int128;
+
+// The minor coordinate's offset at step i of n along a line with minor extent d: i * d / n rounded
+// to nearest with halves upwards, in 128 bits because lines may span the whole 32-bit plane.
+int64_t minor_offset(int64_t i, int64_t d, int64_t n) {
+    const Int128 num = Int128(2) * i * d + n;
+    const Int128 den = Int128(2) * n;
+    Int128 q = num / den;
     if (num % den != 0 && num < 0) --q;
-    return q;
+    return static_cast<int64_t>(q);
 }
 
 // On and off runs of the styled pens, in pixels, starting with a run that paints.
@@ -93,15 +99,32 @@ void draw_line(const Target& target, POINT a, POINT b, const PenDraw& pen) {
     }
     const bool x_major = std::llabs(dx) >= std::llabs(dy);
     const int64_t n = x_major ? std::llabs(dx) : std::llabs(dy);
-    int run = 0, run_left = dashes.runs ? dashes.runs[0] : 0;
-    for (int64_t i = 0; i < n; ++i) {
+    // Step only where the major coordinate can reach the surface, so a line running far off it
+    // costs what its visible part costs.
+    const int64_t start = x_major ? a.x : a.y;
+    const int64_t step = x_major ? (dx > 0 ? 1 : -1) : (dy > 0 ? 1 : -1);
+    const int64_t low = -int64_t(pen.width),
+                  high = int64_t(x_major ? target.width : target.height) + pen.width;
+    const int64_t first = std::max<int64_t>(0, step > 0 ? low - start : start - high + 1);
+    const int64_t last = std::min<int64_t>(n, step > 0 ? high - start : start - low + 1);
+    int run = 0, run_left = 0;
+    if (dashes.runs) {
+        int period = 0;
+        for (int k = 0; k < dashes.count; ++k)
+            period += dashes.runs[k];
+        int64_t skip = first > 0 ? first % period : 0;
+        while (skip >= dashes.runs[run])
+            skip -= dashes.runs[run++];
+        run_left = dashes.runs[run] - static_cast<int>(skip);
+    }
+    for (int64_t i = first; i < last; ++i) {
         int32_t x, y;
         if (x_major) {
-            x = static_cast<int32_t>(a.x + (dx > 0 ? i : -i));
-            y = static_cast<int32_t>(a.y + floor_div(2 * i * dy + n, 2 * n));
+            x = static_cast<int32_t>(a.x + step * i);
+            y = static_cast<int32_t>(a.y + minor_offset(i, dy, n));
         } else {
-            y = static_cast<int32_t>(a.y + (dy > 0 ? i : -i));
-            x = static_cast<int32_t>(a.x + floor_div(2 * i * dx + n, 2 * n));
+            y = static_cast<int32_t>(a.y + step * i);
+            x = static_cast<int32_t>(a.x + minor_offset(i, dx, n));
         }
         if (!dashes.runs) {
             draw_pen_pixel(target, x, y, pen.color, pen);

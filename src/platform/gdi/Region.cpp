@@ -33,10 +33,10 @@ int32_t boundary(const Span* spans, uint32_t n, uint32_t k) {
     return (k % 2 == 0) ? spans[k / 2].x0 : spans[k / 2].x1;
 }
 
-int64_t ceil_div(int64_t num, int64_t den) { // den > 0
-    int64_t q = num / den;
+int64_t ceil_div(Int128 num, int64_t den) { // den > 0
+    Int128 q = num / den;
     if (num % den != 0 && num > 0) ++q;
-    return q;
+    return static_cast<int64_t>(q);
 }
 
 // Largest k >= 0 with k * k <= value, or -1 for a negative value.
@@ -123,7 +123,7 @@ Region Region::from_rect(RECT r) {
     return builder.finish();
 }
 
-Region Region::ellipse(RECT r) {
+Region Region::ellipse(RECT r, Rows rows) {
     if (r.left > r.right) std::swap(r.left, r.right);
     if (r.top > r.bottom) std::swap(r.top, r.bottom);
     const int64_t w = int64_t(r.right) - r.left;
@@ -136,7 +136,9 @@ Region Region::ellipse(RECT r) {
     const int64_t sum_y = int64_t(r.top) + r.bottom;
     const int64_t parity = (1 - sum_x) & 1; // every kx has the parity of 1 - (left + right)
     std::vector<Span> row(1);
-    for (int64_t y = r.top; y < r.bottom; ++y) {
+    const int64_t first = std::max<int64_t>(r.top, rows.first),
+                  last = std::min<int64_t>(r.bottom, rows.second);
+    for (int64_t y = first; y < last; ++y) {
         const int64_t ky = 2 * y + 1 - sum_y;
         const Int128 room = Int128(w) * w * (Int128(h) * h - Int128(ky) * ky);
         int64_t kx = isqrt(room / (Int128(h) * h));
@@ -150,7 +152,7 @@ Region Region::ellipse(RECT r) {
     return builder.finish();
 }
 
-Region Region::polygon(const POINT* points, int count, int mode) {
+Region Region::polygon(const POINT* points, int count, int mode, Rows rows) {
     struct Edge {
         int64_t xa, ya, xb, yb;
         int dir;
@@ -173,12 +175,14 @@ Region Region::polygon(const POINT* points, int count, int mode) {
     int64_t y_end = edges.front().yb;
     for (const Edge& e : edges)
         y_end = std::max(y_end, e.yb);
+    y_end = std::min<int64_t>(y_end, rows.second);
+    const int64_t y_begin = std::max<int64_t>(edges.front().ya, rows.first);
 
     std::vector<const Edge*> active;
     std::vector<std::pair<int64_t, int>> crossings;
     std::vector<Span> row;
     size_t next = 0;
-    for (int64_t y = edges.front().ya; y < y_end; ++y) {
+    for (int64_t y = y_begin; y < y_end; ++y) {
         while (next < edges.size() && edges[next].ya <= y)
             active.push_back(&edges[next++]);
         std::erase_if(active, [y](const Edge* e) { return e->yb <= y; });
@@ -191,7 +195,7 @@ Region Region::polygon(const POINT* points, int count, int mode) {
         crossings.clear();
         for (const Edge* e : active) {
             const int64_t den = e->yb - e->ya;
-            const int64_t num = e->xa * den + (y - e->ya) * (e->xb - e->xa);
+            const Int128 num = Int128(e->xa) * den + Int128(y - e->ya) * (e->xb - e->xa);
             crossings.emplace_back(ceil_div(num, den), e->dir);
         }
         std::sort(crossings.begin(), crossings.end());
@@ -280,13 +284,14 @@ bool Region::intersects(RECT rect) const {
 }
 
 void Region::offset(int32_t dx, int32_t dy) {
+    // Coordinates saturate at the ends of the 32-bit range rather than wrap.
     for (Band& band : m_bands) {
-        band.top += dy;
-        band.bottom += dy;
+        band.top = clamp32(int64_t(band.top) + dy);
+        band.bottom = clamp32(int64_t(band.bottom) + dy);
     }
     for (Span& span : m_spans) {
-        span.x0 += dx;
-        span.x1 += dx;
+        span.x0 = clamp32(int64_t(span.x0) + dx);
+        span.x1 = clamp32(int64_t(span.x1) + dx);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "platform/gdi/Handles.h"
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 // A set of pixels kept as y-x bands: horizontal bands of equal rows, each holding sorted, disjoint,
@@ -23,16 +24,23 @@ struct Band {
     uint32_t count = 0;
 };
 
+using Rows = std::pair<int32_t, int32_t>;
+constexpr Rows all_rows() {
+    return {INT32_MIN, INT32_MAX};
+}
+
 class Region {
 public:
     Region() = default;
     // Normalises the rectangle, as CreateRectRgn does.
     static Region from_rect(RECT rect);
     // Pixels whose centres lie inside the ellipse inscribed in the box (right and bottom exclusive).
-    static Region ellipse(RECT box);
+    // Only the rows in [rows.first, rows.second) are computed, so drawing a huge shape costs no
+    // more than the rows that can be seen.
+    static Region ellipse(RECT box, Rows rows = all_rows());
     // Pixels whose top-left corners lie inside the polygon, with points on a left or top edge inside
     // and on a right or bottom edge outside. mode: ALTERNATE (1) or WINDING (2).
-    static Region polygon(const POINT* points, int count, int mode);
+    static Region polygon(const POINT* points, int count, int mode, Rows rows = all_rows());
     // RGN_AND, RGN_OR, RGN_XOR, RGN_DIFF; RGN_COPY gives a.
     static Region combine(const Region& a, const Region& b, int mode);
 

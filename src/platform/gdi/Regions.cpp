@@ -3,9 +3,16 @@
 #include "platform/gdi/Raster.h"
 #include "platform/gdi/Trace.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace gdi {
 
 namespace {
+
+// Elliptic and polygon regions are built row by row; taller ones fail as an exhausted platform
+// would, instead of taking all memory.
+constexpr int64_t kMaxShapeRows = int64_t(1) << 22;
 
 HRGN insert_region(Region region, TraceCall& trace) {
     RegionObject object;
@@ -57,6 +64,7 @@ HRGN CreateRectRgnIndirect(const RECT* rect) {
 HRGN CreateEllipticRgn(int32_t left, int32_t top, int32_t right, int32_t bottom) {
     TraceCall trace("CreateEllipticRgn");
     trace.args({left, top, right, bottom});
+    if (std::abs(int64_t(bottom) - top) > kMaxShapeRows) return {};
     return insert_region(Region::ellipse({left, top, right, bottom}), trace);
 }
 
@@ -64,6 +72,9 @@ HRGN CreatePolygonRgn(const POINT* points, int count, int mode) {
     TraceCall trace("CreatePolygonRgn");
     trace.points(points, count).option("mode", mode);
     if (!points || count < 2 || (mode != ALTERNATE && mode != WINDING)) return {};
+    const auto [low, high] =
+        std::minmax_element(points, points + count, [](const POINT& a, const POINT& b) { return a.y < b.y; });
+    if (int64_t(high->y) - low->y > kMaxShapeRows) return {};
     return insert_region(Region::polygon(points, count, mode), trace);
 }
 

@@ -37,6 +37,11 @@ Region outline_of(const Region& shape, int32_t width, Region& interior) {
     return Region::combine(shape, interior, RGN_DIFF);
 }
 
+// The rows a shape must be computed on to draw it: the surface's, with room for the pen.
+Rows visible_rows(const Target& target, int32_t pen_width) {
+    return {-pen_width - 1, target.height + pen_width + 1};
+}
+
 double angle_of(double x, double y) {
     const double a = std::atan2(y, x);
     return a < 0 ? a + 2 * std::numbers::pi : a;
@@ -108,7 +113,9 @@ bool Polygon(HDC hdc, const POINT* points, int count) {
         p = mapping.to_device(p);
     Paint paint;
     if (current_brush(*dc, target, paint))
-        fill_region(target, Region::polygon(device.data(), count, dc->state.poly_fill_mode), paint);
+        fill_region(target,
+                    Region::polygon(device.data(), count, dc->state.poly_fill_mode, visible_rows(target, 0)),
+                    paint);
     const PenDraw pen = pen_of(*dc, target, mapping);
     for (int i = 0; i < count; ++i)
         draw_line(target, device[i], device[(i + 1) % count], pen);
@@ -131,12 +138,15 @@ bool Ellipse(HDC hdc, int32_t left, int32_t top, int32_t right, int32_t bottom) 
     if (!pen.visible) {
         // As for rectangles, a shape without an outline is one pixel smaller to the right and below.
         if (filled)
-            fill_region(target, Region::ellipse(RECT{box.left, box.top, box.right - 1, box.bottom - 1}),
+            fill_region(target,
+                        Region::ellipse(RECT{box.left, box.top, box.right - 1, box.bottom - 1},
+                                        visible_rows(target, 0)),
                         paint);
         return true;
     }
     Region interior;
-    const Region outline = outline_of(Region::ellipse(box), pen.width, interior);
+    const Region outline =
+        outline_of(Region::ellipse(box, visible_rows(target, pen.width)), pen.width, interior);
     if (filled) fill_region(target, interior, paint);
     Paint ink;
     ink.color = pen.color;
@@ -172,11 +182,13 @@ bool Arc(HDC hdc, int32_t left, int32_t top, int32_t right, int32_t bottom, int3
     double sweep = to - from;
     if (sweep <= 0) sweep += 2 * std::numbers::pi; // equal radials draw the whole ellipse
     Region interior;
-    const Region outline = outline_of(Region::ellipse(box), pen.width, interior);
+    const Region outline =
+        outline_of(Region::ellipse(box, visible_rows(target, pen.width)), pen.width, interior);
     for (const Band& band : outline.bands())
         for (int32_t y = band.top; y < band.bottom; ++y)
             for (uint32_t k = 0; k < band.count; ++k)
-                for (int32_t x = outline.spans(band)[k].x0; x < outline.spans(band)[k].x1; ++x) {
+                for (int32_t x = std::max(outline.spans(band)[k].x0, 0);
+                     x < std::min(outline.spans(band)[k].x1, target.width); ++x) {
                     double a =
                         angle_of(double(2 * int64_t(x) + 1 - sum_x), double(sum_y - 2 * int64_t(y) - 1)) -
                         from;

@@ -13,12 +13,15 @@ namespace gdi {
 
 namespace {
 
+constexpr int32_t kMaxFontHeight = 1 << 20;
+
 // The font of the DC at the DC's scale, its height turned into device pixels with its sign kept.
 std::shared_ptr<FontInstance> font_of(const DcObject& dc, const Mapping& mapping) {
     const FontObject* font = lookup(dc.state.font);
     if (!font) return nullptr;
-    const int32_t height = font->log.lfHeight;
-    const int32_t device = std::abs(mapping.y_length(height));
+    // Heights beyond any face's sizes are held to a range whose absolute value exists.
+    const int32_t height = std::clamp(font->log.lfHeight, -kMaxFontHeight, kMaxFontHeight);
+    const int32_t device = std::min(std::abs(mapping.y_length(height)), kMaxFontHeight);
     return FontSystem::current().realize(font->log, height < 0 ? -device : device);
 }
 
