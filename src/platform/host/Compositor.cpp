@@ -5,7 +5,6 @@
 #include "platform/user/Rects.h"
 #include "platform/user/Window.h"
 
-#include <ranges>
 
 namespace host {
 
@@ -21,7 +20,9 @@ void composite(user::HWND hwnd, gdi::HDC target, int32_t x, int32_t y, const gdi
     gdi::BitBlt(target, visible.left, visible.top, visible.right - visible.left, visible.bottom - visible.top,
                 user::GetDC(hwnd), visible.left - x, visible.top - y, gdi::SRCCOPY);
     // Bottom of the z-order first, so the topmost child ends up on top.
-    for (user::HWND child : std::views::reverse(user::ChildWindows(hwnd))) {
+    const std::vector<user::HWND> children = user::ChildWindows(hwnd);
+    for (auto it = children.rbegin(); it != children.rend(); ++it) {
+        user::HWND child = *it;
         if (!(user::GetWindowLongPtrA(child, user::GWL_STYLE) & user::WS_VISIBLE)) continue;
         gdi::POINT at{0, 0};
         user::MapWindowPoints(child, hwnd, &at, 1);
