@@ -1,0 +1,60 @@
+#pragma once
+
+#include "control/TestSite.h"
+
+#include "control/Constants.h"
+#include "control/VNTabCtl.h"
+#include "platform/gdi/Gdi.h"
+#include "tabs/VNTab.h"
+#include "tabs/VNTabs.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace vntab::render_testing {
+
+// A control drawn onto a real 32-bit screen: the test site's DC gets a bitmap of the client size,
+// so that the redraw's final copy lands somewhere the test can read. The control is a newly placed
+// one (TabWidth 50, TabHeight 20, TabRowOffset 10, TabActiveInflate 2, TabActiveBevel 2) in a
+// pixel container, with `tabs` tabs and the given look; nothing is drawn until the test asks.
+struct RenderControl {
+    fakes::TestSite site;
+    std::shared_ptr<VNTabCtl> ctl;
+    gdi::HBITMAP screen;
+    gdi::HGDIOBJ previous_bitmap;
+
+    explicit RenderControl(int tabs, double width = 300.0, double height = 200.0,
+                           int32_t look = vn3DWindows95) {
+        site.container_scale_mode = vbPixels;
+        site.client_width = width;
+        site.client_height = height;
+        screen = gdi::CreateBitmap32(static_cast<int32_t>(width), static_cast<int32_t>(height), nullptr);
+        previous_bitmap = gdi::SelectObject(site.hDC(), screen);
+        ctl = VNTabCtl::Create(site);
+        state().Busy = true;
+        ctl->InitProperties();
+        while (ctl->Tabs()->Count() < tabs)
+            ctl->Tabs()->Add();
+        state().Tab3DAppearance = look;
+        state().DrawTab3DAppearance = look;
+        state().Busy = false;
+    }
+    ~RenderControl() {
+        ctl->Terminate();
+        gdi::SelectObject(site.hDC(), previous_bitmap);
+        gdi::DeleteObject(screen);
+    }
+    RenderControl(const RenderControl&) = delete;
+    RenderControl& operator=(const RenderControl&) = delete;
+
+    TabCtlState& state() { return ctl->State(); }
+    VNTab& tab(int32_t i) { return *ctl->Tabs()->at(i); }
+    void Redraw() { ctl->RepaintControl(); }
+
+    // The screen pixel as a COLORREF (0x00BBGGRR), as the drawing calls take colours.
+    gdi::COLORREF Pixel(int32_t x, int32_t y) const { return gdi::GetPixel(site.hDC(), x, y); }
+    bool SavePng(const std::string& path) const { return gdi::WritePng(screen, path, nullptr); }
+};
+
+} // namespace vntab::render_testing
