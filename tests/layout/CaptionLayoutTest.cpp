@@ -156,15 +156,11 @@ TEST(FitCaption, PictureBesideTheCaptionAddsItsLengthAlongTheRow) {
         const bool down_the_side = orientation == vnOrientationRight || orientation == vnOrientationLeft;
         EXPECT_EQ(c.length(1), ArialWidth("Open", kArial12) + 8 + (down_the_side ? 24 : 16));
         EXPECT_EQ(c.length(2), ArialWidth("Save", kArial12) + 8);
+        // A picture above the caption takes none of the header's length.
+        c.state().TabPictureAlign = vnPictAboveText;
+        c.Layout();
+        EXPECT_EQ(c.length(1), ArialWidth("Open", kArial12) + 8);
     }
-}
-
-TEST(FitCaption, PictureAboveTheCaptionTakesNoLength) {
-    CaptionControl c(vnJustifiedFitCaption, {"Open"});
-    c.state().TabPictureAlign = vnPictAboveText;
-    c.tab(1).SetPicture(Picture(16, 16));
-    c.Layout();
-    EXPECT_EQ(c.length(1), ArialWidth("Open", kArial12) + 8);
 }
 
 TEST(FitCaption, TabsPerRowFixesTheRowsWhateverTheCaptions) {

@@ -51,15 +51,6 @@ TEST(RotateRows, TopRowsMoveByWholeRowDistancesAndIndentations) {
     EXPECT_EQ(c.rect(4), (gdi::RECT{12 + 10, 18 - 18, 62 + 10, 38 - 18}));
 }
 
-TEST(RotateRows, ActiveTabInRowZeroMovesNothing) {
-    ThreeRows c;
-    c.state().TabActive = 2;
-    c.Layout();
-    const auto laid_out = c.Rects();
-    RotateRows(*c.ctl);
-    EXPECT_EQ(c.Rects(), laid_out);
-}
-
 TEST(RotateRows, ActiveTabTheCollectionDoesNotHaveRaisesIndexOutOfBounds) {
     ThreeRows c;
     c.Layout();
@@ -78,12 +69,6 @@ TEST(PanelEdge, ComesFromTabOneBeforeTheRowsTurn) {
         EXPECT_EQ(c.state().PanelEdge, expected[orientation]);
         EXPECT_EQ(c.row(1), 1);
     }
-}
-
-TEST(PanelEdge, OfASingleTopRowIsBelowTheInflatedHeaders) {
-    LayoutControl c(3);
-    c.Layout();
-    EXPECT_EQ(PanelEdgeOf(*c.ctl), 2.0f + 20.0f);
 }
 
 TEST(IsFirstInRow, HoldsForTheFirstHeaderOfEveryRowBeforeAndAfterTheRotation) {
@@ -128,13 +113,4 @@ TEST(GetTabRow, TabIndexOutsideTheCollectionRaisesIndexOutOfBounds) {
     c.Layout();
     EXPECT_EQ(ErrorNumberOf([&] { c.row(0); }), rt::kErrIndexOutOfBounds);
     EXPECT_EQ(ErrorNumberOf([&] { c.row(10); }), rt::kErrIndexOutOfBounds);
-}
-
-TEST(GetTabRow, RightAndBottomRowsAreCountedFromTheClientSizeOfTheMoment) {
-    // The rectangles do not move with the client area; rows derived from them do.
-    ThreeRows c(vnOrientationBottom);
-    c.Layout();
-    c.site.client_height += 18;
-    EXPECT_EQ(c.row(1), -1);
-    EXPECT_EQ(c.row(7), 1);
 }

@@ -134,15 +134,6 @@ TEST(AutomaticRows, RowsShrinkWhileTheIndentationOfMoreRowsTakesRoom) {
     }
 }
 
-TEST(AutomaticRows, SettleOnTheSameRowsWhenLaidOutAgain) {
-    LayoutControl c(10, 160.0);
-    c.Layout();
-    const auto first = c.Rects();
-    c.Layout();
-    EXPECT_EQ(c.Rects(), first);
-    EXPECT_EQ(c.state().RowCount, 5);
-}
-
 TEST(AutomaticRows, StopAfterSevenRounds) {
     // With 170 tabs and a 43-pixel indentation the capacity falls one header a round; the fitting
     // stops at 11 headers a row (16 rows) where more rounds would settle on 10 (17 rows).
