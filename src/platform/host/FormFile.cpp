@@ -73,9 +73,10 @@ public:
             if (s.empty() || s[0] == '\'') continue;
             if (!have_version) {
                 std::string_view rest = s;
-                if (!keyword(take_word(rest, false), "VERSION") || rest.empty())
-                    fail("expected VERSION and a version number on the first line");
-                doc.version = std::string(strip_comment(rest));
+                bool is_version = keyword(take_word(rest, false), "VERSION");
+                rest = strip_comment(rest);
+                if (!is_version || rest.empty()) fail("expected VERSION and a version number on the first line");
+                doc.version = std::string(rest);
                 have_version = true;
                 continue;
             }
@@ -279,19 +280,24 @@ bool names_color(std::string_view key) {
 
 std::string format_value(const std::string& key, const rt::Variant& v) {
     using rt::VarType;
+    if (v.is_number_type() && v.type() != VarType::Boolean && names_color(key)) {
+        // Colours in hexadecimal, whatever number type holds them, so that they read back alike.
+        double d = rt::CDbl(v);
+        if (d == std::floor(d) && d >= -2147483648.0 && d <= 4294967295.0) {
+            char buf[16];
+            std::snprintf(buf, sizeof buf, "&H%08X&", static_cast<uint32_t>(static_cast<int64_t>(d)));
+            return buf;
+        }
+    }
     switch (v.type()) {
     case VarType::Boolean: return v.as_bool() ? "-1  'True" : "0   'False";
     case VarType::Integer:
-    case VarType::Long:
-        if (names_color(key)) {
-            char buf[16];
-            std::snprintf(buf, sizeof buf, "&H%08X&", static_cast<uint32_t>(rt::CLng(v)));
-            return buf;
-        }
-        return rt::CStr(v);
+    case VarType::Long: return rt::CStr(v);
     case VarType::Single:
     case VarType::Double: {
+        // A fraction written as a whole number beyond 32 bits would read back as a bad integer.
         std::string s = rt::CStr(v);
+        if (s.find_first_of(".E") == std::string::npos && std::fabs(rt::CDbl(v)) > 2147483647.0) s += ".0";
         return s;
     }
     case VarType::String: {

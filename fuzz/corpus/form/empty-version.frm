@@ -1,0 +1,6 @@
+VERSION'~.0
+Begin Form frmGoldEn
+   Caption         =   "rows2for-nt"
+ows        =   "Tab &5"
+      
+End
