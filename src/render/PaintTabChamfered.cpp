@@ -1,10 +1,9 @@
 #include "render/StylePainters.h"
 
 // vnTabChamfered: both outer corners cut by a chamfer cx pixels along the row and cy pixels across
-// it (TabStyleWidth and TabStyleHeight, 4 when not set). The turned outlines follow vnTabNormal's
-// turned ones, with its two-pixel cut widened to the chamfer: its corner offsets 2, 3 and 4 become
-// c, c + 1 and c + 2. The diagonal that faces down or right is drawn in dark shadow with a shadow
-// line inside it, the one that faces up or left in highlight.
+// it (TabStyleWidth and TabStyleHeight, 4 when not set). The turned outlines are the top outline
+// turned point for point; where turning makes an edge face down or right, that edge is drawn in
+// dark shadow with a shadow line inside it instead, as the light always comes from the top left.
 namespace vntab::render {
 
 namespace {
@@ -30,62 +29,70 @@ constexpr Step kTopLook2[] = {
     Pt(R - cx, T + 1), Pt(R - 1, T + cy),
 };
 
-// Right: the chamfer runs cx down the row and cy across it.
+// Right: the top outline turned a quarter clockwise, one pixel thinner so that its panel side falls
+// on the panel's edge line x = L. The chamfer runs cx down the row and cy across it. The outer edge
+// now faces right: dark shadow with a shadow line inside. The fill follows the outline's own path,
+// so that no fill pixel shows outside a steep diagonal.
 constexpr Step kRightFill[] = {
-    Polygon(Brush), Pt(L - B - 1, T), Pt(X - cy, T), Pt(X, T + cx), Pt(X, V - 2 - cx), Pt(X - 1 - cy, V),
-    Pt(L - B - 1, V),
+    Polygon(Brush), Pt(L - B - 1, T), Pt(X - 1 - cy, T), Pt(X - 1, T + cx), Pt(X - 1, V - cx), Pt(X - 2, V - cx),
+    Pt(X - 1 - cy, V - 1), Pt(L - B - 1, V - 1),
 };
 constexpr Step kRightLook1[] = {
     Pen(HL), MoveTo(L, T), LineTo(X - 1 - cy, T), LineTo(X - 1, T + cx),
-    Pen(DK), LineTo(X - 1, V - 1 - cx), LineTo(X - 2, V - 1 - cx), LineTo(X - 1 - cy, V - 1), LineTo(L - 1, V - 1),
-    Pen(SH), MoveTo(X - 2, T + cx), LineTo(X - 2, V - 1 - cx), LineTo(X - 1 - cy, V - 2), LineTo(L - 2, V - 2),
-    MoveTo(X - 2, V - 2 - cx), LineTo(X - 2 - cy, V - 2),
+    Pen(DK), LineTo(X - 1, V - cx), MoveTo(X - 2, V - cx), LineTo(X - 1 - cy, V - 1), LineTo(L - 1, V - 1),
+    Pen(SH), MoveTo(X - 2, T + cx), LineTo(X - 2, V - cx), MoveTo(X - 3, V - cx - 1), LineTo(X - 2 - cy, V - 2),
+    LineTo(L - 1, V - 2),
 };
 constexpr Step kRightLook2[] = {
-    Pen(DK), MoveTo(L, T), LineTo(X - cy, T), LineTo(X - 1, T + cx - 1), LineTo(X - 1, V - 1 - cx),
-    LineTo(X - cy, V - 1), LineTo(L - 1, V - 1),
-    Polygon(HL), Pt(L, T + 1), Pt(L - B, T + B + 1), Pt(X - B - cy, T + B + 1), Pt(X - cy, T + 1),
-    Polygon(SH), Pt(X - 1, T + cx - 1), Pt(X - B - 1, T + B + cx - 1), Pt(X - B - 1, V - B - 1 - cx),
-    Pt(X - B - cy, V - B - 1), Pt(L - B, V - B - 1), Pt(L, V - 1), Pt(X - cy, V - 1), Pt(X - 1, V - 1 - cx),
+    Pen(DK), MoveTo(L, T), LineTo(X - 1 - cy, T), LineTo(X - 1, T + cx), LineTo(X - 1, V - cx), MoveTo(X - 2, V - cx),
+    LineTo(X - 1 - cy, V - 1), LineTo(L - 1, V - 1),
+    Polygon(HL), Pt(L, T + 1), Pt(L - B, T + B + 1), Pt(X - B - 1 - cy, T + B + 1), Pt(X - B - 1, T + B + cx),
+    Pt(X - 1, T + cx), Pt(X - 1 - cy, T + 1),
+    Polygon(SH), Pt(X - 1, T + cx), Pt(X - B - 1, T + B + cx), Pt(X - B - 1, V - B - cx), Pt(X - B - 1 - cy, V - B - 1),
+    Pt(L - B, V - B - 1), Pt(L, V - 1), Pt(X - 1 - cy, V - 1), Pt(X - 2, V - cx), Pt(X - 1, V - cx),
 };
 
+// Bottom: the top outline mirrored, one pixel thinner so that its panel side falls on the panel's
+// edge line y = T. The outer edge and the corner at the row's start now face down: dark shadow
+// with a shadow line inside.
 constexpr Step kBottomFill[] = {
-    Polygon(Brush), Pt(L, T - B - 1), Pt(L, Y - 1 - cy), Pt(L + 1 + cx, Y), Pt(R - 1 - cx, Y), Pt(R, Y - 1 - cy),
-    Pt(R, T - B - 1),
+    Polygon(Brush), Pt(L, T - B - 1), Pt(L, Y - 1 - cy), Pt(L + cx, Y - 1), Pt(R - cx, Y - 1), Pt(R - cx, Y - 2),
+    Pt(R - 1, Y - 1 - cy), Pt(R - 1, T - B - 1),
 };
 constexpr Step kBottomLook1[] = {
-    Pen(HL), MoveTo(L, T), LineTo(L, Y - cy),
-    Pen(DK), MoveTo(L + 1, Y - cy), LineTo(L + cx, Y - 1), LineTo(R - 1 - cx, Y - 1), LineTo(R - 1, Y - 1 - cy),
-    LineTo(R - 1, T),
-    Pen(SH), MoveTo(L + 1, Y - 1 - cy), LineTo(L + cx, Y - 2), LineTo(R - 1 - cx, Y - 2), LineTo(R - 2, Y - 1 - cy),
-    LineTo(R - 2, T - 1), MoveTo(R - 2 - cx, Y - 2), LineTo(R - 2, Y - 2 - cy),
+    Pen(HL), MoveTo(L, T), LineTo(L, Y - 1 - cy),
+    Pen(DK), LineTo(L + cx, Y - 1), LineTo(R - cx, Y - 1), MoveTo(R - cx, Y - 2), LineTo(R - 1, Y - 1 - cy),
+    LineTo(R - 1, T - 1),
+    Pen(SH), MoveTo(L + 1, Y - 2 - cy), LineTo(L + 1 + cx, Y - 2), LineTo(R - cx - 1, Y - 2), MoveTo(R - cx - 1, Y - 3),
+    LineTo(R - 2, Y - 2 - cy), LineTo(R - 2, T - 1),
 };
 constexpr Step kBottomLook2[] = {
-    Pen(DK), MoveTo(L, T), LineTo(L, Y - 1 - cy), LineTo(L + cx, Y - 1), LineTo(R - 1 - cx, Y - 1),
-    LineTo(R - 1, Y - 1 - cy), LineTo(R - 1, T),
+    Pen(DK), MoveTo(L, T), LineTo(L, Y - 1 - cy), LineTo(L + cx, Y - 1), LineTo(R - cx, Y - 1), MoveTo(R - cx, Y - 2),
+    LineTo(R - 1, Y - 1 - cy), LineTo(R - 1, T - 1),
     Polygon(HL), Pt(L + 1, T), Pt(L + B + 1, T - B), Pt(L + B + 1, Y - B - 1 - cy), Pt(L + 1, Y - 1 - cy),
-    Polygon(SH), Pt(L + 1, Y - 1 - cy), Pt(L + B + 1, Y - B - 1 - cy), Pt(L + B + cx, Y - B - 1),
-    Pt(R - B - 1 - cx, Y - B - 1), Pt(R - B - 1, Y - B - 1 - cy), Pt(R - B - 1, T - B), Pt(R - 1, T),
-    Pt(R - 1, Y - 1 - cy), Pt(R - 1 - cx, Y - 1), Pt(R - cx, Y - 1), Pt(L + cx, Y - 1),
+    Polygon(SH), Pt(L + 1, Y - 1 - cy), Pt(L + B + 1, Y - B - 1 - cy), Pt(L + B + 1 + cx, Y - B - 1),
+    Pt(R - B - cx, Y - B - 1), Pt(R - B - 1, Y - B - 1 - cy), Pt(R - B - 1, T - B), Pt(R - 1, T),
+    Pt(R - 1, Y - 1 - cy), Pt(R - cx, Y - 2), Pt(R - cx, Y - 1), Pt(L + cx, Y - 1),
 };
 
-// Left: the chamfer runs cx down the row and cy across it.
+// Left: the top outline turned about the diagonal through the header's top-left corner; its
+// lit and shaded parts stay as they are.
 constexpr Step kLeftFill[] = {
-    Polygon(Brush), Pt(X + B + 1, T), Pt(L + cy, T), Pt(L, T + cx), Pt(L, V - 1 - cx), Pt(L + 1 + cy, V),
-    Pt(X + B + 1, V),
+    Polygon(Brush), Pt(X + B + 1, T), Pt(L + cy, T), Pt(L, T + cx), Pt(L, V - 1 - cx), Pt(L + cy, V - 1),
+    Pt(X + B + 1, V - 1),
 };
 constexpr Step kLeftLook1[] = {
-    Pen(HL), MoveTo(X, T), LineTo(L + cy, T), LineTo(L, T + cx), LineTo(L, V - 1 - cx),
-    Pen(DK), LineTo(L + cy, V - 1), LineTo(X + 1, V - 1),
-    Pen(SH), MoveTo(L + 1, V - 1 - cx), LineTo(L + cy, V - 2), LineTo(X + 1, V - 2),
+    Pen(HL), MoveTo(X, T), LineTo(L + cy, T), LineTo(L, T + cx), LineTo(L, V - cx),
+    Pen(DK), MoveTo(L + 1, V - cx), LineTo(L + cy, V - 1), LineTo(X + 1, V - 1),
+    Pen(SH), MoveTo(L + 1, V - cx - 1), LineTo(L + cy, V - 2), LineTo(X + 1, V - 2),
 };
 constexpr Step kLeftLook2[] = {
-    Pen(DK), MoveTo(X, T), LineTo(L + cy, T), LineTo(L, T + cx), LineTo(L, V - 1 - cx), LineTo(L + cy, V - 1),
+    Pen(DK), MoveTo(X, T), LineTo(L + cy, T), LineTo(L, T + cx), LineTo(L, V - cx - 1), LineTo(L + cy, V - 1),
     LineTo(X + 1, V - 1),
     Polygon(HL), Pt(X + 1, T + 1), Pt(X + B + 1, T + B + 1), Pt(L + B + cy, T + B + 1), Pt(L + B + 1, T + B + cx),
-    Pt(L + B + 1, V - B - 1 - cx), Pt(L + 1, V - 1 - cx), Pt(L + 1, T + cx), Pt(L + cy, T + 1),
-    Polygon(SH), Pt(L + 1, V - 1 - cx), Pt(L + B, V - B - 1 - cx), Pt(L + B + 1 + cy, V - B - 1),
-    Pt(X + B + 3, V - B - 1), Pt(X + 2, V - 1), Pt(L + cy, V - 2),
+    Pt(L + B + 1, V - B - cx), Pt(L + 1, V - cx), Pt(L + 1, T + cx), Pt(L + cy, T + 1),
+    Polygon(SH), Pt(X + 1, V - 1), Pt(X + B + 1, V - B - 1), Pt(L + B + cy, V - B - 1), Pt(L + B + 1, V - B - cx),
+    Pt(L + 1, V - cx), Pt(L + cy, V - 1),
 };
 // clang-format on
 

@@ -33,25 +33,31 @@ constexpr Step kTopLook2[] = {
     Pen(DK), MoveTo(L, Y), LineTo(L + s, T), LineTo(R - s - 1, T), LineTo(R - 1, Y), LineTo(R - s - 1, T),
 };
 
-// Right: the first slant runs from the panel at the top of the header out to the outer edge.
+// Right: the top outline turned a quarter clockwise and one pixel thinner, so that its panel side
+// falls on the panel's edge line x = L. The first slant runs from the panel at the top of the header
+// out to the outer edge. The fill follows the outline's own path, so that no fill pixel shows
+// outside a slant, and the edges are drawn last, over the bevel bands.
 constexpr Step kRightFill[] = {
-    Polygon(Brush), Pt(L - B - 1, T), Pt(L - 1, T), Pt(X, T + s), Pt(X, V - s), Pt(L - 1, V), Pt(L - B - 1, V),
+    Polygon(Brush), Pt(L - B - 1, T), Pt(L, T), Pt(X - 1, T + s), Pt(X - 1, V - s - 1), Pt(L, V - 1),
+    Pt(L - B - 1, V - 1),
 };
 constexpr Step kRightLook1[] = {
     Pen(HL), MoveTo(L, T), LineTo(X - 1, T + s),
-    Pen(DK), LineTo(X - 1, V - s - 1), LineTo(L - 1, V - 1),
+    Pen(DK), LineTo(X - 1, V - s - 1), LineTo(L, V - 1), LineTo(L - 1, V - 1),
     Pen(SH), MoveTo(X - 2, T + s + 1), LineTo(X - 2, V - s - 2), LineTo(L - 1, V - 2),
 };
 constexpr Step kRightLook2[] = {
-    Pen(DK), MoveTo(L, T), LineTo(X - 1, T + s), LineTo(X - 1, V - s - 1), LineTo(L - 1, V - 1),
     Polygon(HL), Pt(L, T + 1), Pt(L - B, T + B + 1), Pt(X - B - 1, T + s + B + 1), Pt(X - 1, T + s + 1),
     Polygon(SH), Pt(X - 1, T + s + 1), Pt(X - B - 1, T + s + B + 1), Pt(X - B - 1, V - s - B - 1),
     Pt(L - B, V - B - 1), Pt(L, V - 1), Pt(X - 1, V - s - 1),
+    Pen(DK), MoveTo(L, T), LineTo(X - 1, T + s), LineTo(X - 1, V - s - 1), LineTo(L, V - 1), LineTo(L - 1, V - 1),
 };
 
-// Bottom: the slants run from the panel line at T down to the outer edge at Y - 1.
+// Bottom: the top outline mirrored and one pixel thinner, so that its panel side falls on the
+// panel's edge line y = T. The slants run from the panel down to the outer edge at Y - 1.
 constexpr Step kBottomFill[] = {
-    Polygon(Brush), Pt(L, T - B - 1), Pt(L, T), Pt(L + s, Y), Pt(R - s, Y), Pt(R, T), Pt(R, T - B - 1),
+    Polygon(Brush), Pt(L, T - B - 1), Pt(L, T), Pt(L + s, Y - 1), Pt(R - s - 1, Y - 1), Pt(R - 1, T),
+    Pt(R - 1, T - B - 1),
 };
 constexpr Step kBottomLook1[] = {
     Pen(HL), MoveTo(L, T), LineTo(L + s, Y - 1),
@@ -59,10 +65,10 @@ constexpr Step kBottomLook1[] = {
     Pen(SH), MoveTo(L + s, Y - 2), LineTo(R - s - 2, Y - 2), LineTo(R - 2, T - 1),
 };
 constexpr Step kBottomLook2[] = {
-    Pen(DK), MoveTo(L, T), LineTo(L + s, Y - 1), LineTo(R - s - 1, Y - 1), LineTo(R - 1, T),
     Polygon(HL), Pt(L + 1, T), Pt(L + B + 1, T - B), Pt(L + s + B + 1, Y - B - 1), Pt(L + s + 1, Y - 1),
     Polygon(SH), Pt(L + s + 1, Y - 1), Pt(L + s + B + 1, Y - B - 1), Pt(R - s - B - 2, Y - B - 1),
     Pt(R - B - 2, T - B), Pt(R - 1, T), Pt(R - s - 1, Y - 1),
+    Pen(DK), MoveTo(L, T), LineTo(L + s, Y - 1), LineTo(R - s - 1, Y - 1), LineTo(R - 1, T),
 };
 
 // Left: the top outline turned about the diagonal through the header's top-left corner.
