@@ -63,6 +63,8 @@ struct TabCtlState {
     bool NewInstance = false;
     bool HasFocus = false;
     bool FocusRectDrawn = false;
+    // Where the focus rectangle around the active caption was last drawn, client pixels.
+    gdi::RECT FocusRect;
     // A tab chosen with the mouse before the control had the focus, committed on the next
     // GotFocus, MouseUp or Click.
     bool TabChangePending = false;

@@ -5,6 +5,7 @@
 #include "platform/automation/Dispatch.h"
 #include "platform/host/ActiveXControl.h"
 #include "tabs/TabsOwner.h"
+#include "text/CRenderText.h"
 
 #include <cstdint>
 #include <memory>
@@ -26,7 +27,7 @@ public:
     // Creates the control for a site and runs its one-time initialisation.
     static std::shared_ptr<VNTabCtl> Create(ControlSite& site);
     explicit VNTabCtl(ControlSite& site);
-    ~VNTabCtl() override;
+    ~VNTabCtl() override = default;
     VNTabCtl(const VNTabCtl&) = delete;
     VNTabCtl& operator=(const VNTabCtl&) = delete;
 
@@ -131,6 +132,8 @@ public:
     TabCtlState& State() { return m_state; }
     const RedrawRecord& Redraws() const { return m_redraws; }
     ControlSite& Site() const { return m_site; }
+    // The one caption renderer: every header's caption is drawn and measured through it.
+    text::CRenderText& Renderer() const { return m_renderer; }
 
     // Operations shared with the layout, input and drawing code.
     // Redraws only the header band (with background erase); the layout is not recomputed.
@@ -194,6 +197,8 @@ private:
     TabCtlState m_state;
     RedrawRecord m_redraws;
     std::shared_ptr<VNTabs> m_tabs;
+    // Re-configured for every caption, also while a const control is only measured.
+    mutable text::CRenderText m_renderer;
 };
 
 } // namespace vntab

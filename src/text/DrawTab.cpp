@@ -4,6 +4,7 @@
 #include "control/VNTabCtl.h"
 #include "gfx/Module.h"
 #include "platform/automation/Arithmetic.h"
+#include "platform/user/Input.h"
 #include "tabs/VNTab.h"
 #include "tabs/VNTabs.h"
 
@@ -54,6 +55,71 @@ render::RowValues RowValuesOf(const VNTabCtl& ctl, int16_t row) {
     }
 }
 
+// The system colour of disabled text, as an OLE colour.
+constexpr int32_t kGrayText = static_cast<int32_t>(0x80000011);
+
+// The renderer's text direction for the control's orientation: captions on bottom tabs are not
+// turned upside down.
+int32_t CaptionOrientation(int32_t orientation) {
+    switch (orientation) {
+    case vnOrientationRight:
+        return 1;
+    case vnOrientationLeft:
+        return 3;
+    default:
+        return 0;
+    }
+}
+
+// The caption and picture into the caption rectangle. The order of the set-up matters: SetFont
+// builds a new font, which loses the bold of the previous active tab and the escapement, so bold
+// and orientation come after it.
+void RenderCaption(const VNTabCtl& ctl, gfx::CDC& dc, const VNTab& tab, const gdi::RECT& caption,
+                   bool active) {
+    const TabCtlState& s = ctl.State();
+    text::CRenderText& renderer = ctl.Renderer();
+    // A disabled control grays every caption, whatever the tab's colour.
+    renderer.SetForeColor(static_cast<int32_t>(gfx::TranslateColor(s.Enabled ? tab.ForeColor() : kGrayText)));
+    // The header the shape routine drew shows through; the disabled look is the colour above.
+    renderer.SetBackTransparent(true);
+    renderer.SetEnabled(true);
+    renderer.SetFont(s.TabCaptionFont.get());
+    if (active && s.TabActiveBold) renderer.Font().SetBold(true);
+    renderer.SetOrientation(CaptionOrientation(s.Orientation));
+    renderer.TargetRect().SetFromRECT(caption);
+    renderer.SetText(tab.Caption());
+    renderer.SetTextAlignment(s.TabCaptionAlign);
+    renderer.SetPicture(tab.Picture());
+    renderer.SetPictureAlignment(s.TabPictureAlign);
+    // Without a caption font the height stays 0: the platform's default size.
+    const float points = s.TabCaptionFont ? static_cast<float>(s.TabCaptionFont->Size()) : 0.0f;
+    renderer.Render(dc, points);
+}
+
+// The dotted focus rectangle around the active caption of a control whose own window has the
+// keyboard focus, reaching 2 pixels further on the side where the caption starts. It is an XOR
+// drawing on the redraw's surface, so a redraw without the focus simply leaves it out.
+void DrawCaptionFocus(VNTabCtl& ctl, gfx::CDC& dc, const gdi::RECT& caption, bool active) {
+    TabCtlState& s = ctl.State();
+    if (!s.Enabled || !active || s.FocusRectStyle != vnFocusRectText) return;
+    if (user::GetFocus() != ctl.Site().hWnd()) return;
+    gfx::CRect focus;
+    focus.SetFromRECT(caption);
+    switch (s.Orientation) {
+    case vnOrientationRight:
+        focus.Top = rt::sub32(focus.Top, 2);
+        break;
+    case vnOrientationLeft:
+        focus.Bottom = rt::add32(focus.Bottom, 2);
+        break;
+    default:
+        focus.Left = rt::sub32(focus.Left, 2);
+        break;
+    }
+    s.FocusRect = focus.GetRECT();
+    dc.DrawFocusRect(focus);
+}
+
 } // namespace
 
 render::TabShape TabShapeOf(const VNTabCtl& ctl, int16_t tab_index, int16_t row, bool active) {
@@ -71,7 +137,11 @@ render::TabShape TabShapeOf(const VNTabCtl& ctl, int16_t tab_index, int16_t row,
 }
 
 gdi::RECT DrawTab(VNTabCtl& ctl, gfx::CDC& dc, int16_t tab_index, int16_t row, bool active) {
-    return render::PaintTabShape(ctl, dc, TabShapeOf(ctl, tab_index, row, active));
+    const gdi::RECT caption = render::PaintTabShape(ctl, dc, TabShapeOf(ctl, tab_index, row, active));
+    const VNTab& tab = *ctl.Tabs()->Item(rt::Variant(int32_t{tab_index}));
+    RenderCaption(ctl, dc, tab, caption, active);
+    DrawCaptionFocus(ctl, dc, caption, active);
+    return caption;
 }
 
 } // namespace vntab

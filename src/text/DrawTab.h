@@ -17,8 +17,10 @@ class VNTabCtl;
 render::TabShape TabShapeOf(const VNTabCtl& ctl, int16_t tab_index, int16_t row, bool active);
 
 // Draws one tab header on the redraw's surface: the shape routine of the control's orientation
-// fills the header, draws its edges and its share of the panel. Returns the caption rectangle the
-// shape left.
+// fills the header, draws its edges and its share of the panel; the caption renderer then draws
+// the tab's caption and picture into the caption rectangle the shape left (bold when active and
+// TabActiveBold, gray on a disabled control, turned with the orientation), and the active tab of
+// a focused control gets the dotted focus rectangle. Returns the caption rectangle.
 gdi::RECT DrawTab(VNTabCtl& ctl, gfx::CDC& dc, int16_t tab_index, int16_t row, bool active);
 
 } // namespace vntab
