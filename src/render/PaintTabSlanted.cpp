@@ -71,7 +71,8 @@ constexpr Step kBottomLook2[] = {
     Pen(DK), MoveTo(L, T), LineTo(L + s, Y - 1), LineTo(R - s - 1, Y - 1), LineTo(R - 1, T),
 };
 
-// Left: the top outline turned about the diagonal through the header's top-left corner.
+// Left: the top outline turned about the diagonal through the header's top-left corner. The bevel
+// bands end on the outer edge instead of one pixel beyond it, where a turned region would show.
 constexpr Step kLeftFill[] = {
     Polygon(Brush), Pt(X + 1, T), Pt(L, T + s), Pt(L, V - s - 1), Pt(X + 1, V - 1), Pt(X + B + 1, V - 1),
     Pt(X + B + 1, T),
@@ -83,9 +84,9 @@ constexpr Step kLeftLook1[] = {
 };
 constexpr Step kLeftLook2[] = {
     Polygon(HL), Pt(X + 1, T), Pt(X + B, T + B + 1), Pt(L + B + 1, T + s + B), Pt(L + B + 1, V - s - B - 2),
-    Pt(L + 1, V - s - 2), Pt(L - 1, T + s + 1),
+    Pt(L + 1, V - s - 2), Pt(L, T + s + 1),
     Pen(HL), MoveTo(X + B, T + B), LineTo(L + B, T + s + B),
-    Polygon(SH), Pt(X, V - 1), Pt(X + B + 1, V - B), Pt(L + B - 1, V - s - B - 1), Pt(L - 1, V - s - 1),
+    Polygon(SH), Pt(X, V - 1), Pt(X + B + 1, V - B), Pt(L + B - 1, V - s - B - 1), Pt(L, V - s - 1),
     Pen(SH), MoveTo(X + B, V - B - 1), LineTo(L + B, V - s - B - 1),
     Pen(DK), MoveTo(X, T), LineTo(L, T + s), LineTo(L, V - s - 1), LineTo(X, V - 1), LineTo(L, V - s - 1),
 };
