@@ -4,6 +4,7 @@
 #include "contained/LateBound.h"
 #include "platform/automation/Arithmetic.h"
 #include "platform/automation/AutomationError.h"
+#include "platform/user/Paint.h"
 
 // Where the panel lies and what follows it: the header band that a look-only change redraws, and
 // the panel's inner corner that contained controls keep their place relative to.
@@ -48,6 +49,7 @@ void VNTabCtl::InvalidateTabStrip() {
     }
     ++m_redraws.strip_invalidations;
     m_redraws.last_strip = band;
+    user::InvalidateRect(m_site.hWnd(), &band, true);
 }
 
 gdi::RECT VNTabCtl::GetPanelClientRect() const {

@@ -1,6 +1,7 @@
 #include "control/VNTabCtl.h"
 
 #include "platform/automation/Ansi.h"
+#include "platform/user/Window.h"
 #include "tabs/VNTab.h"
 #include "tabs/VNTabs.h"
 
@@ -14,11 +15,6 @@ std::shared_ptr<VNTabCtl> VNTabCtl::Create(ControlSite& site) {
 
 VNTabCtl::VNTabCtl(ControlSite& site) : m_site(site) {}
 
-VNTabCtl::~VNTabCtl() {
-    // Tabs hold their collection counted; without this the two would keep each other alive.
-    if (m_tabs) m_tabs->DetachTabs();
-}
-
 std::weak_ptr<VNTabCtl> VNTabCtl::WeakSelf() {
     return std::static_pointer_cast<VNTabCtl>(shared_from_this());
 }
@@ -26,6 +22,10 @@ std::weak_ptr<VNTabCtl> VNTabCtl::WeakSelf() {
 void VNTabCtl::Initialize() {
     m_tabs = VNTabs::Create();
     m_tabs->SetParentControl(WeakSelf());
+    // Painting the panel must never paint over the controls placed on it.
+    user::HWND window = m_site.hWnd();
+    int32_t style = user::GetWindowLongA(window, user::GWL_STYLE);
+    user::SetWindowLongA(window, user::GWL_STYLE, style | static_cast<int32_t>(user::WS_CLIPCHILDREN));
     m_state.FocusRectDrawn = false;
     m_state.HasFocus = false;
     m_state.NewInstance = false;
@@ -38,7 +38,7 @@ void VNTabCtl::Initialize() {
 }
 
 void VNTabCtl::Terminate() {
-    m_tabs->DetachTabs();
+    // A collection the program still holds no longer reaches a control that is gone.
     m_tabs->SetParentControl({});
 }
 

@@ -27,7 +27,7 @@ public:
     // Creates the control for a site and runs its one-time initialisation.
     static std::shared_ptr<VNTabCtl> Create(ControlSite& site);
     explicit VNTabCtl(ControlSite& site);
-    ~VNTabCtl() override;
+    ~VNTabCtl() override = default;
     VNTabCtl(const VNTabCtl&) = delete;
     VNTabCtl& operator=(const VNTabCtl&) = delete;
 

@@ -49,7 +49,8 @@ std::shared_ptr<VNTab> VNTab::Create() {
 }
 
 void VNTab::Notify(const char* property) {
-    if (m_parent) m_parent->NotifyTabChanged(std::static_pointer_cast<VNTab>(shared_from_this()), property);
+    if (auto parent = Parent())
+        parent->NotifyTabChanged(std::static_pointer_cast<VNTab>(shared_from_this()), property);
 }
 
 void VNTab::SetCaption(std::string caption) {
@@ -84,7 +85,8 @@ void VNTab::SetForeColor(int32_t color) {
 }
 
 void VNTab::SetKey(const Variant& key) {
-    if (m_parent && m_parent->KeyExists(key)) rt::raise_error(rt::kErrKeyAlreadyExists, "VNTab");
+    if (auto parent = Parent(); parent && parent->KeyExists(key))
+        rt::raise_error(rt::kErrKeyAlreadyExists, "VNTab");
     m_key = key;
     Notify("Key");
 }

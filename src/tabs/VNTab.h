@@ -50,8 +50,9 @@ public:
     // Used inside the control only.
     uint8_t AccessKey() const { return m_access_key; }
     void SetIndex(int32_t index) { m_index = index; }
-    const std::shared_ptr<VNTabs>& Parent() const { return m_parent; }
-    void SetParent(std::shared_ptr<VNTabs> parent) { m_parent = std::move(parent); }
+    // The owning collection; nothing once the collection is gone.
+    std::shared_ptr<VNTabs> Parent() const { return m_parent.lock(); }
+    void SetParent(std::weak_ptr<VNTabs> parent) { m_parent = std::move(parent); }
     // The header rectangle the layout computed, in client pixels; empty until the first layout.
     const gdi::RECT& TabRect() const { return m_tab_rect; }
     void SetTabRect(const gdi::RECT& rect) { m_tab_rect = rect; }
@@ -77,9 +78,9 @@ private:
     std::shared_ptr<rt::Dispatch> m_picture;
     rt::Variant m_tag;
     rt::Variant m_key;
-    // A counted reference: the collection holds the tab and the tab its collection. The control
-    // breaks the cycle when it goes (VNTabs::DetachTabs).
-    std::shared_ptr<VNTabs> m_parent;
+    // Not counted: the collection owns its tabs, and a tab the program keeps must not keep the
+    // collection (and through it every other tab) alive in a cycle.
+    std::weak_ptr<VNTabs> m_parent;
     int32_t m_index = 0;
     gdi::RECT m_tab_rect;
     std::shared_ptr<VNControls> m_controls;

@@ -169,11 +169,6 @@ void VNTabs::Renumber() {
         m_tabs[i]->SetIndex(static_cast<int32_t>(i + 1));
 }
 
-void VNTabs::DetachTabs() {
-    for (const auto& tab : m_tabs)
-        tab->SetParent(nullptr);
-}
-
 Variant VNTabs::Get(std::string_view name) {
     return members().get(*this, name);
 }

@@ -54,8 +54,6 @@ public:
     // The position of the first tab whose key equals this one exactly; 0 when none does.
     int32_t IndexOfKey(const rt::Variant& key) const;
     void Renumber();
-    // Breaks the counted reference from every tab back to this collection, so the two can go.
-    void DetachTabs();
 
     // Persistence in the container's property bag: the tab count, each tab's settings and the
     // records of the controls placed on it. LoadTabs adds the tabs it reads, appending each tab's

@@ -4,7 +4,9 @@
 #include "contained/VNControl.h"
 #include "contained/VNControls.h"
 #include "control/Constants.h"
+#include "control/HelpFile.h"
 #include "platform/host/PropertyBag.h"
+#include "platform/host/Registry.h"
 
 using namespace vntab;
 using fakes::FakeControl;
@@ -262,17 +264,19 @@ TEST(ContainedCount, CountsWhatTheContainerOffers) {
     EXPECT_EQ(f.ctl->CountContainedControls(), 0);
 }
 
-TEST(PanelMove, ControlsOfANewControlFollowThePanel) {
+// One row of 20-pixel headers standing 2 pixels in (the active tab's inflation): the panel edge
+// is at 22 across the tabs, and the Windows 95 look's inner corner one pixel inside it.
+TEST(PanelMove, ControlsOfANewControlFollowThePanelToAnotherEdge) {
     NewControl c(vbPixels);
     auto text = Windowed("Text1", 100, 100);
     auto line = fakes::Line("Line1", 5, 50);
     c.site.Add(text);
     c.site.Add(line);
-    c.state().PanelEdge = 20.0f;
-    // Top to left: the panel's inner corner moves from (1, 21) to (21, 1).
+    c.ctl->Paint();
+    // Top to left: the inner corner moves from (1, 23) to (23, 1).
     c.ctl->SetOrientation(vnOrientationLeft);
-    EXPECT_FLOAT_EQ(text->number("Left"), 120);
-    EXPECT_FLOAT_EQ(text->number("Top"), 80);
+    EXPECT_FLOAT_EQ(text->number("Left"), 122);
+    EXPECT_FLOAT_EQ(text->number("Top"), 78);
     EXPECT_EQ(text->moves, 1);
     EXPECT_FLOAT_EQ(line->number("X1"), 5);
 }
@@ -281,23 +285,46 @@ TEST(PanelMove, MovesAreConvertedToTheContainersUnits) {
     NewControl c(vbTwips);
     auto text = Windowed("Text1", 1500, 1500);
     c.site.Add(text);
-    c.state().PanelEdge = 20.0f;
+    c.ctl->Paint();
     c.ctl->SetOrientation(vnOrientationLeft);
-    EXPECT_FLOAT_EQ(text->number("Left"), 1800);
-    EXPECT_FLOAT_EQ(text->number("Top"), 1200);
+    EXPECT_FLOAT_EQ(text->number("Left"), 1500 + 22 * 15);
+    EXPECT_FLOAT_EQ(text->number("Top"), 1500 - 22 * 15);
+}
+
+TEST(PanelMove, ASecondRowPushesTheControlsDown) {
+    NewControl c(vbPixels);
+    c.ctl->SetTabActiveInflate(0);
+    c.ctl->SetTabCount(3);
+    ASSERT_EQ(c.state().RowCount, 1);
+    auto text = Windowed("Text1", 40, 60);
+    c.site.Add(text);
+    c.site.client_width = 120; // room for two headers a row
+    c.ctl->Refresh();
+    ASSERT_EQ(c.state().RowCount, 2);
+    EXPECT_FLOAT_EQ(text->number("Top"), 60 + 18);
+    EXPECT_FLOAT_EQ(text->number("Left"), 40);
+    // A redraw that keeps the rows moves nothing.
+    c.ctl->Refresh();
+    EXPECT_EQ(text->moves, 1);
 }
 
 TEST(PanelMove, ControlsOfALoadedControlStay) {
     host::PropertyBag bag;
+    bag.Store("NumTabs", Variant(int16_t(3)));
+    bag.Store("TabActiveInflate", Variant(int16_t(0)));
     fakes::TestSite site;
     site.container_scale_mode = vbPixels;
     auto text = Windowed("Text1", 100, 100);
     site.Add(text);
     auto ctl = VNTabCtl::Create(site);
     ctl->ReadProperties(bag);
-    ctl->State().PanelEdge = 20.0f;
+    ctl->Paint();
+    site.client_width = 120;
+    ctl->Paint();
+    ASSERT_EQ(ctl->State().RowCount, 2);
     ctl->SetOrientation(vnOrientationLeft);
     EXPECT_FLOAT_EQ(text->number("Left"), 100);
+    EXPECT_FLOAT_EQ(text->number("Top"), 100);
     EXPECT_EQ(text->moves, 0);
     ctl->Terminate();
 }
@@ -311,4 +338,32 @@ TEST(PanelMove, MoveRecordKeepsTheControlAndItsTabStop) {
     ASSERT_EQ(f.page(2).Count(), 1);
     EXPECT_EQ(f.page(2).records()[0]->Control(), text);
     EXPECT_FALSE(f.page(2).records()[0]->TabStop());
+}
+
+TEST(FirstPaint, SetsTheHelpFileForTheDesignerOnly) {
+    host::RegSetValue(kProductSettingsKey, kInstallFolderValue, "C:\\Varnel");
+    {
+        host::PropertyBag bag;
+        fakes::TestSite site;
+        site.user_mode = false;
+        auto ctl = VNTabCtl::Create(site);
+        ctl->ReadProperties(bag);
+        ctl->Paint();
+        EXPECT_EQ(site.help_file, "C:\\Varnel\\Help\\Kelmora.hlp");
+        ctl->Terminate();
+    }
+    host::RegDeleteKey(kProductSettingsKey);
+    {
+        host::PropertyBag bag;
+        fakes::TestSite site;
+        site.user_mode = false;
+        auto ctl = VNTabCtl::Create(site);
+        ctl->ReadProperties(bag);
+        ctl->Paint();
+        EXPECT_EQ(site.help_file, "\\Help\\Kelmora.hlp");
+        site.user_mode = true;
+        ctl->Paint();
+        EXPECT_EQ(site.help_file, "");
+        ctl->Terminate();
+    }
 }

@@ -26,7 +26,6 @@ struct Pages {
         tabs->Add();
         tabs->Add();
     }
-    ~Pages() { tabs->DetachTabs(); }
     VNControls& page(int i) { return *tabs->at(i)->Controls(); }
 };
 

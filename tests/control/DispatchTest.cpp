@@ -40,7 +40,7 @@ TEST(ControlDispatch, ObjectsAreSetByReference) {
     EXPECT_EQ(rt::CObj(c.ctl->Get("TabCaptionFont")), font);
     EXPECT_EQ(ErrorOf([&] { c.ctl->Set("TabCaptionFont", std::make_shared<fakes::FakePicture>(1)); }).number,
               13);
-    auto icon = std::make_shared<fakes::FakePicture>(3);
+    auto icon = fakes::IconPicture();
     c.ctl->Set("TabPicture", icon);
     EXPECT_EQ(rt::CObj(c.ctl->Get("TabPicture")), icon);
     auto tabs = rt::CObj(c.ctl->Get("Tabs"));

@@ -291,3 +291,12 @@ TEST(SaveControl, SavingTwiceHidesOnlyOnce) {
     EXPECT_FLOAT_EQ(text->number("Left"), 120.0f - 75000.0f);
     EXPECT_EQ(keys_of(first), keys_of(second));
 }
+
+TEST(LoadControl, AnImpossible3DLookIsRefusedAsItsPropertyWould) {
+    host::PropertyBag bag;
+    bag.Store("Tab3DAppearance", Variant(int32_t(5)));
+    TestSite site;
+    auto ctl = VNTabCtl::Create(site);
+    EXPECT_EQ(ErrorOf([&] { ctl->ReadProperties(bag); }).number, 380);
+    ctl->Terminate();
+}

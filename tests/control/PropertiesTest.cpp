@@ -1,6 +1,8 @@
 #include "control/ControlFixture.h"
 
 #include "control/Constants.h"
+#include "platform/user/Paint.h"
+#include "platform/user/Window.h"
 
 using namespace vntab;
 using fakes::ErrorOf;
@@ -194,19 +196,24 @@ TEST(PropertySet, RowSeparationFollowsTabHeightUnlessGiven) {
 
 TEST(PropertySet, TabRowOffsetMustLeaveRoomForEveryRow) {
     NewControl c;
-    // No laid-out row yet: there is no limit to compare with.
-    EXPECT_EQ(ErrorOf([&] { c.ctl->SetTabRowOffset(5); }).number, 380);
-    c.state().RowCount = 2;
-    c.site.client_width = 300; // (300 - 1) \ 2 = 149
+    c.site.client_width = 300;
     c.site.client_height = 200;
+    c.ctl->SetTabCount(4);
+    c.ctl->SetTabRows(2);
+    ASSERT_EQ(c.state().RowCount, 2);
+    // (300 - 1) \ 2 = 149 pixels for the offsets of a row.
     c.ctl->SetTabRowOffset(148.6f);
     EXPECT_EQ(c.state().TabRowOffset, 149);
     EXPECT_EQ(ErrorOf([&] { c.ctl->SetTabRowOffset(149); }).number, 380);
     EXPECT_EQ(ErrorOf([&] { c.ctl->SetTabRowOffset(-0.5f); }).number, 380);
     // Sideways tabs run along the height: (200 - 1) \ 2 = 99.
+    c.ctl->SetTabRowOffset(10);
     c.ctl->SetOrientation(vnOrientationLeft);
     c.ctl->SetTabRowOffset(98);
     EXPECT_EQ(ErrorOf([&] { c.ctl->SetTabRowOffset(99); }).number, 380);
+    // Without a laid-out row there is no limit to compare with.
+    c.state().RowCount = 0;
+    EXPECT_EQ(ErrorOf([&] { c.ctl->SetTabRowOffset(1); }).number, 380);
 }
 
 TEST(PropertySet, EnabledReachesTheWindowOnlyAtRunTime) {
@@ -284,7 +291,7 @@ TEST(ActiveTabProperties, ColoursAreCheckedLikeBackColor) {
 
 TEST(ActiveTabProperties, PicturesOfOtherTypesAreIgnored) {
     NewControl c;
-    auto bitmap = std::make_shared<fakes::FakePicture>(1);
+    auto bitmap = fakes::BitmapPicture();
     c.ctl->SetTabPicture(bitmap);
     c.ctl->SetTabPicture(std::make_shared<fakes::FakePicture>(4));
     EXPECT_EQ(c.ctl->TabPicture(), bitmap);
@@ -377,10 +384,27 @@ TEST(PanelRect, InnerCornerPerLookAndOrientation) {
 
 TEST(MiscProperties, WindowHandleAndDropModeComeFromTheContainer) {
     NewControl c;
-    EXPECT_EQ(c.ctl->hWnd(), 0x10001);
+    EXPECT_NE(c.ctl->hWnd(), 0);
+    EXPECT_EQ(c.ctl->hWnd(), static_cast<int32_t>(c.site.hWnd().value));
     c.ctl->SetOLEDropMode(vnOLEManual);
     EXPECT_EQ(c.site.ole_drop_mode, vnOLEManual);
     EXPECT_EQ(c.ctl->OLEDropMode(), vnOLEManual);
     c.ctl->OleDrag();
     EXPECT_EQ(c.site.ole_drags, 1);
+}
+
+TEST(NewControl, ItsWindowClipsTheControlsPlacedOnIt) {
+    NewControl c;
+    int32_t style = user::GetWindowLongA(c.site.hWnd(), user::GWL_STYLE);
+    EXPECT_NE(style & static_cast<int32_t>(user::WS_CLIPCHILDREN), 0);
+}
+
+TEST(HeaderBand, IsWhatTheWindowIsAskedToRedraw) {
+    NewControl c;
+    c.state().PanelEdge = 20.0f;
+    user::ValidateRect(c.site.hWnd(), nullptr);
+    c.ctl->SetTabActiveBold(true);
+    gdi::RECT update;
+    ASSERT_TRUE(user::GetUpdateRect(c.site.hWnd(), &update, false));
+    EXPECT_EQ(update, (gdi::RECT{0, 0, 300, 22}));
 }

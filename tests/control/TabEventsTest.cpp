@@ -32,7 +32,7 @@ TEST(TabEvents, ColourAndPictureChangesRepaint) {
     tab->SetColor3DDKShadow(3);
     tab->SetColor3DHighlight(4);
     tab->SetColor3DShadow(5);
-    tab->SetPicture(std::make_shared<fakes::FakePicture>(3));
+    tab->SetPicture(fakes::IconPicture());
     EXPECT_EQ(c.repaints(), repaints + 6);
 }
 
@@ -77,6 +77,7 @@ TEST(TabEvents, TabsOutliveTheControlWithoutReachingIt) {
     }
     kept->SetCaption("&Later");
     tabs->Add();
-    EXPECT_EQ(kept->Parent(), nullptr);
+    EXPECT_EQ(kept->Parent(), tabs);
     EXPECT_EQ(tabs->Count(), 2);
+    EXPECT_EQ(tabs->ParentControl(), nullptr);
 }

@@ -3,7 +3,10 @@
 #include "control/ControlSite.h"
 #include "platform/automation/Ansi.h"
 #include "platform/automation/AutomationError.h"
+#include "platform/automation/StdPicture.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/user/MessageQueue.h"
+#include "platform/user/Window.h"
 
 #include <cstdio>
 #include <deque>
@@ -95,7 +98,18 @@ inline std::shared_ptr<FakeControl> Line(std::string name, double x1, double x2,
     return c;
 }
 
-// A picture object as the tabs see it: only its Type (1 bitmap, 3 icon, 2 metafile, ...).
+// Real pictures of 2 x 2 pixels, as the renderer draws them.
+inline std::shared_ptr<rt::StdPicture> BitmapPicture() {
+    const uint32_t pixels[4] = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF};
+    return rt::StdPicture::FromPixels(2, 2, pixels);
+}
+inline std::shared_ptr<rt::StdPicture> IconPicture() {
+    const uint32_t pixels[4] = {0xFF0000, 0, 0, 0xFFFFFF};
+    const uint8_t mask[4] = {0, 1, 1, 0};
+    return rt::StdPicture::FromIconPixels(2, 2, pixels, mask);
+}
+
+// A picture of a type the tabs do not keep (2 metafile, 4 enhanced metafile, 0 none): only its Type.
 class FakePicture final : public rt::Dispatch {
 public:
     explicit FakePicture(int16_t type) : m_type(type) {}
@@ -122,10 +136,11 @@ struct RecordedMsgBox {
 
 class TestSite final : public ControlSite {
 public:
-    TestSite() : m_dc(gdi::CreateCompatibleDC(gdi::HDC{})) {}
+    TestSite() : m_window(create_window()), m_dc(gdi::CreateCompatibleDC(gdi::HDC{})) {}
     ~TestSite() override {
         if (m_font) gdi::DeleteObject(gdi::SelectObject(m_dc, m_system_font));
         gdi::DeleteDC(m_dc);
+        user::DestroyWindow(m_window);
     }
     TestSite(const TestSite&) = delete;
     TestSite& operator=(const TestSite&) = delete;
@@ -191,7 +206,7 @@ public:
     void SetWidth(double width) override { client_width = ScaleX(width, container(), vbPixels); }
     double Height() const override { return ScaleY(client_height, vbPixels, container()); }
     void SetHeight(double height) override { client_height = ScaleY(height, container(), vbPixels); }
-    user::HWND hWnd() const override { return user::HWND{0x10001}; }
+    user::HWND hWnd() const override { return m_window; }
     gdi::HDC hDC() const override { return m_dc; }
     bool Enabled() const override { return enabled; }
     void SetEnabled(bool e) override { enabled = e; }
@@ -276,6 +291,16 @@ private:
         m_font = font;
     }
 
+    // The control's window: a plain top-level window of the client size.
+    static user::HWND create_window() {
+        user::WindowSpec spec;
+        spec.proc = user::DefWindowProcA;
+        spec.width = 300;
+        spec.height = 200;
+        return user::CreateWindow(spec);
+    }
+
+    user::HWND m_window;
     gdi::HDC m_dc;
     gdi::HGDIOBJ m_system_font;
     gdi::HFONT m_font;

@@ -21,7 +21,6 @@ struct Tabs {
     std::shared_ptr<FakeOwner> owner = std::make_shared<FakeOwner>();
     std::shared_ptr<VNTabs> tabs = VNTabs::Create();
     Tabs() { tabs->SetParentControl(owner); }
-    ~Tabs() { tabs->DetachTabs(); }
 };
 
 const Variant* stored(const host::PropertyBag& bag, std::string_view key) {
@@ -88,7 +87,7 @@ TEST(TabsSave, KeysPicturesAndControlCountsRoundTrip) {
     Tabs t;
     auto first = t.tabs->Add(std::nullopt, Variant("one"), Variant("&First"));
     t.tabs->Add();
-    auto icon = std::make_shared<fakes::FakePicture>(3);
+    auto icon = fakes::IconPicture();
     first->SetPicture(icon);
     host::PropertyBag bag;
     t.tabs->SaveTabs(bag);

@@ -17,7 +17,6 @@ struct Tabs {
     std::shared_ptr<fakes::FakeOwner> owner = std::make_shared<fakes::FakeOwner>();
     std::shared_ptr<VNTabs> tabs = VNTabs::Create();
     Tabs() { tabs->SetParentControl(owner); }
-    ~Tabs() { tabs->DetachTabs(); }
 
     void add(int n) {
         for (int i = 0; i < n; ++i)
@@ -251,7 +250,7 @@ TEST(TabsChange, EverySettablePropertyButTagNotifiesOnceByName) {
     tab->SetColor3DShadow(4);
     tab->SetForeColor(5);
     tab->SetKey(Variant("k"));
-    tab->SetPicture(std::make_shared<fakes::FakePicture>(1));
+    tab->SetPicture(fakes::BitmapPicture());
     tab->SetPicture(nullptr);
     tab->SetTag(Variant("free"));
     std::vector<std::string> props;
