@@ -98,8 +98,8 @@ std::vector<PackedRow> PackCountedRows(VNTabCtl& ctl, std::span<const int32_t> c
                                        int32_t row_length) {
     TabCtlState& s = ctl.State();
     const int32_t n = static_cast<int32_t>(caption_widths.size());
-    int32_t full_rows =
-        std::numeric_limits<int32_t>::max(); // rows allowed RowCapacity headers; the rest one fewer
+    // The rows, from row 0, allowed RowCapacity headers; the rows after them one fewer.
+    int32_t full_rows = std::numeric_limits<int32_t>::max();
     if (s.TabRows >= 1) {
         s.RowCount = s.TabRows;
         s.RowCapacity = rt::add16(rt::div16(rt::sub16(n, 1), s.TabRows), 1);

@@ -28,17 +28,18 @@ float PanelEdgeOf(const VNTabCtl& ctl) {
 
 namespace {
 
-// How far one row step moves a header, across the rows and along them.
+// How far a header moves when its row moves `shift` rows nearer the outer edge: whole row distances
+// across the rows (a 16-bit product) and whole indentations along them (a 32-bit one). Top and left
+// rows count outward toward smaller coordinates.
 gdi::POINT RowShiftOffset(const TabCtlState& s, int16_t shift) {
-    const int32_t across = rt::mul16(s.DrawTabRowSeparation, shift);
     const int32_t along = rt::mul32(s.TabRowOffset, shift);
     switch (s.Orientation) {
     case vnOrientationTop:
         return {along, rt::mul16(rt::sub16(0, s.DrawTabRowSeparation), shift)};
     case vnOrientationRight:
-        return {across, along};
+        return {rt::mul16(s.DrawTabRowSeparation, shift), along};
     case vnOrientationBottom:
-        return {along, across};
+        return {along, rt::mul16(s.DrawTabRowSeparation, shift)};
     case vnOrientationLeft:
         return {rt::mul16(rt::sub16(0, s.DrawTabRowSeparation), shift), along};
     default:
