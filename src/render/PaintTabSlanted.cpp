@@ -50,7 +50,8 @@ constexpr Step kRightLook2[] = {
     Polygon(HL), Pt(L, T + 1), Pt(L - B, T + B + 1), Pt(X - B - 1, T + s + B + 1), Pt(X - 1, T + s + 1),
     Polygon(SH), Pt(X - 1, T + s + 1), Pt(X - B - 1, T + s + B + 1), Pt(X - B - 1, V - s - B - 1),
     Pt(L - B, V - B - 1), Pt(L, V - 1), Pt(X - 1, V - s - 1),
-    Pen(DK), MoveTo(L, T), LineTo(X - 1, T + s), LineTo(X - 1, V - s - 1), LineTo(L, V - 1), LineTo(L - 1, V - 1),
+    Pen(DK), MoveTo(L, T), LineTo(X - 1, T + s), LineTo(X - 1, V - s - 1), LineTo(L, V - 1),
+    LineTo(L - 1, V - 1),
 };
 
 // Bottom: the top outline mirrored and one pixel thinner, so that its panel side falls on the
@@ -90,7 +91,6 @@ constexpr Step kLeftLook2[] = {
     Pen(SH), MoveTo(X + B, V - B - 1), LineTo(L + B, V - s - B - 1),
     Pen(DK), MoveTo(X, T), LineTo(L, T + s), LineTo(L, V - s - 1), LineTo(X, V - 1), LineTo(L, V - s - 1),
 };
-// clang-format on
 
 constexpr OutlineSet kSlanted = {{
     {kTopFill, kTopLook1, kTopLook2, {L + s + B + 1, T + B + 3, R - s - B - 1, Y - 1}},
@@ -98,6 +98,7 @@ constexpr OutlineSet kSlanted = {{
     {kBottomFill, kBottomLook1, kBottomLook2, {L + s + B + 1, T, R - s - B - 1, Y - B - 3}},
     {kLeftFill, kLeftLook1, kLeftLook2, {L + B + 3, T + s + B + 1, X - 1, V - s - B - 1}},
 }};
+// clang-format on
 
 } // namespace
 

@@ -18,8 +18,8 @@ constexpr Step kTopLook1[] = {
 };
 constexpr Step kTopLook2[] = {
     Pen(DK), MoveTo(L, Y), LineTo(L, T), LineTo(R - 1, T), LineTo(R - 1, Y + 1),
-    Polygon(HL), Pt(L + 1, Y + 1), Pt(L + B + 1, Y + B + 1), Pt(L + B + 1, T + B + 1), Pt(R - B - 2, T + B + 1),
-    Pt(R - 2, T + 1), Pt(L + 1, T),
+    Polygon(HL), Pt(L + 1, Y + 1), Pt(L + B + 1, Y + B + 1), Pt(L + B + 1, T + B + 1),
+    Pt(R - B - 2, T + B + 1), Pt(R - 2, T + 1), Pt(L + 1, T),
     Polygon(SH), Pt(R - 1, Y + 1), Pt(R - B - 1, Y + B + 1), Pt(R - B - 1, T + B), Pt(R - 1, T),
 };
 
@@ -32,8 +32,8 @@ constexpr Step kRightLook1[] = {
 constexpr Step kRightLook2[] = {
     Pen(DK), MoveTo(L, T), LineTo(X - 1, T), LineTo(X - 1, V - 1), LineTo(L - 1, V - 1),
     Polygon(HL), Pt(L, T + 1), Pt(L - B, T + B + 1), Pt(X - B - 2, T + B + 1), Pt(X - 2, T + 1),
-    Polygon(SH), Pt(X - 1, T), Pt(X - B - 1, T + B), Pt(X - B - 1, V - B - 1), Pt(L - B, V - B - 1), Pt(L, V - 1),
-    Pt(X - 1, V - 1),
+    Polygon(SH), Pt(X - 1, T), Pt(X - B - 1, T + B), Pt(X - B - 1, V - B - 1), Pt(L - B, V - B - 1),
+    Pt(L, V - 1), Pt(X - 1, V - 1),
 };
 
 constexpr Step kBottomFill[] = {Box(Brush), Pt(L, T - B - 1), Pt(R, Y)};
@@ -57,11 +57,10 @@ constexpr Step kLeftLook1[] = {
 };
 constexpr Step kLeftLook2[] = {
     Pen(DK), MoveTo(X, T), LineTo(L, T), LineTo(L, V - 1), LineTo(X + 1, V - 1),
-    Polygon(HL), Pt(X + 1, T + 1), Pt(X + B + 1, T + B + 1), Pt(L + B + 1, T + B + 1), Pt(L + B + 1, V - B - 2),
-    Pt(L + 1, V - 2), Pt(L, T + 1),
+    Polygon(HL), Pt(X + 1, T + 1), Pt(X + B + 1, T + B + 1), Pt(L + B + 1, T + B + 1),
+    Pt(L + B + 1, V - B - 2), Pt(L + 1, V - 2), Pt(L, T + 1),
     Polygon(SH), Pt(X + 1, V - 1), Pt(X + B + 1, V - B - 1), Pt(L + B, V - B - 1), Pt(L, V - 1),
 };
-// clang-format on
 
 constexpr OutlineSet kSquare = {{
     {kTopFill, kTopLook1, kTopLook2, {L + B + 3, T + B + 2, R - B - 2, Y - 1}},
@@ -69,6 +68,7 @@ constexpr OutlineSet kSquare = {{
     {kBottomFill, kBottomLook1, kBottomLook2, {L + 5, T + 6, R - 5, Y - 5}},
     {kLeftFill, kLeftLook1, kLeftLook2, {L + B + 2, T + B + 3, X - 1, V - B - 2}},
 }};
+// clang-format on
 
 } // namespace
 

@@ -48,28 +48,19 @@ void ShapeCanvas::FillPolygon(Ink ink, std::span<const DPoint> corners) {
     std::vector<gfx::CPoint> points(corners.size());
     for (size_t i = 0; i < corners.size(); ++i)
         points[i].SetFromSingles(rt::csng(corners[i].x), rt::csng(corners[i].y));
-    if (ink == Ink::TabBrush) {
-        gfx::CRgn region;
-        region.CreatePolygonRgn(points, static_cast<int32_t>(points.size()), gdi::ALTERNATE);
-        m_dc.FillRgn(region, m_tab_brush);
-        region.DeleteObject();
-        return;
-    }
-    OwnedBrush brush(OwnedBrush::Solid(color_of(ink)));
+    std::optional<OwnedBrush> own;
+    if (ink != Ink::TabBrush) own.emplace(OwnedBrush::Solid(color_of(ink)));
     gfx::CRgn region;
     region.CreatePolygonRgn(points, static_cast<int32_t>(points.size()), gdi::ALTERNATE);
-    m_dc.FillRgn(region, brush.get());
+    m_dc.FillRgn(region, own ? own->get() : m_tab_brush);
     region.DeleteObject();
 }
 
 void ShapeCanvas::FillBox(Ink ink, double left, double top, double right, double bottom) {
     const gfx::CRect box(rt::clng(left), rt::clng(top), rt::clng(right), rt::clng(bottom));
-    if (ink == Ink::TabBrush) {
-        m_dc.FillRect(box, m_tab_brush);
-        return;
-    }
-    OwnedBrush brush(OwnedBrush::Solid(color_of(ink)));
-    m_dc.FillRect(box, brush.get());
+    std::optional<OwnedBrush> own;
+    if (ink != Ink::TabBrush) own.emplace(OwnedBrush::Solid(color_of(ink)));
+    m_dc.FillRect(box, own ? own->get() : m_tab_brush);
 }
 
 namespace {
