@@ -158,8 +158,15 @@ json DumpSession(const Session& session) {
     for (const auto& b : session.dialogs().shown())
         boxes.push_back(json{{"text", b.text}, {"title", b.title}, {"style", b.style}, {"answer", b.answer}});
     dump["messageBoxes"] = boxes;
-    int live = gdi::live_objects().total() - 2 - window_objects(session.form().hwnd());
-    dump["gdi"] = json{{"live", live}};
+    gdi::LiveObjects objects = gdi::live_objects();
+    int windows = window_objects(session.form().hwnd()) + 2; // the form's own window too
+    int container_fonts = 0;
+    for (const auto& holder : session.form().ActiveXControls()) container_fonts += holder->site().owned_gdi_objects();
+    dump["gdi"] = json{{"live", objects.total() - windows - container_fonts},
+                       {"byKind", json{{"dcs", objects.dcs - windows / 2}, {"bitmaps", objects.bitmaps - windows / 2},
+                                       {"pens", objects.pens}, {"brushes", objects.brushes},
+                                       {"regions", objects.regions}, {"fonts", objects.fonts - container_fonts},
+                                       {"icons", objects.icons}}}};
     json errors = json::array();
     if (const auto& e = session.error())
         errors.push_back(json{{"step", e->step}, {"number", e->number}, {"source", e->source},

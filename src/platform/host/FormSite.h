@@ -60,6 +60,9 @@ public:
     const std::vector<std::string>& property_changes() const { return m_property_changes; }
     void ClearPropertyChanges() { m_property_changes.clear(); }
 
+    // GDI objects the container keeps for the control (the font selected into its DC).
+    int owned_gdi_objects() const { return m_selected_font ? 1 : 0; }
+
     // The control's window and device context, set by the container when it creates the window.
     void AttachWindow(user::HWND hwnd, gdi::HDC hdc) {
         m_hwnd = hwnd;
