@@ -29,8 +29,8 @@ void VNTabCtl::Initialize() {
     m_state.FocusRectDrawn = false;
     m_state.HasFocus = false;
     m_state.NewInstance = false;
-    // The control's own font (not the caption font) serves text the control measures outside its
-    // headers.
+    // The control's own font is the one its device context holds between drawing steps; captions
+    // are drawn in TabCaptionFont.
     auto font = m_site.Font();
     auto own = font ? font->Clone() : std::make_shared<rt::StdFont>();
     own->SetName("Times New Roman");
