@@ -6,7 +6,7 @@
 #include "platform/automation/Arithmetic.h"
 #include "render/GdiScopes.h"
 
-#include <optional>
+#include <memory>
 #include <vector>
 
 namespace vntab::render {
@@ -44,23 +44,46 @@ ShapeCanvas::LineGroup::~LineGroup() {
     if (m_selected) m_dc.SelectObject(m_previous);
 }
 
+namespace {
+
+// The brush of one fill: the routine's tab brush, or a solid brush of an edge colour made for this
+// fill alone and deleted with it.
+class FillBrush {
+public:
+    FillBrush(Ink ink, gdi::HBRUSH tab_brush, gdi::COLORREF color) : m_owned(ink != Ink::TabBrush) {
+        const gdi::LOGBRUSH solid = OwnedBrush::Solid(color);
+        m_brush = m_owned ? gdi::CreateBrushIndirect(&solid) : tab_brush;
+    }
+    ~FillBrush() {
+        if (m_owned) gdi::DeleteObject(m_brush);
+    }
+    FillBrush(const FillBrush&) = delete;
+    FillBrush& operator=(const FillBrush&) = delete;
+
+    gdi::HBRUSH get() const { return m_brush; }
+
+private:
+    bool m_owned;
+    gdi::HBRUSH m_brush;
+};
+
+} // namespace
+
 void ShapeCanvas::FillPolygon(Ink ink, std::span<const DPoint> corners) {
     std::vector<gfx::CPoint> points(corners.size());
     for (size_t i = 0; i < corners.size(); ++i)
         points[i].SetFromSingles(rt::csng(corners[i].x), rt::csng(corners[i].y));
-    std::optional<OwnedBrush> own;
-    if (ink != Ink::TabBrush) own.emplace(OwnedBrush::Solid(color_of(ink)));
+    const FillBrush brush(ink, m_tab_brush, color_of(ink));
     gfx::CRgn region;
     region.CreatePolygonRgn(points, static_cast<int32_t>(points.size()), gdi::ALTERNATE);
-    m_dc.FillRgn(region, own ? own->get() : m_tab_brush);
+    m_dc.FillRgn(region, brush.get());
     region.DeleteObject();
 }
 
 void ShapeCanvas::FillBox(Ink ink, double left, double top, double right, double bottom) {
     const gfx::CRect box(rt::clng(left), rt::clng(top), rt::clng(right), rt::clng(bottom));
-    std::optional<OwnedBrush> own;
-    if (ink != Ink::TabBrush) own.emplace(OwnedBrush::Solid(color_of(ink)));
-    m_dc.FillRect(box, own ? own->get() : m_tab_brush);
+    const FillBrush brush(ink, m_tab_brush, color_of(ink));
+    m_dc.FillRect(box, brush.get());
 }
 
 namespace {
@@ -77,7 +100,7 @@ public:
         switch (step.kind) {
         case Step::Kind::Pen:
             Finish();
-            m_lines.emplace(m_canvas, step.ink);
+            m_lines = std::make_unique<ShapeCanvas::LineGroup>(m_canvas, step.ink);
             break;
         case Step::Kind::Polygon:
         case Step::Kind::Box:
@@ -110,13 +133,13 @@ public:
 private:
     // Lines outside any group draw with the current pen.
     ShapeCanvas::LineGroup& Lines() {
-        if (!m_lines) m_lines.emplace(m_canvas, Ink::CurrentPen);
+        if (!m_lines) m_lines = std::make_unique<ShapeCanvas::LineGroup>(m_canvas, Ink::CurrentPen);
         return *m_lines;
     }
 
     ShapeCanvas& m_canvas;
     const Measures& m_measures;
-    std::optional<ShapeCanvas::LineGroup> m_lines;
+    std::unique_ptr<ShapeCanvas::LineGroup> m_lines;
     Step::Kind m_shape = Step::Kind::Pen;
     Ink m_ink = Ink::CurrentPen;
     std::vector<DPoint> m_corners;
