@@ -84,8 +84,9 @@ public:
     gfx::CDC& RenderDC() { return m_renderDC; }
 
     // Draws into `dc` at TargetRect with the font `fontSize` points high at the off-screen surface's
-    // resolution. False, with nothing drawn, when dc has no handle. Every GDI object made on the way
-    // is released, also when a step raises.
+    // resolution. False, with nothing drawn, when dc has no handle or the platform cannot make a
+    // surface of the target's size. Every GDI object made on the way is released, also when a step
+    // raises.
     bool Render(gfx::CDC& dc, float fontSize);
 
     // (0, 0, cx, cy): the extent of the stripped text in `holder`'s font (default: the renderer's) on
@@ -148,6 +149,7 @@ private:
     void PaintBackground(gfx::CDC& dc, int32_t width, int32_t height);
     void DrawPictureInto(const gfx::CRect& r);
     void DrawTiles(const gfx::CRect& area, int32_t pw, int32_t ph);
+    gfx::CRect ShownPart(const gfx::CRect& area) const;
 
     int32_t m_backColor = 0;
     bool m_backTransparent = false;
@@ -168,6 +170,7 @@ private:
     gfx::CRect m_adjacentPictureRect;
     int32_t m_mnemonicPos = 0;
     gfx::CDC m_renderDC;
+    gdi::HDC m_destination; // the destination, during Render only
     CFontHolder m_fontHolder;
     CPictureHolder m_picture;
 };

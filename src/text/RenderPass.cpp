@@ -5,6 +5,8 @@
 #include "text/CRenderText.h"
 #include "text/TextFrame.h"
 
+#include <algorithm>
+
 namespace text {
 
 namespace {
@@ -34,10 +36,13 @@ public:
     OffscreenSurface(const OffscreenSurface&) = delete;
     OffscreenSurface& operator=(const OffscreenSurface&) = delete;
 
-    void SelectBitmap(gfx::CDC& destination, int32_t width, int32_t height) {
+    // False when the platform cannot make a surface that large (or of a negative size).
+    bool SelectBitmap(gfx::CDC& destination, int32_t width, int32_t height) {
         m_bitmap.CreateCompatibleBitmap(destination, width, height);
+        if (!m_bitmap.Handle()) return false;
         m_previous = m_dc.SelectObject(m_bitmap.Handle());
         m_selected = static_cast<bool>(m_previous);
+        return m_selected;
     }
 
 private:
@@ -47,6 +52,18 @@ private:
     bool m_selected = false;
     gdi::COLORREF m_text = 0;
     gdi::COLORREF m_back = 0;
+};
+
+// Holds the destination DC for the drawing steps of one render, and forgets it at its end.
+class DestinationDuringRender {
+public:
+    DestinationDuringRender(gdi::HDC& slot, gdi::HDC destination) : m_slot(slot) { m_slot = destination; }
+    ~DestinationDuringRender() { m_slot = {}; }
+    DestinationDuringRender(const DestinationDuringRender&) = delete;
+    DestinationDuringRender& operator=(const DestinationDuringRender&) = delete;
+
+private:
+    gdi::HDC& m_slot;
 };
 
 // Gives a member its value back at the end of a scope.
@@ -71,10 +88,12 @@ bool CRenderText::Render(gfx::CDC& dc, float fontSize) {
     const gfx::CRect area(0, 0, width, height);
 
     OffscreenSurface surface(m_renderDC, dc);
+    DestinationDuringRender destination(m_destination, dc.m_hdc);
     // A negative height asks for the character height: the point size at the surface's resolution.
     const double pixelsPerInch = m_renderDC.GetDeviceCaps(gdi::LOGPIXELSY);
     Font().SetHeight(rt::clng(-(double(fontSize) * pixelsPerInch / 72.0)));
-    surface.SelectBitmap(dc, width, height);
+    // Without a surface nothing can reach the destination in one piece, so nothing is drawn.
+    if (!surface.SelectBitmap(dc, width, height)) return false;
     m_renderDC.SetBkColor(gfx::TranslateColor(m_backColor));
     PaintBackground(dc, width, height);
 
@@ -129,12 +148,34 @@ bool CRenderText::RenderPicture(const gfx::CRect& area, bool adjacent) {
 }
 
 // Tiles from the area's top-left corner, column by column; the tiles at the right and bottom run
-// past the area and the surface cuts them.
+// past the area and the surface cuts them. Tiles that cannot reach the destination's visible part
+// change no pixel anyone sees and are skipped, so a tiny picture tiled over a huge caption area
+// costs only what shows.
 void CRenderText::DrawTiles(const gfx::CRect& area, int32_t pw, int32_t ph) {
     if (pw < 1 || ph < 1) return;
-    for (int64_t x = area.Left; x < area.Right; x += pw)
-        for (int64_t y = area.Top; y < area.Bottom; y += ph)
+    const gfx::CRect shown = ShownPart(area);
+    const int64_t firstX = area.Left + std::max<int64_t>(0, (int64_t(shown.Left) - area.Left) / pw) * pw;
+    const int64_t firstY = area.Top + std::max<int64_t>(0, (int64_t(shown.Top) - area.Top) / ph) * ph;
+    const int64_t endX = std::min(area.Right, shown.Right);
+    const int64_t endY = std::min(area.Bottom, shown.Bottom);
+    for (int64_t x = firstX; x < endX; x += pw)
+        for (int64_t y = firstY; y < endY; y += ph)
             DrawPictureInto({rt::to32(x), rt::to32(y), rt::add32(x, pw), rt::add32(y, ph)});
+}
+
+// The part of `area` (surface coordinates) that lands inside the destination's clip box; the whole
+// area outside a render.
+gfx::CRect CRenderText::ShownPart(const gfx::CRect& area) const {
+    gdi::RECT clip;
+    if (!m_destination || gdi::GetClipBox(m_destination, &clip) == gdi::ERROR) return area;
+    const int64_t left = int64_t(clip.left) - m_targetRect.Left, top = int64_t(clip.top) - m_targetRect.Top;
+    const int64_t right = int64_t(clip.right) - m_targetRect.Left,
+                  bottom = int64_t(clip.bottom) - m_targetRect.Top;
+    auto inside = [](int64_t v, int32_t low, int32_t high) {
+        return int32_t(std::clamp<int64_t>(v, low, high));
+    };
+    return {inside(left, area.Left, area.Right), inside(top, area.Top, area.Bottom),
+            inside(right, area.Left, area.Right), inside(bottom, area.Top, area.Bottom)};
 }
 
 // A bitmap with MaskColorEnabled is copied straight; everything else goes through the picture

@@ -100,6 +100,32 @@ TEST_F(RenderPass, TilesRunColumnByColumnFromTheCorner) {
     EXPECT_EQ(s.bounds(gdi::RGB(0, 0, 255)), (gdi::RECT{20, 10, 45, 25})) << "tiles past the area are cut";
 }
 
+TEST_F(RenderPass, TilesThatCannotReachTheDestinationAreSkippedWithoutChangingWhatShows) {
+    Surface s(40, 30);
+    std::vector<uint32_t> pixels(10 * 10);
+    for (size_t i = 0; i < pixels.size(); ++i)
+        pixels[i] = uint32_t(i) * 0x020301;
+    const auto tile = rt::StdPicture::FromPixels(10, 10, pixels);
+    // A caption area far larger than the destination, starting off its top-left corner.
+    Configure(r, gfx::CRect(-1003, -1007, 2000, 1500), "");
+    r.SetPicture(tile);
+    r.SetPictureAlignment(10);
+    gdi::Trace trace;
+    ASSERT_TRUE(r.Render(s.dc(), 10));
+    for (int32_t y = 0; y < 30; ++y)
+        for (int32_t x = 0; x < 40; ++x)
+            ASSERT_EQ(s.at(x, y), text_test::FromRgb(pixels[size_t((y + 1007) % 10) * 10 + (x + 1003) % 10]))
+                << x << "," << y;
+    EXPECT_LE(trace.filter("BitBlt").size(), 5u * 4u + 1u) << "only the tiles under the destination";
+}
+
+TEST_F(RenderPass, ATargetTooLargeForASurfaceDrawsNothing) {
+    Surface s(20, 20);
+    Configure(r, gfx::CRect(0, 0, 40000, 10), "Tab");
+    EXPECT_FALSE(r.Render(s.dc(), 10));
+    EXPECT_EQ(s.count(kWhite), 400);
+}
+
 TEST_F(RenderPass, AStretchedBitmapFillsTheTargetAndAnIconKeepsItsSize) {
     Surface s(80, 40);
     Configure(r, gfx::CRect(10, 10, 50, 30), "");

@@ -1,0 +1,63 @@
+// Loads a form text from any bytes and renders it, as `vntab render` does: parse, build the form
+// with its tab controls, let the first paint run, composite the form into one picture. The form
+// may be refused (a located error) or a drawing step may raise an automation error; nothing may
+// crash, hang or leave a GDI object behind once the form is gone. Form files find their pictures
+// beside the example forms, so a corpus form can name "pictures/open.ico".
+#include "control/Registration.h"
+#include "platform/automation/AutomationError.h"
+#include "platform/gdi/Gdi.h"
+#include "platform/host/Compositor.h"
+#include "platform/host/Form.h"
+#include "platform/host/FormFile.h"
+#include "platform/host/ScriptedDialogs.h"
+#include "platform/user/MessageQueue.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+namespace {
+
+const std::string kFormPath = std::string(VNTAB_SOURCE_DIR) + "/examples/fuzz.frm";
+
+void require(bool condition) {
+    if (!condition) std::abort();
+}
+
+void LoadAndRender(std::string_view text, bool design) {
+    const host::FormDocument document = host::ParseForm(text, kFormPath);
+    std::shared_ptr<host::Form> form =
+        host::Form::FromDocument(document, kFormPath, host::FormOptions{!design});
+    user::PumpMessages();
+    const gdi::HBITMAP image = host::CompositeToBitmap(form->hwnd());
+    require(static_cast<bool>(image));
+    gdi::DeleteObject(image);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static host::ScriptedDialogs dialogs;
+    static const bool ready = [] {
+        vntab::RegisterVNTabCtl();
+        user::SetDialogProvider(&dialogs);
+        return true;
+    }();
+    (void)ready;
+    dialogs.ClearShown();
+    const gdi::LiveObjects before = gdi::live_objects();
+    // The first byte chooses run mode or design mode; the rest is the form text.
+    const bool design = size > 0 && (data[0] & 1) != 0;
+    const std::string_view text(reinterpret_cast<const char*>(data) + (size > 0 ? 1 : 0),
+                                size > 0 ? size - 1 : 0);
+    try {
+        LoadAndRender(text, design);
+    } catch (const host::FormFileError&) {
+    } catch (const rt::AutomationError&) {
+    }
+    // Messages the form's windows left behind go now that the windows are gone.
+    user::PumpMessages();
+    require(gdi::live_objects() == before);
+    return 0;
+}
