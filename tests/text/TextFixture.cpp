@@ -5,9 +5,8 @@
 namespace text_test {
 
 Surface::Surface(int32_t width, int32_t height, gdi::COLORREF fill) : m_width(width), m_height(height) {
-    // Bitmap rows hold 0x00RRGGBB; the COLORREF fill is turned around to match.
-    const std::vector<uint32_t> rgb(size_t(width) * size_t(height), FromRgb(fill));
-    m_bitmap = gdi::CreateBitmap32(width, height, rgb.data());
+    const std::vector<uint32_t> pixels(size_t(width) * size_t(height), FromRgb(fill));
+    m_bitmap = gdi::CreateBitmap32(width, height, pixels.data());
     m_cdc.CreateCompatibleDC(gdi::HDC{});
     m_previous = m_cdc.SelectObject(m_bitmap);
 }
@@ -18,12 +17,15 @@ Surface::~Surface() {
     gdi::DeleteObject(m_bitmap);
 }
 
-gdi::COLORREF Surface::at(int32_t x, int32_t y) const {
-    return gdi::GetPixel(m_cdc.m_hdc, x, y);
-}
-
-void Surface::set(int32_t x, int32_t y, gdi::COLORREF color) {
-    gdi::SetPixel(m_cdc.m_hdc, x, y, color);
+template <class Pick>
+gdi::RECT Surface::box_of(Pick pick) const {
+    gdi::RECT box{m_width, m_height, 0, 0};
+    for (int32_t y = 0; y < m_height; ++y)
+        for (int32_t x = 0; x < m_width; ++x)
+            if (pick(x, y))
+                box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
+                       std::max(box.bottom, y + 1)};
+    return box.right > box.left ? box : gdi::RECT{};
 }
 
 int Surface::count(gdi::COLORREF color) const {
@@ -35,34 +37,11 @@ int Surface::count(gdi::COLORREF color) const {
 }
 
 gdi::RECT Surface::bounds(gdi::COLORREF color) const {
-    gdi::RECT box{m_width, m_height, 0, 0};
-    for (int32_t y = 0; y < m_height; ++y)
-        for (int32_t x = 0; x < m_width; ++x)
-            if (at(x, y) == color)
-                box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
-                       std::max(box.bottom, y + 1)};
-    return box.right > box.left ? box : gdi::RECT{};
+    return box_of([&](int32_t x, int32_t y) { return at(x, y) == color; });
 }
 
 gdi::RECT Surface::changed_from(const Surface& other) const {
-    gdi::RECT box{m_width, m_height, 0, 0};
-    for (int32_t y = 0; y < m_height; ++y)
-        for (int32_t x = 0; x < m_width; ++x)
-            if (at(x, y) != other.at(x, y))
-                box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
-                       std::max(box.bottom, y + 1)};
-    return box.right > box.left ? box : gdi::RECT{};
-}
-
-RecordedDialogs::RecordedDialogs() : m_previous(user::SetDialogProvider(this)) {}
-
-RecordedDialogs::~RecordedDialogs() {
-    user::SetDialogProvider(m_previous);
-}
-
-int RecordedDialogs::MessageBox(user::HWND, std::string_view text, std::string_view, uint32_t) {
-    texts.emplace_back(text);
-    return user::IDOK;
+    return box_of([&](int32_t x, int32_t y) { return at(x, y) != other.at(x, y); });
 }
 
 std::shared_ptr<rt::StdPicture> SolidBitmap(int32_t width, int32_t height, uint32_t rgb) {
@@ -72,17 +51,12 @@ std::shared_ptr<rt::StdPicture> SolidBitmap(int32_t width, int32_t height, uint3
 
 std::shared_ptr<rt::StdPicture> SolidIcon(int32_t width, int32_t height, uint32_t rgb) {
     const std::vector<uint32_t> pixels(size_t(width) * size_t(height), rgb);
-    const std::vector<uint8_t> mask(pixels.size(), 0);
-    return rt::StdPicture::FromIconPixels(width, height, pixels, mask);
+    return rt::StdPicture::FromIconPixels(width, height, pixels, std::vector<uint8_t>(pixels.size(), 0));
 }
 
-std::shared_ptr<rt::StdFont> ArialFont(double points, bool bold) {
-    return std::make_shared<rt::StdFont>("Arial", points, bold);
-}
-
-void RendererTest::Configure(text::CRenderText& r, const gfx::CRect& target, const std::string& caption) {
-    const auto font = ArialFont();
-    r.SetFont(font.get());
+void RendererTest::Configure(const gfx::CRect& target, const std::string& caption) {
+    const rt::StdFont arial("Arial", 12);
+    r.SetFont(&arial);
     r.SetEnabled(true);
     r.SetForeColor(0);
     r.SetBackColor(0xFFFFFF);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "gfx/CDC.h"
-#include "platform/automation/StdFont.h"
 #include "platform/automation/StdPicture.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/user/Dialogs.h"
@@ -18,8 +17,13 @@ namespace text_test {
 constexpr gdi::COLORREF kWhite = 0xFFFFFF;
 constexpr gdi::COLORREF kBlack = 0x000000;
 
-// A 32-bit memory surface filled with one colour, with a CDC over it and pixel helpers that work in
-// 0x00BBGGRR, as the DC's colours do.
+// The COLORREF a picture pixel of 0x00RRGGBB shows as (the same swap turns a COLORREF into such a
+// pixel).
+constexpr gdi::COLORREF FromRgb(uint32_t rgb) {
+    return gdi::RGB(uint8_t(rgb >> 16), uint8_t(rgb >> 8), uint8_t(rgb));
+}
+
+// A 32-bit memory surface filled with one colour, with a CDC over it.
 class Surface {
 public:
     Surface(int32_t width, int32_t height, gdi::COLORREF fill = kWhite);
@@ -28,17 +32,17 @@ public:
     Surface& operator=(const Surface&) = delete;
 
     gfx::CDC& dc() { return m_cdc; }
-    gdi::COLORREF at(int32_t x, int32_t y) const;
-    void set(int32_t x, int32_t y, gdi::COLORREF color);
+    gdi::COLORREF at(int32_t x, int32_t y) const { return gdi::GetPixel(m_cdc.m_hdc, x, y); }
     int count(gdi::COLORREF color) const;
-    // The bounding box of the pixels of `color` (right and bottom exclusive); empty when none.
+    // The bounding box (right and bottom exclusive) of the pixels of `color`; empty when none.
     gdi::RECT bounds(gdi::COLORREF color) const;
     // The bounding box of the pixels that differ from `other`'s.
     gdi::RECT changed_from(const Surface& other) const;
-    int32_t width() const { return m_width; }
-    int32_t height() const { return m_height; }
 
 private:
+    template <class Pick>
+    gdi::RECT box_of(Pick pick) const;
+
     int32_t m_width;
     int32_t m_height;
     gdi::HBITMAP m_bitmap;
@@ -49,9 +53,12 @@ private:
 // Message boxes answered OK and remembered.
 class RecordedDialogs final : public user::DialogProvider {
 public:
-    RecordedDialogs();
-    ~RecordedDialogs() override;
-    int MessageBox(user::HWND, std::string_view text, std::string_view caption, uint32_t type) override;
+    RecordedDialogs() : m_previous(user::SetDialogProvider(this)) {}
+    ~RecordedDialogs() override { user::SetDialogProvider(m_previous); }
+    int MessageBox(user::HWND, std::string_view text, std::string_view, uint32_t) override {
+        texts.emplace_back(text);
+        return user::IDOK;
+    }
     std::optional<std::string> OpenFileName(user::HWND, std::string_view, std::string_view,
                                             std::string_view) override {
         return std::nullopt;
@@ -64,27 +71,23 @@ private:
     user::DialogProvider* m_previous;
 };
 
-// A bitmap picture of one colour (0x00RRGGBB pixels, as pictures take them).
+// Pictures of one colour (0x00RRGGBB): a bitmap, and an icon with no pixel masked.
 std::shared_ptr<rt::StdPicture> SolidBitmap(int32_t width, int32_t height, uint32_t rgb);
-// An icon whose pixels are all `rgb`, none masked.
 std::shared_ptr<rt::StdPicture> SolidIcon(int32_t width, int32_t height, uint32_t rgb);
-// The COLORREF a picture pixel of 0x00RRGGBB shows as (the same swap turns a COLORREF into such a
-// pixel).
-constexpr gdi::COLORREF FromRgb(uint32_t rgb) {
-    return gdi::RGB(uint8_t(rgb >> 16), uint8_t(rgb >> 8), uint8_t(rgb));
-}
 
-// A TrueType face that turns with the escapement.
-std::shared_ptr<rt::StdFont> ArialFont(double points = 12, bool bold = false);
-
-// Each test starts and ends with no live GDI object of its own making.
+// A renderer `r` for each test, and no GDI object left behind once it is gone.
 class RendererTest : public ::testing::Test {
 protected:
     void SetUp() override { m_before = gdi::live_objects(); }
-    void TearDown() override { EXPECT_EQ(gdi::live_objects(), m_before) << "GDI objects left behind"; }
+    void TearDown() override {
+        m_owned.reset();
+        EXPECT_EQ(gdi::live_objects(), m_before) << "GDI objects left behind";
+    }
+    // 12-point Arial, black text on a white background, enabled, at `target`.
+    void Configure(const gfx::CRect& target, const std::string& caption);
 
-    // A renderer with the Arial font, black text on white, target at `target`.
-    void Configure(text::CRenderText& r, const gfx::CRect& target, const std::string& caption);
+    std::unique_ptr<text::CRenderText> m_owned = std::make_unique<text::CRenderText>();
+    text::CRenderText& r = *m_owned;
 
 private:
     gdi::LiveObjects m_before;
