@@ -1,8 +1,9 @@
+#include "text/CRenderText.h"
+
 #include "gfx/CBitmap.h"
 #include "gfx/Module.h"
 #include "platform/automation/Arithmetic.h"
 #include "platform/automation/StdPicture.h"
-#include "text/CRenderText.h"
 #include "text/TextFrame.h"
 
 #include <algorithm>

@@ -1,9 +1,11 @@
+#include "text/CRenderText.h"
+
 #include "gfx/CPen.h"
 #include "gfx/Module.h"
 #include "platform/automation/Arithmetic.h"
-#include "text/CRenderText.h"
 #include "text/TextFrame.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace text {

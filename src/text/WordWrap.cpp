@@ -1,5 +1,6 @@
-#include "platform/automation/Arithmetic.h"
 #include "text/CRenderText.h"
+
+#include "platform/automation/Arithmetic.h"
 #include "text/TextFrame.h"
 
 #include <algorithm>
