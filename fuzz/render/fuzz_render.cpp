@@ -10,6 +10,7 @@
 #include "platform/host/Form.h"
 #include "platform/host/FormFile.h"
 #include "platform/host/ScriptedDialogs.h"
+#include "platform/user/Display.h"
 #include "platform/user/MessageQueue.h"
 
 #include <cstdint>
@@ -42,6 +43,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const bool ready = [] {
         vntab::RegisterVNTabCtl();
         user::SetDialogProvider(&dialogs);
+        // The screen's DC lives as long as the program, like the display itself. It is made on first
+        // use (drawing with no window of its own reaches it), so it is made before anything is counted.
+        user::ScreenDC();
         return true;
     }();
     (void)ready;
