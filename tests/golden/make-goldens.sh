@@ -17,7 +17,7 @@ done
 
 # The contact sheet: every golden image with its name under it (ImageMagick's montage).
 if command -v montage >/dev/null 2>&1; then
-    montage -font DejaVu-Sans -pointsize 11 -label '%t' "$here"/*.png -tile 8x -geometry +6+6 \
+    montage -font DejaVu-Sans -pointsize 11 -label '%t' "$here"/*.png -tile 7x -geometry '336x216+6+6>' \
         -background '#e8e8e8' "$root/docs/gallery.png"
 else
     echo "montage (Debian package imagemagick) is missing: docs/gallery.png was not made" >&2
