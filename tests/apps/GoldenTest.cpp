@@ -12,18 +12,25 @@
 #include <fstream>
 #include <sstream>
 
-// Every form under tests/golden/forms renders exactly as its reference image, and rendering it
-// leaves no GDI object behind. The references are made on purpose by tests/golden/make-goldens.sh.
+// Every form under tests/golden/forms (its tab control alone) and every example form (the whole
+// form) renders exactly as its reference image, and rendering it leaves no GDI object behind. The
+// references are made on purpose by tests/golden/make-goldens.sh.
 namespace fs = std::filesystem;
 
 namespace {
 
 const fs::path kGolden = fs::path(VNTAB_SOURCE_DIR) / "tests" / "golden";
+const fs::path kExamples = fs::path(VNTAB_SOURCE_DIR) / "examples";
+constexpr std::string_view kExamplePrefix = "example-";
 
+// The reference names: a golden form's own name, or "example-" and an example form's name.
 std::vector<std::string> golden_names() {
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(kGolden / "forms"))
         if (entry.path().extension() == ".frm") names.push_back(entry.path().stem().string());
+    for (const auto& entry : fs::directory_iterator(kExamples))
+        if (entry.path().extension() == ".frm")
+            names.push_back(std::string(kExamplePrefix) + entry.path().stem().string());
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -49,14 +56,17 @@ TEST_P(GoldenImage, RendersExactlyAsTheReference) {
     ASSERT_TRUE(fs::exists(reference)) << "no reference image for " << name << ": run tests/golden/make-goldens.sh";
     int live_before = gdi::live_objects().total();
     {
+        const bool example = name.starts_with(kExamplePrefix);
+        fs::path form = example ? kExamples / (name.substr(kExamplePrefix.size()) + ".frm")
+                                : kGolden / "forms" / (name + ".frm");
         vntab_cli::Session session;
-        session.Load((kGolden / "forms" / (name + ".frm")).string(), false, "VNTabCtl1");
+        session.Load(form.string(), false, example ? "" : "VNTabCtl1");
         fs::path events = kGolden / "forms" / (name + ".events");
         if (fs::exists(events)) {
             ASSERT_TRUE(session.Run(vntab_cli::ParseScript(read(events), events.string())))
                 << "step " << session.error()->step << ": " << session.error()->description;
         }
-        gdi::HBITMAP image = host::CompositeToBitmap(session.holder()->hwnd());
+        gdi::HBITMAP image = host::CompositeToBitmap(example ? session.form().hwnd() : session.holder()->hwnd());
         ASSERT_TRUE(image);
         gdi::SurfaceView got = gdi::LockBitmap(image);
         std::string error;

@@ -14,6 +14,10 @@ for form in "$here"/forms/*.frm; do
     [ -f "$here/forms/$name.events" ] && events=(--events "$here/forms/$name.events")
     "$vntab" render "$form" -o "$here/$name.png" --control VNTabCtl1 "${events[@]}"
 done
+# The example forms, whole.
+for form in "$root"/examples/*.frm; do
+    "$vntab" render "$form" -o "$here/example-$(basename "$form" .frm).png"
+done
 
 # The contact sheet: every golden image with its name under it (ImageMagick's montage).
 if command -v montage >/dev/null 2>&1; then
