@@ -52,7 +52,7 @@ fuzz: deps
 	@for f in build/fuzz/fuzz/*/fuzz_*; do \
 	    [ -x "$$f" ] || continue; name=$$(basename $$f); corpus=fuzz/corpus/$${name#fuzz_}; \
 	    mkdir -p build/fuzz/work/$$name; echo "== $$name ($(FUZZ_SECONDS)s)"; \
-	    $$f -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 \
+	    $$f -max_total_time=$(FUZZ_SECONDS) -timeout=30 -rss_limit_mb=4096 \
 	        build/fuzz/work/$$name $$( [ -d $$corpus ] && echo $$corpus ) || exit 1; done
 
 bench: build
