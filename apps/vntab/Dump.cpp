@@ -97,9 +97,8 @@ json number_or_null(host::FormControl& c, std::string_view property) {
     }
 }
 
-json controls_json(const Session& session, vntab::VNTabCtl& control) {
+json controls_json(host::ActiveXHolder& holder, vntab::VNTabCtl& control) {
     json out = json::array();
-    host::ActiveXHolder& holder = *session.holder();
     auto panel = holder.PixelBounds();
     for (const auto& child : holder.children()) {
         auto r = child->PixelBounds();
@@ -136,17 +135,21 @@ int window_objects(user::HWND parent) {
 
 } // namespace
 
-json DumpSession(const Session& session) {
+json DumpControl(host::ActiveXHolder& holder) {
     json dump = json::object();
-    vntab::VNTabCtl* control = session.control();
-    if (control) {
-        dump["properties"] = properties_json(*control);
-        dump["layout"] = layout_json(*control);
-        auto& site = session.holder()->site();
-        dump["size"] = json{{"width", site.ScaleWidth()}, {"height", site.ScaleHeight()}};
-        dump["propertyChanged"] = site.property_changes();
-        dump["controls"] = controls_json(session, *control);
-    }
+    auto* control = dynamic_cast<vntab::VNTabCtl*>(holder.object().get());
+    if (!control) return dump;
+    dump["properties"] = properties_json(*control);
+    dump["layout"] = layout_json(*control);
+    auto& site = holder.site();
+    dump["size"] = json{{"width", site.ScaleWidth()}, {"height", site.ScaleHeight()}};
+    dump["propertyChanged"] = site.property_changes();
+    dump["controls"] = controls_json(holder, *control);
+    return dump;
+}
+
+json DumpSession(const Session& session) {
+    json dump = session.holder() ? DumpControl(*session.holder()) : json::object();
     json events = json::array();
     for (const auto& e : session.events()) {
         json args = json::object();

@@ -12,4 +12,7 @@ namespace vntab_cli {
 // objects and the error that stopped the script, if any.
 nlohmann::json DumpSession(const Session& session);
 
+// One tab control's part of it: "properties", "layout", "size", "propertyChanged" and "controls".
+nlohmann::json DumpControl(host::ActiveXHolder& holder);
+
 } // namespace vntab_cli

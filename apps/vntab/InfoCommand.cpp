@@ -1,13 +1,15 @@
 #include "Commands.h"
+#include "Dump.h"
+#include "Session.h"
 
 #include "platform/automation/Ansi.h"
-#include "platform/automation/AutomationError.h"
-#include "platform/host/Form.h"
 
 #include <cstdio>
 #include <iostream>
 
 namespace vntab_cli {
+
+using nlohmann::json;
 
 namespace {
 
@@ -28,17 +30,52 @@ std::string show(const std::string& key, const rt::Variant& v) {
     return rt::CStr(v);
 }
 
-void print_control(const host::FormControl& c, int depth) {
+// A dumped value on one line: numbers and strings as they are, colours in hexadecimal.
+std::string show(const std::string& key, const json& v) {
+    bool colour = key.find("Color") != std::string::npos;
+    if (colour && v.is_number_integer()) {
+        char buf[16];
+        std::snprintf(buf, sizeof buf, "&H%08X&", static_cast<uint32_t>(v.get<int64_t>()));
+        return buf;
+    }
+    if (v.is_object() && v.contains("Name"))
+        return "font " + v["Name"].get<std::string>() + " " + v["Size"].dump() + (v["Bold"].get<bool>() ? " bold" : "");
+    return v.dump();
+}
+
+void print_tab_control(host::ActiveXHolder& holder, const std::string& indent) {
+    std::cout << indent << "stored keys:";
+    if (holder.loaded_bag().entries().empty()) std::cout << " none (every property at its default)";
+    std::cout << "\n";
+    for (const auto& e : holder.loaded_bag().entries())
+        std::cout << indent << "  " << e.name << " = " << show(e.name, e.value) << "\n";
+    json d = DumpControl(holder);
+    std::cout << indent << "properties (container units):\n";
+    for (const auto& [name, value] : d["properties"].items())
+        std::cout << indent << "  " << name << " = " << show(name, value) << "\n";
+    const json& layout = d["layout"];
+    std::cout << indent << "layout: " << layout["RowCount"] << " row(s) of up to " << layout["RowCapacity"]
+              << ", panel edge " << layout["PanelEdge"] << ", row distance " << layout["DrawTabRowSeparation"]
+              << ", 3D look " << layout["DrawTab3DAppearance"] << "\n";
+    for (const json& t : layout["tabs"]) {
+        const json& r = t["TabRect"];
+        std::cout << indent << "  tab " << t["Index"] << " " << t["Caption"] << " row " << t["Row"] << " at ("
+                  << r[0] << ", " << r[1] << ", " << r[2] << ", " << r[3] << ")";
+        if (!t["Key"].is_null() && t["Key"] != "") std::cout << " key " << t["Key"];
+        std::cout << "\n";
+    }
+    for (const json& c : d["controls"])
+        std::cout << indent << "  " << c["kind"].get<std::string>() << " " << c["name"].get<std::string>()
+                  << " on tab " << c["tab"] << (c["visible"].get<bool>() ? ", in view" : ", hidden") << "\n";
+}
+
+void print_control(host::FormControl& c, int depth) {
     std::string indent(static_cast<size_t>(depth) * 2, ' ');
     auto r = c.PixelBounds();
     std::cout << indent << c.TypeName() << " " << c.KeyName() << "  at " << r.left << "," << r.top;
     if (r.width || r.height) std::cout << "  size " << r.width << "x" << r.height;
     std::cout << " px\n";
-    if (auto* holder = dynamic_cast<const host::ActiveXHolder*>(&c)) {
-        auto& bag = const_cast<host::ActiveXHolder*>(holder)->loaded_bag();
-        if (bag.entries().empty()) std::cout << indent << "  (no stored keys: every property at its default)\n";
-        for (const auto& e : bag.entries()) std::cout << indent << "  " << e.name << " = " << show(e.name, e.value) << "\n";
-    }
+    if (auto* holder = dynamic_cast<host::ActiveXHolder*>(&c)) print_tab_control(*holder, indent + "  ");
     for (const auto& child : c.children()) print_control(*child, depth + 1);
 }
 
@@ -49,20 +86,22 @@ int InfoCommand(const std::vector<std::string>& args) {
         Complain("usage: vntab info FORM.frm");
         return 2;
     }
-    std::shared_ptr<host::Form> form;
+    // The form as it stands after its first paint: its tab controls laid out.
+    Session session;
     try {
-        form = host::Form::Load(args[0], host::FormOptions{});
+        session.Load(args[0], false, "");
     } catch (const host::FormFileError& e) {
         Complain(e.what());
         return e.line > 0 ? 1 : 2;
     }
-    for (const auto& w : form->warnings()) Complain("warning: " + w);
-    auto font = form->FormFont();
-    std::cout << "Form " << form->Name() << "  \"" << rt::utf8_from_ansi(form->Caption()) << "\"\n"
-              << "  ScaleMode " << form->ScaleMode() << ", client " << form->ClientPixelWidth() << "x"
-              << form->ClientPixelHeight() << " px at " << form->Dpi() << " DPI, font " << font->Name() << " "
+    host::Form& form = session.form();
+    for (const auto& w : form.warnings()) Complain("warning: " + w);
+    auto font = form.FormFont();
+    std::cout << "Form " << form.Name() << "  \"" << rt::utf8_from_ansi(form.Caption()) << "\"\n"
+              << "  ScaleMode " << form.ScaleMode() << ", client " << form.ClientPixelWidth() << "x"
+              << form.ClientPixelHeight() << " px at " << form.Dpi() << " DPI, font " << font->Name() << " "
               << rt::format_number(font->Size(), 7) << "\n";
-    for (const auto& c : form->controls()) print_control(*c, 1);
+    for (const auto& c : form.controls()) print_control(*c, 1);
     return 0;
 }
 
