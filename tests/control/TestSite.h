@@ -293,11 +293,11 @@ private:
 
     // The control's window: a plain top-level window of the client size.
     static user::HWND create_window() {
-        user::WindowSpec spec;
-        spec.proc = user::DefWindowProcA;
-        spec.width = 300;
-        spec.height = 200;
-        return user::CreateWindow(spec);
+        user::WindowSpec window;
+        window.proc = user::DefWindowProcA;
+        window.width = 300;
+        window.height = 200;
+        return user::CreateWindow(window);
     }
 
     user::HWND m_window;

@@ -186,9 +186,9 @@ TEST(CDC, ForwardsDeviceQueriesAndFindsTheWindowOfAWindowDc) {
     EXPECT_EQ(p.x, gdi::LogicalDpi());
     s.dc.SetMapMode(gdi::MM_TEXT);
     EXPECT_FALSE(s.dc.GetWindow());
-    user::WindowSpec spec;
-    spec.proc = [](user::HWND, user::UINT, user::WPARAM, user::LPARAM) -> user::LRESULT { return 0; };
-    const user::HWND hwnd = user::CreateWindow(spec);
+    user::WindowSpec window;
+    window.proc = [](user::HWND, user::UINT, user::WPARAM, user::LPARAM) -> user::LRESULT { return 0; };
+    const user::HWND hwnd = user::CreateWindow(window);
     CDC window_dc;
     window_dc.Attach(user::GetDC(hwnd));
     EXPECT_EQ(window_dc.GetWindow(), hwnd);

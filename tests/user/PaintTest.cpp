@@ -108,15 +108,15 @@ TEST_F(Painting, TheDcsOwnClippingSurvivesAPaint) {
 }
 
 TEST_F(Painting, DefaultEraseFillsWithTheBackgroundAndReportsWhetherItDid) {
-    user::WindowSpec spec;
-    spec.proc = LoggingProc;
-    spec.style = WS_VISIBLE;
-    spec.width = 6;
-    spec.height = 6;
-    spec.background = gdi::CreateSolidBrush(gdi::RGB(1, 2, 3));
-    const HWND brushed = CreateWindow(spec);
-    spec.background = {};
-    const HWND bare = CreateWindow(spec);
+    user::WindowSpec window;
+    window.proc = LoggingProc;
+    window.style = WS_VISIBLE;
+    window.width = 6;
+    window.height = 6;
+    window.background = gdi::CreateSolidBrush(gdi::RGB(1, 2, 3));
+    const HWND brushed = CreateWindow(window);
+    window.background = {};
+    const HWND bare = CreateWindow(window);
     PAINTSTRUCT ps;
     BeginPaint(brushed, &ps);
     EXPECT_FALSE(ps.fErase);
@@ -127,7 +127,7 @@ TEST_F(Painting, DefaultEraseFillsWithTheBackgroundAndReportsWhetherItDid) {
     EXPECT_EQ(gdi::GetPixel(GetDC(brushed), 5, 5), gdi::RGB(1, 2, 3));
     EXPECT_EQ(gdi::GetPixel(GetDC(bare), 5, 5), gdi::RGB(0, 0, 0));
     DestroyWindow(brushed);
-    gdi::DeleteObject(spec.background);
+    gdi::DeleteObject(window.background);
 }
 
 TEST_F(Painting, HiddenWindowsArePaintedWhenShown) {

@@ -54,9 +54,9 @@ TEST_F(Subclassing, ReplacingTheProcedureReturnsThePreviousOneAndChainingReaches
 }
 
 TEST_F(Subclassing, TheHookSeesAndChangesTheResultOfTheOriginal) {
-    user::WindowSpec spec;
-    spec.proc = AnswerProc;
-    const HWND w = CreateWindow(spec);
+    user::WindowSpec window;
+    window.proc = AnswerProc;
+    const HWND w = CreateWindow(window);
     SetPropA(w, "PREV_WNDPROC", SetWindowLongPtrA(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HookProc)));
     EXPECT_EQ(SendMessageA(w, WM_USER + 1, 21, 0), 142);
     // Restoring the previous procedure ends the subclassing.
@@ -72,9 +72,9 @@ TEST_F(Subclassing, The32BitFormsHandOutProcedureHandlesThatWorkEverywhere) {
     EXPECT_LT(handle, 0) << "no procedure address looks like this";
     EXPECT_EQ(handle, GetWindowLongA(w, GWL_WNDPROC)) << "stable for one procedure";
     // Subclass through the 32-bit form with a handle of the hook procedure obtained from another window.
-    user::WindowSpec spec;
-    spec.proc = HookProc;
-    const HWND donor = CreateWindow(spec);
+    user::WindowSpec window;
+    window.proc = HookProc;
+    const HWND donor = CreateWindow(window);
     const int32_t hook_handle = GetWindowLongA(donor, GWL_WNDPROC);
     const int32_t previous = SetWindowLongA(w, GWL_WNDPROC, hook_handle);
     EXPECT_EQ(previous, handle);

@@ -84,17 +84,17 @@ user::LRESULT LoggingProc(user::HWND hwnd, user::UINT message, user::WPARAM wPar
 
 user::HWND make_window(user::HWND parent, int32_t x, int32_t y, int32_t width, int32_t height, uint32_t style,
                        uint32_t exStyle, uint32_t classStyle) {
-    user::WindowSpec spec;
-    spec.proc = LoggingProc;
-    spec.style = style | (parent ? user::WS_CHILD : 0);
-    spec.exStyle = exStyle;
-    spec.classStyle = classStyle;
-    spec.x = x;
-    spec.y = y;
-    spec.width = width;
-    spec.height = height;
-    spec.parent = parent;
-    return user::CreateWindow(spec);
+    user::WindowSpec window;
+    window.proc = LoggingProc;
+    window.style = style | (parent ? user::WS_CHILD : 0);
+    window.exStyle = exStyle;
+    window.classStyle = classStyle;
+    window.x = x;
+    window.y = y;
+    window.width = width;
+    window.height = height;
+    window.parent = parent;
+    return user::CreateWindow(window);
 }
 
 void reset_windows() {

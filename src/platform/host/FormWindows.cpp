@@ -181,13 +181,13 @@ LRESULT form_proc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp) {
 } // namespace
 
 HWND CreateFormWindow(Form& form) {
-    WindowSpec spec;
-    spec.proc = form_proc;
-    spec.style = WS_VISIBLE | WS_CLIPCHILDREN;
-    spec.width = form.ClientPixelWidth();
-    spec.height = form.ClientPixelHeight();
-    spec.text = form.Caption();
-    HWND hwnd = CreateWindow(spec);
+    WindowSpec window;
+    window.proc = form_proc;
+    window.style = WS_VISIBLE | WS_CLIPCHILDREN;
+    window.width = form.ClientPixelWidth();
+    window.height = form.ClientPixelHeight();
+    window.text = form.Caption();
+    HWND hwnd = CreateWindow(window);
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&form));
     InvalidateRect(hwnd, nullptr, true);
     return hwnd;
@@ -195,19 +195,19 @@ HWND CreateFormWindow(Form& form) {
 
 HWND CreateControlWindow(FormControl& control, HWND parent, bool hosted) {
     FormControl::PixelRect r = control.PixelBounds();
-    WindowSpec spec;
-    spec.proc = hosted ? hosted_proc : builtin_proc;
-    spec.style = WS_CHILD | WS_CLIPSIBLINGS;
-    spec.classStyle = CS_DBLCLKS;
-    spec.x = r.left;
-    spec.y = r.top;
-    spec.width = r.width;
-    spec.height = r.height;
-    spec.parent = parent;
+    WindowSpec window;
+    window.proc = hosted ? hosted_proc : builtin_proc;
+    window.style = WS_CHILD | WS_CLIPSIBLINGS;
+    window.classStyle = CS_DBLCLKS;
+    window.x = r.left;
+    window.y = r.top;
+    window.width = r.width;
+    window.height = r.height;
+    window.parent = parent;
     // The identifier tells the form's window (0) from the controls' windows.
-    spec.id = 1;
-    spec.text = control.Name();
-    HWND hwnd = CreateWindow(spec);
+    window.id = 1;
+    window.text = control.Name();
+    HWND hwnd = CreateWindow(window);
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&control));
     return hwnd;
 }

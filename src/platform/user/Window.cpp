@@ -308,25 +308,25 @@ HWND CreateWindowExA(uint32_t exStyle, const char* className, const char* window
     return create(c);
 }
 
-HWND CreateWindow(const WindowSpec& spec) {
-    if (!spec.proc) {
+HWND CreateWindow(const WindowSpec& window) {
+    if (!window.proc) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return {};
     }
     Creation c;
-    c.exStyle = spec.exStyle;
-    c.style = spec.style;
-    c.classStyle = spec.classStyle;
-    c.proc = spec.proc;
-    c.background = spec.background;
-    c.text = spec.text.c_str();
-    c.x = spec.x;
-    c.y = spec.y;
-    c.width = spec.width;
-    c.height = spec.height;
-    c.parent = spec.parent;
-    c.id = spec.id;
-    c.param = spec.param;
+    c.exStyle = window.exStyle;
+    c.style = window.style;
+    c.classStyle = window.classStyle;
+    c.proc = window.proc;
+    c.background = window.background;
+    c.text = window.text.c_str();
+    c.x = window.x;
+    c.y = window.y;
+    c.width = window.width;
+    c.height = window.height;
+    c.parent = window.parent;
+    c.id = window.id;
+    c.param = window.param;
     return create(c);
 }
 

@@ -148,7 +148,7 @@ struct WindowSpec {
     std::string text;
     void* param = nullptr;
 };
-HWND CreateWindow(const WindowSpec& spec);
+HWND CreateWindow(const WindowSpec& window);
 
 // Sends WM_PARENTNOTIFY(WM_DESTROY) to the parent (unless WS_EX_NOPARENTNOTIFY), hides the window
 // (moving the focus out of it), sends WM_DESTROY to it and then to its descendants, WM_NCDESTROY to
