@@ -61,6 +61,32 @@ TEST(CreateCompatibleBitmap, FollowsTheSurfaceOfTheDc) {
         EXPECT_TRUE(DeleteObject(b));
 }
 
+TEST(RebindSurfaceDC, MovesTheWindowDcToANewSurfaceAndFreesTheOldOne) {
+    HBITMAP first = CreateBitmap32(4, 4, nullptr);
+    HBITMAP second = CreateBitmap32(8, 8, nullptr);
+    HDC dc = CreateSurfaceDC(first);
+    EXPECT_TRUE(RebindSurfaceDC(dc, second));
+    EXPECT_EQ(GetSurfaceBitmap(dc), second);
+    EXPECT_EQ(GetObjectType(dc), OBJ_DC) << "still a window DC, not a memory DC";
+    EXPECT_FALSE(DeleteObject(second)) << "the new surface is in use";
+    EXPECT_TRUE(DeleteObject(first)) << "the old surface is free";
+
+    HDC memory = CreateCompatibleDC(HDC{});
+    HBITMAP third = CreateBitmap32(2, 2, nullptr);
+    EXPECT_FALSE(RebindSurfaceDC(memory, third)) << "only window DCs are bound to a surface";
+    HGDIOBJ old = SelectObject(memory, third);
+    EXPECT_FALSE(RebindSurfaceDC(dc, third)) << "selected in another DC";
+    SelectObject(memory, old);
+    HBITMAP mono = CreateBitmap(2, 2, 1, 1, nullptr);
+    EXPECT_FALSE(RebindSurfaceDC(dc, mono));
+    EXPECT_FALSE(RebindSurfaceDC(dc, HBITMAP{}));
+    EXPECT_EQ(GetSurfaceBitmap(dc), second) << "a refused rebind keeps the surface";
+    DeleteDC(memory);
+    DeleteDC(dc);
+    for (HBITMAP b : {second, third, mono})
+        EXPECT_TRUE(DeleteObject(b));
+}
+
 TEST(CreateCompatibleBitmap, ZeroSizeGivesTheStockBitmapAndNegativeFails) {
     TestSurface s(4, 4);
     HBITMAP empty = CreateCompatibleBitmap(s.dc, 0, 10);

@@ -105,6 +105,19 @@ HDC CreateSurfaceDC(HBITMAP bitmap) {
     return result;
 }
 
+bool RebindSurfaceDC(HDC hdc, HBITMAP bitmap) {
+    TraceCall trace("RebindSurfaceDC");
+    trace.object(hdc, ObjectKind::DC);
+    trace.object(bitmap, ObjectKind::Bitmap);
+    DcObject* dc = dc_of(hdc);
+    Entry* entry = table().find(bitmap.value);
+    if (!dc || dc->memory || !entry || entry->stock) return false;
+    const auto* object = std::get_if<BitmapObject>(&entry->data);
+    if (!object || object->pixels.mono || object->selected_dc != 0) return false;
+    swap_selected(dc->state.bitmap, bitmap.value, hdc);
+    return true;
+}
+
 bool DeleteDC(HDC hdc) {
     TraceCall trace("DeleteDC");
     trace.object(hdc, ObjectKind::DC);

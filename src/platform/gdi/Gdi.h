@@ -463,6 +463,10 @@ HBITMAP GetSurfaceBitmap(HDC hdc);
 // A window-style DC bound for good to one 32-bit bitmap: selecting a bitmap into it fails,
 // CreateCompatibleBitmap on it is 32-bit, and the bitmap cannot be deleted while the DC lives.
 HDC CreateSurfaceDC(HBITMAP bitmap);
+// Binds a surface DC to another 32-bit bitmap (a window that changed size gets a new surface while
+// its DC, which a program may keep, stays the same). The old bitmap is free again afterwards; false
+// for a memory DC or a bitmap that is monochrome, stock or selected elsewhere.
+bool RebindSurfaceDC(HDC hdc, HBITMAP bitmap);
 
 // ---------------------------------------------------------------------------------------------
 // Live objects

@@ -18,11 +18,11 @@ int32_t surface_side(int32_t side) {
 
 bool create_surface(Window& w) {
     QuietGdi quiet;
-    // A memory DC with the window's bitmap selected, rather than a DC bound for good to one bitmap:
-    // a resize swaps the bitmap and the DC, which a control may keep, stays the same.
-    w.dc = gdi::CreateCompatibleDC({});
+    // A window's DC is bound to its surface; a resize rebinds it to a new surface, so the DC, which
+    // a control may keep, stays the same.
     w.surface = gdi::CreateBitmap32(surface_side(w.width), surface_side(w.height), nullptr);
-    if (!w.dc || !w.surface || !gdi::SelectObject(w.dc, w.surface)) {
+    if (w.surface) w.dc = gdi::CreateSurfaceDC(w.surface);
+    if (!w.dc || !w.surface) {
         destroy_surface(w);
         return false;
     }
@@ -43,7 +43,10 @@ void resize_surface(Window& w, int32_t width, int32_t height) {
     for (int32_t y = 0; y < rows; ++y)
         std::memcpy(new_view.pixels + size_t(y) * new_view.stride,
                     old_view.pixels + size_t(y) * old_view.stride, size_t(columns) * sizeof(uint32_t));
-    gdi::SelectObject(w.dc, bitmap);
+    if (!gdi::RebindSurfaceDC(w.dc, bitmap)) {
+        gdi::DeleteObject(bitmap);
+        return;
+    }
     gdi::DeleteObject(w.surface);
     w.surface = bitmap;
 }
