@@ -22,11 +22,14 @@ namespace {
 constexpr int32_t kErrPathFileAccess = 75;
 
 std::string lower(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : s)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return s;
 }
 
-[[noreturn]] void fail_step(const std::string& what) { rt::raise_error(rt::kErrInvalidProcedureCall, "vntab", what); }
+[[noreturn]] void fail_step(const std::string& what) {
+    rt::raise_error(rt::kErrInvalidProcedureCall, "vntab", what);
+}
 
 int32_t whole(const std::string& word) {
     if (!rt::IsNumericText(word)) fail_step("expected a number, not " + word);
@@ -55,9 +58,8 @@ vntab::VNTabCtl* Session::control() const {
 
 void Session::Load(const std::string& path, bool design, const std::string& control_name) {
     m_form = host::Form::Load(path, host::FormOptions{!design});
-    m_form->SetEventSink([this](host::ActiveXHolder& source, std::string_view event, std::span<vntab::EventArg> args) {
-        OnEvent(source, event, args);
-    });
+    m_form->SetEventSink([this](host::ActiveXHolder& source, std::string_view event,
+                                std::span<host::EventArg> args) { OnEvent(source, event, args); });
     for (const auto& holder : m_form->ActiveXControls()) {
         bool wanted = control_name.empty() ? holder->TypeName() == "VNTabCtl"
                                            : rt::EqualsText(holder->KeyName(), control_name);
@@ -71,20 +73,23 @@ void Session::Load(const std::string& path, bool design, const std::string& cont
     PaintPending();
 }
 
-void Session::PaintPending() { user::PumpMessages(); }
+void Session::PaintPending() {
+    user::PumpMessages();
+}
 
-void Session::OnEvent(host::ActiveXHolder& source, std::string_view event, std::span<vntab::EventArg> args) {
+void Session::OnEvent(host::ActiveXHolder& source, std::string_view event, std::span<host::EventArg> args) {
     if (&source != m_holder.get()) return;
     for (Handler& h : m_handlers) {
         if (h.remaining <= 0 || !rt::EqualsText(h.event, event)) continue;
-        for (vntab::EventArg& a : args)
+        for (host::EventArg& a : args)
             if (rt::EqualsText(a.name, h.arg)) {
                 a.value = h.value;
                 --h.remaining;
             }
     }
     RecordedEvent e{std::string(event), {}};
-    for (const vntab::EventArg& a : args) e.args.emplace_back(std::string(a.name), a.value);
+    for (const host::EventArg& a : args)
+        e.args.emplace_back(std::string(a.name), a.value);
     m_events.push_back(std::move(e));
 }
 
@@ -107,11 +112,13 @@ bool Session::Run(const std::vector<ScriptStep>& steps) {
 
 Variant Session::MakeValue(const ScriptValue& value) const {
     switch (value.kind) {
-    case ScriptValue::Kind::Plain: return value.value;
-    case ScriptValue::Kind::Picture: return Variant(rt::LoadPicture(value.path));
+    case ScriptValue::Kind::Plain:
+        return value.value;
+    case ScriptValue::Kind::Picture:
+        return Variant(rt::LoadPicture(value.path));
     case ScriptValue::Kind::Font: {
-        auto font = std::make_shared<rt::StdFont>(rt::ansi_from_utf8(value.font_name), value.font_size, value.bold,
-                                                  value.italic);
+        auto font = std::make_shared<rt::StdFont>(rt::ansi_from_utf8(value.font_name), value.font_size,
+                                                  value.bold, value.italic);
         return Variant(font);
     }
     }
@@ -119,8 +126,10 @@ Variant Session::MakeValue(const ScriptValue& value) const {
 }
 
 static void assign(rt::Dispatch& target, const std::string& property, const Variant& value) {
-    if (value.is_object()) target.Set(property, value.as_object());
-    else target.Let(property, value);
+    if (value.is_object())
+        target.Set(property, value.as_object());
+    else
+        target.Let(property, value);
 }
 
 void Session::RunStep(const ScriptStep& step) {
@@ -133,7 +142,8 @@ void Session::RunStep(const ScriptStep& step) {
     }
     if (verb == "handle") {
         int count = 1;
-        if (step.words.size() == 4 && !step.quoted[3] && rt::IsNumericText(step.words[3])) count = whole(step.words[3]);
+        if (step.words.size() == 4 && !step.quoted[3] && rt::IsNumericText(step.words[3]))
+            count = whole(step.words[3]);
         m_handlers.push_back(Handler{step.words[0], step.words[1], MakeValue(*step.value), count});
         return;
     }
@@ -164,8 +174,8 @@ void Session::RunStep(const ScriptStep& step) {
     if (verb == "resize") {
         host::FormSite& site = m_holder->site();
         int16_t scale = m_holder->CoordinateScaleMode();
-        double w = site.ScaleX(whole(step.words[0]), vntab::vbPixels, scale);
-        double h = site.ScaleY(whole(step.words[1]), vntab::vbPixels, scale);
+        double w = site.ScaleX(whole(step.words[0]), host::vbPixels, scale);
+        double h = site.ScaleY(whole(step.words[1]), host::vbPixels, scale);
         m_holder->Move(m_holder->Left(), m_holder->Top(), w, h);
         return;
     }
@@ -188,18 +198,21 @@ void Session::RunStep(const ScriptStep& step) {
         return;
     }
     if (verb == "key") return Key(step);
-    if (verb == "down" || verb == "up" || verb == "move" || verb == "click" || verb == "dblclick") return Mouse(step);
+    if (verb == "down" || verb == "up" || verb == "move" || verb == "click" || verb == "dblclick")
+        return Mouse(step);
     if (verb == "add") {
         auto to_units = [&](int32_t px, bool horizontal) {
             host::FormSite& site = m_holder->site();
             int16_t scale = m_holder->CoordinateScaleMode();
-            return horizontal ? site.ScaleX(px, vntab::vbPixels, scale) : site.ScaleY(px, vntab::vbPixels, scale);
+            return horizontal ? site.ScaleX(px, host::vbPixels, scale)
+                              : site.ScaleY(px, host::vbPixels, scale);
         };
         int32_t w = step.words.size() > 4 ? whole(step.words[4]) : 100;
         int32_t h = step.words.size() > 5 ? whole(step.words[5]) : 24;
         if (m_form->UserMode()) fail_step("add works only on a form being designed (--design)");
-        m_form->AddHostControl(step.words[0], step.words[1], m_holder.get(), to_units(whole(step.words[2]), true),
-                               to_units(whole(step.words[3]), false), to_units(w, true), to_units(h, false));
+        m_form->AddHostControl(step.words[0], step.words[1], m_holder.get(),
+                               to_units(whole(step.words[2]), true), to_units(whole(step.words[3]), false),
+                               to_units(w, true), to_units(h, false));
         return;
     }
     if (verb == "delete") {
@@ -221,16 +234,21 @@ void Session::Mouse(const ScriptStep& step) {
     user::SetKeyDown(user::VK_MENU, shift & 4);
     user::WPARAM keys = (shift & 1 ? user::MK_SHIFT : 0) | (shift & 2 ? user::MK_CONTROL : 0);
     user::WPARAM held = button == 1 ? user::MK_LBUTTON : button == 2 ? user::MK_RBUTTON : user::MK_MBUTTON;
-    user::UINT down = button == 1 ? user::WM_LBUTTONDOWN : button == 2 ? user::WM_RBUTTONDOWN : user::WM_MBUTTONDOWN;
+    user::UINT down = button == 1   ? user::WM_LBUTTONDOWN
+                      : button == 2 ? user::WM_RBUTTONDOWN
+                                    : user::WM_MBUTTONDOWN;
     user::UINT up = button == 1 ? user::WM_LBUTTONUP : button == 2 ? user::WM_RBUTTONUP : user::WM_MBUTTONUP;
     auto send = [&](user::UINT message, user::WPARAM flags) {
         user::SendMouseInput(m_form->hwnd(), message, at.x, at.y, keys | flags);
         PaintPending();
     };
     const std::string& verb = step.verb;
-    if (verb == "down") send(down, held);
-    else if (verb == "up") send(up, 0);
-    else if (verb == "move") send(user::WM_MOUSEMOVE, 0);
+    if (verb == "down")
+        send(down, held);
+    else if (verb == "up")
+        send(up, 0);
+    else if (verb == "move")
+        send(user::WM_MOUSEMOVE, 0);
     else if (verb == "click") {
         send(down, held);
         send(up, 0);
@@ -247,8 +265,9 @@ void Session::Mouse(const ScriptStep& step) {
 
 void Session::Key(const ScriptStep& step) {
     static const std::pair<const char*, user::UINT> names[] = {
-        {"left", user::VK_LEFT}, {"right", user::VK_RIGHT},   {"up", user::VK_UP},         {"down", user::VK_DOWN},
-        {"tab", user::VK_TAB},   {"enter", user::VK_RETURN},  {"escape", user::VK_ESCAPE}, {"space", user::VK_SPACE},
+        {"left", user::VK_LEFT},     {"right", user::VK_RIGHT}, {"up", user::VK_UP},
+        {"down", user::VK_DOWN},     {"tab", user::VK_TAB},     {"enter", user::VK_RETURN},
+        {"escape", user::VK_ESCAPE}, {"space", user::VK_SPACE},
     };
     std::string name = lower(step.words[0]);
     user::UINT vk = 0;
@@ -256,12 +275,16 @@ void Session::Key(const ScriptStep& step) {
         if (name == n) vk = code;
     if (!vk && name.size() == 1 && std::isalnum(static_cast<unsigned char>(name[0])))
         vk = static_cast<user::UINT>(std::toupper(static_cast<unsigned char>(name[0])));
-    if (!vk && !step.quoted[0] && rt::IsNumericText(step.words[0])) vk = static_cast<user::UINT>(whole(step.words[0]));
-    if (!vk) fail_step("expected a key name (Left, Right, Up, Down, Tab, Enter, Escape, Space, a letter or a digit) or a code");
+    if (!vk && !step.quoted[0] && rt::IsNumericText(step.words[0]))
+        vk = static_cast<user::UINT>(whole(step.words[0]));
+    if (!vk)
+        fail_step("expected a key name (Left, Right, Up, Down, Tab, Enter, Escape, Space, a letter or a "
+                  "digit) or a code");
     int32_t shift = step.words.size() > 1 ? whole(step.words[1]) : 0;
     uint32_t modifiers = (shift & 1 ? user::kShiftMask : 0) | (shift & 2 ? user::kCtrlMask : 0) |
                          (shift & 4 ? user::kAltMask : 0);
-    if (!user::SendKeyStroke(vk, modifiers)) fail_step("no window has the focus for key " + step.words[0] + " (use focus first)");
+    if (!user::SendKeyStroke(vk, modifiers))
+        fail_step("no window has the focus for key " + step.words[0] + " (use focus first)");
 }
 
 } // namespace vntab_cli

@@ -2,7 +2,7 @@
 
 #include "Script.h"
 
-#include "control/ControlSite.h"
+#include "platform/host/ControlSite.h"
 #include "platform/host/Form.h"
 #include "platform/host/ScriptedDialogs.h"
 
@@ -58,7 +58,7 @@ private:
         rt::Variant value;
         int remaining;
     };
-    void OnEvent(host::ActiveXHolder& source, std::string_view event, std::span<vntab::EventArg> args);
+    void OnEvent(host::ActiveXHolder& source, std::string_view event, std::span<host::EventArg> args);
     void RunStep(const ScriptStep& step);
     rt::Variant MakeValue(const ScriptValue& value) const;
     void Mouse(const ScriptStep& step);

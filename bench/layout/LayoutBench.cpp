@@ -32,7 +32,7 @@ struct BenchControl {
     std::shared_ptr<VNTabCtl> ctl;
 
     BenchControl(int64_t tabs, int32_t justification) {
-        site.container_scale_mode = vbPixels;
+        site.container_scale_mode = host::vbPixels;
         site.client_width = 640;
         site.client_height = 480;
         ctl = VNTabCtl::Create(site);

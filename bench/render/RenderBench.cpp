@@ -32,7 +32,7 @@ struct Screen {
     gdi::HGDIOBJ previous;
 
     Screen() {
-        site.container_scale_mode = vbPixels;
+        site.container_scale_mode = host::vbPixels;
         site.client_width = kWidth;
         site.client_height = kHeight;
         bitmap = gdi::CreateBitmap32(kWidth, kHeight, nullptr);

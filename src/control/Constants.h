@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-// The public enumerations of the tab control's type library and the OLE colours its properties
-// start from. Enumeration values are 32-bit integers, as the type library declares them.
+// The public enumerations of the tab control's type library. Enumeration values are 32-bit
+// integers, as the type library declares them.
 namespace vntab {
 
 enum VNFocusRectStyleConstants : int32_t { vnFocusRectNone = 0, vnFocusRectText = 1 };
@@ -63,12 +63,5 @@ enum VNPictureAlignmentConstants : int32_t {
 };
 
 enum VNOLEDropModeConstants : int32_t { vnOLENone = 0, vnOLEManual = 1, vnOLEAutomatic = 2 };
-
-// OLE colours naming system colours: the top bit set, the system colour index in the low bits.
-constexpr int32_t kOleButtonFace = static_cast<int32_t>(0x8000000F);
-constexpr int32_t kOleButtonShadow = static_cast<int32_t>(0x80000010);
-constexpr int32_t kOleButtonText = static_cast<int32_t>(0x80000012);
-constexpr int32_t kOle3DHighlight = static_cast<int32_t>(0x80000014);
-constexpr int32_t kOle3DDarkShadow = static_cast<int32_t>(0x80000015);
 
 } // namespace vntab

@@ -3,6 +3,7 @@
 
 #include "platform/automation/Arithmetic.h"
 #include "platform/automation/AutomationError.h"
+#include "platform/user/OleColor.h"
 #include "tabs/VNTab.h"
 #include "tabs/VNTabs.h"
 
@@ -53,7 +54,7 @@ bool VNTabCtl::ContainedControlsAvailable() const {
 
 void VNTabCtl::InitProperties() {
     m_tabs->Add();
-    m_state.BackColor = kOleButtonFace;
+    m_state.BackColor = user::kOleButtonFace;
     m_state.Enabled = true;
     m_state.FocusRectStyle = vnFocusRectNone;
     m_state.Orientation = vnOrientationTop;
@@ -86,7 +87,7 @@ void VNTabCtl::ReadProperties(host::PropertyBag& bag) {
         return bag.ReadProperty(name, default_value);
     };
     TabCtlState& s = m_state;
-    s.BackColor = rt::CLng(read("BackColor", long_default(kOleButtonFace)));
+    s.BackColor = rt::CLng(read("BackColor", long_default(user::kOleButtonFace)));
     s.Enabled = rt::CBool(read("Enabled", Variant(true)));
     if (UserMode()) m_site.SetEnabled(s.Enabled);
     s.FocusRectStyle = rt::CLng(read("FocusRectStyle", long_default(0)));
@@ -134,7 +135,7 @@ void VNTabCtl::ReadProperties(host::PropertyBag& bag) {
 
 void VNTabCtl::WriteProperties(host::PropertyBag& bag) {
     const TabCtlState& s = m_state;
-    bag.WriteProperty("BackColor", Variant(s.BackColor), long_default(kOleButtonFace));
+    bag.WriteProperty("BackColor", Variant(s.BackColor), long_default(user::kOleButtonFace));
     bag.WriteProperty("Enabled", Variant(s.Enabled), Variant(true));
     bag.WriteProperty("FocusRectStyle", Variant(s.FocusRectStyle), long_default(0));
     bag.WriteProperty("OrientationConstants", Variant(s.Orientation), long_default(0));

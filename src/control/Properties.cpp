@@ -88,7 +88,8 @@ void VNTabCtl::SetOrientation(int32_t orientation) {
     require(in_range(orientation, vnOrientationTop, vnOrientationLeft));
     gdi::RECT old_panel = GetPanelClientRect();
     if (sideways(orientation) && !m_state.RotationWarned) {
-        if (!CaptionFontIsTrueType()) m_site.MsgBox(kNoRotationWarning, vbInformation, "Varnel Kelmora");
+        if (!CaptionFontIsTrueType())
+            m_site.MsgBox(kNoRotationWarning, host::vbInformation, "Varnel Kelmora");
         m_state.RotationWarned = true;
     }
     m_state.Orientation = orientation;
@@ -200,7 +201,8 @@ void VNTabCtl::SetTabCaptionFont(std::shared_ptr<rt::StdFont> font) {
     Changed("TabCaptionFont");
     // Unlike the Orientation set, this warns every time: the program just chose this font.
     if (sideways(m_state.Orientation)) {
-        if (!CaptionFontIsTrueType()) m_site.MsgBox(kNoRotationFontWarning, vbInformation, std::nullopt);
+        if (!CaptionFontIsTrueType())
+            m_site.MsgBox(kNoRotationFontWarning, host::vbInformation, std::nullopt);
         m_state.RotationWarned = true;
     }
     if (HeaderWidthsFollowCaptions())
@@ -237,7 +239,8 @@ bool VNTabCtl::ShrinkTabs(int16_t count) {
     bool controls_move = false;
     for (int32_t i = TabCount(); i > count; --i) {
         if (m_tabs->at(i)->Controls()->Count() == 0) continue;
-        if (m_site.MsgBox(kMoveControlsQuestion, vbOKCancel | vbQuestion, "Kelmora") == vbCancel)
+        if (m_site.MsgBox(kMoveControlsQuestion, host::vbOKCancel | host::vbQuestion, "Kelmora") ==
+            host::vbCancel)
             return false;
         controls_move = true;
         break;

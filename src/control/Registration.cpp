@@ -6,9 +6,10 @@
 namespace vntab {
 
 void RegisterVNTabCtl() {
-    host::RegisterControlType("VNTabCtl", [](ControlSite& site) -> std::shared_ptr<host::ActiveXControl> {
-        return VNTabCtl::Create(site);
-    });
+    host::RegisterControlType("VNTabCtl",
+                              [](host::ControlSite& site) -> std::shared_ptr<host::ActiveXControl> {
+                                  return VNTabCtl::Create(site);
+                              });
 }
 
 } // namespace vntab

@@ -16,21 +16,21 @@ int16_t VNTabCtl::GetContainerScaleMode() const {
     try {
         return m_site.ParentScaleMode();
     } catch (const rt::AutomationError&) {
-        return vbTwips;
+        return host::vbTwips;
     }
 }
 
 double VNTabCtl::ToPixelsX(double value) const {
-    return m_site.ScaleX(value, GetContainerScaleMode(), vbPixels);
+    return m_site.ScaleX(value, GetContainerScaleMode(), host::vbPixels);
 }
 double VNTabCtl::ToPixelsY(double value) const {
-    return m_site.ScaleY(value, GetContainerScaleMode(), vbPixels);
+    return m_site.ScaleY(value, GetContainerScaleMode(), host::vbPixels);
 }
 double VNTabCtl::FromPixelsX(double pixels) const {
-    return m_site.ScaleX(pixels, vbPixels, GetContainerScaleMode());
+    return m_site.ScaleX(pixels, host::vbPixels, GetContainerScaleMode());
 }
 double VNTabCtl::FromPixelsY(double pixels) const {
-    return m_site.ScaleY(pixels, vbPixels, GetContainerScaleMode());
+    return m_site.ScaleY(pixels, host::vbPixels, GetContainerScaleMode());
 }
 
 } // namespace vntab

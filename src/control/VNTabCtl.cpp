@@ -7,13 +7,13 @@
 
 namespace vntab {
 
-std::shared_ptr<VNTabCtl> VNTabCtl::Create(ControlSite& site) {
+std::shared_ptr<VNTabCtl> VNTabCtl::Create(host::ControlSite& site) {
     auto control = std::make_shared<VNTabCtl>(site);
     control->Initialize();
     return control;
 }
 
-VNTabCtl::VNTabCtl(ControlSite& site) : m_site(site) {}
+VNTabCtl::VNTabCtl(host::ControlSite& site) : m_site(site) {}
 
 std::weak_ptr<VNTabCtl> VNTabCtl::WeakSelf() {
     return std::static_pointer_cast<VNTabCtl>(shared_from_this());

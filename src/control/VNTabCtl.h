@@ -1,9 +1,9 @@
 #pragma once
 
-#include "control/ControlSite.h"
 #include "control/TabCtlState.h"
 #include "platform/automation/Dispatch.h"
 #include "platform/host/ActiveXControl.h"
+#include "platform/host/ControlSite.h"
 #include "tabs/TabsOwner.h"
 #include "text/CRenderText.h"
 
@@ -25,8 +25,8 @@ class VNTabs;
 class VNTabCtl final : public rt::Dispatch, public host::ActiveXControl, public TabsOwner {
 public:
     // Creates the control for a site and runs its one-time initialisation.
-    static std::shared_ptr<VNTabCtl> Create(ControlSite& site);
-    explicit VNTabCtl(ControlSite& site);
+    static std::shared_ptr<VNTabCtl> Create(host::ControlSite& site);
+    explicit VNTabCtl(host::ControlSite& site);
     ~VNTabCtl() override = default;
     VNTabCtl(const VNTabCtl&) = delete;
     VNTabCtl& operator=(const VNTabCtl&) = delete;
@@ -131,7 +131,7 @@ public:
     const TabCtlState& State() const { return m_state; }
     TabCtlState& State() { return m_state; }
     const RedrawRecord& Redraws() const { return m_redraws; }
-    ControlSite& Site() const { return m_site; }
+    host::ControlSite& Site() const { return m_site; }
     // The one caption renderer: every header's caption is drawn and measured through it.
     text::CRenderText& Renderer() const { return m_renderer; }
 
@@ -193,7 +193,7 @@ private:
     bool ContainedControlsAvailable() const;
     std::weak_ptr<VNTabCtl> WeakSelf();
 
-    ControlSite& m_site;
+    host::ControlSite& m_site;
     TabCtlState m_state;
     RedrawRecord m_redraws;
     std::shared_ptr<VNTabs> m_tabs;

@@ -4,10 +4,10 @@
 #include "layout/TabLayout.h"
 
 #include "control/Constants.h"
-#include "control/ControlSite.h"
 #include "control/VNTabCtl.h"
 #include "platform/automation/Arithmetic.h"
 #include "platform/automation/Variant.h"
+#include "platform/host/ControlSite.h"
 #include "tabs/VNTab.h"
 #include "tabs/VNTabs.h"
 
@@ -29,10 +29,11 @@ int32_t SidePictureLength(const VNTabCtl& ctl, const VNTab& tab, bool down_the_s
     if (s.TabPictureAlign != vnPictLeftOfText && s.TabPictureAlign != vnPictRightOfText) return 0;
     if (!tab.Picture()) return 0;
     // Picture sizes are HIMETRIC; the container converts them to pixels.
-    const ControlSite& site = ctl.Site();
+    const host::ControlSite& site = ctl.Site();
     if (down_the_side)
-        return rt::clng(site.ScaleY(rt::CDbl(tab.Picture()->Get("Height")), vbHimetric, vbPixels));
-    return rt::clng(site.ScaleX(rt::CDbl(tab.Picture()->Get("Width")), vbHimetric, vbPixels));
+        return rt::clng(
+            site.ScaleY(rt::CDbl(tab.Picture()->Get("Height")), host::vbHimetric, host::vbPixels));
+    return rt::clng(site.ScaleX(rt::CDbl(tab.Picture()->Get("Width")), host::vbHimetric, host::vbPixels));
 }
 
 namespace {

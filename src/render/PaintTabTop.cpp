@@ -107,7 +107,7 @@ void TopPanelPart(const PanelScene& scene) {
                          static_cast<double>(t.bevel),       static_cast<double>(t.rows.first),
                          static_cast<double>(t.rows.second), static_cast<double>(t.top) + t.height,
                          static_cast<double>(t.rows.third)};
-    const ControlSite& site = scene.ctl.Site();
+    const host::ControlSite& site = scene.ctl.Site();
     if (site.ScaleHeight() > scene.ctl.State().TabHeight) {
         if (!DrawsRowPanel(scene.ctl, t)) return;
         if (scene.look == 2)

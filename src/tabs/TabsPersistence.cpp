@@ -2,6 +2,7 @@
 #include "contained/VNControl.h"
 #include "contained/VNControls.h"
 #include "platform/automation/Arithmetic.h"
+#include "platform/user/OleColor.h"
 #include "tabs/VNTab.h"
 #include "tabs/VNTabs.h"
 
@@ -54,15 +55,17 @@ void VNTabs::SaveTabs(host::PropertyBag& bag) const {
     bag.WriteProperty("NumTabs", Variant(Count()), Variant(int16_t(0)));
     for (const auto& tab : m_tabs) {
         int32_t i = tab->Index();
-        bag.WriteProperty(tab_key("TabBackColor", i), Variant(tab->BackColor()), Variant(kOleButtonFace));
+        bag.WriteProperty(tab_key("TabBackColor", i), Variant(tab->BackColor()),
+                          Variant(user::kOleButtonFace));
         bag.WriteProperty(tab_key("TabCaption", i), Variant(tab->Caption()), Variant(std::string()));
         bag.WriteProperty(tab_key("TabColor3DDKShadow", i), Variant(tab->Color3DDKShadow()),
-                          Variant(kOle3DDarkShadow));
+                          Variant(user::kOle3DDarkShadow));
         bag.WriteProperty(tab_key("TabColor3DHighlight", i), Variant(tab->Color3DHighlight()),
-                          Variant(kOle3DHighlight));
+                          Variant(user::kOle3DHighlight));
         bag.WriteProperty(tab_key("TabColor3DShadow", i), Variant(tab->Color3DShadow()),
-                          Variant(kOleButtonShadow));
-        bag.WriteProperty(tab_key("TabForeColor", i), Variant(tab->ForeColor()), Variant(kOleButtonText));
+                          Variant(user::kOleButtonShadow));
+        bag.WriteProperty(tab_key("TabForeColor", i), Variant(tab->ForeColor()),
+                          Variant(user::kOleButtonText));
         bag.WriteProperty(tab_key("TabKey", i), Variant(rt::CStr(tab->Key())), Variant(std::string()));
         bag.WriteProperty(tab_key("TabPicture", i), Variant(tab->Picture()), Variant::Nothing());
         save_records(bag, i, *tab->Controls());
@@ -77,14 +80,16 @@ void VNTabs::LoadTabs(host::PropertyBag& bag, std::string& access_keys) {
         tab->SetCaption(rt::CStr(bag.ReadProperty(tab_key("TabCaption", i), Variant(std::string()))));
         access_keys += static_cast<char>(tab->AccessKey());
         tab->SetIndex(i);
-        tab->SetBackColor(rt::CLng(bag.ReadProperty(tab_key("TabBackColor", i), Variant(kOleButtonFace))));
+        tab->SetBackColor(
+            rt::CLng(bag.ReadProperty(tab_key("TabBackColor", i), Variant(user::kOleButtonFace))));
         tab->SetColor3DDKShadow(
-            rt::CLng(bag.ReadProperty(tab_key("TabColor3DDKShadow", i), Variant(kOle3DDarkShadow))));
+            rt::CLng(bag.ReadProperty(tab_key("TabColor3DDKShadow", i), Variant(user::kOle3DDarkShadow))));
         tab->SetColor3DHighlight(
-            rt::CLng(bag.ReadProperty(tab_key("TabColor3DHighlight", i), Variant(kOle3DHighlight))));
+            rt::CLng(bag.ReadProperty(tab_key("TabColor3DHighlight", i), Variant(user::kOle3DHighlight))));
         tab->SetColor3DShadow(
-            rt::CLng(bag.ReadProperty(tab_key("TabColor3DShadow", i), Variant(kOleButtonShadow))));
-        tab->SetForeColor(rt::CLng(bag.ReadProperty(tab_key("TabForeColor", i), Variant(kOleButtonText))));
+            rt::CLng(bag.ReadProperty(tab_key("TabColor3DShadow", i), Variant(user::kOleButtonShadow))));
+        tab->SetForeColor(
+            rt::CLng(bag.ReadProperty(tab_key("TabForeColor", i), Variant(user::kOleButtonText))));
         tab->SetKey(bag.ReadProperty(tab_key("TabKey", i), Variant(std::string())));
         Variant picture = bag.ReadProperty(tab_key("TabPicture", i), Variant::Nothing());
         tab->SetPicture(rt::CObj(picture));

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "control/Constants.h"
 #include "platform/automation/Dispatch.h"
 #include "platform/gdi/Handles.h"
+#include "platform/user/OleColor.h"
 #include "tabs/AccessKey.h"
 
 #include <cstdint>
@@ -70,11 +70,11 @@ private:
 
     uint8_t m_access_key = kNoAccessKey;
     std::string m_caption;
-    int32_t m_back_color = kOleButtonFace;
-    int32_t m_color_3d_dk_shadow = kOle3DDarkShadow;
-    int32_t m_color_3d_highlight = kOle3DHighlight;
-    int32_t m_color_3d_shadow = kOleButtonShadow;
-    int32_t m_fore_color = kOleButtonText;
+    int32_t m_back_color = user::kOleButtonFace;
+    int32_t m_color_3d_dk_shadow = user::kOle3DDarkShadow;
+    int32_t m_color_3d_highlight = user::kOle3DHighlight;
+    int32_t m_color_3d_shadow = user::kOleButtonShadow;
+    int32_t m_fore_color = user::kOleButtonText;
     std::shared_ptr<rt::Dispatch> m_picture;
     rt::Variant m_tag;
     rt::Variant m_key;

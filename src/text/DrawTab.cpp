@@ -5,6 +5,7 @@
 #include "gfx/Module.h"
 #include "platform/automation/Arithmetic.h"
 #include "platform/user/Input.h"
+#include "platform/user/OleColor.h"
 #include "tabs/VNTab.h"
 #include "tabs/VNTabs.h"
 
@@ -56,7 +57,6 @@ render::RowValues RowValuesOf(const VNTabCtl& ctl, int16_t row) {
 }
 
 // The system colour of disabled text, as an OLE colour.
-constexpr int32_t kGrayText = static_cast<int32_t>(0x80000011);
 
 // The renderer's text direction for the control's orientation: captions on bottom tabs are not
 // turned upside down.
@@ -79,7 +79,8 @@ void RenderCaption(const VNTabCtl& ctl, gfx::CDC& dc, const VNTab& tab, const gd
     const TabCtlState& s = ctl.State();
     text::CRenderText& renderer = ctl.Renderer();
     // A disabled control grays every caption, whatever the tab's colour.
-    renderer.SetForeColor(static_cast<int32_t>(gfx::TranslateColor(s.Enabled ? tab.ForeColor() : kGrayText)));
+    renderer.SetForeColor(
+        static_cast<int32_t>(gfx::TranslateColor(s.Enabled ? tab.ForeColor() : user::kOleGrayText)));
     // The header the shape routine drew shows through; the disabled look is the colour above.
     renderer.SetBackTransparent(true);
     renderer.SetEnabled(true);

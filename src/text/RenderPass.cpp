@@ -4,6 +4,7 @@
 #include "gfx/Module.h"
 #include "platform/automation/Arithmetic.h"
 #include "platform/automation/StdPicture.h"
+#include "platform/user/OleColor.h"
 #include "text/TextFrame.h"
 
 #include <algorithm>
@@ -13,7 +14,6 @@ namespace text {
 namespace {
 
 // The system colour of disabled text, as an OLE colour.
-constexpr int32_t kGrayText = static_cast<int32_t>(0x80000011);
 
 // The off-screen surface of one render: the renderer's DC made compatible with the destination and
 // a bitmap of the target's size selected into it. Its end restores the DC's colours, selects the
@@ -104,7 +104,7 @@ bool CRenderText::Render(gfx::CDC& dc, float fontSize) {
         RenderText(area);
     } else {
         RestoreOnExit keep(m_foreColor);
-        m_foreColor = static_cast<int32_t>(gfx::TranslateColor(kGrayText));
+        m_foreColor = static_cast<int32_t>(gfx::TranslateColor(user::kOleGrayText));
         RenderText(area);
     }
     if (IsBesideText(m_pictureAlignment)) RenderPicture(area, true);

@@ -1,6 +1,7 @@
 #include "platform/automation/StdPicture.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/gdi/Gdi.h"
+#include "support/ErrorNumber.h"
 
 #include <gtest/gtest.h>
 #include <png.h>
@@ -212,15 +213,6 @@ std::vector<uint32_t> drawn_icon(const StdPicture& picture, uint32_t background)
     std::vector<uint32_t> out(view.pixels, view.pixels + size_t(view.width) * view.height);
     gdi::DeleteObject(surface);
     return out;
-}
-
-int32_t error_number(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const AutomationError& e) {
-        return e.number;
-    }
-    return 0;
 }
 
 int32_t load_error(const std::vector<uint8_t>& bytes) {

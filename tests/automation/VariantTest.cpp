@@ -1,18 +1,10 @@
-#include "platform/automation/AutomationError.h"
 #include "platform/automation/Variant.h"
+#include "platform/automation/AutomationError.h"
+#include "support/ErrorNumber.h"
 
 #include <gtest/gtest.h>
 
 using namespace rt;
-
-static int32_t error_of(auto&& f) {
-    try {
-        f();
-    } catch (const AutomationError& e) {
-        return e.number;
-    }
-    return 0;
-}
 
 TEST(Variant, NumbersCoerceWithBankersRounding) {
     EXPECT_EQ(CInt(Variant(2.5)), 2);
@@ -28,12 +20,12 @@ TEST(Variant, NumbersCoerceWithBankersRounding) {
 }
 
 TEST(Variant, NonNumericStringsAreTypeMismatchAndHugeValuesOverflow) {
-    EXPECT_EQ(error_of([] { CInt(Variant("abc")); }), 13);
-    EXPECT_EQ(error_of([] { CLng(Variant("")); }), 13);
-    EXPECT_EQ(error_of([] { CDbl(Variant("12a")); }), 13);
-    EXPECT_EQ(error_of([] { CInt(Variant(40000)); }), 6);
-    EXPECT_EQ(error_of([] { CSng(Variant(1e300)); }), 6);
-    EXPECT_EQ(error_of([] { CInt(Variant::Nothing()); }), 13);
+    EXPECT_EQ(error_number([] { CInt(Variant("abc")); }), 13);
+    EXPECT_EQ(error_number([] { CLng(Variant("")); }), 13);
+    EXPECT_EQ(error_number([] { CDbl(Variant("12a")); }), 13);
+    EXPECT_EQ(error_number([] { CInt(Variant(40000)); }), 6);
+    EXPECT_EQ(error_number([] { CSng(Variant(1e300)); }), 6);
+    EXPECT_EQ(error_number([] { CInt(Variant::Nothing()); }), 13);
 }
 
 TEST(Variant, BooleansAndStrings) {
@@ -41,7 +33,7 @@ TEST(Variant, BooleansAndStrings) {
     EXPECT_FALSE(CBool(Variant(" false ")));
     EXPECT_TRUE(CBool(Variant("-1")));
     EXPECT_FALSE(CBool(Variant(0.0)));
-    EXPECT_EQ(error_of([] { CBool(Variant("yes")); }), 13);
+    EXPECT_EQ(error_number([] { CBool(Variant("yes")); }), 13);
     EXPECT_EQ(CStr(Variant(true)), "True");
     EXPECT_EQ(CStr(Variant(int16_t{-5})), "-5");
     EXPECT_EQ(CStr(Variant(2.5)), "2.5");

@@ -23,7 +23,7 @@ constexpr float kOff = 75000.0f;
 // A control with three tabs; `place` puts a host control on a tab as the designer left it (hidden
 // unless its tab is the active one).
 struct Form : NewControl {
-    explicit Form(bool user_mode = true) : NewControl(vbTwips, user_mode) { ctl->SetTabCount(3); }
+    explicit Form(bool user_mode = true) : NewControl(host::vbTwips, user_mode) { ctl->SetTabCount(3); }
 
     template <class C>
     std::shared_ptr<C> place(std::shared_ptr<C> control, int32_t tab) {
@@ -267,7 +267,7 @@ TEST(ContainedCount, CountsWhatTheContainerOffers) {
 // One row of 20-pixel headers standing 2 pixels in (the active tab's inflation): the panel edge
 // is at 22 across the tabs, and the Windows 95 look's inner corner one pixel inside it.
 TEST(PanelMove, ControlsOfANewControlFollowThePanelToAnotherEdge) {
-    NewControl c(vbPixels);
+    NewControl c(host::vbPixels);
     auto text = Windowed("Text1", 100, 100);
     auto line = fakes::Line("Line1", 5, 50);
     c.site.Add(text);
@@ -282,7 +282,7 @@ TEST(PanelMove, ControlsOfANewControlFollowThePanelToAnotherEdge) {
 }
 
 TEST(PanelMove, MovesAreConvertedToTheContainersUnits) {
-    NewControl c(vbTwips);
+    NewControl c(host::vbTwips);
     auto text = Windowed("Text1", 1500, 1500);
     c.site.Add(text);
     c.ctl->Paint();
@@ -292,7 +292,7 @@ TEST(PanelMove, MovesAreConvertedToTheContainersUnits) {
 }
 
 TEST(PanelMove, ASecondRowPushesTheControlsDown) {
-    NewControl c(vbPixels);
+    NewControl c(host::vbPixels);
     c.ctl->SetTabActiveInflate(0);
     c.ctl->SetTabCount(3);
     ASSERT_EQ(c.state().RowCount, 1);
@@ -313,7 +313,7 @@ TEST(PanelMove, ControlsOfALoadedControlStay) {
     bag.Store("NumTabs", Variant(int16_t(3)));
     bag.Store("TabActiveInflate", Variant(int16_t(0)));
     fakes::TestSite site;
-    site.container_scale_mode = vbPixels;
+    site.container_scale_mode = host::vbPixels;
     auto text = Windowed("Text1", 100, 100);
     site.Add(text);
     auto ctl = VNTabCtl::Create(site);

@@ -1,6 +1,7 @@
 #include "contained/VNControls.h"
 #include "contained/VNControl.h"
 #include "control/TestSite.h"
+#include "support/ErrorNumber.h"
 #include "tabs/FakeOwner.h"
 #include "tabs/VNTab.h"
 #include "tabs/VNTabs.h"
@@ -43,15 +44,7 @@ TEST(ControlRecords, KeysNameArrayMembersWithTheirIndex) {
 TEST(ControlRecords, AKeyAlreadyListedIsRefused) {
     Pages p;
     p.page(1).Add("Text1", -1, p.owner);
-    auto e = [&] {
-        try {
-            p.page(1).Add("Text1", -1, p.owner);
-        } catch (const rt::AutomationError& err) {
-            return err.number;
-        }
-        return 0;
-    }();
-    EXPECT_EQ(e, 50001);
+    EXPECT_EQ(error_number([&] { p.page(1).Add("Text1", -1, p.owner); }), 50001);
     EXPECT_EQ(p.page(1).Count(), 1);
 }
 

@@ -19,7 +19,7 @@ struct NewControl {
     TestSite site;
     std::shared_ptr<VNTabCtl> ctl;
 
-    explicit NewControl(int16_t scale = vbPixels, bool user_mode = true) {
+    explicit NewControl(int16_t scale = host::vbPixels, bool user_mode = true) {
         site.container_scale_mode = scale;
         site.user_mode = user_mode;
         ctl = VNTabCtl::Create(site);

@@ -28,7 +28,7 @@ struct LoadedControl {
     std::shared_ptr<VNTabCtl> ctl;
     explicit LoadedControl(host::PropertyBag& bag, bool user_mode = true) {
         site.user_mode = user_mode;
-        site.container_scale_mode = vbPixels;
+        site.container_scale_mode = host::vbPixels;
         ctl = VNTabCtl::Create(site);
         ctl->ReadProperties(bag);
     }

@@ -202,7 +202,7 @@ TEST(PropertySet, EnabledReachesTheWindowOnlyAtRunTime) {
     NewControl run;
     run.ctl->SetEnabled(false);
     EXPECT_FALSE(run.site.enabled);
-    NewControl design(vbPixels, false);
+    NewControl design(host::vbPixels, false);
     design.ctl->SetEnabled(false);
     EXPECT_FALSE(design.ctl->Enabled());
     EXPECT_TRUE(design.site.enabled);

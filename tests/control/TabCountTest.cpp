@@ -115,7 +115,7 @@ TEST(TabCount, CancellingTheQuestionChangesNothing) {
     c.ctl->SetTabCount(3);
     auto on3 = place_control(c, 3, "Text3");
     c.site.property_changes.clear();
-    c.site.answers.push_back(vbCancel);
+    c.site.answers.push_back(host::vbCancel);
     int32_t repaints = c.repaints();
     c.ctl->SetTabCount(1);
     EXPECT_EQ(c.ctl->TabCount(), 3);

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "control/ControlSite.h"
 #include "platform/automation/Ansi.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/automation/StdPicture.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/host/ControlSite.h"
 #include "platform/user/MessageQueue.h"
 #include "platform/user/Window.h"
 
@@ -134,7 +134,7 @@ struct RecordedMsgBox {
     std::optional<std::string> title;
 };
 
-class TestSite final : public ControlSite {
+class TestSite final : public host::ControlSite {
 public:
     TestSite() : m_window(create_window()), m_dc(gdi::CreateCompatibleDC(gdi::HDC{})) {}
     ~TestSite() override {
@@ -151,17 +151,17 @@ public:
     std::vector<RecordedMsgBox> message_boxes;
     std::deque<int32_t> answers; // to the next message boxes; OK when empty
     // Scripted handlers: called with the by-reference arguments, which they may change.
-    std::map<std::string, std::function<void(std::span<EventArg>)>> handlers;
+    std::map<std::string, std::function<void(std::span<host::EventArg>)>> handlers;
 
     // --- the container's settings ---
     bool user_mode = true;
     std::shared_ptr<rt::StdFont> ambient_font = std::make_shared<rt::StdFont>("MS Sans Serif", 8.25);
     std::shared_ptr<rt::StdFont> parent_font = std::make_shared<rt::StdFont>("MS Sans Serif", 8.25);
-    std::optional<int16_t> container_scale_mode = vbTwips; // nothing: the container has no ScaleMode
-    std::optional<int16_t> parent_scale_mode = vbTwips;    // nothing: the form has none either
-    double dpi = 96.0;                                     // horizontal logical pixels per inch
-    double dpi_y = 96.0;                                   // vertical
-    double client_width = 300.0;                           // pixels
+    std::optional<int16_t> container_scale_mode = host::vbTwips; // nothing: the container has no ScaleMode
+    std::optional<int16_t> parent_scale_mode = host::vbTwips;    // nothing: the form has none either
+    double dpi = 96.0;                                           // horizontal logical pixels per inch
+    double dpi_y = 96.0;                                         // vertical
+    double client_width = 300.0;                                 // pixels
     double client_height = 200.0;
     bool enabled = true;
     std::string access_keys;
@@ -202,10 +202,10 @@ public:
     double ScaleTop() const override { return 0; }
     double ScaleWidth() const override { return client_width; }
     double ScaleHeight() const override { return client_height; }
-    double Width() const override { return ScaleX(client_width, vbPixels, container()); }
-    void SetWidth(double width) override { client_width = ScaleX(width, container(), vbPixels); }
-    double Height() const override { return ScaleY(client_height, vbPixels, container()); }
-    void SetHeight(double height) override { client_height = ScaleY(height, container(), vbPixels); }
+    double Width() const override { return ScaleX(client_width, host::vbPixels, container()); }
+    void SetWidth(double width) override { client_width = ScaleX(width, container(), host::vbPixels); }
+    double Height() const override { return ScaleY(client_height, host::vbPixels, container()); }
+    void SetHeight(double height) override { client_height = ScaleY(height, container(), host::vbPixels); }
     user::HWND hWnd() const override { return m_window; }
     gdi::HDC hDC() const override { return m_dc; }
     bool Enabled() const override { return enabled; }
@@ -224,8 +224,8 @@ public:
     void OLEDrag() override { ++ole_drags; }
     int32_t OLEDropMode() const override { return ole_drop_mode; }
     void SetOLEDropMode(int32_t mode) override { ole_drop_mode = mode; }
-    using ControlSite::RaiseEvent;
-    void RaiseEvent(std::string_view name, std::span<EventArg> args) override {
+    using host::ControlSite::RaiseEvent;
+    void RaiseEvent(std::string_view name, std::span<host::EventArg> args) override {
         if (auto it = handlers.find(std::string(name)); it != handlers.end()) it->second(args);
         RecordedEvent e{std::string(name), {}};
         for (const auto& a : args)
@@ -235,12 +235,12 @@ public:
     int32_t MsgBox(std::string_view prompt, int32_t style, std::optional<std::string_view> title) override {
         message_boxes.push_back(
             {std::string(prompt), style, title ? std::optional<std::string>(*title) : std::nullopt});
-        if (answers.empty()) return vbOK;
+        if (answers.empty()) return host::vbOK;
         int32_t answer = answers.front();
         answers.pop_front();
         return answer;
     }
-    AppVersion AppVersionInfo() const override { return {}; }
+    host::AppVersion AppVersionInfo() const override { return {}; }
     std::string HelpFile() const override { return help_file; }
     void SetHelpFile(std::string path) override { help_file = std::move(path); }
     std::shared_ptr<rt::Dispatch> LoadPicture(std::string_view) override {
@@ -253,21 +253,21 @@ private:
     int16_t container() const {
         if (container_scale_mode) return *container_scale_mode;
         if (parent_scale_mode) return *parent_scale_mode;
-        return vbTwips;
+        return host::vbTwips;
     }
     static double units_per_inch(int16_t scale, double pixels_per_inch) {
         switch (scale) {
-        case vbTwips:
+        case host::vbTwips:
             return 1440.0;
-        case vbPoints:
+        case host::vbPoints:
             return 72.0;
-        case vbInches:
+        case host::vbInches:
             return 1.0;
-        case vbMillimeters:
+        case host::vbMillimeters:
             return 25.4;
-        case vbCentimeters:
+        case host::vbCentimeters:
             return 2.54;
-        case vbHimetric:
+        case host::vbHimetric:
             return 2540.0;
         default:
             return pixels_per_inch; // pixels, and the control's own (user) scale

@@ -6,7 +6,7 @@ using fakes::NewControl;
 using rt::Variant;
 
 TEST(Units, TwipsAreConvertedToPixelsAndBack) {
-    NewControl c(vbTwips);
+    NewControl c(host::vbTwips);
     c.ctl->SetTabWidth(750);
     EXPECT_EQ(c.state().TabWidth, 50);
     EXPECT_EQ(c.ctl->TabWidth(), 750);
@@ -15,7 +15,7 @@ TEST(Units, TwipsAreConvertedToPixelsAndBack) {
 }
 
 TEST(Units, StoredPixelsRoundHalvesToEven) {
-    NewControl c(vbTwips);
+    NewControl c(host::vbTwips);
     c.site.dpi = 120;       // 12 twips a pixel
     c.ctl->SetTabWidth(18); // 1.5 pixels
     EXPECT_EQ(c.state().TabWidth, 2);
@@ -26,9 +26,9 @@ TEST(Units, StoredPixelsRoundHalvesToEven) {
 }
 
 TEST(Units, ReadValuesRoundHalvesToEvenButSinglesAreExact) {
-    NewControl c(vbPoints);      // 0.75 points a pixel
-    c.state().TabWidth = 2;      // 1.5 points
-    c.state().TabSeparation = 6; // 4.5 points
+    NewControl c(host::vbPoints); // 0.75 points a pixel
+    c.state().TabWidth = 2;       // 1.5 points
+    c.state().TabSeparation = 6;  // 4.5 points
     c.state().TabActiveInflate = 2;
     EXPECT_EQ(c.ctl->TabWidth(), 2);
     EXPECT_EQ(c.ctl->TabSeparation(), 4);
@@ -37,7 +37,7 @@ TEST(Units, ReadValuesRoundHalvesToEvenButSinglesAreExact) {
 }
 
 TEST(Units, VerticalLengthsUseTheVerticalScale) {
-    NewControl c(vbTwips);
+    NewControl c(host::vbTwips);
     c.site.dpi = 96;    // 15 twips a pixel across
     c.site.dpi_y = 144; // 10 twips a pixel down
     c.ctl->SetTabHeight(300);
@@ -57,28 +57,28 @@ TEST(Units, VerticalLengthsUseTheVerticalScale) {
 }
 
 TEST(Units, ChangingTheFormsScaleChangesWhatIsSeenNotWhatIsStored) {
-    NewControl c(vbTwips);
+    NewControl c(host::vbTwips);
     c.ctl->SetTabWidth(1500);
-    c.site.container_scale_mode = vbPixels;
+    c.site.container_scale_mode = host::vbPixels;
     EXPECT_EQ(c.ctl->TabWidth(), 100);
-    c.site.container_scale_mode = vbInches;
+    c.site.container_scale_mode = host::vbInches;
     EXPECT_EQ(c.ctl->TabWidth(), 1); // 100 / 96 inch
     EXPECT_EQ(c.state().TabWidth, 100);
 }
 
 TEST(Units, AContainerWithoutAScaleUsesTheFormsThenTwips) {
-    NewControl c(vbTwips);
+    NewControl c(host::vbTwips);
     c.site.container_scale_mode.reset();
-    c.site.parent_scale_mode = vbPixels;
-    EXPECT_EQ(c.ctl->GetContainerScaleMode(), vbPixels);
+    c.site.parent_scale_mode = host::vbPixels;
+    EXPECT_EQ(c.ctl->GetContainerScaleMode(), host::vbPixels);
     EXPECT_EQ(c.ctl->TabWidth(), 50);
     c.site.parent_scale_mode.reset();
-    EXPECT_EQ(c.ctl->GetContainerScaleMode(), vbTwips);
+    EXPECT_EQ(c.ctl->GetContainerScaleMode(), host::vbTwips);
     EXPECT_EQ(c.ctl->TabWidth(), 750);
 }
 
 TEST(Units, LowerBoundsApplyBeforeConversion) {
-    NewControl c(vbTwips);
+    NewControl c(host::vbTwips);
     // One twip is a fifteenth of a pixel: allowed, and stored as 0 pixels.
     c.ctl->SetTabActiveBevel(1);
     EXPECT_EQ(c.state().TabActiveBevel, 0);
@@ -88,7 +88,7 @@ TEST(Units, LowerBoundsApplyBeforeConversion) {
 }
 
 TEST(Units, ALengthTooLongForItsFieldOverflowsAndChangesNothing) {
-    NewControl c(vbInches);
+    NewControl c(host::vbInches);
     auto e = ErrorOf([&] { c.ctl->SetTabActiveBevel(400); }); // 38400 pixels
     EXPECT_EQ(e.number, 6);
     EXPECT_EQ(c.state().TabActiveBevel, 2);

@@ -1,4 +1,4 @@
-#include "ErrorNumber.h"
+#include "support/ErrorNumber.h"
 
 #include "gfx/CDC.h"
 #include "gfx/CRgn.h"

@@ -1,4 +1,4 @@
-#include "ErrorNumber.h"
+#include "support/ErrorNumber.h"
 
 #include "gfx/CRect.h"
 #include "gfx/Module.h"

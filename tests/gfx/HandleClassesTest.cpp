@@ -1,4 +1,4 @@
-#include "ErrorNumber.h"
+#include "support/ErrorNumber.h"
 
 #include "gfx/CBitmap.h"
 #include "gfx/CDC.h"

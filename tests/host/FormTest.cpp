@@ -1,8 +1,9 @@
+#include "platform/host/Form.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/gdi/Gdi.h"
-#include "platform/host/Form.h"
 #include "platform/host/FormSite.h"
 #include "platform/host/ScriptedDialogs.h"
+#include "support/ErrorNumber.h"
 
 #include <gtest/gtest.h>
 
@@ -18,8 +19,10 @@ namespace {
 // what the container asked of it.
 class Gauge final : public rt::Dispatch, public ActiveXControl {
 public:
-    explicit Gauge(vntab::ControlSite& site) : m_site(site) {}
-    std::shared_ptr<rt::Dispatch> Object() override { return std::static_pointer_cast<rt::Dispatch>(m_self.lock()); }
+    explicit Gauge(host::ControlSite& site) : m_site(site) {}
+    std::shared_ptr<rt::Dispatch> Object() override {
+        return std::static_pointer_cast<rt::Dispatch>(m_self.lock());
+    }
     std::string TypeName() const override { return "Gauge"; }
     Variant Get(std::string_view name) override {
         if (rt::member_name_equals(name, "Level")) return Variant(level);
@@ -34,7 +37,8 @@ public:
     void ReadProperties(PropertyBag& bag) override {
         level = rt::CInt(bag.ReadProperty("Level", Variant(int16_t{5})));
         label = rt::CStr(bag.ReadProperty("Label", Variant("")));
-        font = std::dynamic_pointer_cast<rt::StdFont>(rt::CObj(bag.ReadProperty("LabelFont", Variant(m_site.AmbientFont()))));
+        font = std::dynamic_pointer_cast<rt::StdFont>(
+            rt::CObj(bag.ReadProperty("LabelFont", Variant(m_site.AmbientFont()))));
     }
     void WriteProperties(PropertyBag& bag) override {
         bag.WriteProperty("Level", Variant(level), Variant(int16_t{5}));
@@ -45,7 +49,7 @@ public:
     void Terminate() override { terminated = true; }
 
     std::weak_ptr<Gauge> m_self;
-    vntab::ControlSite& m_site;
+    host::ControlSite& m_site;
     int16_t level = 0;
     std::string label;
     std::shared_ptr<rt::StdFont> font;
@@ -56,7 +60,7 @@ public:
 
 struct RegisterGauge {
     RegisterGauge() {
-        RegisterControlType("Gauge", [](vntab::ControlSite& site) {
+        RegisterControlType("Gauge", [](host::ControlSite& site) {
             auto g = std::make_shared<Gauge>(site);
             g->m_self = g;
             return std::static_pointer_cast<ActiveXControl>(g);
@@ -159,18 +163,10 @@ TEST_F(FormTest, MissingMembersRaiseTheRuntimesErrors) {
     auto form = load(kForm);
     auto line = form->FindControl("Line1");
     auto frame = form->FindControl("Frame1");
-    auto number_of = [](auto&& f) {
-        try {
-            f();
-        } catch (const rt::AutomationError& e) {
-            return e.number;
-        }
-        return 0;
-    };
-    EXPECT_EQ(number_of([&] { line->Get("Left"); }), 438);
-    EXPECT_EQ(number_of([&] { frame->Get("TabStop"); }), 438);
-    EXPECT_EQ(number_of([&] { frame->Get("Index"); }), 343);
-    EXPECT_EQ(number_of([&] { line->Let("X1", Variant("wide")); }), 13);
+    EXPECT_EQ(error_number([&] { line->Get("Left"); }), 438);
+    EXPECT_EQ(error_number([&] { frame->Get("TabStop"); }), 438);
+    EXPECT_EQ(error_number([&] { frame->Get("Index"); }), 343);
+    EXPECT_EQ(error_number([&] { line->Let("X1", Variant("wide")); }), 13);
     frame->Call("Move", {Variant(15), Variant(30)});
     EXPECT_EQ(rt::CDbl(frame->Get("Top")), 30.0);
     EXPECT_EQ(rt::CDbl(frame->Get("Width")), 900.0);
@@ -220,14 +216,14 @@ TEST_F(FormTest, BadValuesAreRefusedWithTheirLine) {
 TEST_F(FormTest, ScaleConversionsFollowTheDisplayResolution) {
     auto form = load(kForm);
     FormSite& site = form->ActiveXControls().at(0)->site();
-    EXPECT_DOUBLE_EQ(site.ScaleX(750, vntab::vbTwips, vntab::vbPixels), 50.0);
-    EXPECT_DOUBLE_EQ(site.ScaleY(1, vntab::vbPixels, vntab::vbTwips), 15.0);
-    EXPECT_NEAR(site.ScaleX(847, vntab::vbHimetric, vntab::vbPixels), 32.01, 0.01);
-    EXPECT_DOUBLE_EQ(site.ScaleY(72, vntab::vbPoints, vntab::vbPixels), 96.0);
-    EXPECT_DOUBLE_EQ(site.ScaleX(1, vntab::vbInches, vntab::vbTwips), 1440.0);
-    EXPECT_DOUBLE_EQ(site.ScaleX(10, vntab::vbUser, vntab::vbPixels), 10.0); // the control's own scale
+    EXPECT_DOUBLE_EQ(site.ScaleX(750, host::vbTwips, host::vbPixels), 50.0);
+    EXPECT_DOUBLE_EQ(site.ScaleY(1, host::vbPixels, host::vbTwips), 15.0);
+    EXPECT_NEAR(site.ScaleX(847, host::vbHimetric, host::vbPixels), 32.01, 0.01);
+    EXPECT_DOUBLE_EQ(site.ScaleY(72, host::vbPoints, host::vbPixels), 96.0);
+    EXPECT_DOUBLE_EQ(site.ScaleX(1, host::vbInches, host::vbTwips), 1440.0);
+    EXPECT_DOUBLE_EQ(site.ScaleX(10, host::vbUser, host::vbPixels), 10.0); // the control's own scale
     gdi::SetLogicalDpi(120);
-    EXPECT_DOUBLE_EQ(site.ScaleX(1, vntab::vbPixels, vntab::vbTwips), 12.0);
+    EXPECT_DOUBLE_EQ(site.ScaleX(1, host::vbPixels, host::vbTwips), 12.0);
     EXPECT_EQ(site.ScaleWidth(), 250.0);
     EXPECT_EQ(site.ContainerScaleMode(), 1);
 }

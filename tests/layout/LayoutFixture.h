@@ -1,6 +1,7 @@
 #pragma once
 
 #include "control/TestSite.h"
+#include "support/ErrorNumber.h"
 
 #include "control/Constants.h"
 #include "control/VNTabCtl.h"
@@ -32,7 +33,7 @@ struct LayoutControl {
     std::shared_ptr<VNTabCtl> ctl;
 
     explicit LayoutControl(int tabs, double width = 300.0, double height = 200.0) {
-        site.container_scale_mode = vbPixels;
+        site.container_scale_mode = host::vbPixels;
         site.client_width = width;
         site.client_height = height;
         ctl = VNTabCtl::Create(site);
@@ -88,13 +89,9 @@ inline int32_t Across(const gdi::RECT& r, int32_t orientation) {
 
 // The automation error number `f` raises; 0 (and a test failure) when it raises none.
 inline int32_t ErrorNumberOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const rt::AutomationError& e) {
-        return e.number;
-    }
-    ADD_FAILURE() << "no error raised";
-    return 0;
+    const int32_t number = error_number(f);
+    if (number == 0) ADD_FAILURE() << "no error raised";
+    return number;
 }
 
 inline constexpr int32_t kOrientations[] = {vnOrientationTop, vnOrientationRight, vnOrientationBottom,

@@ -1,4 +1,5 @@
 #include "render/RenderFixture.h"
+#include "support/ErrorNumber.h"
 
 #include "control/ControlFixture.h"
 #include "platform/automation/AutomationError.h"
@@ -25,12 +26,7 @@ void Mark(RenderControl& c) {
 
 // The error number the redraw raised, or 0.
 int32_t RedrawError(RenderControl& c) {
-    try {
-        c.Redraw();
-    } catch (const rt::AutomationError& e) {
-        return e.number;
-    }
-    return 0;
+    return error_number([&] { c.Redraw(); });
 }
 
 TEST(BadValues, AnUnknownTabStyleDrawsNoHeaderButThePanel) {

@@ -26,7 +26,7 @@ struct RenderControl {
 
     explicit RenderControl(int tabs, double width = 300.0, double height = 200.0,
                            int32_t look = vn3DWindows95) {
-        site.container_scale_mode = vbPixels;
+        site.container_scale_mode = host::vbPixels;
         site.client_width = width;
         site.client_height = height;
         screen = gdi::CreateBitmap32(static_cast<int32_t>(width), static_cast<int32_t>(height), nullptr);

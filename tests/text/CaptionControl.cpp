@@ -10,7 +10,7 @@ constexpr int32_t kWidth = 300, kHeight = 200;
 }
 
 CaptionControl::CaptionControl(int tabs, int32_t orientation) {
-    site.container_scale_mode = vntab::vbPixels;
+    site.container_scale_mode = host::vbPixels;
     site.client_width = kWidth;
     site.client_height = kHeight;
     const std::vector<uint32_t> white(size_t(kWidth) * kHeight, 0xFFFFFF);

@@ -3,6 +3,7 @@
 #include "platform/automation/Ansi.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/host/GdiFont.h"
+#include "platform/user/OleColor.h"
 #include "platform/user/SysColors.h"
 
 #include <algorithm>
@@ -14,13 +15,17 @@ namespace {
 using gdi::COLORREF;
 using gdi::HDC;
 
-COLORREF sys(int index) { return user::GetSysColor(index); }
-
-COLORREF color_of(const HostControl& c, std::string_view property) {
-    return ResolveOleColor(rt::CLng(const_cast<HostControl&>(c).Get(property)));
+COLORREF sys(int index) {
+    return user::GetSysColor(index);
 }
 
-bool has(const HostControl& c, std::string_view property) { return c.kind().Find(property) != nullptr; }
+COLORREF color_of(const HostControl& c, std::string_view property) {
+    return user::TranslateOleColor(rt::CLng(const_cast<HostControl&>(c).Get(property)));
+}
+
+bool has(const HostControl& c, std::string_view property) {
+    return c.kind().Find(property) != nullptr;
+}
 
 void fill(HDC dc, int32_t l, int32_t t, int32_t r, int32_t b, COLORREF color) {
     gdi::HBRUSH brush = gdi::CreateSolidBrush(color);
@@ -126,14 +131,18 @@ void paint_shape(const HostControl& c, HDC dc, const FormControl::PixelRect& r) 
         w = h = side;
     }
     gdi::LOGBRUSH lb{gdi::BS_HOLLOW, 0, 0};
-    if (filled) lb = {gdi::BS_SOLID, color_of(c, "FillColor"), 0};
-    else if (back) lb = {gdi::BS_SOLID, color_of(c, "BackColor"), 0};
+    if (filled)
+        lb = {gdi::BS_SOLID, color_of(c, "FillColor"), 0};
+    else if (back)
+        lb = {gdi::BS_SOLID, color_of(c, "BackColor"), 0};
     gdi::HBRUSH brush = gdi::CreateBrushIndirect(&lb);
     gdi::HPEN pen = gdi::CreatePen(gdi::PS_SOLID, rt::CInt(const_cast<HostControl&>(c).Get("BorderWidth")),
                                    color_of(c, "BorderColor"));
     gdi::HGDIOBJ old_brush = gdi::SelectObject(dc, brush), old_pen = gdi::SelectObject(dc, pen);
-    if (shape == 2 || shape == 3) gdi::Ellipse(dc, l, t, l + w, t + h);
-    else gdi::Rectangle(dc, l, t, l + w, t + h);
+    if (shape == 2 || shape == 3)
+        gdi::Ellipse(dc, l, t, l + w, t + h);
+    else
+        gdi::Rectangle(dc, l, t, l + w, t + h);
     gdi::SelectObject(dc, old_brush);
     gdi::SelectObject(dc, old_pen);
     gdi::DeleteObject(brush);
@@ -159,7 +168,8 @@ void PaintControl(const HostControl& c, HDC dc, const FormControl::PixelRect& r)
     if (kind == "Shape") return paint_shape(c, dc, r);
     if (kind == "Image" || kind == "Timer") return;
     if (kind == "Label") {
-        if (rt::CInt(const_cast<HostControl&>(c).Get("BackStyle")) == 1) fill(dc, l, t, l + w, t + h, color_of(c, "BackColor"));
+        if (rt::CInt(const_cast<HostControl&>(c).Get("BackStyle")) == 1)
+            fill(dc, l, t, l + w, t + h, color_of(c, "BackColor"));
         std::string caption = caption_of(c, "Caption");
         int align = rt::CInt(const_cast<HostControl&>(c).Get("Alignment"));
         gdi::SIZE size{};
@@ -256,14 +266,16 @@ void PaintControl(const HostControl& c, HDC dc, const FormControl::PixelRect& r)
     bool bordered = kind != "PictureBox" || rt::CInt(const_cast<HostControl&>(c).Get("BorderStyle")) != 0;
     if (bordered) sunken(dc, r);
     if (kind == "TextBox" || kind == "ComboBox")
-        text(dc, c, caption_of(c, "Text"), l + 4, t + (h - text_height(c, dc)) / 2, text_color(c, "ForeColor"),
-             false);
+        text(dc, c, caption_of(c, "Text"), l + 4, t + (h - text_height(c, dc)) / 2,
+             text_color(c, "ForeColor"), false);
     if (kind == "ComboBox" && w > 20) { // the drop-down button
         FormControl::PixelRect button{l + w - 18, t + 2, 16, h - 4};
-        fill(dc, button.left, button.top, button.left + 16, button.top + button.height, sys(user::COLOR_BTNFACE));
+        fill(dc, button.left, button.top, button.left + 16, button.top + button.height,
+             sys(user::COLOR_BTNFACE));
         raised(dc, button);
         int32_t cx = button.left + 8, cy = button.top + button.height / 2 - 1;
-        for (int i = 0; i < 4; ++i) line(dc, cx - 3 + i, cy + i, cx + 4 - i, cy + i, sys(user::COLOR_BTNTEXT));
+        for (int i = 0; i < 4; ++i)
+            line(dc, cx - 3 + i, cy + i, cx + 4 - i, cy + i, sys(user::COLOR_BTNTEXT));
     }
 }
 

@@ -7,6 +7,7 @@
 #include "platform/host/FormSite.h"
 #include "platform/host/FormWindows.h"
 #include "platform/host/GdiFont.h"
+#include "platform/user/OleColor.h"
 #include "platform/user/Window.h"
 
 #include <filesystem>
@@ -56,8 +57,10 @@ std::shared_ptr<rt::StdFont> FontFromGroup(const FormPropertyGroup& group, const
         if (!p) throw FormFileError(file, std::get<FormPropertyGroup>(item).line, "expected a font property");
         try {
             if (!font->DispId(p->key))
-                throw FormFileError(file, p->line, "expected a font property (Name, Size, Charset, Weight, "
-                                                   "Underline, Italic, Strikethrough), not " + p->key);
+                throw FormFileError(file, p->line,
+                                    "expected a font property (Name, Size, Charset, Weight, "
+                                    "Underline, Italic, Strikethrough), not " +
+                                        p->key);
             font->Let(p->key, p->value);
         } catch (const rt::AutomationError& e) {
             throw FormFileError(file, p->line, group.name + "." + p->key + ": " + e.description);
@@ -79,7 +82,7 @@ struct FormKey {
 const std::vector<FormKey>& form_keys() {
     static const std::vector<FormKey> keys = {
         {"Caption", Variant("")},
-        {"BackColor", Variant(static_cast<int32_t>(0x8000000F))},
+        {"BackColor", Variant(user::kOleButtonFace)},
         {"ScaleMode", Variant(int16_t{1})},
         {"ScaleLeft", Variant(0.0f)},
         {"ScaleTop", Variant(0.0f)},
@@ -101,11 +104,16 @@ const FormKey* find_form_key(std::string_view name) {
 
 Variant convert_like(const Variant& value, const Variant& like) {
     switch (like.type()) {
-    case rt::VarType::Integer: return Variant(rt::CInt(value));
-    case rt::VarType::Long: return Variant(rt::CLng(value));
-    case rt::VarType::Single: return Variant(rt::CSng(value));
-    case rt::VarType::String: return Variant(rt::CStr(value));
-    default: return value;
+    case rt::VarType::Integer:
+        return Variant(rt::CInt(value));
+    case rt::VarType::Long:
+        return Variant(rt::CLng(value));
+    case rt::VarType::Single:
+        return Variant(rt::CSng(value));
+    case rt::VarType::String:
+        return Variant(rt::CStr(value));
+    default:
+        return value;
     }
 }
 
@@ -121,7 +129,8 @@ Form::Form(std::string name, const FormOptions& options)
 Form::~Form() {
     // The controls go first, last loaded first, while everything of the form they may still use
     // is alive; each hosted control is terminated by its holder, then its window goes.
-    while (!m_controls.empty()) m_controls.pop_back();
+    while (!m_controls.empty())
+        m_controls.pop_back();
     DestroyControlWindow(m_hwnd);
 }
 
@@ -135,7 +144,8 @@ std::shared_ptr<Form> Form::Load(const std::string& path, const FormOptions& opt
     return FromDocument(ReadFormFile(path), path, options);
 }
 
-std::shared_ptr<Form> Form::FromDocument(const FormDocument& doc, const std::string& path, const FormOptions& options) {
+std::shared_ptr<Form> Form::FromDocument(const FormDocument& doc, const std::string& path,
+                                         const FormOptions& options) {
     const FormNode& root = doc.root;
     if (!rt::member_name_equals(UnqualifiedTypeName(root.type), "Form"))
         throw FormFileError(path, root.line, "expected Begin Form, not Begin " + root.type);
@@ -173,12 +183,16 @@ void Form::LoadChildren(const FormNode& node, FormControl* container) {
     for (const FormNode& child : node.children) {
         auto control = LoadControl(child, container);
         if (FindControl(control->KeyName()))
-            throw FormFileError(m_path, child.line, "a control named " + control->KeyName() + " already exists");
-        if (container) container->AddChild(control);
-        else m_controls.push_back(control);
+            throw FormFileError(m_path, child.line,
+                                "a control named " + control->KeyName() + " already exists");
+        if (container)
+            container->AddChild(control);
+        else
+            m_controls.push_back(control);
         if (!child.children.empty()) {
             if (!control->IsContainer())
-                throw FormFileError(m_path, child.line, "a " + control->TypeName() + " cannot hold other controls");
+                throw FormFileError(m_path, child.line,
+                                    "a " + control->TypeName() + " cannot hold other controls");
             LoadChildren(child, control.get());
         }
     }
@@ -215,15 +229,16 @@ std::shared_ptr<FormControl> Form::LoadControl(const FormNode& node, FormControl
                 Warn(where(m_path, p.line) + ": a " + std::string(kind->name) + " has no property " + p.key +
                      "; it is kept as it is");
         }
-        if (kind->windowed) control->SetWindow(CreateControlWindow(*control, control->ContainerWindow(), false));
+        if (kind->windowed)
+            control->SetWindow(CreateControlWindow(*control, control->ContainerWindow(), false));
         control->UpdatePlacement();
         return control;
     }
 
     if (!FindControlFactory(node.type))
         throw FormFileError(m_path, node.line, "expected a known control type, not " + node.type);
-    auto holder = std::make_shared<ActiveXHolder>(*this, container, std::string(UnqualifiedTypeName(node.type)),
-                                                  node.name, node.line);
+    auto holder = std::make_shared<ActiveXHolder>(
+        *this, container, std::string(UnqualifiedTypeName(node.type)), node.name, node.line);
     holder->SetArrayIndex(index);
     PropertyBag& bag = holder->loaded_bag();
     for (const FormItem& item : node.items) {
@@ -255,8 +270,7 @@ std::shared_ptr<FormControl> Form::LoadControl(const FormNode& node, FormControl
         holder->control().Resize();
     } catch (const rt::AutomationError& e) {
         const PropertyBag::Entry* entry = e.source.empty() ? nullptr : bag.Find(e.source);
-        if (entry)
-            throw FormFileError(m_path, entry->line, label + "." + entry->name + ": " + e.description);
+        if (entry) throw FormFileError(m_path, entry->line, label + "." + entry->name + ": " + e.description);
         throw FormFileError(m_path, node.line,
                             label + ": error " + std::to_string(e.number) + ": " + e.description);
     }
@@ -269,12 +283,15 @@ std::shared_ptr<FormControl> Form::LoadControl(const FormNode& node, FormControl
 std::shared_ptr<ActiveXHolder> Form::AddActiveXControl(const std::string& type_name, const std::string& name,
                                                        FormControl* container, double left, double top,
                                                        double width, double height) {
-    if (FindControl(name)) rt::raise_error(rt::kErrInvalidProcedureCall, "Form", "A control named " + name + " already exists");
+    if (FindControl(name))
+        rt::raise_error(rt::kErrInvalidProcedureCall, "Form", "A control named " + name + " already exists");
     auto holder = std::make_shared<ActiveXHolder>(*this, container, type_name, name, 0);
     holder->Move(left, top, width, height);
     holder->CreateControl();
-    if (container) container->AddChild(holder);
-    else m_controls.push_back(holder);
+    if (container)
+        container->AddChild(holder);
+    else
+        m_controls.push_back(holder);
     // A new control gets its defaults, then its size, as the platform's containers do.
     holder->control().InitProperties();
     holder->control().Resize();
@@ -282,13 +299,15 @@ std::shared_ptr<ActiveXHolder> Form::AddActiveXControl(const std::string& type_n
 }
 
 std::shared_ptr<HostControl> Form::AddHostControl(const std::string& kind_name, const std::string& name,
-                                                 FormControl* container, double left, double top, double width,
-                                                 double height) {
+                                                  FormControl* container, double left, double top,
+                                                  double width, double height) {
     const ControlKind* kind = FindControlKind(kind_name);
     if (!kind) rt::raise_error(rt::kErrInvalidProcedureCall, "Form", "There is no control kind " + kind_name);
-    if (FindControl(name)) rt::raise_error(rt::kErrInvalidProcedureCall, "Form", "A control named " + name + " already exists");
+    if (FindControl(name))
+        rt::raise_error(rt::kErrInvalidProcedureCall, "Form", "A control named " + name + " already exists");
     if (container && !container->IsContainer())
-        rt::raise_error(rt::kErrInvalidProcedureCall, "Form", container->KeyName() + " cannot hold other controls");
+        rt::raise_error(rt::kErrInvalidProcedureCall, "Form",
+                        container->KeyName() + " cannot hold other controls");
     auto control = std::make_shared<HostControl>(*this, container, *kind, name, 0);
     auto set = [&](std::string_view property, const Variant& value) {
         if (kind->Find(property)) control->LoadProperty(FormProperty{std::string(property), value, 0});
@@ -306,8 +325,10 @@ std::shared_ptr<HostControl> Form::AddHostControl(const std::string& kind_name, 
     }
     set("Caption", Variant(name));
     set("Text", Variant(name));
-    if (container) container->AddChild(control);
-    else m_controls.push_back(control);
+    if (container)
+        container->AddChild(control);
+    else
+        m_controls.push_back(control);
     if (kind->windowed) control->SetWindow(CreateControlWindow(*control, control->ContainerWindow(), false));
     control->UpdatePlacement();
     return control;
@@ -315,10 +336,13 @@ std::shared_ptr<HostControl> Form::AddHostControl(const std::string& kind_name, 
 
 void Form::RemoveControl(std::string_view key_name) {
     auto control = FindControl(key_name);
-    if (!control) rt::raise_error(rt::kErrInvalidProcedureCall, "Form", "There is no control " + std::string(key_name));
+    if (!control)
+        rt::raise_error(rt::kErrInvalidProcedureCall, "Form", "There is no control " + std::string(key_name));
     control->UpdatePlacement(); // the area it covered needs painting
-    if (FormControl* container = control->container()) container->RemoveChild(control.get());
-    else std::erase(m_controls, control);
+    if (FormControl* container = control->container())
+        container->RemoveChild(control.get());
+    else
+        std::erase(m_controls, control);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -338,18 +362,27 @@ FormDocument Form::ToDocument(const std::string& path) const {
         doc.root.items.emplace_back(FormProperty{e.name, e.value, 0});
     }
     if (!font_written) doc.root.items.emplace_back(FontToGroup("Font", *m_font));
-    for (const auto& c : m_controls) doc.root.children.push_back(c->ToNode(folder));
+    for (const auto& c : m_controls)
+        doc.root.children.push_back(c->ToNode(folder));
     return doc;
 }
 
-void Form::Save(const std::string& path) const { WriteFormFile(path, FormatForm(ToDocument(path))); }
+void Form::Save(const std::string& path) const {
+    WriteFormFile(path, FormatForm(ToDocument(path)));
+}
 
 // ---------------------------------------------------------------------------------------------
 // Properties
 
-std::string Form::Caption() const { return rt::CStr(m_values.Get("Caption", Variant(""))); }
-int16_t Form::ScaleMode() const { return rt::CInt(m_values.Get("ScaleMode", Variant(int16_t{1}))); }
-int Form::Dpi() const { return gdi::LogicalDpi(); }
+std::string Form::Caption() const {
+    return rt::CStr(m_values.Get("Caption", Variant("")));
+}
+int16_t Form::ScaleMode() const {
+    return rt::CInt(m_values.Get("ScaleMode", Variant(int16_t{1})));
+}
+int Form::Dpi() const {
+    return gdi::LogicalDpi();
+}
 
 int32_t Form::ClientPixelWidth() const {
     double twips = rt::CDbl(m_values.Get("ClientWidth", Variant(int32_t{4680})));
@@ -402,9 +435,11 @@ void Form::Let(std::string_view name, const Variant& value) {
         int16_t mode = v.as_integer();
         if (mode < 0 || mode > 7) rt::raise_error(rt::kErrInvalidPropertyValue);
         if (mode != 0)
-            for (auto key : {"ScaleLeft", "ScaleTop", "ScaleWidth", "ScaleHeight"}) m_values.Remove(key);
+            for (auto key : {"ScaleLeft", "ScaleTop", "ScaleWidth", "ScaleHeight"})
+                m_values.Remove(key);
     }
-    if (k->name == "ScaleLeft" || k->name == "ScaleTop" || k->name == "ScaleWidth" || k->name == "ScaleHeight") {
+    if (k->name == "ScaleLeft" || k->name == "ScaleTop" || k->name == "ScaleWidth" ||
+        k->name == "ScaleHeight") {
         // Setting any part of the scale switches the form to a user scale, as on the platform.
         if (ScaleMode() != 0) {
             int16_t old = ScaleMode();
@@ -430,7 +465,8 @@ std::vector<std::shared_ptr<FormControl>> Form::AllControls() const {
         auto c = stack.back();
         stack.pop_back();
         out.push_back(c);
-        for (auto it = c->children().rbegin(); it != c->children().rend(); ++it) stack.push_back(*it);
+        for (auto it = c->children().rbegin(); it != c->children().rend(); ++it)
+            stack.push_back(*it);
     }
     return out;
 }
@@ -449,7 +485,7 @@ std::vector<std::shared_ptr<ActiveXHolder>> Form::ActiveXControls() const {
 }
 
 gdi::COLORREF Form::BackgroundColor() const {
-    return ResolveOleColor(rt::CLng(m_values.Get("BackColor", Variant(static_cast<int32_t>(0x8000000F)))));
+    return user::TranslateOleColor(rt::CLng(m_values.Get("BackColor", Variant(user::kOleButtonFace))));
 }
 
 bool Form::HandleAccessKey(char key) {
@@ -464,7 +500,7 @@ bool Form::HandleAccessKey(char key) {
     return false;
 }
 
-void Form::RaiseEvent(ActiveXHolder& source, std::string_view event, std::span<vntab::EventArg> args) {
+void Form::RaiseEvent(ActiveXHolder& source, std::string_view event, std::span<EventArg> args) {
     if (m_events) m_events(source, event, args);
 }
 

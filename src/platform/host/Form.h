@@ -1,8 +1,8 @@
 #pragma once
 
-#include "control/ControlSite.h"
 #include "platform/automation/StdFont.h"
 #include "platform/host/ActiveXHolder.h"
+#include "platform/host/ControlSite.h"
 #include "platform/host/FormControl.h"
 #include "platform/host/FormFile.h"
 #include "platform/host/Units.h"
@@ -16,13 +16,14 @@
 namespace host {
 
 // Creates a hosted control for its site; the control runs its Initialize.
-using ControlFactory = std::function<std::shared_ptr<ActiveXControl>(vntab::ControlSite&)>;
+using ControlFactory = std::function<std::shared_ptr<ActiveXControl>(ControlSite&)>;
 // Registers an ActiveX control type under the name a form file gives it ("VNTabCtl").
 void RegisterControlType(std::string type_name, ControlFactory factory);
 const ControlFactory* FindControlFactory(std::string_view type_name);
 
 // Receives the events hosted controls raise to the host program.
-using EventSink = std::function<void(ActiveXHolder& source, std::string_view event, std::span<vntab::EventArg> args)>;
+using EventSink =
+    std::function<void(ActiveXHolder& source, std::string_view event, std::span<EventArg> args)>;
 
 struct FormOptions {
     bool user_mode = true; // false: the form is being designed
@@ -31,7 +32,7 @@ struct FormOptions {
 // The host program itself: its title (the default title of message boxes), version and help file.
 struct AppInfo {
     std::string title = "vntab";
-    vntab::AppVersion version;
+    AppVersion version;
     std::string help_file;
 };
 
@@ -108,7 +109,7 @@ public:
     void Warn(std::string text) { m_warnings.push_back(std::move(text)); }
 
     void SetEventSink(EventSink sink) { m_events = std::move(sink); }
-    void RaiseEvent(ActiveXHolder& source, std::string_view event, std::span<vntab::EventArg> args);
+    void RaiseEvent(ActiveXHolder& source, std::string_view event, std::span<EventArg> args);
 
     AppInfo& app() { return m_app; }
     const AppInfo& app() const { return m_app; }

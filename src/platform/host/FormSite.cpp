@@ -3,9 +3,9 @@
 #include "platform/automation/Ansi.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/automation/StdPicture.h"
+#include "platform/gdi/Gdi.h"
 #include "platform/host/ActiveXHolder.h"
 #include "platform/host/Form.h"
-#include "platform/gdi/Gdi.h"
 #include "platform/host/GdiFont.h"
 #include "platform/user/Dialogs.h"
 #include "platform/user/Window.h"
@@ -16,12 +16,22 @@ namespace host {
 
 FormSite::FormSite(ActiveXHolder& holder) : m_holder(holder), m_form(holder.form()) {}
 
-void FormSite::PropertyChanged(std::string_view name) { m_property_changes.emplace_back(name); }
+void FormSite::PropertyChanged(std::string_view name) {
+    m_property_changes.emplace_back(name);
+}
 
-bool FormSite::AmbientUserMode() const { return m_form.UserMode(); }
-std::shared_ptr<rt::StdFont> FormSite::AmbientFont() const { return m_form.FormFont(); }
-std::shared_ptr<rt::StdFont> FormSite::ParentFont() const { return m_form.FormFont(); }
-int16_t FormSite::ParentScaleMode() const { return m_form.ScaleMode(); }
+bool FormSite::AmbientUserMode() const {
+    return m_form.UserMode();
+}
+std::shared_ptr<rt::StdFont> FormSite::AmbientFont() const {
+    return m_form.FormFont();
+}
+std::shared_ptr<rt::StdFont> FormSite::ParentFont() const {
+    return m_form.FormFont();
+}
+int16_t FormSite::ParentScaleMode() const {
+    return m_form.ScaleMode();
+}
 
 int16_t FormSite::ContainerScaleMode() const {
     const FormControl* container = m_holder.container();
@@ -44,21 +54,41 @@ double FormSite::Scale(double value, int16_t from, int16_t to, bool horizontal) 
     return m_form.ScaleLength(value, resolve(from), resolve(to), horizontal ? Axis::X : Axis::Y);
 }
 
-double FormSite::ScaleX(double value, int16_t from, int16_t to) const { return Scale(value, from, to, true); }
-double FormSite::ScaleY(double value, int16_t from, int16_t to) const { return Scale(value, from, to, false); }
-double FormSite::ScaleWidth() const { return m_holder.PixelBounds().width; }
-double FormSite::ScaleHeight() const { return m_holder.PixelBounds().height; }
-double FormSite::Width() const { return m_holder.Width(); }
-void FormSite::SetWidth(double width) { m_holder.SetWidth(width); }
-double FormSite::Height() const { return m_holder.Height(); }
-void FormSite::SetHeight(double height) { m_holder.SetHeight(height); }
+double FormSite::ScaleX(double value, int16_t from, int16_t to) const {
+    return Scale(value, from, to, true);
+}
+double FormSite::ScaleY(double value, int16_t from, int16_t to) const {
+    return Scale(value, from, to, false);
+}
+double FormSite::ScaleWidth() const {
+    return m_holder.PixelBounds().width;
+}
+double FormSite::ScaleHeight() const {
+    return m_holder.PixelBounds().height;
+}
+double FormSite::Width() const {
+    return m_holder.Width();
+}
+void FormSite::SetWidth(double width) {
+    m_holder.SetWidth(width);
+}
+double FormSite::Height() const {
+    return m_holder.Height();
+}
+void FormSite::SetHeight(double height) {
+    m_holder.SetHeight(height);
+}
 
-bool FormSite::Enabled() const { return m_hwnd ? user::IsWindowEnabled(m_hwnd) : m_holder.enabled; }
+bool FormSite::Enabled() const {
+    return m_hwnd ? user::IsWindowEnabled(m_hwnd) : m_holder.enabled;
+}
 void FormSite::SetEnabled(bool enabled) {
     m_holder.enabled = enabled;
     if (m_hwnd) user::EnableWindow(m_hwnd, enabled);
 }
-std::shared_ptr<rt::StdFont> FormSite::Font() const { return m_holder.font; }
+std::shared_ptr<rt::StdFont> FormSite::Font() const {
+    return m_holder.font;
+}
 
 void FormSite::SetFont(std::shared_ptr<rt::StdFont> font) {
     m_holder.font = std::move(font);
@@ -76,25 +106,32 @@ FormSite::~FormSite() {
         gdi::DeleteObject(m_selected_font);
     }
 }
-std::string FormSite::AccessKeys() const { return m_holder.access_keys; }
-void FormSite::SetAccessKeys(std::string keys) { m_holder.access_keys = std::move(keys); }
+std::string FormSite::AccessKeys() const {
+    return m_holder.access_keys;
+}
+void FormSite::SetAccessKeys(std::string keys) {
+    m_holder.access_keys = std::move(keys);
+}
 
 std::vector<std::shared_ptr<rt::Dispatch>> FormSite::ContainedControls() const {
     std::vector<std::shared_ptr<rt::Dispatch>> out;
-    for (const auto& c : m_holder.children()) out.push_back(c);
+    for (const auto& c : m_holder.children())
+        out.push_back(c);
     return out;
 }
 
 // This container has no data-transfer source of its own: a drag asked for by the control starts
 // nothing and no drop mode but None takes effect.
 void FormSite::OLEDrag() {}
-int32_t FormSite::OLEDropMode() const { return m_holder.ole_drop_mode; }
+int32_t FormSite::OLEDropMode() const {
+    return m_holder.ole_drop_mode;
+}
 void FormSite::SetOLEDropMode(int32_t mode) {
     if (mode < 0 || mode > 2) rt::raise_error(rt::kErrInvalidPropertyValue);
     m_holder.ole_drop_mode = mode;
 }
 
-void FormSite::RaiseEvent(std::string_view name, std::span<vntab::EventArg> args) {
+void FormSite::RaiseEvent(std::string_view name, std::span<EventArg> args) {
     m_form.RaiseEvent(m_holder, name, args);
 }
 
@@ -104,9 +141,15 @@ int32_t FormSite::MsgBox(std::string_view prompt, int32_t style, std::optional<s
     return user::MessageBoxA(m_hwnd, text.c_str(), caption.c_str(), static_cast<uint32_t>(style));
 }
 
-vntab::AppVersion FormSite::AppVersionInfo() const { return m_form.app().version; }
-std::string FormSite::HelpFile() const { return m_form.app().help_file; }
-void FormSite::SetHelpFile(std::string path) { m_form.app().help_file = std::move(path); }
+AppVersion FormSite::AppVersionInfo() const {
+    return m_form.app().version;
+}
+std::string FormSite::HelpFile() const {
+    return m_form.app().help_file;
+}
+void FormSite::SetHelpFile(std::string path) {
+    m_form.app().help_file = std::move(path);
+}
 
 std::shared_ptr<rt::Dispatch> FormSite::LoadPicture(std::string_view path) {
     std::filesystem::path file(rt::utf8_from_ansi(path));
@@ -114,9 +157,15 @@ std::shared_ptr<rt::Dispatch> FormSite::LoadPicture(std::string_view path) {
     return LoadPictureFile(file.string());
 }
 
-std::vector<std::shared_ptr<rt::Dispatch>> FormSite::SelectedControls() const { return m_form.selected_controls; }
-void FormSite::SetPropertyPageChanged(bool changed) { m_form.property_page_changed = changed; }
+std::vector<std::shared_ptr<rt::Dispatch>> FormSite::SelectedControls() const {
+    return m_form.selected_controls;
+}
+void FormSite::SetPropertyPageChanged(bool changed) {
+    m_form.property_page_changed = changed;
+}
 
-std::shared_ptr<rt::Dispatch> LoadPictureFile(const std::string& path) { return rt::LoadPicture(path); }
+std::shared_ptr<rt::Dispatch> LoadPictureFile(const std::string& path) {
+    return rt::LoadPicture(path);
+}
 
 } // namespace host

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "control/ControlSite.h"
+#include "platform/host/ControlSite.h"
 
 #include <string>
 #include <vector>
@@ -11,7 +11,7 @@ class ActiveXHolder;
 class Form;
 
 // The container's services for one hosted control on a form.
-class FormSite final : public vntab::ControlSite {
+class FormSite final : public ControlSite {
 public:
     explicit FormSite(ActiveXHolder& holder);
     ~FormSite() override;
@@ -46,10 +46,10 @@ public:
     void OLEDrag() override;
     int32_t OLEDropMode() const override;
     void SetOLEDropMode(int32_t mode) override;
-    void RaiseEvent(std::string_view name, std::span<vntab::EventArg> args) override;
-    using vntab::ControlSite::RaiseEvent;
+    void RaiseEvent(std::string_view name, std::span<EventArg> args) override;
+    using ControlSite::RaiseEvent;
     int32_t MsgBox(std::string_view prompt, int32_t style, std::optional<std::string_view> title) override;
-    vntab::AppVersion AppVersionInfo() const override;
+    AppVersion AppVersionInfo() const override;
     std::string HelpFile() const override;
     void SetHelpFile(std::string path) override;
     std::shared_ptr<rt::Dispatch> LoadPicture(std::string_view path) override;

@@ -2,7 +2,6 @@
 
 #include "platform/automation/Arithmetic.h"
 #include "platform/gdi/Gdi.h"
-#include "platform/user/SysColors.h"
 
 #include <algorithm>
 #include <cstring>
@@ -20,11 +19,6 @@ gdi::HFONT CreateGdiFont(const rt::StdFont& font) {
     size_t n = std::min(font.Name().size(), sizeof lf.lfFaceName - 1);
     std::memcpy(lf.lfFaceName, font.Name().data(), n);
     return gdi::CreateFontIndirectA(&lf);
-}
-
-gdi::COLORREF ResolveOleColor(int32_t ole_color) {
-    if (ole_color >= 0) return static_cast<gdi::COLORREF>(ole_color);
-    return user::GetSysColor(ole_color & 0xFFFFFF);
 }
 
 } // namespace host

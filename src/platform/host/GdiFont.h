@@ -9,7 +9,4 @@ namespace host {
 // 72) rounded half to even, weight, italic, underline, strike-out, character set and face name.
 gdi::HFONT CreateGdiFont(const rt::StdFont& font);
 
-// The colour of an OLE colour: a value with the top bit set names a system colour.
-gdi::COLORREF ResolveOleColor(int32_t ole_color);
-
 } // namespace host

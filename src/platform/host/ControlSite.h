@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-namespace vntab {
+namespace host {
 
 // Scale modes of the container's coordinate systems.
 enum ScaleMode : int16_t {
@@ -137,4 +137,4 @@ public:
     virtual void SetPropertyPageChanged(bool changed) = 0;
 };
 
-} // namespace vntab
+} // namespace host
