@@ -32,9 +32,11 @@ static std::vector<KindProperty> base(bool positioned, bool sized) {
     return p;
 }
 
-static ControlKind kind(std::string_view name, bool windowed, std::vector<KindProperty> extra, bool tab_stop,
-                        bool positioned = true, bool sized = true) {
+static ControlKind kind(ControlKindId id, std::string_view name, bool windowed,
+                        std::vector<KindProperty> extra, bool tab_stop, bool positioned = true,
+                        bool sized = true) {
     ControlKind k;
+    k.id = id;
     k.name = name;
     k.windowed = windowed;
     k.positioned = positioned;
@@ -50,37 +52,37 @@ const std::vector<ControlKind>& ControlKinds() {
         const Variant button_face = colour(0x8000000F), button_text = colour(0x80000012);
         const Variant window = colour(0x80000005), window_text = colour(0x80000008);
         std::vector<ControlKind> k;
-        k.push_back(kind("TextBox", true,
+        k.push_back(kind(ControlKindId::TextBox, "TextBox", true,
                          {{"Text", Variant("")}, {"TabIndex", Variant(int16_t{0})}, {"Visible", Variant(true)},
                           {"Enabled", Variant(true)}, {"BackColor", window}, {"ForeColor", window_text},
                           {"Locked", Variant(false)}, {"MultiLine", Variant(false)},
                           {"MaxLength", Variant(int32_t{0})}},
                          true));
-        k.push_back(kind("CommandButton", true,
+        k.push_back(kind(ControlKindId::CommandButton, "CommandButton", true,
                          {{"Caption", Variant("")}, {"TabIndex", Variant(int16_t{0})}, {"Visible", Variant(true)},
                           {"Enabled", Variant(true)}, {"BackColor", button_face}, {"Default", Variant(false)},
                           {"Cancel", Variant(false)}},
                          true));
-        k.push_back(kind("CheckBox", true,
+        k.push_back(kind(ControlKindId::CheckBox, "CheckBox", true,
                          {{"Caption", Variant("")}, {"Value", Variant(int16_t{0})}, {"TabIndex", Variant(int16_t{0})},
                           {"Visible", Variant(true)}, {"Enabled", Variant(true)}, {"BackColor", button_face},
                           {"ForeColor", button_text}},
                          true));
-        k.push_back(kind("OptionButton", true,
+        k.push_back(kind(ControlKindId::OptionButton, "OptionButton", true,
                          {{"Caption", Variant("")}, {"Value", Variant(false)}, {"TabIndex", Variant(int16_t{0})},
                           {"Visible", Variant(true)}, {"Enabled", Variant(true)}, {"BackColor", button_face},
                           {"ForeColor", button_text}},
                          true));
-        k.push_back(kind("ListBox", true,
+        k.push_back(kind(ControlKindId::ListBox, "ListBox", true,
                          {{"TabIndex", Variant(int16_t{0})}, {"Visible", Variant(true)}, {"Enabled", Variant(true)},
                           {"BackColor", window}, {"ForeColor", window_text}, {"Sorted", Variant(false)}},
                          true));
-        k.push_back(kind("ComboBox", true,
+        k.push_back(kind(ControlKindId::ComboBox, "ComboBox", true,
                          {{"Text", Variant("")}, {"TabIndex", Variant(int16_t{0})}, {"Visible", Variant(true)},
                           {"Enabled", Variant(true)}, {"BackColor", window}, {"ForeColor", window_text},
                           {"Style", Variant(int16_t{0})}},
                          true));
-        ControlKind picture = kind("PictureBox", true,
+        ControlKind picture = kind(ControlKindId::PictureBox, "PictureBox", true,
                                    {{"TabIndex", Variant(int16_t{0})}, {"Visible", Variant(true)},
                                     {"Enabled", Variant(true)}, {"BackColor", button_face},
                                     {"ForeColor", button_text}, {"ScaleMode", Variant(int16_t{1})},
@@ -89,36 +91,36 @@ const std::vector<ControlKind>& ControlKinds() {
         picture.container = true;
         picture.has_scale = true;
         k.push_back(std::move(picture));
-        ControlKind frame = kind("Frame", true,
+        ControlKind frame = kind(ControlKindId::Frame, "Frame", true,
                                  {{"Caption", Variant("")}, {"TabIndex", Variant(int16_t{0})},
                                   {"Visible", Variant(true)}, {"Enabled", Variant(true)},
                                   {"BackColor", button_face}, {"ForeColor", button_text}},
                                  false);
         frame.container = true;
         k.push_back(std::move(frame));
-        k.push_back(kind("Label", false,
+        k.push_back(kind(ControlKindId::Label, "Label", false,
                          {{"Caption", Variant("")}, {"TabIndex", Variant(int16_t{0})}, {"Visible", Variant(true)},
                           {"Enabled", Variant(true)}, {"BackColor", button_face}, {"ForeColor", button_text},
                           {"BackStyle", Variant(int16_t{1})}, {"Alignment", Variant(int16_t{0})},
                           {"AutoSize", Variant(false)}, {"WordWrap", Variant(false)}},
                          false));
-        k.push_back(kind("Line", false,
+        k.push_back(kind(ControlKindId::Line, "Line", false,
                          {{"X1", Variant(0.0f)}, {"Y1", Variant(0.0f)}, {"X2", Variant(0.0f)}, {"Y2", Variant(0.0f)},
                           {"Visible", Variant(true)}, {"BorderColor", window_text},
                           {"BorderWidth", Variant(int16_t{1})}, {"BorderStyle", Variant(int16_t{1})}},
                          false, false, false));
-        k.push_back(kind("Shape", false,
+        k.push_back(kind(ControlKindId::Shape, "Shape", false,
                          {{"Shape", Variant(int16_t{0})}, {"Visible", Variant(true)}, {"BorderColor", window_text},
                           {"BorderWidth", Variant(int16_t{1})}, {"BorderStyle", Variant(int16_t{1})},
                           {"BackColor", window}, {"BackStyle", Variant(int16_t{0})}, {"FillColor", colour(0)},
                           {"FillStyle", Variant(int16_t{1})}},
                          false));
-        k.push_back(kind("Image", false,
+        k.push_back(kind(ControlKindId::Image, "Image", false,
                          {{"Visible", Variant(true)}, {"Enabled", Variant(true)}, {"Stretch", Variant(false)},
                           {"BorderStyle", Variant(int16_t{0})}},
                          false));
-        k.push_back(kind("Timer", false, {{"Enabled", Variant(true)}, {"Interval", Variant(int32_t{0})}}, false, true,
-                         false));
+        k.push_back(kind(ControlKindId::Timer, "Timer", false,
+                         {{"Enabled", Variant(true)}, {"Interval", Variant(int32_t{0})}}, false, true, false));
         for (auto& c : k)
             if (c.name == "Timer") c.paints = false;
         return k;

@@ -14,7 +14,12 @@ struct KindProperty {
     rt::Variant default_value;
 };
 
+// Which kind a descriptor describes, for code that acts on the kind (its painter).
+enum class ControlKindId { TextBox, CommandButton, CheckBox, OptionButton, ListBox, ComboBox, PictureBox,
+                           Frame, Label, Line, Shape, Image, Timer };
+
 struct ControlKind {
+    ControlKindId id;
     std::string_view name;
     bool windowed = false;
     bool container = false;       // holds other controls (Frame, PictureBox)

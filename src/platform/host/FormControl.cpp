@@ -113,6 +113,10 @@ static Variant convert_like(const Variant& value, const Variant& like) {
 
 Variant HostControl::Get(std::string_view name) {
     if (auto common = GetCommon(name)) return *common;
+    return GetValue(name);
+}
+
+Variant HostControl::GetValue(std::string_view name) const {
     const KindProperty* p = m_kind.Find(name);
     if (!p) rt::raise_member_not_found();
     return m_values.Get(p->name, p->default_value);
@@ -127,11 +131,7 @@ void HostControl::Let(std::string_view name, const Variant& value) {
     UpdatePlacement();
 }
 
-double HostControl::GetNumber(std::string_view name) const {
-    const KindProperty* p = m_kind.Find(name);
-    if (!p) rt::raise_member_not_found();
-    return rt::CDbl(m_values.Get(p->name, p->default_value));
-}
+double HostControl::GetNumber(std::string_view name) const { return rt::CDbl(GetValue(name)); }
 
 Variant HostControl::Call(std::string_view name, std::span<const Variant> args) {
     if (rt::member_name_equals(name, "Move") && m_kind.positioned) {

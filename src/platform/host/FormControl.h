@@ -101,6 +101,7 @@ public:
     void LoadProperty(const FormProperty& property);
     void LoadGroup(const FormPropertyGroup& group);
     const PropertyList& properties() const { return m_values; }
+    rt::Variant GetValue(std::string_view name) const; // a property of the kind, as Get reads it
     double GetNumber(std::string_view name) const;
     bool Visible() const;
     void UpdatePlacement() override;
