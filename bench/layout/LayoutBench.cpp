@@ -6,8 +6,8 @@
 //   ratio equal_width/100_vs_store_rects 3.20
 #include "control/TestSite.h"
 
-#include "control/Constants.h"
 #include "control/VNTabCtl.h"
+#include "layout/Constants.h"
 #include "layout/TabLayout.h"
 #include "platform/automation/StdFont.h"
 #include "tabs/VNTab.h"

@@ -6,8 +6,8 @@
 //   ratio redraw_none_vs_floor 6.40
 #include "control/TestSite.h"
 
-#include "control/Constants.h"
 #include "control/VNTabCtl.h"
+#include "layout/Constants.h"
 #include "platform/gdi/Gdi.h"
 #include "tabs/VNTabs.h"
 

@@ -1,5 +1,5 @@
-#include "control/Constants.h"
 #include "control/VNTabCtl.h"
+#include "layout/Constants.h"
 
 #include "platform/automation/Arithmetic.h"
 #include "platform/automation/AutomationError.h"

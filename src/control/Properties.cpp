@@ -1,6 +1,6 @@
 #include "control/BusyScope.h"
-#include "control/Constants.h"
 #include "control/VNTabCtl.h"
+#include "layout/Constants.h"
 
 #include "contained/VNControls.h"
 #include "platform/automation/Arithmetic.h"

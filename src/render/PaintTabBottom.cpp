@@ -1,6 +1,6 @@
 #include "render/ShapeRoutine.h"
 
-#include "control/Constants.h"
+#include "layout/Constants.h"
 
 // Bottom tabs: the panel lies above the headers. A row's panel spans x0 .. x1 from y0 down to the
 // header's top T, which is the panel's lower edge line; the header stands on it from L to R.
@@ -87,7 +87,7 @@ void BottomPanelPart(const PanelScene& scene) {
 
 } // namespace
 
-gdi::RECT PaintTabBottom(const VNTabCtl& ctl, gfx::CDC& dc, const TabShape& shape) {
+gdi::RECT PaintTabBottom(const ControlView& ctl, gfx::CDC& dc, const TabShape& shape) {
     return PaintShape(ctl, dc, shape, vnOrientationBottom, BottomPanelPart);
 }
 

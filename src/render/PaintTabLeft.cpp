@@ -1,7 +1,7 @@
 #include "render/ShapeRoutine.h"
 
-#include "control/Constants.h"
-#include "control/VNTabCtl.h"
+#include "layout/Constants.h"
+#include "layout/ControlView.h"
 #include "platform/automation/Arithmetic.h"
 
 // Left tabs: the panel lies right of the headers. A row's panel spans y0 .. y1 from the header's
@@ -90,7 +90,7 @@ void LeftPanelPart(const PanelScene& scene) {
 
 } // namespace
 
-gdi::RECT PaintTabLeft(const VNTabCtl& ctl, gfx::CDC& dc, const TabShape& shape) {
+gdi::RECT PaintTabLeft(const ControlView& ctl, gfx::CDC& dc, const TabShape& shape) {
     return PaintShape(ctl, dc, shape, vnOrientationLeft, LeftPanelPart);
 }
 

@@ -1,6 +1,6 @@
 #include "render/ShapeRoutine.h"
 
-#include "control/Constants.h"
+#include "layout/Constants.h"
 
 // Right tabs: the panel lies left of the headers. A row's panel spans y0 .. y1 from x0 to the
 // header's left L, which is the panel's right edge line; the header stands on it from T to V.
@@ -90,7 +90,7 @@ void RightPanelPart(const PanelScene& scene) {
 
 } // namespace
 
-gdi::RECT PaintTabRight(const VNTabCtl& ctl, gfx::CDC& dc, const TabShape& shape) {
+gdi::RECT PaintTabRight(const ControlView& ctl, gfx::CDC& dc, const TabShape& shape) {
     return PaintShape(ctl, dc, shape, vnOrientationRight, RightPanelPart);
 }
 

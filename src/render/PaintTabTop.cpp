@@ -1,8 +1,9 @@
 #include "render/ShapeRoutine.h"
 
-#include "control/Constants.h"
-#include "control/VNTabCtl.h"
+#include "layout/Constants.h"
+#include "layout/ControlView.h"
 #include "platform/automation/Arithmetic.h"
+#include "platform/host/ControlSite.h"
 
 // Top tabs: the panel lies below the headers. A row's panel spans x0 .. x1 and reaches down to y1;
 // its top edge is the header's bottom, y0 = T + H, and it is open where the header stands on it.
@@ -121,7 +122,7 @@ void TopPanelPart(const PanelScene& scene) {
 
 } // namespace
 
-gdi::RECT PaintTabTop(const VNTabCtl& ctl, gfx::CDC& dc, const TabShape& shape) {
+gdi::RECT PaintTabTop(const ControlView& ctl, gfx::CDC& dc, const TabShape& shape) {
     return PaintShape(ctl, dc, shape, vnOrientationTop, TopPanelPart);
 }
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 namespace vntab {
-class VNTabCtl;
+class ControlView;
 }
 
 // The shape routines: one per orientation, each filling a tab header, drawing its 3D edges in the
@@ -41,13 +41,13 @@ struct TabShape {
     EdgeColors colors;
 };
 
-gdi::RECT PaintTabTop(const VNTabCtl& ctl, gfx::CDC& dc, const TabShape& shape);
-gdi::RECT PaintTabRight(const VNTabCtl& ctl, gfx::CDC& dc, const TabShape& shape);
-gdi::RECT PaintTabBottom(const VNTabCtl& ctl, gfx::CDC& dc, const TabShape& shape);
-gdi::RECT PaintTabLeft(const VNTabCtl& ctl, gfx::CDC& dc, const TabShape& shape);
+gdi::RECT PaintTabTop(const ControlView& ctl, gfx::CDC& dc, const TabShape& shape);
+gdi::RECT PaintTabRight(const ControlView& ctl, gfx::CDC& dc, const TabShape& shape);
+gdi::RECT PaintTabBottom(const ControlView& ctl, gfx::CDC& dc, const TabShape& shape);
+gdi::RECT PaintTabLeft(const ControlView& ctl, gfx::CDC& dc, const TabShape& shape);
 
 // The shape routine of the control's Orientation. Any other orientation draws nothing and leaves the
 // caption rectangle empty.
-gdi::RECT PaintTabShape(const VNTabCtl& ctl, gfx::CDC& dc, const TabShape& shape);
+gdi::RECT PaintTabShape(const ControlView& ctl, gfx::CDC& dc, const TabShape& shape);
 
 } // namespace vntab::render

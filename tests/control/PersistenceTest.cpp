@@ -2,7 +2,7 @@
 
 #include "contained/VNControl.h"
 #include "contained/VNControls.h"
-#include "control/Constants.h"
+#include "layout/Constants.h"
 #include "platform/host/PropertyBag.h"
 
 using namespace vntab;

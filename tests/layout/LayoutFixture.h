@@ -3,8 +3,8 @@
 #include "control/TestSite.h"
 #include "support/ErrorNumber.h"
 
-#include "control/Constants.h"
 #include "control/VNTabCtl.h"
+#include "layout/Constants.h"
 #include "layout/TabLayout.h"
 #include "platform/automation/AutomationError.h"
 #include "tabs/VNTab.h"

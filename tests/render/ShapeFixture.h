@@ -6,8 +6,8 @@
 #include "gfx/CDC.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Trace.h"
+#include "render/DrawTab.h"
 #include "render/TabShapes.h"
-#include "text/DrawTab.h"
 
 #include <functional>
 #include <map>
