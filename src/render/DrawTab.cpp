@@ -18,17 +18,17 @@ namespace {
 
 // The header rectangle: the layout's, the active tab grown by I at both ends of its length and by I
 // outward across the row (toward the top for top tabs, the right for right tabs, and so on).
-void PlaceHeader(const TabCtlState& s, const gdi::RECT& rect, bool active, TabShape& shape) {
-    shape.left = rect.left;
-    shape.top = rect.top;
-    shape.width = static_cast<float>(rt::sub32(rect.right, rect.left));
-    shape.height = static_cast<float>(rt::sub32(rect.bottom, rect.top));
+void PlaceHeader(const TabCtlState& s, const gdi::RECT& rect, bool active, Header& header) {
+    header.left = rect.left;
+    header.top = rect.top;
+    header.width = static_cast<float>(rt::sub32(rect.right, rect.left));
+    header.height = static_cast<float>(rt::sub32(rect.bottom, rect.top));
     if (!active) return;
     const int16_t inflate = s.TabActiveInflate;
-    if (s.Orientation != vnOrientationRight) shape.left = rt::sub32(shape.left, inflate);
-    if (s.Orientation != vnOrientationBottom) shape.top = rt::sub32(shape.top, inflate);
-    shape.width += rt::mul16(2, inflate);
-    shape.height += inflate;
+    if (s.Orientation != vnOrientationRight) header.left = rt::sub32(header.left, inflate);
+    if (s.Orientation != vnOrientationBottom) header.top = rt::sub32(header.top, inflate);
+    header.width += rt::mul16(2, inflate);
+    header.height += inflate;
 }
 
 // The row values: where the panel of the header's row lies. Rows farther from the panel are
@@ -130,10 +130,10 @@ TabShape TabShapeOf(const ControlView& ctl, int16_t tab_index, int16_t row, bool
     TabShape shape;
     shape.tab_index = tab_index;
     shape.row = row;
-    shape.bevel = active && s.DrawTab3DAppearance == vn3DWindows ? s.TabActiveBevel : int16_t{1};
+    shape.header.bevel = active && s.DrawTab3DAppearance == vn3DWindows ? s.TabActiveBevel : int16_t{1};
     shape.colors = {gfx::TranslateColor(tab.Color3DDKShadow()), gfx::TranslateColor(tab.Color3DHighlight()),
                     gfx::TranslateColor(tab.Color3DShadow())};
-    PlaceHeader(s, tab.TabRect(), active, shape);
+    PlaceHeader(s, tab.TabRect(), active, shape.header);
     shape.rows = RowValuesOf(ctl, row);
     return shape;
 }

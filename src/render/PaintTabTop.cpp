@@ -103,16 +103,17 @@ void CloseHeader(ShapeCanvas& c, const TopPanel& p, int32_t look) {
 }
 
 void TopPanelPart(const PanelScene& scene) {
-    const TabShape& t = scene.shape;
-    const TopPanel panel{static_cast<double>(t.left),        t.width,
-                         static_cast<double>(t.bevel),       static_cast<double>(t.rows.first),
-                         static_cast<double>(t.rows.second), static_cast<double>(t.top) + t.height,
-                         static_cast<double>(t.rows.third)};
+    const Header& h = scene.shape.header;
+    const RowValues& r = scene.shape.rows;
+    const TopPanel panel{static_cast<double>(h.left),   h.width,
+                         static_cast<double>(h.bevel),  static_cast<double>(r.first),
+                         static_cast<double>(r.second), static_cast<double>(h.top) + h.height,
+                         static_cast<double>(r.third)};
     const host::ControlSite& site = scene.ctl.Site();
     if (site.ScaleHeight() > scene.ctl.State().TabHeight) {
-        if (!DrawsRowPanel(scene.ctl, t)) return;
+        if (!DrawsRowPanel(scene.ctl, scene.shape)) return;
         if (scene.look == 2)
-            PanelLook2(scene.canvas, panel, site.ScaleWidth(), t.row);
+            PanelLook2(scene.canvas, panel, site.ScaleWidth(), scene.shape.row);
         else
             PanelLook1(scene.canvas, panel);
         return;

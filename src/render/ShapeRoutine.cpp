@@ -19,9 +19,8 @@ gdi::RECT PaintShape(const ControlView& ctl, gfx::CDC& dc, const TabShape& shape
     ShapeCanvas canvas(dc, tab_brush.get(), shape.colors);
 
     const int32_t look = s.DrawTab3DAppearance == vn3DWindows ? 2 : 1;
-    const Header header{shape.left, shape.top, shape.width, shape.height, shape.bevel};
     const StyleSettings settings{orientation, look, s.TabStyleWidth, s.TabStyleHeight, s.TabHeight};
-    const gdi::RECT caption = PaintTabStyle(s.TabStyle, canvas, header, settings);
+    const gdi::RECT caption = PaintTabStyle(s.TabStyle, canvas, shape.header, settings);
     panel_part(PanelScene{ctl, canvas, shape, look});
     return caption;
 }

@@ -22,6 +22,16 @@ using PanelPart = void (*)(const PanelScene& scene);
 gdi::RECT PaintShape(const ControlView& ctl, gfx::CDC& dc, const TabShape& shape, int32_t orientation,
                      PanelPart panel_part);
 
+// Draws a row panel in `look`: with `look2` for the Windows look, with `look1` for any other.
+template <class Panel>
+void DrawPanel(int32_t look, ShapeCanvas& canvas, const Panel& panel,
+               void (*look1)(ShapeCanvas&, const Panel&), void (*look2)(ShapeCanvas&, const Panel&)) {
+    if (look == 2)
+        look2(canvas, panel);
+    else
+        look1(canvas, panel);
+}
+
 // Whether this header draws its row's panel: the panel of a back row is drawn by the first header of
 // that row, and the active tab, drawn last, draws the front panel complete.
 bool DrawsRowPanel(const ControlView& ctl, const TabShape& shape);

@@ -3,6 +3,7 @@
 #include "gfx/CDC.h"
 #include "platform/gdi/Handles.h"
 #include "render/ShapeCanvas.h"
+#include "render/StylePainters.h"
 
 #include <cstdint>
 
@@ -27,16 +28,12 @@ struct RowValues {
 };
 
 // One header as DrawTab hands it to a shape routine: the tab, its row (0 next to the panel), the
-// bevel width, the header rectangle (for right and left tabs `width` runs down the row and `height`
-// across it), the row values and the tab's edge colours.
+// header with its bevel width as the style painter draws it, the row values and the tab's edge
+// colours.
 struct TabShape {
     int16_t tab_index = 0;
     int16_t row = 0;
-    int16_t bevel = 1;
-    int32_t left = 0;
-    int32_t top = 0;
-    float width = 0.0f;
-    float height = 0.0f;
+    Header header;
     RowValues rows;
     EdgeColors colors;
 };

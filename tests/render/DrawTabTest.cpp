@@ -10,15 +10,7 @@
 namespace vntab::render_testing {
 namespace {
 
-struct Header {
-    int32_t left, top;
-    float width, height;
-    friend bool operator==(const Header&, const Header&) = default;
-};
-
-Header HeaderOf(const render::TabShape& s) {
-    return {s.left, s.top, s.width, s.height};
-}
+using render::Header;
 
 class ActiveInflation : public testing::TestWithParam<std::pair<int32_t, Header>> {};
 
@@ -28,8 +20,8 @@ TEST_P(ActiveInflation, GrowsTheActiveHeaderOutwardAndAtBothEnds) {
     RenderControl c(2);
     c.state().Orientation = GetParam().first;
     c.tab(1).SetTabRect({100, 40, 160, 60});
-    EXPECT_EQ(HeaderOf(render::TabShapeOf(*c.ctl, 1, 0, true)), GetParam().second);
-    EXPECT_EQ(HeaderOf(render::TabShapeOf(*c.ctl, 1, 0, false)), (Header{100, 40, 60, 20}));
+    EXPECT_EQ(render::TabShapeOf(*c.ctl, 1, 0, true).header, GetParam().second);
+    EXPECT_EQ(render::TabShapeOf(*c.ctl, 1, 0, false).header, (Header{100, 40, 60, 20}));
 }
 
 INSTANTIATE_TEST_SUITE_P(EachOrientation, ActiveInflation,
@@ -41,11 +33,11 @@ INSTANTIATE_TEST_SUITE_P(EachOrientation, ActiveInflation,
 TEST(DrawTabBevel, OnlyTheActiveTabInTheWindowsLookHasTheActiveBevel) {
     RenderControl windows(2, 300, 200, vn3DWindows);
     windows.state().TabActiveBevel = 4;
-    EXPECT_EQ(render::TabShapeOf(*windows.ctl, 1, 0, true).bevel, 4);
-    EXPECT_EQ(render::TabShapeOf(*windows.ctl, 2, 0, false).bevel, 1);
+    EXPECT_EQ(render::TabShapeOf(*windows.ctl, 1, 0, true).header.bevel, 4);
+    EXPECT_EQ(render::TabShapeOf(*windows.ctl, 2, 0, false).header.bevel, 1);
     RenderControl win95(2, 300, 200, vn3DWindows95);
     win95.state().TabActiveBevel = 4;
-    EXPECT_EQ(render::TabShapeOf(*win95.ctl, 1, 0, true).bevel, 1);
+    EXPECT_EQ(render::TabShapeOf(*win95.ctl, 1, 0, true).header.bevel, 1);
 }
 
 TEST(DrawTabColors, SystemColoursAreResolvedWhenTheTabIsDrawn) {
