@@ -1,5 +1,6 @@
 #pragma once
 
+#include "control/ControlProperty.h"
 #include "control/RedrawRecord.h"
 #include "layout/ControlView.h"
 #include "platform/automation/Dispatch.h"
@@ -10,6 +11,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -130,6 +132,9 @@ public:
     std::optional<int32_t> DispId(std::string_view name) const override;
     // The names of the automation interface's properties, in interface order.
     static std::vector<std::string_view> PropertyNames();
+    // Every property, in interface order, with the key the container saves it under: the one table
+    // the automation members and the three persistence calls work from.
+    static std::span<const ControlProperty> Properties();
 
     // The view the layout, drawing and input code work on, and what the control asked of the screen.
     const TabCtlState& State() const override { return m_state; }
@@ -184,6 +189,8 @@ private:
 
     std::shared_ptr<VNTab> ActiveTab() const;
     void Changed(std::string_view property) { m_site.PropertyChanged(property); }
+    // While the form is designed the designer keeps the window enabled, whatever Enabled says.
+    void EnableWindowAtRunTime();
     void ApplyDrawTabRowSeparation();
     void ResolveAutomatic3DAppearance();
     bool CaptionFontIsTrueType() const;
