@@ -1,4 +1,4 @@
-#include "control/ControlFixture.h"
+#include "support/ControlFixture.h"
 
 #include "layout/Constants.h"
 #include "platform/user/Paint.h"

@@ -1,4 +1,4 @@
-#include "control/ControlFixture.h"
+#include "support/ControlFixture.h"
 
 #include "platform/host/PropertyBag.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "control/TestSite.h"
 #include "support/ErrorNumber.h"
+#include "support/TestSite.h"
 
 #include "control/VNTabCtl.h"
 #include "layout/Constants.h"

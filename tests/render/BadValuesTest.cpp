@@ -1,9 +1,9 @@
 #include "render/RenderFixture.h"
 #include "support/ErrorNumber.h"
 
-#include "control/ControlFixture.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/gdi/Trace.h"
+#include "support/ControlFixture.h"
 
 #include <gtest/gtest.h>
 

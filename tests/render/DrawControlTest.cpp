@@ -1,9 +1,9 @@
 #include "render/RenderFixture.h"
 
-#include "control/ControlFixture.h"
 #include "gfx/Module.h"
 #include "platform/gdi/Trace.h"
 #include "platform/user/SysColors.h"
+#include "support/ControlFixture.h"
 
 #include <gtest/gtest.h>
 

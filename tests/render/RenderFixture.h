@@ -1,6 +1,6 @@
 #pragma once
 
-#include "control/TestSite.h"
+#include "support/TestSite.h"
 
 #include "control/VNTabCtl.h"
 #include "layout/Constants.h"

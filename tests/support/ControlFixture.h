@@ -1,7 +1,7 @@
 #pragma once
 
-#include "control/TestSite.h"
 #include "control/VNTabCtl.h"
+#include "support/TestSite.h"
 
 #include "platform/automation/AutomationError.h"
 #include "platform/host/PropertyBag.h"
