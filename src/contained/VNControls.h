@@ -1,7 +1,6 @@
 #pragma once
 
 #include "contained/ControlsOwner.h"
-#include "contained/OwningTab.h"
 #include "platform/automation/Dispatch.h"
 
 #include <cstdint>

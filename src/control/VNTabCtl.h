@@ -37,7 +37,9 @@ public:
     VNTabCtl(const VNTabCtl&) = delete;
     VNTabCtl& operator=(const VNTabCtl&) = delete;
 
-    // The container's calls.
+    // The container's calls. Its input calls (mouse, keys, focus) and Resize come through the same
+    // interface; their handlers belong here, with the geometry they need (which header is under a
+    // point, which tab a key moves to) as layout functions over the ControlView.
     std::shared_ptr<rt::Dispatch> Object() override { return shared_from_this(); }
     void InitProperties() override;
     void ReadProperties(host::PropertyBag& bag) override;

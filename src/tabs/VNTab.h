@@ -1,6 +1,6 @@
 #pragma once
 
-#include "contained/OwningTab.h"
+#include "contained/ControlsOwner.h"
 #include "platform/automation/Dispatch.h"
 #include "platform/gdi/Handles.h"
 #include "platform/user/OleColor.h"
