@@ -4,10 +4,10 @@
 // a figure:
 //   per_tab equal_width/100 41.7          (nanoseconds of CPU time per tab)
 //   ratio equal_width/100_vs_store_rects 3.20
-#include "control/TestSite.h"
+#include "support/TestSite.h"
 
-#include "control/Constants.h"
 #include "control/VNTabCtl.h"
+#include "layout/Constants.h"
 #include "layout/TabLayout.h"
 #include "platform/automation/StdFont.h"
 #include "tabs/VNTab.h"

@@ -4,10 +4,10 @@
 // filling it and copying it to the window once, which every redraw does whatever it draws. After
 // the run one line a justification:
 //   ratio redraw_none_vs_floor 6.40
-#include "control/TestSite.h"
+#include "support/TestSite.h"
 
-#include "control/Constants.h"
 #include "control/VNTabCtl.h"
+#include "layout/Constants.h"
 #include "platform/gdi/Gdi.h"
 #include "tabs/VNTabs.h"
 

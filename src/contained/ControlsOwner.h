@@ -15,4 +15,14 @@ public:
     virtual int16_t TabActive() const = 0;
 };
 
+// What a page of records asks of the tab it belongs to: only the tab's position, which changes
+// whenever tabs before it are inserted or removed, so it is asked for each time.
+class OwningTab {
+public:
+    virtual ~OwningTab() = default;
+
+    // The tab's 1-based position in its collection.
+    virtual int32_t Index() const = 0;
+};
+
 } // namespace vntab

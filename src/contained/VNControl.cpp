@@ -5,7 +5,6 @@
 #include "contained/VNControls.h"
 #include "platform/automation/Arithmetic.h"
 #include "platform/automation/AutomationError.h"
-#include "tabs/VNTab.h"
 
 namespace vntab {
 

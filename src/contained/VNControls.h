@@ -13,7 +13,6 @@
 namespace vntab {
 
 class VNControl;
-class VNTab;
 
 // The records of the host controls placed on one tab, in the order they were added, each known by
 // its Key (Name, or Name(Index) for an array member).
@@ -41,8 +40,9 @@ public:
     bool KeyExists(std::string_view key) const;
     // The position of the record with exactly this key, 0 when none has it.
     int32_t IndexOfKey(std::string_view key) const;
-    std::shared_ptr<VNTab> Parent() const { return m_parent.lock(); }
-    void SetParent(std::weak_ptr<VNTab> tab) { m_parent = std::move(tab); }
+    // The tab the page belongs to; nothing once the tab is gone.
+    std::shared_ptr<OwningTab> Parent() const { return m_parent.lock(); }
+    void SetParent(std::weak_ptr<OwningTab> tab) { m_parent = std::move(tab); }
     // Raises CtlChanged, except while a record is being added.
     void NotifyCtlChanged(const std::shared_ptr<VNControl>& record, std::string property);
 
@@ -57,7 +57,7 @@ private:
     void renumber();
 
     std::vector<std::shared_ptr<VNControl>> m_records;
-    std::weak_ptr<VNTab> m_parent;
+    std::weak_ptr<OwningTab> m_parent;
     bool m_adding = false;
 };
 

@@ -1,6 +1,11 @@
 #include "control/HelpFile.h"
 #include "control/VNTabCtl.h"
 
+#include "layout/TabLayout.h"
+#include "platform/automation/Arithmetic.h"
+#include "platform/automation/AutomationError.h"
+#include "render/DrawTab.h"
+#include "render/RedrawSurface.h"
 #include "tabs/VNTabs.h"
 
 namespace vntab {
@@ -21,6 +26,37 @@ void VNTabCtl::FirstPaint() {
     // Records that found no control stay unbound; the control works with those bound so far.
     m_state.Bound = true;
     ShowTabControls();
+}
+
+// The full redraw. It lays the headers out again from scratch, draws the control off-screen and
+// copies the result to the window in one transfer, so a partly drawn state is never seen. It draws
+// nothing at all while there is nothing to draw: no tabs, no active tab, an empty client area,
+// properties not yet given (TabWidth 0), or a bulk rearrangement under way (busy). An error in the
+// layout or the drawing (an overflow in a coordinate) stops the redraw before the copy, so the
+// window keeps what it showed, and reaches the caller.
+void VNTabCtl::DrawControl() {
+    const double width = m_site.ScaleWidth();
+    const double height = m_site.ScaleHeight();
+    if (TabCount() == 0 || m_state.TabWidth == 0 || m_state.Busy || m_state.TabActive == 0 || width == 0.0 ||
+        height == 0.0)
+        return;
+    ++m_redraws.full_redraws;
+
+    {
+        render::RedrawSurface surface(m_site.hDC(), rt::clng(width), rt::clng(height));
+        LayoutForRedraw(*this, surface.dc().m_hdc);
+        render::PaintControl(*this, surface.dc(), surface.width(), surface.height());
+        surface.CopyToWindow();
+    }
+
+    // Controls that paint on the control's own surface were just covered by the new drawing.
+    if (m_state.Bound) {
+        try {
+            RefreshWindowlessControls();
+        } catch (const rt::AutomationError&) {
+            // A control that cannot refresh shows again at its next paint.
+        }
+    }
 }
 
 } // namespace vntab

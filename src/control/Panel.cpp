@@ -1,5 +1,5 @@
-#include "control/Constants.h"
 #include "control/VNTabCtl.h"
+#include "layout/Constants.h"
 
 #include "contained/LateBound.h"
 #include "platform/automation/Arithmetic.h"

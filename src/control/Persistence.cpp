@@ -1,30 +1,26 @@
-#include "control/Constants.h"
+#include "control/ControlProperty.h"
 #include "control/VNTabCtl.h"
 
 #include "platform/automation/Arithmetic.h"
 #include "platform/automation/AutomationError.h"
-#include "platform/user/OleColor.h"
-#include "tabs/VNTab.h"
 #include "tabs/VNTabs.h"
 
-// The control's design in the container's property bag. Lengths are saved in pixels, as stored.
-// Keys are written and read in one fixed order; a key equal to its default is left out by the bag,
-// and reading a missing key gives that default back.
+#include <algorithm>
+#include <vector>
+
+// The control's design in the container's property bag, from its properties table. Lengths are
+// saved in pixels, as stored. The keys are read and written each in its own fixed order; a key
+// equal to its default is left out by the bag, and reading a missing key gives that default back.
 namespace vntab {
 
 using rt::Variant;
 
 namespace {
 
-Variant integer(int32_t value) {
-    return Variant(rt::to16(value));
-}
-Variant integer_default(int16_t value) {
-    return Variant(value);
-}
-Variant long_default(int32_t value) {
-    return Variant(value);
-}
+template <class... Visitors>
+struct Overloaded : Visitors... {
+    using Visitors::operator()...;
+};
 
 // A font of the program's own: the control changes its caption font's settings without touching
 // the form's font, and a change is not mistaken for the default when saved.
@@ -41,6 +37,78 @@ std::shared_ptr<rt::StdFont> as_font(const Variant& value) {
     return font;
 }
 
+// The saved properties, ordered by their place as read or as written.
+std::vector<const ControlProperty*> saved_in_order(int8_t BagOrder::*place) {
+    std::vector<const ControlProperty*> saved;
+    for (const ControlProperty& property : VNTabCtl::Properties())
+        if (property.saved) saved.push_back(&property);
+    std::sort(saved.begin(), saved.end(), [place](const ControlProperty* a, const ControlProperty* b) {
+        return a->saved->at.*place < b->saved->at.*place;
+    });
+    return saved;
+}
+
+const std::vector<const ControlProperty*>& reading_order() {
+    static const auto order = saved_in_order(&BagOrder::read);
+    return order;
+}
+const std::vector<const ControlProperty*>& writing_order() {
+    static const auto order = saved_in_order(&BagOrder::write);
+    return order;
+}
+
+// The default of a number or boolean key, typed as the bag keeps the key.
+Variant default_of(const SavedKey& key) {
+    switch (key.type) {
+    case BagType::Integer:
+        return Variant(static_cast<int16_t>(key.default_value));
+    case BagType::Boolean:
+        return Variant(key.default_value != 0);
+    default:
+        return Variant(key.default_value);
+    }
+}
+
+// A field's value as the bag keeps it. A length kept in 32 bits must fit the 16-bit key (error 6).
+Variant bag_value(const TabCtlState& s, const SavedKey& key) {
+    return std::visit(Overloaded{
+                          [&](int16_t TabCtlState::*f) { return Variant(s.*f); },
+                          [&](int32_t TabCtlState::*f) {
+                              return key.type == BagType::Integer ? Variant(rt::to16(s.*f)) : Variant(s.*f);
+                          },
+                          [&](bool TabCtlState::*f) { return Variant(s.*f); },
+                          [&](std::shared_ptr<rt::StdFont> TabCtlState::*f) { return Variant(s.*f); },
+                      },
+                      key.field);
+}
+
+// Stores a value in its field, converted to the key's type as the runtime converts it (error 13 or 6
+// when it does not convert) and otherwise unchecked.
+void store(TabCtlState& s, const SavedKey& key, const Variant& value) {
+    std::visit(Overloaded{
+                   [&](int16_t TabCtlState::*f) { s.*f = rt::CInt(value); },
+                   [&](int32_t TabCtlState::*f) {
+                       s.*f = key.type == BagType::Integer ? rt::CInt(value) : rt::CLng(value);
+                   },
+                   [&](bool TabCtlState::*f) { s.*f = rt::CBool(value); },
+                   [&](std::shared_ptr<rt::StdFont> TabCtlState::*f) { s.*f = as_font(value); },
+               },
+               key.field);
+}
+
+void apply(VNTabCtl& ctl, const ControlProperty& property, Apply how, const Variant& value) {
+    switch (how) {
+    case Apply::Store:
+        store(ctl.State(), *property.saved, value);
+        break;
+    case Apply::Let:
+        property.member.let(ctl, value);
+        break;
+    case Apply::Skip:
+        break;
+    }
+}
+
 } // namespace
 
 bool VNTabCtl::ContainedControlsAvailable() const {
@@ -52,66 +120,32 @@ bool VNTabCtl::ContainedControlsAvailable() const {
     }
 }
 
+// Every key's default, in the order the keys are read. The caption font starts as a copy of the
+// font of the form the control is placed on.
 void VNTabCtl::InitProperties() {
     m_tabs->Add();
-    m_state.BackColor = user::kOleButtonFace;
-    m_state.Enabled = true;
-    m_state.FocusRectStyle = vnFocusRectNone;
-    m_state.Orientation = vnOrientationTop;
-    SetTab3DAppearance(vn3DAuto);
-    m_state.TabActive = 1;
-    m_state.TabActiveBevel = 2;
-    m_state.TabActiveBold = false;
-    m_state.TabActiveInflate = 2;
-    m_state.TabCaptionAlign = vnTextMiddleCenter;
-    auto form_font = m_site.ParentFont();
-    m_state.TabCaptionFont = form_font ? form_font->Clone() : nullptr;
-    m_state.TabStyleHeight = 0;
-    m_state.TabStyleWidth = 0;
-    m_state.TabHeight = 20;
-    m_state.TabJustification = vnJustifiedNone;
-    m_state.TabRowOffset = 10;
-    m_state.TabRows = 0;
-    SetTabRowSeparation(0);
-    m_state.TabsPerRow = 0;
-    m_state.TabStyle = vnTabNormal;
-    m_state.TabWidth = 50;
+    m_state.TabActive = 1; // not saved: every control starts on its first tab
+    for (const ControlProperty* property : reading_order()) {
+        const SavedKey& key = *property->saved;
+        const Variant value = key.type == BagType::Font ? font_copy(m_site.ParentFont()) : default_of(key);
+        apply(*this, *property, key.on_init, value);
+    }
     // A new control has no saved records waiting for their controls.
     m_state.Bound = true;
     m_state.NewInstance = true;
     m_state.RotationWarned = false;
 }
 
+// A missing caption font reads as a copy of the container's ambient font.
 void VNTabCtl::ReadProperties(host::PropertyBag& bag) {
-    auto read = [&bag](std::string_view name, const Variant& default_value) {
-        return bag.ReadProperty(name, default_value);
-    };
+    for (const ControlProperty* property : reading_order()) {
+        const SavedKey& key = *property->saved;
+        const Variant fallback =
+            key.type == BagType::Font ? font_copy(m_site.AmbientFont()) : default_of(key);
+        apply(*this, *property, key.on_read, bag.ReadProperty(property->Key(), fallback));
+        if (key.after_read) (this->*key.after_read)();
+    }
     TabCtlState& s = m_state;
-    s.BackColor = rt::CLng(read("BackColor", long_default(user::kOleButtonFace)));
-    s.Enabled = rt::CBool(read("Enabled", Variant(true)));
-    if (UserMode()) m_site.SetEnabled(s.Enabled);
-    s.FocusRectStyle = rt::CLng(read("FocusRectStyle", long_default(0)));
-    s.Orientation = rt::CLng(read("OrientationConstants", long_default(0)));
-    // Through the property: the look actually drawn follows from it.
-    SetTab3DAppearance(rt::CLng(read("Tab3DAppearance", long_default(0))));
-    s.TabActiveBevel = rt::CInt(read("TabActiveBevel", integer_default(2)));
-    s.TabActiveBold = rt::CBool(read("TabActiveBold", Variant(false)));
-    s.TabActiveInflate = rt::CInt(read("TabActiveInflate", integer_default(2)));
-    s.TabCaptionAlign = rt::CLng(read("TabCaptionAlign", long_default(vnTextMiddleCenter)));
-    s.TabCaptionFont = as_font(read("TabCaptionFont", font_copy(m_site.AmbientFont())));
-    s.TabStyleHeight = rt::CInt(read("TabStyleHeight", integer_default(0)));
-    s.TabStyleWidth = rt::CInt(read("TabStyleWidth", integer_default(0)));
-    s.TabHeight = rt::CInt(read("TabHeight", integer_default(20)));
-    s.TabJustification = rt::CLng(read("TabJustification", long_default(0)));
-    s.TabPictureAlign = rt::CLng(read("TabPictureAlign", long_default(0)));
-    s.TabRowOffset = rt::CInt(read("TabRowOffset", integer_default(10)));
-    s.TabRows = rt::CInt(read("TabRows", integer_default(0)));
-    s.TabRowSeparation = rt::CInt(read("TabRowSeparation", integer_default(0)));
-    s.TabSeparation = rt::CInt(read("TabSeparation", integer_default(0)));
-    s.TabsPerRow = rt::CInt(read("TabsPerRow", integer_default(0)));
-    s.TabStyle = rt::CLng(read("TabStyle", long_default(0)));
-    s.TabWidth = rt::CInt(read("TabWidth", integer_default(50)));
-    s.DrawTabRowSeparation = rt::CInt(read("DrawTabRowSeparation", integer_default(0)));
 
     // The tabs announce themselves as they are read; the loading flag keeps those announcements
     // from repainting or rewriting the access keys, which are written once at the end. A load
@@ -133,31 +167,13 @@ void VNTabCtl::ReadProperties(host::PropertyBag& bag) {
     finish();
 }
 
+// The caption font is left out while it has the settings of the form's font.
 void VNTabCtl::WriteProperties(host::PropertyBag& bag) {
-    const TabCtlState& s = m_state;
-    bag.WriteProperty("BackColor", Variant(s.BackColor), long_default(user::kOleButtonFace));
-    bag.WriteProperty("Enabled", Variant(s.Enabled), Variant(true));
-    bag.WriteProperty("FocusRectStyle", Variant(s.FocusRectStyle), long_default(0));
-    bag.WriteProperty("OrientationConstants", Variant(s.Orientation), long_default(0));
-    bag.WriteProperty("Tab3DAppearance", Variant(s.Tab3DAppearance), long_default(0));
-    bag.WriteProperty("TabActiveBevel", Variant(s.TabActiveBevel), integer_default(2));
-    bag.WriteProperty("TabActiveBold", Variant(s.TabActiveBold), Variant(false));
-    bag.WriteProperty("TabActiveInflate", Variant(s.TabActiveInflate), integer_default(2));
-    bag.WriteProperty("TabCaptionFont", Variant(s.TabCaptionFont), Variant(m_site.ParentFont()));
-    bag.WriteProperty("TabCaptionAlign", Variant(s.TabCaptionAlign), long_default(vnTextMiddleCenter));
-    bag.WriteProperty("TabStyleHeight", Variant(s.TabStyleHeight), integer_default(0));
-    bag.WriteProperty("TabStyleWidth", Variant(s.TabStyleWidth), integer_default(0));
-    bag.WriteProperty("TabHeight", integer(s.TabHeight), integer_default(20));
-    bag.WriteProperty("TabJustification", Variant(s.TabJustification), long_default(0));
-    bag.WriteProperty("TabPictureAlign", Variant(s.TabPictureAlign), long_default(0));
-    bag.WriteProperty("TabRowOffset", integer(s.TabRowOffset), integer_default(10));
-    bag.WriteProperty("TabRows", Variant(s.TabRows), integer_default(0));
-    bag.WriteProperty("TabRowSeparation", integer(s.TabRowSeparation), integer_default(0));
-    bag.WriteProperty("TabSeparation", Variant(s.TabSeparation), integer_default(0));
-    bag.WriteProperty("TabsPerRow", Variant(s.TabsPerRow), integer_default(0));
-    bag.WriteProperty("TabStyle", Variant(s.TabStyle), long_default(0));
-    bag.WriteProperty("TabWidth", integer(s.TabWidth), integer_default(50));
-    bag.WriteProperty("DrawTabRowSeparation", Variant(s.DrawTabRowSeparation), integer_default(0));
+    for (const ControlProperty* property : writing_order()) {
+        const SavedKey& key = *property->saved;
+        const Variant fallback = key.type == BagType::Font ? Variant(m_site.ParentFont()) : default_of(key);
+        bag.WriteProperty(property->Key(), bag_value(m_state, key), fallback);
+    }
 
     // The container saves every contained control where it stands: all of them go out of view, so
     // that each is saved in its hidden place. Painting waits until the tabs are next rearranged.

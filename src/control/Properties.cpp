@@ -1,6 +1,6 @@
 #include "control/BusyScope.h"
-#include "control/Constants.h"
 #include "control/VNTabCtl.h"
+#include "layout/Constants.h"
 
 #include "contained/VNControls.h"
 #include "platform/automation/Arithmetic.h"
@@ -68,9 +68,12 @@ void VNTabCtl::SetBackColor(int32_t color) {
 void VNTabCtl::SetEnabled(bool enabled) {
     m_state.Enabled = enabled;
     Changed("Enabled");
-    // While designing, the designer keeps the window enabled whatever the property says.
-    if (UserMode()) m_site.SetEnabled(enabled);
+    EnableWindowAtRunTime();
     RepaintControl();
+}
+
+void VNTabCtl::EnableWindowAtRunTime() {
+    if (UserMode()) m_site.SetEnabled(m_state.Enabled);
 }
 
 void VNTabCtl::SetFocusRectStyle(int32_t style) {

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "control/TabCtlState.h"
+#include "control/ControlProperty.h"
+#include "control/RedrawRecord.h"
+#include "layout/ControlView.h"
 #include "platform/automation/Dispatch.h"
 #include "platform/host/ActiveXControl.h"
 #include "platform/host/ControlSite.h"
@@ -9,6 +11,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -22,7 +25,10 @@ class VNTabs;
 // lengths are exchanged in the container's scale units and stored in pixels. Every set validates
 // first (error 380 and nothing changed), then stores, reports the change to the container and
 // repaints what the change affects.
-class VNTabCtl final : public rt::Dispatch, public host::ActiveXControl, public TabsOwner {
+class VNTabCtl final : public rt::Dispatch,
+                       public host::ActiveXControl,
+                       public TabsOwner,
+                       public ControlView {
 public:
     // Creates the control for a site and runs its one-time initialisation.
     static std::shared_ptr<VNTabCtl> Create(host::ControlSite& site);
@@ -31,7 +37,9 @@ public:
     VNTabCtl(const VNTabCtl&) = delete;
     VNTabCtl& operator=(const VNTabCtl&) = delete;
 
-    // The container's calls.
+    // The container's calls. Its input calls (mouse, keys, focus) and Resize come through the same
+    // interface; their handlers belong here, with the geometry they need (which header is under a
+    // point, which tab a key moves to) as layout functions over the ControlView.
     std::shared_ptr<rt::Dispatch> Object() override { return shared_from_this(); }
     void InitProperties() override;
     void ReadProperties(host::PropertyBag& bag) override;
@@ -67,7 +75,7 @@ public:
     void SetTabCaptionAlign(int32_t align);
     const std::shared_ptr<rt::StdFont>& TabCaptionFont() const { return m_state.TabCaptionFont; }
     void SetTabCaptionFont(std::shared_ptr<rt::StdFont> font);
-    int16_t TabCount() const;
+    int16_t TabCount() const override;
     void SetTabCount(int16_t count);
     int16_t TabStyleHeight() const;
     void SetTabStyleHeight(int16_t height);
@@ -81,7 +89,7 @@ public:
     void SetTabRowOffset(float offset);
     int16_t TabRowSeparation() const;
     void SetTabRowSeparation(int16_t separation);
-    const std::shared_ptr<VNTabs>& Tabs() const { return m_tabs; }
+    const std::shared_ptr<VNTabs>& Tabs() const override { return m_tabs; }
     int16_t TabSeparation() const;
     void SetTabSeparation(int16_t separation);
     int16_t TabsPerRow() const { return m_state.TabsPerRow; }
@@ -126,14 +134,16 @@ public:
     std::optional<int32_t> DispId(std::string_view name) const override;
     // The names of the automation interface's properties, in interface order.
     static std::vector<std::string_view> PropertyNames();
+    // Every property, in interface order, with the key the container saves it under: the one table
+    // the automation members and the three persistence calls work from.
+    static std::span<const ControlProperty> Properties();
 
-    // The state the layout, drawing and input code work on, and what the control asked of the screen.
-    const TabCtlState& State() const { return m_state; }
-    TabCtlState& State() { return m_state; }
+    // The view the layout, drawing and input code work on, and what the control asked of the screen.
+    const TabCtlState& State() const override { return m_state; }
+    TabCtlState& State() override { return m_state; }
+    host::ControlSite& Site() const override { return m_site; }
+    text::CRenderText& Renderer() const override { return m_renderer; }
     const RedrawRecord& Redraws() const { return m_redraws; }
-    host::ControlSite& Site() const { return m_site; }
-    // The one caption renderer: every header's caption is drawn and measured through it.
-    text::CRenderText& Renderer() const { return m_renderer; }
 
     // Operations shared with the layout, input and drawing code.
     // Redraws only the header band (with background erase); the layout is not recomputed.
@@ -181,6 +191,8 @@ private:
 
     std::shared_ptr<VNTab> ActiveTab() const;
     void Changed(std::string_view property) { m_site.PropertyChanged(property); }
+    // While the form is designed the designer keeps the window enabled, whatever Enabled says.
+    void EnableWindowAtRunTime();
     void ApplyDrawTabRowSeparation();
     void ResolveAutomatic3DAppearance();
     bool CaptionFontIsTrueType() const;

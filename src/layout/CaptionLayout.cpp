@@ -1,8 +1,8 @@
 #include "layout/CaptionPacking.h"
 #include "layout/LayoutSteps.h"
 
-#include "control/Constants.h"
-#include "control/VNTabCtl.h"
+#include "layout/Constants.h"
+#include "layout/ControlView.h"
 #include "platform/automation/Arithmetic.h"
 #include "tabs/VNTab.h"
 #include "tabs/VNTabs.h"
@@ -48,7 +48,7 @@ int32_t AddFitStyleAllowance(const TabCtlState& s, int32_t length) {
 // shape's corners, and a picture beside the caption. The picture is laid next to the text with no
 // gap (the text renderer moves the text block by exactly the picture's size), so its allowance is
 // its size along the row, with no margin of its own.
-int32_t FitCaptionLength(const VNTabCtl& ctl, const VNTab& tab, int32_t caption_width) {
+int32_t FitCaptionLength(const ControlView& ctl, const VNTab& tab, int32_t caption_width) {
     int32_t length = AddFitStyleAllowance(ctl.State(), rt::add32(caption_width, 8));
     return rt::add32(length, SidePictureLength(ctl, tab, RowsRunDown(ctl.State().Orientation)));
 }
@@ -56,7 +56,7 @@ int32_t FitCaptionLength(const VNTabCtl& ctl, const VNTab& tab, int32_t caption_
 } // namespace
 
 // Every header just fits its caption; the rows are not filled.
-void LayoutFitCaption(VNTabCtl& ctl, gdi::HDC dc, int32_t row_length) {
+void LayoutFitCaption(ControlView& ctl, gdi::HDC dc, int32_t row_length) {
     const std::vector<int32_t> widths = MeasureCaptions(ctl, dc);
     const std::vector<PackedRow> rows = PackCaptionRows(ctl, widths, row_length);
     const TabCtlState& s = ctl.State();
@@ -74,7 +74,7 @@ void LayoutFitCaption(VNTabCtl& ctl, gdi::HDC dc, int32_t row_length) {
 
 // Every header fits its caption plus an equal share of what the row leaves over; the last header of
 // each row reaches exactly to the row end.
-void LayoutByCaption(VNTabCtl& ctl, gdi::HDC dc, int32_t row_length) {
+void LayoutByCaption(ControlView& ctl, gdi::HDC dc, int32_t row_length) {
     const std::vector<int32_t> widths = MeasureCaptions(ctl, dc);
     const std::vector<PackedRow> rows = PackCaptionRows(ctl, widths, row_length);
     const TabCtlState& s = ctl.State();

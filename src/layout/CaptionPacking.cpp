@@ -3,8 +3,8 @@
 #include "layout/LayoutSteps.h"
 #include "layout/TabLayout.h"
 
-#include "control/Constants.h"
-#include "control/VNTabCtl.h"
+#include "layout/Constants.h"
+#include "layout/ControlView.h"
 #include "platform/automation/Arithmetic.h"
 #include "platform/automation/Variant.h"
 #include "platform/host/ControlSite.h"
@@ -16,7 +16,7 @@
 
 namespace vntab {
 
-std::vector<int32_t> MeasureCaptions(const VNTabCtl& ctl, gdi::HDC dc) {
+std::vector<int32_t> MeasureCaptions(const ControlView& ctl, gdi::HDC dc) {
     std::vector<int32_t> widths;
     widths.reserve(ctl.Tabs()->tabs().size());
     for (const auto& tab : ctl.Tabs()->tabs())
@@ -24,7 +24,7 @@ std::vector<int32_t> MeasureCaptions(const VNTabCtl& ctl, gdi::HDC dc) {
     return widths;
 }
 
-int32_t SidePictureLength(const VNTabCtl& ctl, const VNTab& tab, bool down_the_side) {
+int32_t SidePictureLength(const ControlView& ctl, const VNTab& tab, bool down_the_side) {
     const TabCtlState& s = ctl.State();
     if (s.TabPictureAlign != vnPictLeftOfText && s.TabPictureAlign != vnPictRightOfText) return 0;
     if (!tab.Picture()) return 0;
@@ -54,7 +54,7 @@ int32_t PackingStyleAllowance(const TabCtlState& s) {
     }
 }
 
-int32_t PackingLength(const VNTabCtl& ctl, const VNTab& tab, int32_t caption_width) {
+int32_t PackingLength(const ControlView& ctl, const VNTab& tab, int32_t caption_width) {
     int32_t length = rt::add32(caption_width, 5);
     length = rt::add32(length, SidePictureLength(ctl, tab, false));
     return rt::add32(length, PackingStyleAllowance(ctl.State()));
@@ -63,7 +63,7 @@ int32_t PackingLength(const VNTabCtl& ctl, const VNTab& tab, int32_t caption_wid
 // TabsPerRow fixes the rows: every row holds TabsPerRow headers, the last one the rest. Each row's
 // leftover comes from a walk over the tabs that subtracts every caption that still fits; a caption
 // that does not fit ends the row's walk, and the next row's walk starts with it.
-std::vector<PackedRow> PackFixedRows(VNTabCtl& ctl, std::span<const int32_t> caption_widths,
+std::vector<PackedRow> PackFixedRows(ControlView& ctl, std::span<const int32_t> caption_widths,
                                      int32_t row_length) {
     TabCtlState& s = ctl.State();
     const int32_t n = static_cast<int32_t>(caption_widths.size());
@@ -95,7 +95,7 @@ std::vector<PackedRow> PackFixedRows(VNTabCtl& ctl, std::span<const int32_t> cap
 // their number, so every header stays within a row of its own length instead of being squeezed into
 // the last row past its end. RowCount never shrinks here: rows that get no tab (three tabs in five
 // rows) stay empty, as with the other justifications.
-std::vector<PackedRow> PackCountedRows(VNTabCtl& ctl, std::span<const int32_t> caption_widths,
+std::vector<PackedRow> PackCountedRows(ControlView& ctl, std::span<const int32_t> caption_widths,
                                        int32_t row_length) {
     TabCtlState& s = ctl.State();
     const int32_t n = static_cast<int32_t>(caption_widths.size());
@@ -142,7 +142,7 @@ std::vector<PackedRow> PackCountedRows(VNTabCtl& ctl, std::span<const int32_t> c
 
 } // namespace
 
-std::vector<PackedRow> PackCaptionRows(VNTabCtl& ctl, std::span<const int32_t> caption_widths,
+std::vector<PackedRow> PackCaptionRows(ControlView& ctl, std::span<const int32_t> caption_widths,
                                        int32_t row_length) {
     if (ctl.State().TabsPerRow >= 1) return PackFixedRows(ctl, caption_widths, row_length);
     return PackCountedRows(ctl, caption_widths, row_length);

@@ -8,7 +8,7 @@
 
 namespace vntab {
 
-class VNTabCtl;
+class ControlView;
 class VNTab;
 
 // One row of caption-sized headers: the tabs it holds, in order, and the length their packing
@@ -20,15 +20,15 @@ struct PackedRow {
 };
 
 // The caption width of every tab, in tab order, each caption measured once.
-std::vector<int32_t> MeasureCaptions(const VNTabCtl& ctl, gdi::HDC dc);
+std::vector<int32_t> MeasureCaptions(const ControlView& ctl, gdi::HDC dc);
 
 // The picture beside the caption (picture left or right of the text) takes its own length in the
 // header; 0 for a tab without a picture or with the picture aligned anywhere else. `down_the_side`
 // measures the picture's height instead of its width, for headers whose rows run along y.
-int32_t SidePictureLength(const VNTabCtl& ctl, const VNTab& tab, bool down_the_side);
+int32_t SidePictureLength(const ControlView& ctl, const VNTab& tab, bool down_the_side);
 
 // Packs the tabs into rows for the caption-based justifications and sets RowCount and RowCapacity.
-std::vector<PackedRow> PackCaptionRows(VNTabCtl& ctl, std::span<const int32_t> caption_widths,
+std::vector<PackedRow> PackCaptionRows(ControlView& ctl, std::span<const int32_t> caption_widths,
                                        int32_t row_length);
 
 } // namespace vntab

@@ -1,6 +1,6 @@
 #include "layout/LayoutSteps.h"
 
-#include "control/VNTabCtl.h"
+#include "layout/ControlView.h"
 #include "platform/automation/Arithmetic.h"
 #include "tabs/VNTabs.h"
 
@@ -24,7 +24,7 @@ int32_t EqualHeaderPosition(const TabCtlState& s, int16_t row, int16_t column) {
 
 // The first `full_rows` rows hold RowCapacity headers, the rows after them one fewer, until the
 // tabs run out. The lowered capacity is what the control keeps as RowCapacity.
-void LayoutEqualWidth(VNTabCtl& ctl) {
+void LayoutEqualWidth(ControlView& ctl) {
     TabCtlState& s = ctl.State();
     const int16_t n = ctl.Tabs()->Count();
     const int16_t full_rows = DistributeRows(s, n);

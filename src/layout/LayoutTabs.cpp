@@ -1,8 +1,8 @@
 #include "layout/LayoutSteps.h"
 #include "layout/TabLayout.h"
 
-#include "control/Constants.h"
-#include "control/VNTabCtl.h"
+#include "layout/Constants.h"
+#include "layout/ControlView.h"
 #include "platform/automation/Arithmetic.h"
 #include "tabs/VNTabs.h"
 
@@ -23,7 +23,7 @@ int16_t RowsFor(int16_t tab_count, int16_t per_row) {
 
 } // namespace
 
-void FitRowsToLength(VNTabCtl& ctl, int32_t row_length) {
+void FitRowsToLength(ControlView& ctl, int32_t row_length) {
     TabCtlState& s = ctl.State();
     const int16_t n = ctl.Tabs()->Count();
     const int32_t step = rt::add32(s.TabWidth, s.TabSeparation);
@@ -54,7 +54,7 @@ int16_t DistributeRows(TabCtlState& s, int16_t tab_count) {
     return rt::mod16(tab_count, s.RowCount);
 }
 
-void LayoutTabs(VNTabCtl& ctl, gdi::HDC dc) {
+void LayoutTabs(ControlView& ctl, gdi::HDC dc) {
     TabCtlState& s = ctl.State();
     const int16_t n = ctl.Tabs()->Count();
     const int32_t row_length = RowLengthOf(ctl);

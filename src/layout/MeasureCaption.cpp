@@ -1,9 +1,10 @@
 #include "layout/TabLayout.h"
 
-#include "control/VNTabCtl.h"
+#include "layout/ControlView.h"
 #include "platform/automation/Arithmetic.h"
 #include "tabs/VNTab.h"
 #include "text/CFontHolder.h"
+#include "text/CRenderText.h"
 
 namespace vntab {
 
@@ -11,7 +12,7 @@ namespace vntab {
 // caption without access-key markers) in the caption font, selected into `dc` for the measurement.
 // The font holder leaves the height at 0, so it is set to the caption's point size at the DC's
 // resolution, the size the caption is drawn in. Without a caption font the DC's own font measures.
-int32_t MeasureCaption(const VNTabCtl& ctl, gdi::HDC dc, const VNTab& tab) {
+int32_t MeasureCaption(const ControlView& ctl, gdi::HDC dc, const VNTab& tab) {
     const rt::StdFont* font = ctl.State().TabCaptionFont.get();
     gfx::CDC target;
     target.Attach(dc);

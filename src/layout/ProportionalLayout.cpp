@@ -1,6 +1,6 @@
 #include "layout/LayoutSteps.h"
 
-#include "control/VNTabCtl.h"
+#include "layout/ControlView.h"
 #include "platform/automation/Arithmetic.h"
 #include "tabs/VNTabs.h"
 
@@ -11,7 +11,7 @@ namespace {
 // One row of headers sharing the row's length equally: every header but the last is `share` long
 // (rounded), and the last one reaches exactly to the row end, whatever the rounding before it.
 struct ProportionalRow {
-    VNTabCtl& ctl;
+    ControlView& ctl;
     int32_t far_end;
 
     // The share of one header in a row of `headers` with `gaps` separations subtracted, in whole
@@ -51,7 +51,7 @@ struct ProportionalRow {
 } // namespace
 
 // `far_end` is where the farthest row ends: RowLength + TabActiveInflate + 1.
-void LayoutProportional(VNTabCtl& ctl, int32_t far_end) {
+void LayoutProportional(ControlView& ctl, int32_t far_end) {
     TabCtlState& s = ctl.State();
     const int16_t n = ctl.Tabs()->Count();
     const int16_t full_rows = DistributeRows(s, n);

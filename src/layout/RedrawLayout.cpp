@@ -1,15 +1,15 @@
 #include "layout/LayoutSteps.h"
 #include "layout/TabLayout.h"
 
-#include "control/Constants.h"
-#include "control/VNTabCtl.h"
+#include "layout/Constants.h"
+#include "layout/ControlView.h"
 #include "platform/automation/Arithmetic.h"
 #include "tabs/VNTab.h"
 #include "tabs/VNTabs.h"
 
 namespace vntab {
 
-float PanelEdgeOf(const VNTabCtl& ctl) {
+float PanelEdgeOf(const ControlView& ctl) {
     const TabCtlState& s = ctl.State();
     const gdi::RECT& first = ctl.Tabs()->Item(rt::Variant(int32_t{1}))->TabRect();
     switch (s.Orientation) {
@@ -61,7 +61,7 @@ void OffsetTabRect(VNTab& tab, gdi::POINT offset) {
 // Rows are a cycle: the active row a moves to 0, rows after it follow in order, and the rows before
 // it come after the last one. Each header moves by whole row distances across the rows and whole
 // TabRowOffsets along them, so the indentation of every row matches its new place.
-void RotateRows(VNTabCtl& ctl) {
+void RotateRows(ControlView& ctl) {
     const TabCtlState& s = ctl.State();
     const int16_t active_row = GetTabRow(ctl, s.TabActive);
     const auto& tabs = ctl.Tabs()->tabs();
@@ -73,7 +73,7 @@ void RotateRows(VNTabCtl& ctl) {
     }
 }
 
-void LayoutForRedraw(VNTabCtl& ctl, gdi::HDC dc) {
+void LayoutForRedraw(ControlView& ctl, gdi::HDC dc) {
     LayoutTabs(ctl, dc);
     ctl.State().PanelEdge = PanelEdgeOf(ctl);
     // Before any layout has completed there are no rows to turn: the rectangles are still empty,

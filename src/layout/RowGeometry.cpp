@@ -1,14 +1,15 @@
 #include "layout/LayoutSteps.h"
 
-#include "control/Constants.h"
-#include "control/VNTabCtl.h"
+#include "layout/Constants.h"
+#include "layout/ControlView.h"
 #include "platform/automation/Arithmetic.h"
+#include "platform/host/ControlSite.h"
 #include "tabs/VNTab.h"
 #include "tabs/VNTabs.h"
 
 namespace vntab {
 
-ClientSize ClientSizeOf(const VNTabCtl& ctl) {
+ClientSize ClientSizeOf(const ControlView& ctl) {
     return {ctl.Site().ScaleWidth(), ctl.Site().ScaleHeight()};
 }
 
@@ -16,7 +17,7 @@ bool RowsRunDown(int32_t orientation) {
     return orientation == vnOrientationRight || orientation == vnOrientationLeft;
 }
 
-int32_t RowLengthOf(const VNTabCtl& ctl) {
+int32_t RowLengthOf(const ControlView& ctl) {
     const TabCtlState& s = ctl.State();
     ClientSize client = ClientSizeOf(ctl);
     double extent = RowsRunDown(s.Orientation) ? client.height : client.width;
@@ -35,7 +36,7 @@ int32_t RowEnd(const TabCtlState& s, int32_t far_end, int16_t row) {
 // Row `row` of RowCount stands k = RowCount - row row distances from the outer edge. Bottom and right
 // rows are measured from the far edge of the client area and kept 4 pixels off it. A single row
 // leaves room for the active tab to grow outward.
-void PlaceTabInRow(const VNTabCtl& ctl, gdi::RECT& rect, int16_t row, int32_t pos) {
+void PlaceTabInRow(const ControlView& ctl, gdi::RECT& rect, int16_t row, int32_t pos) {
     const TabCtlState& s = ctl.State();
     const int16_t k = rt::sub16(s.RowCount, row);
     const bool one_row = s.RowCount == 1;
@@ -70,7 +71,7 @@ void PlaceTabInRow(const VNTabCtl& ctl, gdi::RECT& rect, int16_t row, int32_t po
     }
 }
 
-void StoreHeader(VNTabCtl& ctl, int32_t index, int16_t row, int32_t pos, int32_t length) {
+void StoreHeader(ControlView& ctl, int32_t index, int16_t row, int32_t pos, int32_t length) {
     gdi::RECT rect;
     PlaceTabInRow(ctl, rect, row, pos);
     // Width is the length along the row and Height the thickness across it, whatever the
@@ -82,7 +83,7 @@ void StoreHeader(VNTabCtl& ctl, int32_t index, int16_t row, int32_t pos, int32_t
 
 // The inverse of PlaceTabInRow: the distance of the header's outer side from the outer edge, in row
 // distances, counted back from RowCount.
-int16_t RowOfRect(const VNTabCtl& ctl, const gdi::RECT& rect) {
+int16_t RowOfRect(const ControlView& ctl, const gdi::RECT& rect) {
     const TabCtlState& s = ctl.State();
     int32_t t = 0;
     switch (s.Orientation) {

@@ -1,6 +1,6 @@
 #include "render/HeaderFrame.h"
 
-#include "control/Constants.h"
+#include "layout/Constants.h"
 #include "platform/automation/Arithmetic.h"
 
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "render/ShapeRoutine.h"
 
-#include "control/Constants.h"
+#include "layout/Constants.h"
 
 // Bottom tabs: the panel lies above the headers. A row's panel spans x0 .. x1 from y0 down to the
 // header's top T, which is the panel's lower edge line; the header stands on it from L to R.
@@ -74,20 +74,18 @@ void PanelLook2(ShapeCanvas& c, const BottomPanel& p) {
 
 void BottomPanelPart(const PanelScene& scene) {
     if (!DrawsRowPanel(scene.ctl, scene.shape)) return;
-    const TabShape& t = scene.shape;
-    const BottomPanel panel{static_cast<double>(t.left),       t.left + static_cast<double>(t.width),
-                            static_cast<double>(t.top),        static_cast<double>(t.bevel),
-                            static_cast<double>(t.rows.first), static_cast<double>(t.rows.second),
-                            static_cast<double>(t.rows.third)};
-    if (scene.look == 2)
-        PanelLook2(scene.canvas, panel);
-    else
-        PanelLook1(scene.canvas, panel);
+    const Header& h = scene.shape.header;
+    const RowValues& r = scene.shape.rows;
+    const BottomPanel panel{static_cast<double>(h.left),  h.left + static_cast<double>(h.width),
+                            static_cast<double>(h.top),   static_cast<double>(h.bevel),
+                            static_cast<double>(r.first), static_cast<double>(r.second),
+                            static_cast<double>(r.third)};
+    DrawPanel(scene.look, scene.canvas, panel, PanelLook1, PanelLook2);
 }
 
 } // namespace
 
-gdi::RECT PaintTabBottom(const VNTabCtl& ctl, gfx::CDC& dc, const TabShape& shape) {
+gdi::RECT PaintTabBottom(const ControlView& ctl, gfx::CDC& dc, const TabShape& shape) {
     return PaintShape(ctl, dc, shape, vnOrientationBottom, BottomPanelPart);
 }
 

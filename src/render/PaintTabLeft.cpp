@@ -1,7 +1,7 @@
 #include "render/ShapeRoutine.h"
 
-#include "control/Constants.h"
-#include "control/VNTabCtl.h"
+#include "layout/Constants.h"
+#include "layout/ControlView.h"
 #include "platform/automation/Arithmetic.h"
 
 // Left tabs: the panel lies right of the headers. A row's panel spans y0 .. y1 from the header's
@@ -76,21 +76,20 @@ void PanelLook2(ShapeCanvas& c, const LeftPanel& p) {
 
 void LeftPanelPart(const PanelScene& scene) {
     if (!DrawsRowPanel(scene.ctl, scene.shape)) return;
-    const TabShape& t = scene.shape;
-    const int16_t rows_after = rt::mul16(rt::sub16(rt::sub16(scene.ctl.State().TabRows, t.row), 1), 10);
-    const LeftPanel panel{t.left + static_cast<double>(t.height), static_cast<double>(t.top),
-                          t.top + static_cast<double>(t.width),   static_cast<double>(t.bevel),
-                          static_cast<double>(t.rows.first),      static_cast<double>(t.rows.second),
-                          static_cast<double>(t.rows.third),      rows_after < t.top};
-    if (scene.look == 2)
-        PanelLook2(scene.canvas, panel);
-    else
-        PanelLook1(scene.canvas, panel);
+    const Header& h = scene.shape.header;
+    const RowValues& r = scene.shape.rows;
+    const int16_t rows_after =
+        rt::mul16(rt::sub16(rt::sub16(scene.ctl.State().TabRows, scene.shape.row), 1), 10);
+    const LeftPanel panel{h.left + static_cast<double>(h.height), static_cast<double>(h.top),
+                          h.top + static_cast<double>(h.width),   static_cast<double>(h.bevel),
+                          static_cast<double>(r.first),           static_cast<double>(r.second),
+                          static_cast<double>(r.third),           rows_after < h.top};
+    DrawPanel(scene.look, scene.canvas, panel, PanelLook1, PanelLook2);
 }
 
 } // namespace
 
-gdi::RECT PaintTabLeft(const VNTabCtl& ctl, gfx::CDC& dc, const TabShape& shape) {
+gdi::RECT PaintTabLeft(const ControlView& ctl, gfx::CDC& dc, const TabShape& shape) {
     return PaintShape(ctl, dc, shape, vnOrientationLeft, LeftPanelPart);
 }
 

@@ -1,6 +1,6 @@
 #include "render/ShapeRoutine.h"
 
-#include "control/Constants.h"
+#include "layout/Constants.h"
 
 // Right tabs: the panel lies left of the headers. A row's panel spans y0 .. y1 from x0 to the
 // header's left L, which is the panel's right edge line; the header stands on it from T to V.
@@ -77,20 +77,18 @@ void PanelLook2(ShapeCanvas& c, const RightPanel& p) {
 
 void RightPanelPart(const PanelScene& scene) {
     if (!DrawsRowPanel(scene.ctl, scene.shape)) return;
-    const TabShape& t = scene.shape;
-    const RightPanel panel{static_cast<double>(t.left),          static_cast<double>(t.top),
-                           t.top + static_cast<double>(t.width), static_cast<double>(t.bevel),
-                           static_cast<double>(t.rows.first),    static_cast<double>(t.rows.second),
-                           static_cast<double>(t.rows.third)};
-    if (scene.look == 2)
-        PanelLook2(scene.canvas, panel);
-    else
-        PanelLook1(scene.canvas, panel);
+    const Header& h = scene.shape.header;
+    const RowValues& r = scene.shape.rows;
+    const RightPanel panel{static_cast<double>(h.left),          static_cast<double>(h.top),
+                           h.top + static_cast<double>(h.width), static_cast<double>(h.bevel),
+                           static_cast<double>(r.first),         static_cast<double>(r.second),
+                           static_cast<double>(r.third)};
+    DrawPanel(scene.look, scene.canvas, panel, PanelLook1, PanelLook2);
 }
 
 } // namespace
 
-gdi::RECT PaintTabRight(const VNTabCtl& ctl, gfx::CDC& dc, const TabShape& shape) {
+gdi::RECT PaintTabRight(const ControlView& ctl, gfx::CDC& dc, const TabShape& shape) {
     return PaintShape(ctl, dc, shape, vnOrientationRight, RightPanelPart);
 }
 

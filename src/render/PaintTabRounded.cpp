@@ -1,7 +1,7 @@
 #include "render/StylePainters.h"
 
-#include "control/Constants.h"
 #include "gfx/CRgn.h"
+#include "layout/Constants.h"
 #include "platform/automation/Arithmetic.h"
 #include "render/GdiScopes.h"
 #include "render/HeaderFrame.h"

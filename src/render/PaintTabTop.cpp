@@ -1,8 +1,9 @@
 #include "render/ShapeRoutine.h"
 
-#include "control/Constants.h"
-#include "control/VNTabCtl.h"
+#include "layout/Constants.h"
+#include "layout/ControlView.h"
 #include "platform/automation/Arithmetic.h"
+#include "platform/host/ControlSite.h"
 
 // Top tabs: the panel lies below the headers. A row's panel spans x0 .. x1 and reaches down to y1;
 // its top edge is the header's bottom, y0 = T + H, and it is open where the header stands on it.
@@ -102,16 +103,17 @@ void CloseHeader(ShapeCanvas& c, const TopPanel& p, int32_t look) {
 }
 
 void TopPanelPart(const PanelScene& scene) {
-    const TabShape& t = scene.shape;
-    const TopPanel panel{static_cast<double>(t.left),        t.width,
-                         static_cast<double>(t.bevel),       static_cast<double>(t.rows.first),
-                         static_cast<double>(t.rows.second), static_cast<double>(t.top) + t.height,
-                         static_cast<double>(t.rows.third)};
+    const Header& h = scene.shape.header;
+    const RowValues& r = scene.shape.rows;
+    const TopPanel panel{static_cast<double>(h.left),   h.width,
+                         static_cast<double>(h.bevel),  static_cast<double>(r.first),
+                         static_cast<double>(r.second), static_cast<double>(h.top) + h.height,
+                         static_cast<double>(r.third)};
     const host::ControlSite& site = scene.ctl.Site();
     if (site.ScaleHeight() > scene.ctl.State().TabHeight) {
-        if (!DrawsRowPanel(scene.ctl, t)) return;
+        if (!DrawsRowPanel(scene.ctl, scene.shape)) return;
         if (scene.look == 2)
-            PanelLook2(scene.canvas, panel, site.ScaleWidth(), t.row);
+            PanelLook2(scene.canvas, panel, site.ScaleWidth(), scene.shape.row);
         else
             PanelLook1(scene.canvas, panel);
         return;
@@ -121,7 +123,7 @@ void TopPanelPart(const PanelScene& scene) {
 
 } // namespace
 
-gdi::RECT PaintTabTop(const VNTabCtl& ctl, gfx::CDC& dc, const TabShape& shape) {
+gdi::RECT PaintTabTop(const ControlView& ctl, gfx::CDC& dc, const TabShape& shape) {
     return PaintShape(ctl, dc, shape, vnOrientationTop, TopPanelPart);
 }
 

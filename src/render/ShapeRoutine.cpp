@@ -1,8 +1,8 @@
 #include "render/ShapeRoutine.h"
 
-#include "control/Constants.h"
-#include "control/VNTabCtl.h"
 #include "gfx/Module.h"
+#include "layout/Constants.h"
+#include "layout/ControlView.h"
 #include "layout/TabLayout.h"
 #include "render/GdiScopes.h"
 #include "tabs/VNTab.h"
@@ -10,7 +10,7 @@
 
 namespace vntab::render {
 
-gdi::RECT PaintShape(const VNTabCtl& ctl, gfx::CDC& dc, const TabShape& shape, int32_t orientation,
+gdi::RECT PaintShape(const ControlView& ctl, gfx::CDC& dc, const TabShape& shape, int32_t orientation,
                      PanelPart panel_part) {
     const TabCtlState& s = ctl.State();
     const VNTab& tab = *ctl.Tabs()->Item(rt::Variant(int32_t{shape.tab_index}));
@@ -19,19 +19,18 @@ gdi::RECT PaintShape(const VNTabCtl& ctl, gfx::CDC& dc, const TabShape& shape, i
     ShapeCanvas canvas(dc, tab_brush.get(), shape.colors);
 
     const int32_t look = s.DrawTab3DAppearance == vn3DWindows ? 2 : 1;
-    const Header header{shape.left, shape.top, shape.width, shape.height, shape.bevel};
     const StyleSettings settings{orientation, look, s.TabStyleWidth, s.TabStyleHeight, s.TabHeight};
-    const gdi::RECT caption = PaintTabStyle(s.TabStyle, canvas, header, settings);
+    const gdi::RECT caption = PaintTabStyle(s.TabStyle, canvas, shape.header, settings);
     panel_part(PanelScene{ctl, canvas, shape, look});
     return caption;
 }
 
-bool DrawsRowPanel(const VNTabCtl& ctl, const TabShape& shape) {
+bool DrawsRowPanel(const ControlView& ctl, const TabShape& shape) {
     const bool first_in_back_row = IsFirstInRow(ctl, shape.tab_index) && shape.row != 0;
     return first_in_back_row || shape.tab_index == ctl.State().TabActive;
 }
 
-gdi::RECT PaintTabShape(const VNTabCtl& ctl, gfx::CDC& dc, const TabShape& shape) {
+gdi::RECT PaintTabShape(const ControlView& ctl, gfx::CDC& dc, const TabShape& shape) {
     switch (ctl.State().Orientation) {
     case vnOrientationTop:
         return PaintTabTop(ctl, dc, shape);

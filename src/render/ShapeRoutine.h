@@ -9,7 +9,7 @@ namespace vntab::render {
 
 // What the panel part of a shape routine works with.
 struct PanelScene {
-    const VNTabCtl& ctl;
+    const ControlView& ctl;
     ShapeCanvas& canvas;
     const TabShape& shape;
     int32_t look; // 1 or 2
@@ -19,11 +19,21 @@ using PanelPart = void (*)(const PanelScene& scene);
 // A shape routine: makes the tab brush from the tab's BackColor and selects it, calls the style
 // painter of TabStyle, then the orientation's panel part, and finally selects the previous brush
 // back and deletes the tab brush. Returns the caption rectangle the style painter left.
-gdi::RECT PaintShape(const VNTabCtl& ctl, gfx::CDC& dc, const TabShape& shape, int32_t orientation,
+gdi::RECT PaintShape(const ControlView& ctl, gfx::CDC& dc, const TabShape& shape, int32_t orientation,
                      PanelPart panel_part);
+
+// Draws a row panel in `look`: with `look2` for the Windows look, with `look1` for any other.
+template <class Panel>
+void DrawPanel(int32_t look, ShapeCanvas& canvas, const Panel& panel,
+               void (*look1)(ShapeCanvas&, const Panel&), void (*look2)(ShapeCanvas&, const Panel&)) {
+    if (look == 2)
+        look2(canvas, panel);
+    else
+        look1(canvas, panel);
+}
 
 // Whether this header draws its row's panel: the panel of a back row is drawn by the first header of
 // that row, and the active tab, drawn last, draws the front panel complete.
-bool DrawsRowPanel(const VNTabCtl& ctl, const TabShape& shape);
+bool DrawsRowPanel(const ControlView& ctl, const TabShape& shape);
 
 } // namespace vntab::render

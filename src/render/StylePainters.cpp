@@ -1,6 +1,6 @@
 #include "render/StylePainters.h"
 
-#include "control/Constants.h"
+#include "layout/Constants.h"
 
 namespace vntab::render {
 

@@ -12,14 +12,20 @@
 // shape routines of the orientations.
 namespace vntab::render {
 
-// A header in the terms of its orientation: for right and left tabs `width` is the length down the
-// row and `height` the thickness across it, as the layout keeps them.
+// A header in the terms of its orientation: its left and top corner, its length along the row
+// (`width`) and its thickness across it (`height`), as the layout keeps them, so for right and left
+// tabs `width` runs down the row. The length and thickness are single-precision values: every
+// coordinate drawn from them is computed in double precision and rounded where it reaches the
+// platform. `bevel` is the width of the bevel bands (1, or TabActiveBevel for the active header
+// in the Windows look).
 struct Header {
     int32_t left = 0;
     int32_t top = 0;
     float width = 0.0f;
     float height = 0.0f;
     int16_t bevel = 1;
+
+    friend bool operator==(const Header&, const Header&) = default;
 };
 
 // The control's settings a style painter reads.

@@ -3,11 +3,12 @@
 #include "gfx/CDC.h"
 #include "platform/gdi/Handles.h"
 #include "render/ShapeCanvas.h"
+#include "render/StylePainters.h"
 
 #include <cstdint>
 
 namespace vntab {
-class VNTabCtl;
+class ControlView;
 }
 
 // The shape routines: one per orientation, each filling a tab header, drawing its 3D edges in the
@@ -27,27 +28,23 @@ struct RowValues {
 };
 
 // One header as DrawTab hands it to a shape routine: the tab, its row (0 next to the panel), the
-// bevel width, the header rectangle (for right and left tabs `width` runs down the row and `height`
-// across it), the row values and the tab's edge colours.
+// header with its bevel width as the style painter draws it, the row values and the tab's edge
+// colours.
 struct TabShape {
     int16_t tab_index = 0;
     int16_t row = 0;
-    int16_t bevel = 1;
-    int32_t left = 0;
-    int32_t top = 0;
-    float width = 0.0f;
-    float height = 0.0f;
+    Header header;
     RowValues rows;
     EdgeColors colors;
 };
 
-gdi::RECT PaintTabTop(const VNTabCtl& ctl, gfx::CDC& dc, const TabShape& shape);
-gdi::RECT PaintTabRight(const VNTabCtl& ctl, gfx::CDC& dc, const TabShape& shape);
-gdi::RECT PaintTabBottom(const VNTabCtl& ctl, gfx::CDC& dc, const TabShape& shape);
-gdi::RECT PaintTabLeft(const VNTabCtl& ctl, gfx::CDC& dc, const TabShape& shape);
+gdi::RECT PaintTabTop(const ControlView& ctl, gfx::CDC& dc, const TabShape& shape);
+gdi::RECT PaintTabRight(const ControlView& ctl, gfx::CDC& dc, const TabShape& shape);
+gdi::RECT PaintTabBottom(const ControlView& ctl, gfx::CDC& dc, const TabShape& shape);
+gdi::RECT PaintTabLeft(const ControlView& ctl, gfx::CDC& dc, const TabShape& shape);
 
 // The shape routine of the control's Orientation. Any other orientation draws nothing and leaves the
 // caption rectangle empty.
-gdi::RECT PaintTabShape(const VNTabCtl& ctl, gfx::CDC& dc, const TabShape& shape);
+gdi::RECT PaintTabShape(const ControlView& ctl, gfx::CDC& dc, const TabShape& shape);
 
 } // namespace vntab::render

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "contained/ControlsOwner.h"
 #include "platform/automation/Dispatch.h"
 #include "platform/gdi/Handles.h"
 #include "platform/user/OleColor.h"
@@ -18,7 +19,7 @@ class VNTabs;
 // unique within its collection, free data (Tag) and the records of the controls placed on it.
 // Tabs are made only by VNTabs::Add. Every settable property but Tag tells the owning collection
 // about the change by name, which the control turns into a repaint.
-class VNTab final : public rt::Dispatch {
+class VNTab final : public rt::Dispatch, public OwningTab {
 public:
     static std::shared_ptr<VNTab> Create();
 
@@ -34,7 +35,7 @@ public:
     void SetColor3DShadow(int32_t color);
     int32_t ForeColor() const { return m_fore_color; }
     void SetForeColor(int32_t color);
-    int32_t Index() const { return m_index; }
+    int32_t Index() const override { return m_index; }
     const rt::Variant& Key() const { return m_key; }
     // Error 50001 "Key already exists." when any tab of the collection, this one included, has the
     // key (trimmed, ignoring case); the old key stays.

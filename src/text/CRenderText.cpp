@@ -8,18 +8,18 @@ namespace text {
 gfx::CFont& CRenderText::Font() {
     // The renderer's holder always holds a CFont: InitializeFont replaces it with a new one, and
     // only the holder's destruction drops it.
-    return *m_fontHolder.Font();
+    return *m_font_holder.Font();
 }
 
 void CRenderText::SetFont(const rt::StdFont* font) {
     // InitializeFont releases the old font first and starts from a fresh CFont, which is why the
     // escapement is back to 0 afterwards.
-    m_fontHolder.InitializeFont(font);
+    m_font_holder.InitializeFont(font);
 }
 
 void CRenderText::SetFont3D(int32_t effect) {
     if (effect < 0 || effect > 4) return;
-    m_font3D = effect;
+    m_font_3d = effect;
 }
 
 void CRenderText::SetOrientation(int32_t orientation) {
@@ -31,30 +31,30 @@ void CRenderText::SetOrientation(int32_t orientation) {
 
 void CRenderText::SetPictureAlignment(int32_t alignment) {
     if (alignment < 0 || alignment > kPictBelowText) return;
-    m_pictureAlignment = alignment;
+    m_picture_alignment = alignment;
 }
 
 void CRenderText::SetTextAlignment(int32_t alignment) {
     if (alignment < 0 || alignment > 8) return;
-    m_textAlignment = alignment;
+    m_text_alignment = alignment;
 }
 
 gfx::CSize CRenderText::AdjustFor3DFont(gfx::CSize size) const {
     int32_t growth = 0;
-    if (m_font3D == 1 || m_font3D == 3) growth = 1;
-    if (m_font3D == 2 || m_font3D == 4) growth = 2;
+    if (m_font_3d == 1 || m_font_3d == 3) growth = 1;
+    if (m_font_3d == 2 || m_font_3d == 4) growth = 2;
     return {rt::add32(size.CX, growth), rt::add32(size.CY, growth)};
 }
 
 gfx::CSize CRenderText::MeasuredExtent(std::string_view s) {
     // An empty text is an empty block, not a line of the font's height.
     if (s.empty()) return AdjustFor3DFont({});
-    return AdjustFor3DFont(m_renderDC.GetTextExtent(s));
+    return AdjustFor3DFont(m_render_dc.GetTextExtent(s));
 }
 
 gfx::CRect CRenderText::GetTextSize(gfx::CDC* dc, const CFontHolder* holder) {
-    gfx::CDC& target = dc ? *dc : m_renderDC;
-    const CFontHolder& fonts = holder ? *holder : m_fontHolder;
+    gfx::CDC& target = dc ? *dc : m_render_dc;
+    const CFontHolder& fonts = holder ? *holder : m_font_holder;
     const std::string stripped = StripMnemonics(m_text);
     gfx::CSize size;
     if (!stripped.empty()) {
@@ -67,14 +67,14 @@ gfx::CRect CRenderText::GetTextSize(gfx::CDC* dc, const CFontHolder* holder) {
 }
 
 gfx::CSize CRenderText::GetRawTextExtent(std::string_view s) {
-    SelectedObject font(m_renderDC, m_fontHolder.GetFontHandle());
+    SelectedObject font(m_render_dc, m_font_holder.GetFontHandle());
     return MeasuredExtent(s);
 }
 
 gfx::CRect CRenderText::GetPictureSizeRect() {
     if (!Picture()) return {};
     gfx::CSize size(m_picture.Width(), m_picture.Height());
-    CPictureHolder::H2P(m_renderDC, size);
+    CPictureHolder::H2P(m_render_dc, size);
     return {0, 0, size.CX, size.CY};
 }
 

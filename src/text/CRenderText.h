@@ -34,10 +34,10 @@ public:
     CRenderText(const CRenderText&) = delete;
     CRenderText& operator=(const CRenderText&) = delete;
 
-    int32_t BackColor() const { return m_backColor; }
-    void SetBackColor(int32_t color) { m_backColor = color; }
-    bool BackTransparent() const { return m_backTransparent; }
-    void SetBackTransparent(bool transparent) { m_backTransparent = transparent; }
+    int32_t BackColor() const { return m_back_color; }
+    void SetBackColor(int32_t color) { m_back_color = color; }
+    bool BackTransparent() const { return m_back_transparent; }
+    void SetBackTransparent(bool transparent) { m_back_transparent = transparent; }
     bool Enabled() const { return m_enabled; }
     void SetEnabled(bool enabled) { m_enabled = enabled; }
     // The caption font's CFont, so that a caller can make it bold.
@@ -45,43 +45,43 @@ public:
     // Installs a host font: a new GDI font with the font's face and style and escapement 0, so the
     // orientation is set after the font.
     void SetFont(const rt::StdFont* font);
-    int32_t Font3D() const { return m_font3D; }
+    int32_t Font3D() const { return m_font_3d; }
     void SetFont3D(int32_t effect); // 0 to 4
-    int32_t ForeColor() const { return m_foreColor; }
-    void SetForeColor(int32_t color) { m_foreColor = color; }
-    int32_t HighlightColor() const { return m_highlightColor; }
-    void SetHighlightColor(int32_t color) { m_highlightColor = color; }
-    int32_t ShadowColor() const { return m_shadowColor; }
-    void SetShadowColor(int32_t color) { m_shadowColor = color; }
-    int32_t MaskColor() const { return m_maskColor; }
-    void SetMaskColor(int32_t color) { m_maskColor = color; }
-    bool MaskColorEnabled() const { return m_maskColorEnabled; }
-    void SetMaskColorEnabled(bool enabled) { m_maskColorEnabled = enabled; }
+    int32_t ForeColor() const { return m_fore_color; }
+    void SetForeColor(int32_t color) { m_fore_color = color; }
+    int32_t HighlightColor() const { return m_highlight_color; }
+    void SetHighlightColor(int32_t color) { m_highlight_color = color; }
+    int32_t ShadowColor() const { return m_shadow_color; }
+    void SetShadowColor(int32_t color) { m_shadow_color = color; }
+    int32_t MaskColor() const { return m_mask_color; }
+    void SetMaskColor(int32_t color) { m_mask_color = color; }
+    bool MaskColorEnabled() const { return m_mask_color_enabled; }
+    void SetMaskColorEnabled(bool enabled) { m_mask_color_enabled = enabled; }
     int32_t Orientation() const { return m_orientation; }
     // 0 to 3; turns the held font at once: escapement -900 x orientation.
     void SetOrientation(int32_t orientation);
     const std::shared_ptr<rt::Dispatch>& Picture() const { return m_picture.Picture(); }
     void SetPicture(std::shared_ptr<rt::Dispatch> picture) { m_picture.SetPicture(std::move(picture)); }
-    int32_t PictureAlignment() const { return m_pictureAlignment; }
+    int32_t PictureAlignment() const { return m_picture_alignment; }
     void SetPictureAlignment(int32_t alignment); // 0 to 14
     const std::string& Text() const { return m_text; }
     void SetText(std::string text) { m_text = std::move(text); }
-    int32_t TextAlignment() const { return m_textAlignment; }
+    int32_t TextAlignment() const { return m_text_alignment; }
     void SetTextAlignment(int32_t alignment); // 0 to 8
-    bool WordWrap() const { return m_wordWrap; }
-    void SetWordWrap(bool wrap) { m_wordWrap = wrap; }
+    bool WordWrap() const { return m_word_wrap; }
+    void SetWordWrap(bool wrap) { m_word_wrap = wrap; }
 
     // The last layout: the top-left is the reference point the text was output at, the size the
     // unturned block (w along the reading direction, h across it).
-    const gfx::CRect& TextRect() const { return m_textRect; }
+    const gfx::CRect& TextRect() const { return m_text_rect; }
     // Where a picture beside the text went in the last render.
-    const gfx::CRect& AdjacentPictureRect() const { return m_adjacentPictureRect; }
+    const gfx::CRect& AdjacentPictureRect() const { return m_adjacent_picture_rect; }
     // 1-based position of the access key in the stripped text; 0 for none.
-    int32_t MnemonicPos() const { return m_mnemonicPos; }
+    int32_t MnemonicPos() const { return m_mnemonic_pos; }
     // The target area in the destination's coordinates; the caller sets it before Render.
-    gfx::CRect& TargetRect() { return m_targetRect; }
+    gfx::CRect& TargetRect() { return m_target_rect; }
     // The off-screen DC, live only during Render; measuring goes through it.
-    gfx::CDC& RenderDC() { return m_renderDC; }
+    gfx::CDC& RenderDC() { return m_render_dc; }
 
     // Draws into `dc` at TargetRect with the font `fontSize` points high at the off-screen surface's
     // resolution. False, with nothing drawn, when dc has no handle or the platform cannot make a
@@ -151,27 +151,27 @@ private:
     void DrawTiles(const gfx::CRect& area, int32_t pw, int32_t ph);
     gfx::CRect ShownPart(const gfx::CRect& area) const;
 
-    int32_t m_backColor = 0;
-    bool m_backTransparent = false;
+    int32_t m_back_color = 0;
+    bool m_back_transparent = false;
     bool m_enabled = false;
-    int32_t m_font3D = 0;
-    int32_t m_foreColor = 0;
-    int32_t m_highlightColor = 0;
-    int32_t m_shadowColor = 0;
-    int32_t m_maskColor = 0;
-    bool m_maskColorEnabled = false;
+    int32_t m_font_3d = 0;
+    int32_t m_fore_color = 0;
+    int32_t m_highlight_color = 0;
+    int32_t m_shadow_color = 0;
+    int32_t m_mask_color = 0;
+    bool m_mask_color_enabled = false;
     int32_t m_orientation = 0;
-    int32_t m_pictureAlignment = 0;
+    int32_t m_picture_alignment = 0;
     std::string m_text;
-    int32_t m_textAlignment = 0;
-    bool m_wordWrap = false;
-    gfx::CRect m_textRect;
-    gfx::CRect m_targetRect;
-    gfx::CRect m_adjacentPictureRect;
-    int32_t m_mnemonicPos = 0;
-    gfx::CDC m_renderDC;
+    int32_t m_text_alignment = 0;
+    bool m_word_wrap = false;
+    gfx::CRect m_text_rect;
+    gfx::CRect m_target_rect;
+    gfx::CRect m_adjacent_picture_rect;
+    int32_t m_mnemonic_pos = 0;
+    gfx::CDC m_render_dc;
     gdi::HDC m_destination; // the destination, during Render only
-    CFontHolder m_fontHolder;
+    CFontHolder m_font_holder;
     CPictureHolder m_picture;
 };
 

@@ -3,7 +3,7 @@
 namespace text {
 
 std::string CRenderText::StripMnemonics(std::string_view s) {
-    m_mnemonicPos = 0;
+    m_mnemonic_pos = 0;
     std::string stripped(s);
     size_t at = stripped.find('&');
     while (at != std::string::npos) {
@@ -11,7 +11,7 @@ std::string CRenderText::StripMnemonics(std::string_view s) {
         if (at < stripped.size() && stripped[at] == '&')
             ++at; // the second of a pair stays as a literal "&"
         else
-            m_mnemonicPos =
+            m_mnemonic_pos =
                 static_cast<int32_t>(at + 1); // a later marker wins; past the end for a trailing "&"
         at = stripped.find('&', at);
     }

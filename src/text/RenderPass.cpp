@@ -84,44 +84,45 @@ private:
 
 bool CRenderText::Render(gfx::CDC& dc, float fontSize) {
     if (!dc.m_hdc) return false;
-    const int32_t width = m_targetRect.Width();
-    const int32_t height = m_targetRect.Height();
+    const int32_t width = m_target_rect.Width();
+    const int32_t height = m_target_rect.Height();
     const gfx::CRect area(0, 0, width, height);
 
-    OffscreenSurface surface(m_renderDC, dc);
+    OffscreenSurface surface(m_render_dc, dc);
     DestinationDuringRender destination(m_destination, dc.m_hdc);
     // A negative height asks for the character height: the point size at the surface's resolution.
-    const double pixelsPerInch = m_renderDC.GetDeviceCaps(gdi::LOGPIXELSY);
+    const double pixelsPerInch = m_render_dc.GetDeviceCaps(gdi::LOGPIXELSY);
     Font().SetHeight(rt::clng(-(double(fontSize) * pixelsPerInch / 72.0)));
     // Without a surface nothing can reach the destination in one piece, so nothing is drawn.
     if (!surface.SelectBitmap(dc, width, height)) return false;
-    m_renderDC.SetBkColor(gfx::TranslateColor(m_backColor));
+    m_render_dc.SetBkColor(gfx::TranslateColor(m_back_color));
     PaintBackground(dc, width, height);
 
     // Pictures in the area lie under the text; pictures beside it are placed once the text is.
-    if (!IsBesideText(m_pictureAlignment)) RenderPicture(area);
+    if (!IsBesideText(m_picture_alignment)) RenderPicture(area);
     if (m_enabled) {
         RenderText(area);
     } else {
-        RestoreOnExit keep(m_foreColor);
-        m_foreColor = static_cast<int32_t>(gfx::TranslateColor(user::kOleGrayText));
+        RestoreOnExit keep(m_fore_color);
+        m_fore_color = static_cast<int32_t>(gfx::TranslateColor(user::kOleGrayText));
         RenderText(area);
     }
-    if (IsBesideText(m_pictureAlignment)) RenderPicture(area, true);
+    if (IsBesideText(m_picture_alignment)) RenderPicture(area, true);
 
     // The destination gets the finished caption in one copy, never a partly drawn one.
-    dc.BitBlt(m_targetRect.Left, m_targetRect.Top, width, height, m_renderDC.m_hdc, 0, 0, gdi::SRCCOPY);
+    dc.BitBlt(m_target_rect.Left, m_target_rect.Top, width, height, m_render_dc.m_hdc, 0, 0, gdi::SRCCOPY);
     return true;
 }
 
 void CRenderText::PaintBackground(gfx::CDC& dc, int32_t width, int32_t height) {
-    if (m_backTransparent) {
+    if (m_back_transparent) {
         // What the destination shows under the target becomes the surface's background.
-        m_renderDC.BitBlt(0, 0, width, height, dc.m_hdc, m_targetRect.Left, m_targetRect.Top, gdi::SRCCOPY);
+        m_render_dc.BitBlt(0, 0, width, height, dc.m_hdc, m_target_rect.Left, m_target_rect.Top,
+                           gdi::SRCCOPY);
         return;
     }
-    const gdi::HBRUSH brush = gdi::CreateSolidBrush(gfx::TranslateColor(m_backColor));
-    m_renderDC.FillRect(gfx::CRect(0, 0, width, height), brush);
+    const gdi::HBRUSH brush = gdi::CreateSolidBrush(gfx::TranslateColor(m_back_color));
+    m_render_dc.FillRect(gfx::CRect(0, 0, width, height), brush);
     gdi::DeleteObject(brush);
 }
 
@@ -131,18 +132,18 @@ bool CRenderText::RenderPicture(const gfx::CRect& area, bool adjacent) {
     const int32_t pw = size.Width();
     const int32_t ph = size.Height();
     if (adjacent) {
-        DrawPictureInto(m_adjacentPictureRect);
-    } else if (m_pictureAlignment <= 8) {
+        DrawPictureInto(m_adjacent_picture_rect);
+    } else if (m_picture_alignment <= 8) {
         // Placed like a text block of the picture's size, by the same offset rules.
-        const int32_t left = rt::add32(area.Left, GetTextOffsetX(size, area, m_pictureAlignment, false));
-        const int32_t top = rt::add32(area.Top, GetTextOffsetY(size, area, m_pictureAlignment, false));
+        const int32_t left = rt::add32(area.Left, GetTextOffsetX(size, area, m_picture_alignment, false));
+        const int32_t top = rt::add32(area.Top, GetTextOffsetY(size, area, m_picture_alignment, false));
         DrawPictureInto({left, top, rt::add32(left, pw), rt::add32(top, ph)});
-    } else if (m_pictureAlignment == kPictStretch) {
+    } else if (m_picture_alignment == kPictStretch) {
         if (m_picture.PicType() == rt::kPicTypeBitmap)
             BlitPicture(area, true);
         else
-            m_picture.Render(m_renderDC, area);
-    } else if (m_pictureAlignment == kPictTile) {
+            m_picture.Render(m_render_dc, area);
+    } else if (m_picture_alignment == kPictTile) {
         DrawTiles(area, pw, ph);
     }
     return true;
@@ -169,9 +170,9 @@ void CRenderText::DrawTiles(const gfx::CRect& area, int32_t pw, int32_t ph) {
 gfx::CRect CRenderText::ShownPart(const gfx::CRect& area) const {
     gdi::RECT clip;
     if (!m_destination || gdi::GetClipBox(m_destination, &clip) == gdi::ERROR) return area;
-    const int64_t left = int64_t(clip.left) - m_targetRect.Left, top = int64_t(clip.top) - m_targetRect.Top;
-    const int64_t right = int64_t(clip.right) - m_targetRect.Left,
-                  bottom = int64_t(clip.bottom) - m_targetRect.Top;
+    const int64_t left = int64_t(clip.left) - m_target_rect.Left, top = int64_t(clip.top) - m_target_rect.Top;
+    const int64_t right = int64_t(clip.right) - m_target_rect.Left,
+                  bottom = int64_t(clip.bottom) - m_target_rect.Top;
     auto inside = [](int64_t v, int32_t low, int32_t high) {
         return int32_t(std::clamp<int64_t>(v, low, high));
     };
@@ -182,28 +183,28 @@ gfx::CRect CRenderText::ShownPart(const gfx::CRect& area) const {
 // A bitmap with MaskColorEnabled is copied straight; everything else goes through the picture
 // holder, whose drawing errors stop only that picture.
 void CRenderText::DrawPictureInto(const gfx::CRect& r) {
-    if (m_maskColorEnabled && m_picture.PicType() == rt::kPicTypeBitmap) {
+    if (m_mask_color_enabled && m_picture.PicType() == rt::kPicTypeBitmap) {
         BlitPicture(r, false);
         return;
     }
-    m_picture.Render(m_renderDC, r);
+    m_picture.Render(m_render_dc, r);
 }
 
 void CRenderText::BlitPicture(const gfx::CRect& r, bool stretch) {
     const gdi::HBITMAP bitmap{m_picture.Handle()};
     gfx::CSize natural(m_picture.Width(), m_picture.Height());
-    if (stretch) CPictureHolder::H2P(m_renderDC, natural);
+    if (stretch) CPictureHolder::H2P(m_render_dc, natural);
     const int32_t width = r.Width();
     const int32_t height = r.Height();
     // No colour is transparent: MaskColor has no effect on the copy.
     gfx::CDC source;
-    source.CreateCompatibleDC(m_renderDC.m_hdc);
+    source.CreateCompatibleDC(m_render_dc.m_hdc);
     const gdi::HGDIOBJ previous = source.SelectObject(bitmap);
     if (stretch)
-        m_renderDC.StretchBlt(r.Left, r.Top, width, height, source.m_hdc, 0, 0, natural.CX, natural.CY,
-                              gdi::SRCCOPY);
+        m_render_dc.StretchBlt(r.Left, r.Top, width, height, source.m_hdc, 0, 0, natural.CX, natural.CY,
+                               gdi::SRCCOPY);
     else
-        m_renderDC.BitBlt(r.Left, r.Top, width, height, source.m_hdc, 0, 0, gdi::SRCCOPY);
+        m_render_dc.BitBlt(r.Left, r.Top, width, height, source.m_hdc, 0, 0, gdi::SRCCOPY);
     if (previous) source.SelectObject(previous);
     source.DeleteDC();
 }

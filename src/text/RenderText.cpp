@@ -6,13 +6,13 @@
 namespace text {
 
 bool CRenderText::RenderText(const gfx::CRect& area) {
-    SelectedObject font(m_renderDC, m_fontHolder.GetFontHandle());
-    const gfx::CRect size = m_wordWrap ? GetWordWrapRect() : GetTextSize();
+    SelectedObject font(m_render_dc, m_font_holder.GetFontHandle());
+    const gfx::CRect size = m_word_wrap ? GetWordWrapRect() : GetTextSize();
     const int32_t w = size.Width();
     const int32_t h = size.Height();
-    m_textRect = {0, 0, w, h};
-    int32_t offY = GetTextOffsetY(m_textRect, area, m_textAlignment, true);
-    int32_t offX = GetTextOffsetX(m_textRect, area, m_textAlignment, true);
+    m_text_rect = {0, 0, w, h};
+    int32_t offY = GetTextOffsetY(m_text_rect, area, m_text_alignment, true);
+    int32_t offX = GetTextOffsetX(m_text_rect, area, m_text_alignment, true);
 
     // The block on the surface: turned text stands w high and h wide.
     const int32_t left = rt::add32(area.Left, offX);
@@ -38,14 +38,14 @@ bool CRenderText::RenderText(const gfx::CRect& area) {
     default:
         break;
     }
-    m_textRect.OffsetRect(rt::add32(area.Left, offX), rt::add32(area.Top, offY));
+    m_text_rect.OffsetRect(rt::add32(area.Left, offX), rt::add32(area.Top, offY));
 
     const std::string stripped = StripMnemonics(m_text);
-    if (m_wordWrap)
+    if (m_word_wrap)
         DrawLines(stripped, w, GetRawTextExtent(m_text).CY);
     else
-        TextOut3D(m_textRect.Left, m_textRect.Top, stripped, m_mnemonicPos);
-    if (IsBesideText(m_pictureAlignment)) PlaceAdjacentPicture(block);
+        TextOut3D(m_text_rect.Left, m_text_rect.Top, stripped, m_mnemonic_pos);
+    if (IsBesideText(m_picture_alignment)) PlaceAdjacentPicture(block);
     return true;
 }
 
@@ -64,30 +64,30 @@ void CRenderText::DrawLines(const std::string& stripped, int32_t blockLength, in
 void CRenderText::DrawLine(std::string_view line, size_t consumed, int32_t lineHeight) {
     int32_t dx = 0;
     int32_t dy = 0;
-    GetAlignOffsets(dx, dy, m_textRect, MeasuredExtent(line));
+    GetAlignOffsets(dx, dy, m_text_rect, MeasuredExtent(line));
     // The access key is underlined on the line that holds it; on the lines before, its position
     // follows the characters they used up.
     int32_t accessKey = 0;
     const int32_t length = static_cast<int32_t>(line.size());
-    if (m_mnemonicPos > 0 && m_mnemonicPos <= length) {
-        accessKey = m_mnemonicPos;
-        m_mnemonicPos = 0;
-    } else if (m_mnemonicPos > 0) {
-        m_mnemonicPos = rt::sub32(m_mnemonicPos, static_cast<int64_t>(consumed));
+    if (m_mnemonic_pos > 0 && m_mnemonic_pos <= length) {
+        accessKey = m_mnemonic_pos;
+        m_mnemonic_pos = 0;
+    } else if (m_mnemonic_pos > 0) {
+        m_mnemonic_pos = rt::sub32(m_mnemonic_pos, static_cast<int64_t>(consumed));
     }
-    TextOut3D(rt::add32(m_textRect.Left, dx), rt::add32(m_textRect.Top, dy), line, accessKey);
+    TextOut3D(rt::add32(m_text_rect.Left, dx), rt::add32(m_text_rect.Top, dy), line, accessKey);
     switch (m_orientation) {
     case 0:
-        m_textRect.OffsetRect(0, lineHeight);
+        m_text_rect.OffsetRect(0, lineHeight);
         break;
     case 1:
-        m_textRect.OffsetRect(rt::sub32(0, lineHeight), 0);
+        m_text_rect.OffsetRect(rt::sub32(0, lineHeight), 0);
         break;
     case 2:
-        m_textRect.OffsetRect(0, rt::sub32(0, lineHeight));
+        m_text_rect.OffsetRect(0, rt::sub32(0, lineHeight));
         break;
     default:
-        m_textRect.OffsetRect(lineHeight, 0);
+        m_text_rect.OffsetRect(lineHeight, 0);
         break;
     }
 }
@@ -100,7 +100,7 @@ void CRenderText::PlaceAdjacentPicture(const gfx::CRect& block) {
     const int32_t pw = picture.Width();
     const int32_t ph = picture.Height();
     gfx::CRect r(block.Left, block.Top, rt::add32(block.Left, pw), rt::add32(block.Top, ph));
-    const ScreenSide side = SideOfText(m_pictureAlignment, m_orientation);
+    const ScreenSide side = SideOfText(m_picture_alignment, m_orientation);
     switch (side) {
     case ScreenSide::Left:
         r.OffsetRect(-pw, 0);
@@ -116,22 +116,22 @@ void CRenderText::PlaceAdjacentPicture(const gfx::CRect& block) {
         break;
     }
     if (IsVerticalSide(side))
-        r.Top = rt::add32(block.Top, GetTextOffsetY(picture, block, m_textAlignment, false));
+        r.Top = rt::add32(block.Top, GetTextOffsetY(picture, block, m_text_alignment, false));
     else
-        r.Left = rt::add32(r.Left, GetTextOffsetX(picture, block, m_textAlignment, false));
+        r.Left = rt::add32(r.Left, GetTextOffsetX(picture, block, m_text_alignment, false));
 
     const bool besideStartOrEnd =
-        m_pictureAlignment == kPictLeftOfText || m_pictureAlignment == kPictRightOfText;
+        m_picture_alignment == kPictLeftOfText || m_picture_alignment == kPictRightOfText;
     if (m_orientation == 1) {
-        if (besideStartOrEnd && AcrossGroup(m_textAlignment) == Group::First) r.Left = rt::sub32(r.Left, 1);
-        if (!besideStartOrEnd && AlongGroup(m_textAlignment) == Group::Last) r.Top = rt::add32(r.Top, 1);
+        if (besideStartOrEnd && AcrossGroup(m_text_alignment) == Group::First) r.Left = rt::sub32(r.Left, 1);
+        if (!besideStartOrEnd && AlongGroup(m_text_alignment) == Group::Last) r.Top = rt::add32(r.Top, 1);
     } else if (m_orientation == 3) {
-        if (besideStartOrEnd && AcrossGroup(m_textAlignment) == Group::Last) r.Left = rt::sub32(r.Left, 1);
-        if (!besideStartOrEnd && AlongGroup(m_textAlignment) == Group::First) r.Top = rt::add32(r.Top, 1);
+        if (besideStartOrEnd && AcrossGroup(m_text_alignment) == Group::Last) r.Left = rt::sub32(r.Left, 1);
+        if (!besideStartOrEnd && AlongGroup(m_text_alignment) == Group::First) r.Top = rt::add32(r.Top, 1);
     }
     r.Right = rt::add32(r.Left, pw);
     r.Bottom = rt::add32(r.Top, ph);
-    m_adjacentPictureRect = r;
+    m_adjacent_picture_rect = r;
 }
 
 } // namespace text

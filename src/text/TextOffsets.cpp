@@ -58,8 +58,8 @@ int32_t CRenderText::GetTextOffsetX(const gfx::CRect& block, const gfx::CRect& a
     const int32_t length = rule.along ? block.Width() : block.Height();
     std::optional<bool> pictureLow;
     int32_t picture = 0;
-    if (withPicture && IsBesideText(m_pictureAlignment)) {
-        const ScreenSide side = SideOfText(m_pictureAlignment, m_orientation);
+    if (withPicture && IsBesideText(m_picture_alignment)) {
+        const ScreenSide side = SideOfText(m_picture_alignment, m_orientation);
         if (IsVerticalSide(side)) {
             pictureLow = side == ScreenSide::Left;
             picture = GetPictureSizeRect().Width();
@@ -74,8 +74,8 @@ int32_t CRenderText::GetTextOffsetY(const gfx::CRect& block, const gfx::CRect& a
     const int32_t length = rule.along ? block.Width() : block.Height();
     std::optional<bool> pictureLow;
     int32_t picture = 0;
-    if (withPicture && IsBesideText(m_pictureAlignment)) {
-        const ScreenSide side = SideOfText(m_pictureAlignment, m_orientation);
+    if (withPicture && IsBesideText(m_picture_alignment)) {
+        const ScreenSide side = SideOfText(m_picture_alignment, m_orientation);
         if (!IsVerticalSide(side)) {
             pictureLow = side == ScreenSide::Top;
             picture = GetPictureSizeRect().Height();
@@ -88,7 +88,7 @@ void CRenderText::GetAlignOffsets(int32_t& dx, int32_t& dy, const gfx::CRect& bl
                                   const gfx::CSize& line) const {
     const int32_t w = block.Width();
     int32_t along = 0;
-    switch (AlongGroup(m_textAlignment)) {
+    switch (AlongGroup(m_text_alignment)) {
     case Group::First:
         break;
     case Group::Last:
@@ -117,10 +117,10 @@ void CRenderText::GetAlignOffsets(int32_t& dx, int32_t& dy, const gfx::CRect& bl
 }
 
 gfx::CRect CRenderText::GetPictureRect() {
-    gfx::CRect strip = m_targetRect;
-    if (!IsBesideText(m_pictureAlignment)) return strip;
+    gfx::CRect strip = m_target_rect;
+    if (!IsBesideText(m_picture_alignment)) return strip;
     const gfx::CRect picture = GetPictureSizeRect();
-    switch (SideOfText(m_pictureAlignment, m_orientation)) {
+    switch (SideOfText(m_picture_alignment, m_orientation)) {
     case ScreenSide::Left:
         strip.Right = rt::add32(strip.Left, picture.Width());
         break;
@@ -138,10 +138,10 @@ gfx::CRect CRenderText::GetPictureRect() {
 }
 
 gfx::CRect CRenderText::GetTextRect() {
-    gfx::CRect rest = m_targetRect;
-    if (!IsBesideText(m_pictureAlignment)) return rest;
+    gfx::CRect rest = m_target_rect;
+    if (!IsBesideText(m_picture_alignment)) return rest;
     const gfx::CRect picture = GetPictureSizeRect();
-    switch (SideOfText(m_pictureAlignment, m_orientation)) {
+    switch (SideOfText(m_picture_alignment, m_orientation)) {
     case ScreenSide::Left:
         rest.Left = rt::add32(rest.Left, picture.Width());
         break;

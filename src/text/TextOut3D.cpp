@@ -23,14 +23,14 @@ struct Pass {
 
 void CRenderText::TextOut3D(int32_t x, int32_t y, std::string_view line, int32_t accessKey) {
     // Only glyph pixels are painted, so the copies of a 3D line show through each other.
-    m_renderDC.SetBkMode(gdi::TRANSPARENT);
-    const gdi::COLORREF face = gfx::TranslateColor(m_foreColor);
-    const gdi::COLORREF light = gfx::TranslateColor(m_highlightColor);
-    const gdi::COLORREF dark = gfx::TranslateColor(m_shadowColor);
+    m_render_dc.SetBkMode(gdi::TRANSPARENT);
+    const gdi::COLORREF face = gfx::TranslateColor(m_fore_color);
+    const gdi::COLORREF light = gfx::TranslateColor(m_highlight_color);
+    const gdi::COLORREF dark = gfx::TranslateColor(m_shadow_color);
     // The 3D copies lie 1 or 2 pixels down and right, within the growth AdjustFor3DFont measured.
     Pass passes[3] = {};
     int count = 0;
-    switch (m_font3D) {
+    switch (m_font_3d) {
     case 1: // raised
         passes[count++] = {light, 0, 0};
         passes[count++] = {face, 1, 1};
@@ -55,12 +55,12 @@ void CRenderText::TextOut3D(int32_t x, int32_t y, std::string_view line, int32_t
     }
     gdi::COLORREF previous = 0;
     for (int i = 0; i < count; ++i) {
-        const gdi::COLORREF was = m_renderDC.SetTextColor(passes[i].color);
+        const gdi::COLORREF was = m_render_dc.SetTextColor(passes[i].color);
         if (i == 0) previous = was;
-        m_renderDC.TextOut(rt::add32(x, passes[i].dx), rt::add32(y, passes[i].dy), line);
+        m_render_dc.TextOut(rt::add32(x, passes[i].dx), rt::add32(y, passes[i].dy), line);
     }
     if (accessKey > 0) Underline(x, y, line, accessKey);
-    m_renderDC.SetTextColor(previous);
+    m_render_dc.SetTextColor(previous);
 }
 
 // Underlines the access key of a line drawn at (x, y): one pixel below the baseline for upright
@@ -71,9 +71,9 @@ void CRenderText::Underline(int32_t x, int32_t y, std::string_view line, int32_t
     if (key < line.size() && line[key] == '&') return;
     const std::string_view before = line.substr(0, std::min(key - 1, line.size()));
     const std::string_view character = key <= line.size() ? line.substr(key - 1, 1) : std::string_view();
-    const gfx::CSize pre = m_renderDC.GetTextExtent(before);
-    const gfx::CSize ch = m_renderDC.GetTextExtent(character);
-    const gdi::TEXTMETRICA metrics = m_renderDC.GetTextMetrics();
+    const gfx::CSize pre = m_render_dc.GetTextExtent(before);
+    const gfx::CSize ch = m_render_dc.GetTextExtent(character);
+    const gdi::TEXTMETRICA metrics = m_render_dc.GetTextMetrics();
     const int64_t d = metrics.tmDescent;
     const int64_t v = metrics.tmOverhang;
     const int64_t c = rt::clng(std::abs(double(Font().Height())) * 0.15);
@@ -103,11 +103,11 @@ void CRenderText::Underline(int32_t x, int32_t y, std::string_view line, int32_t
         break;
     }
     gfx::CPen pen;
-    pen.Init(gdi::PS_SOLID, gfx::CPoint(1, 0), gfx::TranslateColor(m_foreColor));
+    pen.Init(gdi::PS_SOLID, gfx::CPoint(1, 0), gfx::TranslateColor(m_fore_color));
     pen.CreatePen();
-    SelectedObject selected(m_renderDC, pen.hPen());
-    m_renderDC.MoveTo(double(x0), double(y0));
-    m_renderDC.LineTo(double(x1), double(y1));
+    SelectedObject selected(m_render_dc, pen.hPen());
+    m_render_dc.MoveTo(double(x0), double(y0));
+    m_render_dc.LineTo(double(x1), double(y1));
 }
 
 } // namespace text

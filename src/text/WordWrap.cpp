@@ -34,7 +34,7 @@ CRenderText::LineBreak CRenderText::BreakLine(std::string_view remaining, int32_
 }
 
 gfx::CRect CRenderText::GetWordWrapRect() {
-    SelectedObject font(m_renderDC, m_fontHolder.GetFontHandle());
+    SelectedObject font(m_render_dc, m_font_holder.GetFontHandle());
     const gfx::CRect area = GetTextRect();
     const int32_t length = ReadsAlongX(m_orientation) ? area.Width() : area.Height();
     // The text as stored, markers included, is what gets measured.

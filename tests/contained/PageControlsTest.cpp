@@ -1,10 +1,10 @@
-#include "control/ControlFixture.h"
+#include "support/ControlFixture.h"
 
 #include "contained/PageControls.h"
 #include "contained/VNControl.h"
 #include "contained/VNControls.h"
-#include "control/Constants.h"
 #include "control/HelpFile.h"
+#include "layout/Constants.h"
 #include "platform/host/PropertyBag.h"
 #include "platform/host/Registry.h"
 

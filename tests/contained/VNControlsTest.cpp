@@ -1,8 +1,8 @@
 #include "contained/VNControls.h"
 #include "contained/VNControl.h"
-#include "control/TestSite.h"
 #include "support/ErrorNumber.h"
-#include "tabs/FakeOwner.h"
+#include "support/FakeOwner.h"
+#include "support/TestSite.h"
 #include "tabs/VNTab.h"
 #include "tabs/VNTabs.h"
 

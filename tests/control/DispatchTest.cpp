@@ -1,22 +1,64 @@
-#include "control/ControlFixture.h"
+#include "support/ControlFixture.h"
 
 using namespace vntab;
 using fakes::ErrorOf;
 using fakes::NewControl;
 using rt::Variant;
 
-TEST(ControlDispatch, IdentifiersAreThoseOfTheTypeLibrary) {
+TEST(ControlDispatch, PropertiesAndMethodsInInterfaceOrderWithTheTypeLibrarysIdentifiers) {
     NewControl c;
     struct Id {
         const char* name;
         int32_t dispid;
     };
-    for (Id id : {Id{"BackColor", 0x68030021}, Id{"hwnd", 0x6803001E}, Id{"Tab3DAppearance", -504},
-                  Id{"TabBackColor", -501}, Id{"TabCaption", -518}, Id{"TabCount", 0x68030011},
-                  Id{"Tabs", 0x68030008}, Id{"Tag", 0x68030003}, Id{"OLEDropMode", 0x6803FE0C},
-                  Id{"RepaintControl", 0x60030071}, Id{"Refresh", 0x60030075}, Id{"OleDrag", 0x6003FE67}})
+    const Id properties[] = {
+        {"BackColor", 0x68030021},
+        {"Enabled", 0x68030020},
+        {"FocusRectStyle", 0x6803001F},
+        {"hwnd", 0x6803001E},
+        {"Orientation", 0x6803001D},
+        {"TabPictureAlign", 0x6803001C},
+        {"TabRows", 0x6803001B},
+        {"Tab3DAppearance", -504},
+        {"TabActive", 0x6803001A},
+        {"TabActiveBevel", 0x68030019},
+        {"TabActiveBold", 0x68030018},
+        {"TabActiveInflate", 0x68030017},
+        {"TabBackColor", -501},
+        {"TabCaption", -518},
+        {"TabCaptionAlign", 0x68030016},
+        {"TabCaptionFont", 0x68030015},
+        {"TabColor3DDKShadow", 0x68030014},
+        {"TabColor3DHighlight", 0x68030013},
+        {"TabColor3DShadow", 0x68030012},
+        {"TabCount", 0x68030011},
+        {"TabForeColor", 0x68030010},
+        {"TabPicture", 0x6803000F},
+        {"TabStyleHeight", 0x6803000E},
+        {"TabStyleWidth", 0x6803000D},
+        {"TabHeight", 0x6803000C},
+        {"TabJustification", 0x6803000B},
+        {"TabRowOffset", 0x6803000A},
+        {"TabRowSeparation", 0x68030009},
+        {"Tabs", 0x68030008},
+        {"TabSeparation", 0x68030007},
+        {"TabsPerRow", 0x68030006},
+        {"TabStyle", 0x68030005},
+        {"TabWidth", 0x68030004},
+        {"Tag", 0x68030003},
+        {"OLEDropMode", 0x6803FE0C},
+    };
+    std::vector<std::string_view> names;
+    for (Id id : properties) {
+        names.push_back(id.name);
+        EXPECT_EQ(c.ctl->DispId(id.name), id.dispid) << id.name;
+    }
+    EXPECT_EQ(VNTabCtl::PropertyNames(), names);
+    for (Id id : {Id{"RepaintControl", 0x60030071}, Id{"Refresh", 0x60030075}, Id{"OleDrag", 0x6003FE67}})
         EXPECT_EQ(c.ctl->DispId(id.name), id.dispid) << id.name;
     EXPECT_EQ(c.ctl->DispId("tabcount"), 0x68030011);
+    // The saved row distance is no member of the interface.
+    EXPECT_EQ(c.ctl->DispId("DrawTabRowSeparation"), std::nullopt);
     EXPECT_EQ(c.ctl->DispId("NoSuchThing"), std::nullopt);
 }
 

@@ -1,12 +1,13 @@
-#include "control/ControlFixture.h"
+#include "support/ControlFixture.h"
 
 #include "contained/VNControl.h"
 #include "contained/VNControls.h"
-#include "control/Constants.h"
+#include "layout/Constants.h"
 #include "platform/host/PropertyBag.h"
 
 using namespace vntab;
 using fakes::ErrorOf;
+using fakes::LoadedControl;
 using fakes::NewControl;
 using fakes::TestSite;
 using fakes::Windowed;
@@ -21,21 +22,6 @@ Names keys_of(const host::PropertyBag& bag) {
         names.push_back(e.name);
     return names;
 }
-
-// A control loaded from a bag, as the container creates one for a saved form.
-struct LoadedControl {
-    TestSite site;
-    std::shared_ptr<VNTabCtl> ctl;
-    explicit LoadedControl(host::PropertyBag& bag, bool user_mode = true) {
-        site.user_mode = user_mode;
-        site.container_scale_mode = host::vbPixels;
-        ctl = VNTabCtl::Create(site);
-        ctl->ReadProperties(bag);
-    }
-    ~LoadedControl() { ctl->Terminate(); }
-    LoadedControl(const LoadedControl&) = delete;
-    LoadedControl& operator=(const LoadedControl&) = delete;
-};
 
 } // namespace
 

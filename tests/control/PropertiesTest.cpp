@@ -1,6 +1,6 @@
-#include "control/ControlFixture.h"
+#include "support/ControlFixture.h"
 
-#include "control/Constants.h"
+#include "layout/Constants.h"
 #include "platform/user/Paint.h"
 #include "platform/user/Window.h"
 

@@ -1,4 +1,4 @@
-#include "control/ControlFixture.h"
+#include "support/ControlFixture.h"
 
 #include "contained/VNControl.h"
 #include "contained/VNControls.h"

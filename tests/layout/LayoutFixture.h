@@ -1,10 +1,10 @@
 #pragma once
 
-#include "control/TestSite.h"
 #include "support/ErrorNumber.h"
+#include "support/TestSite.h"
 
-#include "control/Constants.h"
 #include "control/VNTabCtl.h"
+#include "layout/Constants.h"
 #include "layout/TabLayout.h"
 #include "platform/automation/AutomationError.h"
 #include "tabs/VNTab.h"

@@ -1,9 +1,9 @@
 #include "render/RenderFixture.h"
 #include "support/ErrorNumber.h"
 
-#include "control/ControlFixture.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/gdi/Trace.h"
+#include "support/ControlFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -15,14 +15,8 @@
 namespace vntab::render_testing {
 namespace {
 
+// A colour no redraw produces, painted over the whole screen before a redraw that must not draw.
 constexpr gdi::COLORREF kUntouched = gdi::RGB(1, 2, 3);
-
-void Mark(RenderControl& c) {
-    gdi::HBRUSH brush = gdi::CreateSolidBrush(kUntouched);
-    const gdi::RECT all{0, 0, 300, 200};
-    gdi::FillRect(c.site.hDC(), &all, brush);
-    gdi::DeleteObject(brush);
-}
 
 // The error number the redraw raised, or 0.
 int32_t RedrawError(RenderControl& c) {
@@ -55,7 +49,7 @@ TEST_P(StoredValues, RenderOrRaiseTheRuntimesErrorWithoutLeaking) {
     // A first redraw with sane values: the caption renderer keeps the fonts it makes.
     c.Redraw();
     GetParam().set(c);
-    Mark(c);
+    c.Fill(kUntouched);
     const gdi::LiveObjects before = gdi::live_objects();
     const int32_t error = RedrawError(c);
     EXPECT_EQ(error, GetParam().error) << GetParam().what;

@@ -1,9 +1,9 @@
 #include "render/RenderFixture.h"
 
-#include "control/ControlFixture.h"
 #include "gfx/Module.h"
 #include "platform/gdi/Trace.h"
 #include "platform/user/SysColors.h"
+#include "support/ControlFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -15,15 +15,8 @@
 namespace vntab::render_testing {
 namespace {
 
+// A colour no redraw produces, painted over the whole screen before a redraw that must not draw.
 constexpr gdi::COLORREF kUntouched = gdi::RGB(1, 2, 3);
-
-// Paints the whole screen a colour no redraw produces.
-void Mark(RenderControl& c) {
-    gdi::HBRUSH brush = gdi::CreateSolidBrush(kUntouched);
-    const gdi::RECT all{0, 0, 300, 200};
-    gdi::FillRect(c.site.hDC(), &all, brush);
-    gdi::DeleteObject(brush);
-}
 
 using Setup = std::function<void(RenderControl&)>;
 
@@ -32,7 +25,7 @@ class NothingToDraw : public testing::TestWithParam<Setup> {};
 TEST_P(NothingToDraw, LeavesTheScreenAndTheGdiAlone) {
     RenderControl c(3);
     GetParam()(c);
-    Mark(c);
+    c.Fill(kUntouched);
     const int32_t redraws = c.ctl->Redraws().full_redraws;
     gdi::Trace trace;
     c.Redraw();

@@ -2,7 +2,7 @@
 
 #include "gfx/Module.h"
 #include "platform/user/SysColors.h"
-#include "text/DrawTab.h"
+#include "render/DrawTab.h"
 
 #include <gtest/gtest.h>
 
@@ -10,15 +10,7 @@
 namespace vntab::render_testing {
 namespace {
 
-struct Header {
-    int32_t left, top;
-    float width, height;
-    friend bool operator==(const Header&, const Header&) = default;
-};
-
-Header HeaderOf(const render::TabShape& s) {
-    return {s.left, s.top, s.width, s.height};
-}
+using render::Header;
 
 class ActiveInflation : public testing::TestWithParam<std::pair<int32_t, Header>> {};
 
@@ -28,8 +20,8 @@ TEST_P(ActiveInflation, GrowsTheActiveHeaderOutwardAndAtBothEnds) {
     RenderControl c(2);
     c.state().Orientation = GetParam().first;
     c.tab(1).SetTabRect({100, 40, 160, 60});
-    EXPECT_EQ(HeaderOf(TabShapeOf(*c.ctl, 1, 0, true)), GetParam().second);
-    EXPECT_EQ(HeaderOf(TabShapeOf(*c.ctl, 1, 0, false)), (Header{100, 40, 60, 20}));
+    EXPECT_EQ(render::TabShapeOf(*c.ctl, 1, 0, true).header, GetParam().second);
+    EXPECT_EQ(render::TabShapeOf(*c.ctl, 1, 0, false).header, (Header{100, 40, 60, 20}));
 }
 
 INSTANTIATE_TEST_SUITE_P(EachOrientation, ActiveInflation,
@@ -41,21 +33,21 @@ INSTANTIATE_TEST_SUITE_P(EachOrientation, ActiveInflation,
 TEST(DrawTabBevel, OnlyTheActiveTabInTheWindowsLookHasTheActiveBevel) {
     RenderControl windows(2, 300, 200, vn3DWindows);
     windows.state().TabActiveBevel = 4;
-    EXPECT_EQ(TabShapeOf(*windows.ctl, 1, 0, true).bevel, 4);
-    EXPECT_EQ(TabShapeOf(*windows.ctl, 2, 0, false).bevel, 1);
+    EXPECT_EQ(render::TabShapeOf(*windows.ctl, 1, 0, true).header.bevel, 4);
+    EXPECT_EQ(render::TabShapeOf(*windows.ctl, 2, 0, false).header.bevel, 1);
     RenderControl win95(2, 300, 200, vn3DWindows95);
     win95.state().TabActiveBevel = 4;
-    EXPECT_EQ(TabShapeOf(*win95.ctl, 1, 0, true).bevel, 1);
+    EXPECT_EQ(render::TabShapeOf(*win95.ctl, 1, 0, true).header.bevel, 1);
 }
 
 TEST(DrawTabColors, SystemColoursAreResolvedWhenTheTabIsDrawn) {
     RenderControl c(1);
-    const render::TabShape standard = TabShapeOf(*c.ctl, 1, 0, false);
+    const render::TabShape standard = render::TabShapeOf(*c.ctl, 1, 0, false);
     EXPECT_EQ(standard.colors.highlight, user::GetSysColor(user::COLOR_BTNHIGHLIGHT));
     EXPECT_EQ(standard.colors.dark_shadow, user::GetSysColor(user::COLOR_3DDKSHADOW));
     EXPECT_EQ(standard.colors.shadow, user::GetSysColor(user::COLOR_BTNSHADOW));
     c.tab(1).SetColor3DShadow(0x00123456);
-    EXPECT_EQ(TabShapeOf(*c.ctl, 1, 0, false).colors.shadow, 0x00123456u);
+    EXPECT_EQ(render::TabShapeOf(*c.ctl, 1, 0, false).colors.shadow, 0x00123456u);
 }
 
 struct RowCase {
@@ -71,7 +63,7 @@ TEST_P(RowValues, PlaceTheRowsPanelBand) {
     RenderControl c(2);
     c.state().Orientation = GetParam().orientation;
     c.state().RowCount = 3;
-    const render::RowValues v = TabShapeOf(*c.ctl, 1, GetParam().row, false).rows;
+    const render::RowValues v = render::TabShapeOf(*c.ctl, 1, GetParam().row, false).rows;
     const render::RowValues e = GetParam().expected;
     EXPECT_EQ(v.first, e.first);
     EXPECT_EQ(v.second, e.second);
@@ -89,16 +81,16 @@ TEST(RowValuesException, TopBackRowsWithoutIndentationSpanTheWidthLessTheInflati
     RenderControl c(2);
     c.state().RowCount = 2;
     c.state().TabRowOffset = 0;
-    const render::RowValues back = TabShapeOf(*c.ctl, 1, 1, false).rows;
+    const render::RowValues back = render::TabShapeOf(*c.ctl, 1, 1, false).rows;
     EXPECT_EQ(back.first, 2);
     EXPECT_EQ(back.second, 297);
     EXPECT_EQ(back.third, 181);
     // Row 0, and other orientations, keep the ordinary values.
-    const render::RowValues front = TabShapeOf(*c.ctl, 1, 0, false).rows;
+    const render::RowValues front = render::TabShapeOf(*c.ctl, 1, 0, false).rows;
     EXPECT_EQ(front.first, 0);
     EXPECT_EQ(front.second, 299);
     c.state().Orientation = vnOrientationBottom;
-    EXPECT_EQ(TabShapeOf(*c.ctl, 1, 1, false).rows.first, 0);
+    EXPECT_EQ(render::TabShapeOf(*c.ctl, 1, 1, false).rows.first, 0);
 }
 
 TEST(RowValuesRounding, FractionalClientSizesRoundHalfToEvenAfterTheSubtraction) {
@@ -106,7 +98,7 @@ TEST(RowValuesRounding, FractionalClientSizesRoundHalfToEvenAfterTheSubtraction)
     c.site.client_width = 300.5;  // 300.5 - 0 - 1 = 299.5 -> 300
     c.site.client_height = 201.5; // 201.5 - 0 - 1 = 200.5 -> 200
     c.state().RowCount = 1;
-    const render::RowValues v = TabShapeOf(*c.ctl, 1, 0, false).rows;
+    const render::RowValues v = render::TabShapeOf(*c.ctl, 1, 0, false).rows;
     EXPECT_EQ(v.second, 300);
     EXPECT_EQ(v.third, 200);
 }

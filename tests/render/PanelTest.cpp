@@ -55,7 +55,7 @@ TEST(TopPanel, OnlyTheFirstHeaderOfABackRowAndTheActiveTabDrawAPanel) {
     back.row = 1;
     EXPECT_FALSE(bench.Draw(back).empty());
     bench.control.tab(2).SetTabRect({62, 0, 112, 20});
-    back.left = 62;
+    back.header.left = 62;
     EXPECT_TRUE(bench.Draw(back).empty());
     back.row = 0;
     bench.control.tab(2).SetTabRect({62, 18, 112, 38});

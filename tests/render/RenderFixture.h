@@ -1,10 +1,11 @@
 #pragma once
 
-#include "control/TestSite.h"
+#include "support/TestSite.h"
 
-#include "control/Constants.h"
 #include "control/VNTabCtl.h"
+#include "layout/Constants.h"
 #include "platform/gdi/Gdi.h"
+#include "support/Pictures.h"
 #include "tabs/VNTab.h"
 #include "tabs/VNTabs.h"
 
@@ -23,13 +24,15 @@ struct RenderControl {
     std::shared_ptr<VNTabCtl> ctl;
     gdi::HBITMAP screen;
     gdi::HGDIOBJ previous_bitmap;
+    int32_t screen_width, screen_height; // the screen keeps the size it was made with
 
     explicit RenderControl(int tabs, double width = 300.0, double height = 200.0,
-                           int32_t look = vn3DWindows95) {
+                           int32_t look = vn3DWindows95)
+        : screen_width(static_cast<int32_t>(width)), screen_height(static_cast<int32_t>(height)) {
         site.container_scale_mode = host::vbPixels;
         site.client_width = width;
         site.client_height = height;
-        screen = gdi::CreateBitmap32(static_cast<int32_t>(width), static_cast<int32_t>(height), nullptr);
+        screen = gdi::CreateBitmap32(screen_width, screen_height, nullptr);
         previous_bitmap = gdi::SelectObject(site.hDC(), screen);
         ctl = VNTabCtl::Create(site);
         state().Busy = true;
@@ -54,6 +57,18 @@ struct RenderControl {
 
     // The screen pixel as a COLORREF (0x00BBGGRR), as the drawing calls take colours.
     gdi::COLORREF Pixel(int32_t x, int32_t y) const { return gdi::GetPixel(site.hDC(), x, y); }
+    // Paints the whole screen one colour.
+    void Fill(gdi::COLORREF color) {
+        const gdi::HBRUSH brush = gdi::CreateSolidBrush(color);
+        const gdi::RECT all{0, 0, screen_width, screen_height};
+        gdi::FillRect(site.hDC(), &all, brush);
+        gdi::DeleteObject(brush);
+    }
+    // The bounding box of the screen pixels that differ from `other`'s.
+    gdi::RECT ChangedFrom(const RenderControl& other) const {
+        return support::BoundingBox(screen_width, screen_height,
+                                    [&](int32_t x, int32_t y) { return Pixel(x, y) != other.Pixel(x, y); });
+    }
     bool SavePng(const std::string& path) const { return gdi::WritePng(screen, path, nullptr); }
 };
 

@@ -6,8 +6,8 @@
 #include "gfx/CDC.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Trace.h"
+#include "render/DrawTab.h"
 #include "render/TabShapes.h"
-#include "text/DrawTab.h"
 
 #include <functional>
 #include <map>
@@ -62,11 +62,7 @@ struct ShapeBench {
         render::TabShape shape;
         shape.tab_index = tab;
         shape.row = 0;
-        shape.bevel = bevel;
-        shape.left = left;
-        shape.top = top;
-        shape.width = width;
-        shape.height = height;
+        shape.header = render::Header{left, top, width, height, bevel};
         shape.rows = rows;
         shape.colors = {kDarkShadow, kHighlight, kShadow};
         return shape;

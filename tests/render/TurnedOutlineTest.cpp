@@ -107,7 +107,7 @@ TEST_P(TurnedStyles, OuterEdgeFacesTheLightAndNothingLiesBeyondIt) {
         across ? ShapeBench::Header(2, 100, 40, 80, 24) : ShapeBench::Header(2, 60, 80, 80, 24);
     bench.Draw(shape);
     // The header's box in device pixels, and its outer edge.
-    const int32_t left = shape.left, top = shape.top;
+    const int32_t left = shape.header.left, top = shape.header.top;
     const int32_t right = across ? left + 24 : left + 80, bottom = across ? top + 80 : top + 24;
     const int32_t mid_x = (left + right) / 2, mid_y = (top + bottom) / 2;
     auto pixel = [&](int32_t x, int32_t y) { return gdi::GetPixel(bench.dc, x, y); };

@@ -1,5 +1,5 @@
-#include "control/TestSite.h"
-#include "tabs/FakeOwner.h"
+#include "support/FakeOwner.h"
+#include "support/TestSite.h"
 #include "tabs/VNTab.h"
 #include "tabs/VNTabs.h"
 

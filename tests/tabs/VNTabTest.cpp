@@ -1,6 +1,6 @@
 #include "tabs/VNTab.h"
-#include "control/TestSite.h"
-#include "tabs/FakeOwner.h"
+#include "support/FakeOwner.h"
+#include "support/TestSite.h"
 #include "tabs/VNTabs.h"
 
 #include "contained/VNControls.h"

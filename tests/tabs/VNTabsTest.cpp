@@ -1,6 +1,6 @@
 #include "tabs/VNTabs.h"
-#include "control/TestSite.h"
-#include "tabs/FakeOwner.h"
+#include "support/FakeOwner.h"
+#include "support/TestSite.h"
 #include "tabs/VNTab.h"
 
 #include "platform/automation/AutomationError.h"

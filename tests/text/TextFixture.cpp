@@ -1,7 +1,5 @@
 #include "TextFixture.h"
 
-#include <algorithm>
-
 namespace text_test {
 
 Surface::Surface(int32_t width, int32_t height, gdi::COLORREF fill) : m_width(width), m_height(height) {
@@ -17,17 +15,6 @@ Surface::~Surface() {
     gdi::DeleteObject(m_bitmap);
 }
 
-template <class Pick>
-gdi::RECT Surface::box_of(Pick pick) const {
-    gdi::RECT box{m_width, m_height, 0, 0};
-    for (int32_t y = 0; y < m_height; ++y)
-        for (int32_t x = 0; x < m_width; ++x)
-            if (pick(x, y))
-                box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
-                       std::max(box.bottom, y + 1)};
-    return box.right > box.left ? box : gdi::RECT{};
-}
-
 int Surface::count(gdi::COLORREF color) const {
     int n = 0;
     for (int32_t y = 0; y < m_height; ++y)
@@ -37,21 +24,12 @@ int Surface::count(gdi::COLORREF color) const {
 }
 
 gdi::RECT Surface::bounds(gdi::COLORREF color) const {
-    return box_of([&](int32_t x, int32_t y) { return at(x, y) == color; });
+    return support::BoundingBox(m_width, m_height, [&](int32_t x, int32_t y) { return at(x, y) == color; });
 }
 
 gdi::RECT Surface::changed_from(const Surface& other) const {
-    return box_of([&](int32_t x, int32_t y) { return at(x, y) != other.at(x, y); });
-}
-
-std::shared_ptr<rt::StdPicture> SolidBitmap(int32_t width, int32_t height, uint32_t rgb) {
-    const std::vector<uint32_t> pixels(size_t(width) * size_t(height), rgb);
-    return rt::StdPicture::FromPixels(width, height, pixels);
-}
-
-std::shared_ptr<rt::StdPicture> SolidIcon(int32_t width, int32_t height, uint32_t rgb) {
-    const std::vector<uint32_t> pixels(size_t(width) * size_t(height), rgb);
-    return rt::StdPicture::FromIconPixels(width, height, pixels, std::vector<uint8_t>(pixels.size(), 0));
+    return support::BoundingBox(m_width, m_height,
+                                [&](int32_t x, int32_t y) { return at(x, y) != other.at(x, y); });
 }
 
 void RendererTest::Configure(const gfx::CRect& target, const std::string& caption) {

@@ -4,6 +4,7 @@
 #include "platform/automation/StdPicture.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/user/Dialogs.h"
+#include "support/Pictures.h"
 #include "text/CRenderText.h"
 
 #include <gtest/gtest.h>
@@ -40,9 +41,6 @@ public:
     gdi::RECT changed_from(const Surface& other) const;
 
 private:
-    template <class Pick>
-    gdi::RECT box_of(Pick pick) const;
-
     int32_t m_width;
     int32_t m_height;
     gdi::HBITMAP m_bitmap;
@@ -71,9 +69,8 @@ private:
     user::DialogProvider* m_previous;
 };
 
-// Pictures of one colour (0x00RRGGBB): a bitmap, and an icon with no pixel masked.
-std::shared_ptr<rt::StdPicture> SolidBitmap(int32_t width, int32_t height, uint32_t rgb);
-std::shared_ptr<rt::StdPicture> SolidIcon(int32_t width, int32_t height, uint32_t rgb);
+using support::SolidBitmap;
+using support::SolidIcon;
 
 // A renderer `r` for each test, and no GDI object left behind once it is gone.
 class RendererTest : public ::testing::Test {

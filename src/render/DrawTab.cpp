@@ -1,37 +1,40 @@
-#include "text/DrawTab.h"
+#include "render/DrawTab.h"
 
-#include "control/Constants.h"
-#include "control/VNTabCtl.h"
+#include "gfx/CRect.h"
 #include "gfx/Module.h"
+#include "layout/Constants.h"
+#include "layout/ControlView.h"
 #include "platform/automation/Arithmetic.h"
+#include "platform/host/ControlSite.h"
 #include "platform/user/Input.h"
 #include "platform/user/OleColor.h"
 #include "tabs/VNTab.h"
 #include "tabs/VNTabs.h"
+#include "text/CRenderText.h"
 
-namespace vntab {
+namespace vntab::render {
 
 namespace {
 
 // The header rectangle: the layout's, the active tab grown by I at both ends of its length and by I
 // outward across the row (toward the top for top tabs, the right for right tabs, and so on).
-void PlaceHeader(const TabCtlState& s, const gdi::RECT& rect, bool active, render::TabShape& shape) {
-    shape.left = rect.left;
-    shape.top = rect.top;
-    shape.width = static_cast<float>(rt::sub32(rect.right, rect.left));
-    shape.height = static_cast<float>(rt::sub32(rect.bottom, rect.top));
+void PlaceHeader(const TabCtlState& s, const gdi::RECT& rect, bool active, Header& header) {
+    header.left = rect.left;
+    header.top = rect.top;
+    header.width = static_cast<float>(rt::sub32(rect.right, rect.left));
+    header.height = static_cast<float>(rt::sub32(rect.bottom, rect.top));
     if (!active) return;
     const int16_t inflate = s.TabActiveInflate;
-    if (s.Orientation != vnOrientationRight) shape.left = rt::sub32(shape.left, inflate);
-    if (s.Orientation != vnOrientationBottom) shape.top = rt::sub32(shape.top, inflate);
-    shape.width += rt::mul16(2, inflate);
-    shape.height += inflate;
+    if (s.Orientation != vnOrientationRight) header.left = rt::sub32(header.left, inflate);
+    if (s.Orientation != vnOrientationBottom) header.top = rt::sub32(header.top, inflate);
+    header.width += rt::mul16(2, inflate);
+    header.height += inflate;
 }
 
 // The row values: where the panel of the header's row lies. Rows farther from the panel are
 // indented by TabRowOffset at the start and keep their length, and their panel band stands one
 // row separation further out. Client extents are fractional and round after the subtraction.
-render::RowValues RowValuesOf(const VNTabCtl& ctl, int16_t row) {
+RowValues RowValuesOf(const ControlView& ctl, int16_t row) {
     const TabCtlState& s = ctl.State();
     const double width = ctl.Site().ScaleWidth();
     const double height = ctl.Site().ScaleHeight();
@@ -56,8 +59,6 @@ render::RowValues RowValuesOf(const VNTabCtl& ctl, int16_t row) {
     }
 }
 
-// The system colour of disabled text, as an OLE colour.
-
 // The renderer's text direction for the control's orientation: captions on bottom tabs are not
 // turned upside down.
 int32_t CaptionOrientation(int32_t orientation) {
@@ -74,7 +75,7 @@ int32_t CaptionOrientation(int32_t orientation) {
 // The caption and picture into the caption rectangle. The order of the set-up matters: SetFont
 // builds a new font, which loses the bold of the previous active tab and the escapement, so bold
 // and orientation come after it.
-void RenderCaption(const VNTabCtl& ctl, gfx::CDC& dc, const VNTab& tab, const gdi::RECT& caption,
+void RenderCaption(const ControlView& ctl, gfx::CDC& dc, const VNTab& tab, const gdi::RECT& caption,
                    bool active) {
     const TabCtlState& s = ctl.State();
     text::CRenderText& renderer = ctl.Renderer();
@@ -100,7 +101,7 @@ void RenderCaption(const VNTabCtl& ctl, gfx::CDC& dc, const VNTab& tab, const gd
 // The dotted focus rectangle around the active caption of a control whose own window has the
 // keyboard focus, reaching 2 pixels further on the side where the caption starts. It is an XOR
 // drawing on the redraw's surface, so a redraw without the focus simply leaves it out.
-void DrawCaptionFocus(VNTabCtl& ctl, gfx::CDC& dc, const gdi::RECT& caption, bool active) {
+void DrawCaptionFocus(ControlView& ctl, gfx::CDC& dc, const gdi::RECT& caption, bool active) {
     TabCtlState& s = ctl.State();
     if (!s.Enabled || !active || s.FocusRectStyle != vnFocusRectText) return;
     if (user::GetFocus() != ctl.Site().hWnd()) return;
@@ -123,26 +124,26 @@ void DrawCaptionFocus(VNTabCtl& ctl, gfx::CDC& dc, const gdi::RECT& caption, boo
 
 } // namespace
 
-render::TabShape TabShapeOf(const VNTabCtl& ctl, int16_t tab_index, int16_t row, bool active) {
+TabShape TabShapeOf(const ControlView& ctl, int16_t tab_index, int16_t row, bool active) {
     const TabCtlState& s = ctl.State();
     const VNTab& tab = *ctl.Tabs()->Item(rt::Variant(int32_t{tab_index}));
-    render::TabShape shape;
+    TabShape shape;
     shape.tab_index = tab_index;
     shape.row = row;
-    shape.bevel = active && s.DrawTab3DAppearance == vn3DWindows ? s.TabActiveBevel : int16_t{1};
+    shape.header.bevel = active && s.DrawTab3DAppearance == vn3DWindows ? s.TabActiveBevel : int16_t{1};
     shape.colors = {gfx::TranslateColor(tab.Color3DDKShadow()), gfx::TranslateColor(tab.Color3DHighlight()),
                     gfx::TranslateColor(tab.Color3DShadow())};
-    PlaceHeader(s, tab.TabRect(), active, shape);
+    PlaceHeader(s, tab.TabRect(), active, shape.header);
     shape.rows = RowValuesOf(ctl, row);
     return shape;
 }
 
-gdi::RECT DrawTab(VNTabCtl& ctl, gfx::CDC& dc, int16_t tab_index, int16_t row, bool active) {
-    const gdi::RECT caption = render::PaintTabShape(ctl, dc, TabShapeOf(ctl, tab_index, row, active));
+gdi::RECT DrawTab(ControlView& ctl, gfx::CDC& dc, int16_t tab_index, int16_t row, bool active) {
+    const gdi::RECT caption = PaintTabShape(ctl, dc, TabShapeOf(ctl, tab_index, row, active));
     const VNTab& tab = *ctl.Tabs()->Item(rt::Variant(int32_t{tab_index}));
     RenderCaption(ctl, dc, tab, caption, active);
     DrawCaptionFocus(ctl, dc, caption, active);
     return caption;
 }
 
-} // namespace vntab
+} // namespace vntab::render

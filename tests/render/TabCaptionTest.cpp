@@ -1,11 +1,10 @@
-#include "CaptionControl.h"
-#include "TextFixture.h"
+#include "render/RenderFixture.h"
 
 #include "layout/TabLayout.h"
 #include "platform/gdi/Trace.h"
 #include "platform/user/Input.h"
 #include "platform/user/SysColors.h"
-#include "text/DrawTab.h"
+#include "render/DrawTab.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +12,18 @@
 
 namespace {
 
-using text_test::CaptionControl;
 using namespace vntab;
+using render_testing::RenderControl;
+
+// A tab control on a white screen with its captions in 10-point Arial; nothing is drawn until the
+// test asks.
+struct CaptionControl : RenderControl {
+    explicit CaptionControl(int tabs, int32_t orientation = vnOrientationTop) : RenderControl(tabs) {
+        Fill(gdi::RGB(255, 255, 255));
+        state().Orientation = orientation;
+        state().TabCaptionFont = std::make_shared<rt::StdFont>("Arial", 10);
+    }
+};
 
 int32_t Width(const gdi::RECT& r) {
     return r.right - r.left;
@@ -120,7 +129,7 @@ std::vector<gdi::TraceRecord> FocusRects(CaptionControl& c, int16_t tab, bool ac
     gfx::CDC dc;
     dc.Attach(c.site.hDC());
     gdi::Trace trace;
-    caption = DrawTab(*c.ctl, dc, tab, 0, active);
+    caption = render::DrawTab(*c.ctl, dc, tab, 0, active);
     return trace.filter("DrawFocusRect");
 }
 
@@ -159,8 +168,8 @@ TEST_F(TabCaption, NoFocusRectangleWithoutTheFocusOnAnInactiveTabOrWithStyleNone
 
 TEST_F(TabCaption, RedrawsWithPicturesKeepOnlyTheRenderersFont) {
     CaptionControl c(3);
-    c.tab(2).SetPicture(text_test::SolidIcon(16, 16, 0x00FF00));
-    c.tab(3).SetPicture(text_test::SolidBitmap(16, 16, 0x0000FF));
+    c.tab(2).SetPicture(support::SolidIcon(16, 16, 0x00FF00));
+    c.tab(3).SetPicture(support::SolidBitmap(16, 16, 0x0000FF));
     c.state().TabPictureAlign = 12;
     c.Redraw();
     const gdi::LiveObjects after_one = gdi::live_objects();

@@ -1,4 +1,4 @@
-#include "control/ControlFixture.h"
+#include "support/ControlFixture.h"
 
 using namespace vntab;
 using fakes::ErrorOf;

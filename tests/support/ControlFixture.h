@@ -1,9 +1,10 @@
 #pragma once
 
-#include "control/TestSite.h"
 #include "control/VNTabCtl.h"
+#include "support/TestSite.h"
 
 #include "platform/automation/AutomationError.h"
+#include "platform/host/PropertyBag.h"
 #include "platform/user/Version.h"
 #include "tabs/VNTab.h"
 #include "tabs/VNTabs.h"
@@ -34,6 +35,22 @@ struct NewControl {
     int32_t repaints() const { return ctl->Redraws().repaints; }
     int32_t strips() const { return ctl->Redraws().strip_invalidations; }
     std::shared_ptr<VNTab> tab(int32_t i) { return ctl->Tabs()->at(i); }
+};
+
+// A control loaded from a bag, as the container creates one for a saved form.
+struct LoadedControl {
+    TestSite site;
+    std::shared_ptr<VNTabCtl> ctl;
+
+    explicit LoadedControl(host::PropertyBag& bag, bool user_mode = true) {
+        site.user_mode = user_mode;
+        site.container_scale_mode = host::vbPixels;
+        ctl = VNTabCtl::Create(site);
+        ctl->ReadProperties(bag);
+    }
+    ~LoadedControl() { ctl->Terminate(); }
+    LoadedControl(const LoadedControl&) = delete;
+    LoadedControl& operator=(const LoadedControl&) = delete;
 };
 
 // The automation error `f` raises; a test failure when it raises none.

@@ -9,7 +9,7 @@
 
 namespace vntab {
 
-// Everything a VNTabCtl remembers, as plain fields that the layout, drawing and input code read
+// Everything a ControlView remembers, as plain fields that the layout, drawing and input code read
 // directly. Property fields come first, in the control's declaration order; lengths are pixels
 // (the properties convert from and to the container's units). Everything starts at zero: the
 // defaults are given by InitProperties or read from the property bag, and a zero TabWidth tells
@@ -69,14 +69,6 @@ struct TabCtlState {
     // GotFocus, MouseUp or Click.
     bool TabChangePending = false;
     int16_t PendingTab = 0;
-};
-
-// What the control asked of the screen, so that tests and tools can see every request.
-struct RedrawRecord {
-    int32_t repaints = 0;     // RepaintControl calls
-    int32_t full_redraws = 0; // redraws that got past the checks for something to draw
-    int32_t strip_invalidations = 0;
-    gdi::RECT last_strip; // the header band last invalidated, client pixels
 };
 
 } // namespace vntab
