@@ -92,3 +92,18 @@ TEST(Variant, EqualityComparesKeysCaseSensitively) {
     EXPECT_FALSE(VariantEquals(Variant(5), Variant("abc")));
     EXPECT_TRUE(VariantEquals(Variant(int16_t{5}), Variant(5.0)));
 }
+
+TEST(Variant, CoerceLikeTakesTheTypeOfTheDefault) {
+    EXPECT_EQ(CoerceLike(Variant("12"), Variant(int16_t{0})), Variant(int16_t{12}));
+    EXPECT_EQ(CoerceLike(Variant(2.5), Variant(int32_t{0})), Variant(int32_t{2}));
+    EXPECT_EQ(CoerceLike(Variant(int16_t{-1}), Variant(false)), Variant(true));
+    EXPECT_EQ(CoerceLike(Variant(int32_t{3}), Variant(0.0f)), Variant(3.0f));
+    EXPECT_EQ(CoerceLike(Variant("1.5"), Variant(0.0)), Variant(1.5));
+    EXPECT_EQ(CoerceLike(Variant(true), Variant("")), Variant("True"));
+    // An Empty default takes anything as it is; an object default takes objects only.
+    EXPECT_EQ(CoerceLike(Variant("x"), Variant()), Variant("x"));
+    EXPECT_TRUE(CoerceLike(Variant::Nothing(), Variant::Nothing()).is_nothing());
+    EXPECT_EQ(error_number([] { CoerceLike(Variant("path"), Variant::Nothing()); }), 13);
+    EXPECT_EQ(error_number([] { CoerceLike(Variant(40000), Variant(int16_t{0})); }), 6);
+    EXPECT_EQ(error_number([] { CoerceLike(Variant("wide"), Variant(0.0f)); }), 13);
+}

@@ -180,6 +180,29 @@ std::shared_ptr<Dispatch> CObj(const Variant& v) {
     return v.as_object();
 }
 
+Variant CoerceLike(const Variant& value, const Variant& like) {
+    switch (like.type()) {
+    case VarType::Empty:
+        return value;
+    case VarType::Boolean:
+        return Variant(CBool(value));
+    case VarType::Integer:
+        return Variant(CInt(value));
+    case VarType::Long:
+        return Variant(CLng(value));
+    case VarType::Single:
+        return Variant(CSng(value));
+    case VarType::Double:
+        return Variant(CDbl(value));
+    case VarType::String:
+        return Variant(CStr(value));
+    case VarType::Object:
+        break;
+    }
+    if (!value.is_object()) raise_error(kErrTypeMismatch);
+    return value;
+}
+
 bool VariantEquals(const Variant& a, const Variant& b) {
     if (a.is_object() || b.is_object())
         return a.is_object() && b.is_object() && a.as_object() == b.as_object();

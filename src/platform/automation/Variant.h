@@ -78,6 +78,11 @@ std::string CStr(const Variant& v);
 // The object of an object variant; error 13 for any other type.
 std::shared_ptr<Dispatch> CObj(const Variant& v);
 
+// `value` converted to the type of `like`, as a typed property takes what is assigned to it: CBool,
+// CInt, CLng, CSng, CDbl or CStr by the type of `like`. An Empty `like` takes any value as it is; an
+// object `like` takes an object only (error 13 for anything else).
+Variant CoerceLike(const Variant& value, const Variant& like);
+
 // Whether the value can be coerced to a number: Empty, Boolean and numbers are; a string is when it
 // reads wholly as a number (blanks around it allowed, "&H"/"&O" forms included); objects are not.
 bool IsNumeric(const Variant& v);

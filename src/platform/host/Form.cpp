@@ -74,13 +74,8 @@ std::shared_ptr<rt::StdFont> FontFromGroup(const FormPropertyGroup& group, const
 
 namespace {
 
-struct FormKey {
-    std::string_view name;
-    Variant default_value;
-};
-
-const std::vector<FormKey>& form_keys() {
-    static const std::vector<FormKey> keys = {
+const std::vector<PropertyDefault>& form_keys() {
+    static const std::vector<PropertyDefault> keys = {
         {"Caption", Variant("")},
         {"BackColor", Variant(user::kOleButtonFace)},
         {"ScaleMode", Variant(int16_t{1})},
@@ -96,25 +91,8 @@ const std::vector<FormKey>& form_keys() {
     return keys;
 }
 
-const FormKey* find_form_key(std::string_view name) {
-    for (const auto& k : form_keys())
-        if (rt::member_name_equals(k.name, name)) return &k;
-    return nullptr;
-}
-
-Variant convert_like(const Variant& value, const Variant& like) {
-    switch (like.type()) {
-    case rt::VarType::Integer:
-        return Variant(rt::CInt(value));
-    case rt::VarType::Long:
-        return Variant(rt::CLng(value));
-    case rt::VarType::Single:
-        return Variant(rt::CSng(value));
-    case rt::VarType::String:
-        return Variant(rt::CStr(value));
-    default:
-        return value;
-    }
+const PropertyDefault* find_form_key(std::string_view name) {
+    return FindPropertyDefault(form_keys(), name);
 }
 
 std::string where(const std::string& file, int line) {
@@ -160,17 +138,14 @@ std::shared_ptr<Form> Form::FromDocument(const FormDocument& doc, const std::str
             continue;
         }
         const auto& p = std::get<FormProperty>(item);
-        const FormKey* k = find_form_key(p.key);
-        if (!k) {
-            form->Warn(where(path, p.line) + ": a form has no property " + p.key + "; it is kept as it is");
-            form->m_values.Set(p.key, p.value, p.line, false);
-            continue;
-        }
+        bool known;
         try {
-            form->m_values.Set(k->name, convert_like(p.value, k->default_value), p.line);
+            known = form->m_values.Load(form_keys(), p);
         } catch (const rt::AutomationError& e) {
             throw FormFileError(path, p.line, p.key + ": " + e.description);
         }
+        if (!known)
+            form->Warn(where(path, p.line) + ": a form has no property " + p.key + "; it is kept as it is");
     }
     int16_t mode = form->ScaleMode();
     if (mode < 0 || mode > 7) throw FormFileError(path, root.line, "expected a form ScaleMode from 0 to 7");
@@ -422,15 +397,15 @@ Variant Form::Get(std::string_view name) {
         if (rt::member_name_equals(name, "ScaleLeft") || rt::member_name_equals(name, "ScaleTop"))
             return Variant(0.0f);
     }
-    const FormKey* k = find_form_key(name);
+    const PropertyDefault* k = find_form_key(name);
     if (!k) rt::raise_member_not_found();
-    return m_values.Get(k->name, k->default_value);
+    return m_values.Get(*k);
 }
 
 void Form::Let(std::string_view name, const Variant& value) {
-    const FormKey* k = find_form_key(name);
+    const PropertyDefault* k = find_form_key(name);
     if (!k) rt::raise_member_not_found();
-    Variant v = convert_like(value, k->default_value);
+    Variant v = rt::CoerceLike(value, k->default_value);
     if (k->name == "ScaleMode") {
         int16_t mode = v.as_integer();
         if (mode < 0 || mode > 7) rt::raise_error(rt::kErrInvalidPropertyValue);

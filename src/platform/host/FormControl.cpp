@@ -50,24 +50,30 @@ std::optional<Variant> FormControl::GetCommon(std::string_view member) const {
 }
 
 void FormControl::AppendChildren(FormNode& node, const std::string& folder) const {
-    for (const auto& child : m_children) node.children.push_back(child->ToNode(folder));
+    for (const auto& child : m_children)
+        node.children.push_back(child->ToNode(folder));
 }
 
-HostControl::HostControl(Form& form, FormControl* container, const ControlKind& kind, std::string name, int line)
+HostControl::HostControl(Form& form, FormControl* container, const ControlKind& kind, std::string name,
+                         int line)
     : FormControl(form, container, std::move(name), line), m_kind(kind) {}
 
-HostControl::~HostControl() { DestroyControlWindow(hwnd()); }
+HostControl::~HostControl() {
+    DestroyControlWindow(hwnd());
+}
 
 void HostControl::LoadGroup(const FormPropertyGroup& group) {
     if (rt::member_name_equals(group.name, "Font")) m_font = FontFromGroup(group, form().path());
     m_groups.push_back(group);
 }
 
-std::shared_ptr<rt::StdFont> HostControl::TextFont() const { return m_font ? m_font : form().FormFont(); }
+std::shared_ptr<rt::StdFont> HostControl::TextFont() const {
+    return m_font ? m_font : form().FormFont();
+}
 
 bool HostControl::Visible() const {
-    const KindProperty* p = m_kind.Find("Visible");
-    return !p || rt::CBool(m_values.Get(p->name, p->default_value));
+    const PropertyDefault* p = m_kind.Find("Visible");
+    return !p || rt::CBool(m_values.Get(*p));
 }
 
 void HostControl::UpdatePlacement() {
@@ -99,38 +105,26 @@ void HostControl::PaintOn(gdi::HDC hdc) const {
     PaintControl(*this, hdc, r);
 }
 
-static Variant convert_like(const Variant& value, const Variant& like) {
-    switch (like.type()) {
-    case rt::VarType::Boolean: return Variant(rt::CBool(value));
-    case rt::VarType::Integer: return Variant(rt::CInt(value));
-    case rt::VarType::Long: return Variant(rt::CLng(value));
-    case rt::VarType::Single: return Variant(rt::CSng(value));
-    case rt::VarType::Double: return Variant(rt::CDbl(value));
-    case rt::VarType::String: return Variant(rt::CStr(value));
-    default: return value;
-    }
-}
-
 Variant HostControl::Get(std::string_view name) {
     if (auto common = GetCommon(name)) return *common;
-    const KindProperty* p = m_kind.Find(name);
+    const PropertyDefault* p = m_kind.Find(name);
     if (!p) rt::raise_member_not_found();
-    return m_values.Get(p->name, p->default_value);
+    return m_values.Get(*p);
 }
 
 void HostControl::Let(std::string_view name, const Variant& value) {
     if (rt::member_name_equals(name, "Name") || rt::member_name_equals(name, "Index"))
         rt::raise_error(kErrReadOnlyAtRunTime, "", "'" + std::string(name) + "' property is read-only");
-    const KindProperty* p = m_kind.Find(name);
+    const PropertyDefault* p = m_kind.Find(name);
     if (!p) rt::raise_member_not_found();
-    m_values.Set(p->name, convert_like(value, p->default_value));
+    m_values.SetLike(*p, value);
     UpdatePlacement();
 }
 
 double HostControl::GetNumber(std::string_view name) const {
-    const KindProperty* p = m_kind.Find(name);
+    const PropertyDefault* p = m_kind.Find(name);
     if (!p) rt::raise_member_not_found();
-    return rt::CDbl(m_values.Get(p->name, p->default_value));
+    return rt::CDbl(m_values.Get(*p));
 }
 
 Variant HostControl::Call(std::string_view name, std::span<const Variant> args) {
@@ -182,17 +176,8 @@ FormControl::PixelRect HostControl::PixelBounds() const {
     return r;
 }
 
-void HostControl::LoadProperty(const FormProperty& property) {
-    const KindProperty* p = m_kind.Find(property.key);
-    if (!p) {
-        m_values.Set(property.key, property.value, property.line, false);
-        return;
-    }
-    try {
-        m_values.Set(p->name, convert_like(property.value, p->default_value), property.line);
-    } catch (const rt::AutomationError& e) {
-        throw rt::AutomationError(e.number, property.key, e.description, e.help_context);
-    }
+bool HostControl::LoadProperty(const FormProperty& property) {
+    return m_values.Load(m_kind.properties, property);
 }
 
 FormNode HostControl::ToNode(const std::string& folder) const {
@@ -200,8 +185,10 @@ FormNode HostControl::ToNode(const std::string& folder) const {
     node.type = std::string(m_kind.name);
     node.name = Name();
     if (ArrayIndex()) node.items.emplace_back(FormProperty{"Index", Variant(*ArrayIndex()), 0});
-    for (const auto& e : m_values.entries()) node.items.emplace_back(FormProperty{e.name, e.value, 0});
-    for (const auto& g : m_groups) node.items.emplace_back(g);
+    for (const auto& e : m_values.entries())
+        node.items.emplace_back(FormProperty{e.name, e.value, 0});
+    for (const auto& g : m_groups)
+        node.items.emplace_back(g);
     AppendChildren(node, folder);
     return node;
 }

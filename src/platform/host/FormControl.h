@@ -97,8 +97,9 @@ public:
     FormNode ToNode(const std::string& folder) const override;
 
     // Stores a value read from a form file: known properties are converted to their type (a value
-    // that does not convert raises the runtime's error), others kept as unknown.
-    void LoadProperty(const FormProperty& property);
+    // that does not convert raises the runtime's error), others kept as unknown. Returns whether
+    // the kind knows the property.
+    bool LoadProperty(const FormProperty& property);
     void LoadGroup(const FormPropertyGroup& group);
     const PropertyList& properties() const { return m_values; }
     double GetNumber(std::string_view name) const;
@@ -115,7 +116,7 @@ private:
     PropertyList m_values;
     std::vector<FormPropertyGroup> m_groups; // fonts and other objects, kept as read
     std::shared_ptr<rt::StdFont> m_font;     // from a Font group
-    PixelRect m_painted_at;                   // where a windowless control last painted
+    PixelRect m_painted_at;                  // where a windowless control last painted
 };
 
 } // namespace host
