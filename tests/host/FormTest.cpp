@@ -155,7 +155,7 @@ TEST_F(FormTest, LoadsControlsWithTheirPropertiesAndHostsTheActiveXControl) {
     auto holder = form->ActiveXControls().at(0);
     EXPECT_EQ(rt::CDbl(holder->Get("Left")), 120.0);
     EXPECT_EQ(rt::CInt(holder->Get("Level")), 7);
-    EXPECT_EQ(holder->PixelBounds().width, 200);
+    EXPECT_EQ(holder->PixelBounds(), (gdi::RECT{8, 10, 208, 110}));
     EXPECT_EQ(holder->site().ContainedControls().size(), 2u);
 }
 
@@ -255,4 +255,27 @@ TEST_F(FormTest, NewControlsGetTheirDefaultsAndAreTerminatedWithTheForm) {
     holder.reset();
     form.reset();
     EXPECT_TRUE(dynamic_cast<Gauge&>(*keep).terminated);
+}
+
+TEST_F(FormTest, BuiltInControlsPaintWithinTheirPixelRectangles) {
+    auto form = load(kForm);
+    EXPECT_EQ(form->FindControl("Text1(2)")->PixelBounds(), (gdi::RECT{24, 48, 144, 68}));
+    // A line spans the box of its two ends, both end pixels inside.
+    EXPECT_EQ(form->FindControl("Line1")->PixelBounds(), (gdi::RECT{1, 1, 21, 2}));
+
+    auto check = form->AddHostControl("CheckBox", "Check1", nullptr, 0, 0, 1500, 300);
+    EXPECT_EQ(check->PixelBounds(), (gdi::RECT{0, 0, 100, 20}));
+    gdi::HDC dc = gdi::CreateCompatibleDC({});
+    gdi::HBITMAP surface = gdi::CreateBitmap32(100, 20, nullptr);
+    gdi::HGDIOBJ old = gdi::SelectObject(dc, surface);
+    check->PaintOn(dc);
+    // The 13-pixel box is centred on the left: its sunken edge runs from row 3 down to row 15.
+    EXPECT_EQ(gdi::GetPixel(dc, 0, 3), 0x808080u);
+    EXPECT_EQ(gdi::GetPixel(dc, 0, 14), 0x808080u);
+    EXPECT_EQ(gdi::GetPixel(dc, 1, 13), 0x000000u);
+    EXPECT_EQ(gdi::GetPixel(dc, 12, 15), 0xFFFFFFu);
+    EXPECT_EQ(gdi::GetPixel(dc, 13, 10), 0xC0C0C0u); // the control's face beside the box
+    gdi::SelectObject(dc, old);
+    gdi::DeleteObject(surface);
+    gdi::DeleteDC(dc);
 }

@@ -8,6 +8,7 @@
 #include "platform/host/FormSite.h"
 #include "platform/host/FormWindows.h"
 #include "platform/user/Paint.h"
+#include "platform/user/Rects.h"
 #include "platform/user/Window.h"
 
 #include <filesystem>
@@ -122,18 +123,15 @@ bool ActiveXHolder::Visible() const {
 
 void ActiveXHolder::UpdatePlacement() {
     if (!hwnd()) return;
-    PixelRect r = PixelBounds();
-    user::MoveWindow(hwnd(), r.left, r.top, r.width, r.height, true);
+    gdi::RECT r = PixelBounds();
+    user::MoveWindow(hwnd(), r.left, r.top, r.right - r.left, r.bottom - r.top, true);
     user::ShowWindow(hwnd(), Visible() ? user::SW_SHOWNA : user::SW_HIDE);
 }
 
-FormControl::PixelRect ActiveXHolder::PixelBounds() const {
-    int16_t mode = CoordinateScaleMode();
-    UserScale user = form().FormUserScale();
-    auto px = [&](double v, Axis axis) {
-        return static_cast<int32_t>(rt::round_even(ConvertLength(v, mode, 3, axis, form().Dpi(), &user)));
-    };
-    return {px(Left(), Axis::X), px(Top(), Axis::Y), px(Width(), Axis::X), px(Height(), Axis::Y)};
+gdi::RECT ActiveXHolder::PixelBounds() const {
+    gdi::RECT r{0, 0, ToPixels(Width(), Axis::X), ToPixels(Height(), Axis::Y)};
+    user::OffsetRect(&r, ToPixels(Left(), Axis::X), ToPixels(Top(), Axis::Y));
+    return r;
 }
 
 Variant ActiveXHolder::Get(std::string_view name) {

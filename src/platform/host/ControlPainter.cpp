@@ -44,9 +44,9 @@ void line(HDC dc, int32_t x0, int32_t y0, int32_t x1, int32_t y1, COLORREF color
 }
 
 // A two-pixel 3D edge: `outer_lt`/`outer_rb` on the outside, `inner_lt`/`inner_rb` inside.
-void edge(HDC dc, const FormControl::PixelRect& r, COLORREF outer_lt, COLORREF outer_rb, COLORREF inner_lt,
+void edge(HDC dc, const gdi::RECT& r, COLORREF outer_lt, COLORREF outer_rb, COLORREF inner_lt,
           COLORREF inner_rb) {
-    int32_t l = r.left, t = r.top, rr = r.left + r.width - 1, b = r.top + r.height - 1;
+    int32_t l = r.left, t = r.top, rr = r.right - 1, b = r.bottom - 1;
     line(dc, l, b, l, t, outer_lt);
     line(dc, l, t, rr, t, outer_lt);
     line(dc, rr, t, rr, b, outer_rb);
@@ -57,12 +57,12 @@ void edge(HDC dc, const FormControl::PixelRect& r, COLORREF outer_lt, COLORREF o
     line(dc, rr - 1, b - 1, l, b - 1, inner_rb);
 }
 
-void sunken(HDC dc, const FormControl::PixelRect& r) {
+void sunken(HDC dc, const gdi::RECT& r) {
     edge(dc, r, sys(user::COLOR_BTNSHADOW), sys(user::COLOR_BTNHIGHLIGHT), sys(user::COLOR_3DDKSHADOW),
          sys(user::COLOR_3DLIGHT));
 }
 
-void raised(HDC dc, const FormControl::PixelRect& r) {
+void raised(HDC dc, const gdi::RECT& r) {
     edge(dc, r, sys(user::COLOR_3DLIGHT), sys(user::COLOR_3DDKSHADOW), sys(user::COLOR_BTNHIGHLIGHT),
          sys(user::COLOR_BTNSHADOW));
 }
@@ -119,11 +119,11 @@ COLORREF text_color(const HostControl& c, std::string_view property) {
     return enabled ? color_of(c, property) : sys(user::COLOR_GRAYTEXT);
 }
 
-void paint_shape(const HostControl& c, HDC dc, const FormControl::PixelRect& r) {
+void paint_shape(const HostControl& c, HDC dc, const gdi::RECT& r) {
     int shape = rt::CInt(const_cast<HostControl&>(c).Get("Shape"));
     bool back = rt::CInt(const_cast<HostControl&>(c).Get("BackStyle")) == 1;
     bool filled = rt::CInt(const_cast<HostControl&>(c).Get("FillStyle")) == 0;
-    int32_t l = r.left, t = r.top, w = r.width, h = r.height;
+    int32_t l = r.left, t = r.top, w = r.right - r.left, h = r.bottom - r.top;
     if (shape == 1 || shape == 3 || shape == 5) { // square forms: the largest square, centred
         int32_t side = std::min(w, h);
         l += (w - side) / 2;
@@ -151,9 +151,9 @@ void paint_shape(const HostControl& c, HDC dc, const FormControl::PixelRect& r) 
 
 } // namespace
 
-void PaintControl(const HostControl& c, HDC dc, const FormControl::PixelRect& r) {
+void PaintControl(const HostControl& c, HDC dc, const gdi::RECT& r) {
     std::string_view kind = c.kind().name;
-    int32_t l = r.left, t = r.top, w = r.width, h = r.height;
+    int32_t l = r.left, t = r.top, w = r.right - r.left, h = r.bottom - r.top;
     if (kind == "Line") {
         auto& m = const_cast<HostControl&>(c);
         // The line's own coordinates, relative to the box it spans.
@@ -209,7 +209,7 @@ void PaintControl(const HostControl& c, HDC dc, const FormControl::PixelRect& r)
         int32_t box = 13, by = t + (h - box) / 2;
         if (kind == "CheckBox") {
             fill(dc, l, by, l + box, by + box, sys(user::COLOR_WINDOW));
-            sunken(dc, {l, by, box, box});
+            sunken(dc, {l, by, l + box, by + box});
             int value = rt::CInt(const_cast<HostControl&>(c).Get("Value"));
             if (value != 0) {
                 COLORREF mark = value == 2 ? sys(user::COLOR_GRAYTEXT) : sys(user::COLOR_WINDOWTEXT);
@@ -242,10 +242,10 @@ void PaintControl(const HostControl& c, HDC dc, const FormControl::PixelRect& r)
     if (kind == "Frame") {
         fill(dc, l, t, l + w, t + h, color_of(c, "BackColor"));
         int32_t mid = t + text_height(c, dc) / 2;
-        FormControl::PixelRect etched{l, mid, w - 1, h - (mid - t) - 1};
-        FormControl::PixelRect light{l + 1, mid + 1, w - 1, h - (mid - t) - 1};
-        auto outline = [&](const FormControl::PixelRect& e, COLORREF color) {
-            int32_t rr = e.left + e.width - 1, b = e.top + e.height - 1;
+        gdi::RECT etched{l, mid, l + w - 1, t + h - 1};
+        gdi::RECT light{l + 1, mid + 1, l + w, t + h};
+        auto outline = [&](const gdi::RECT& e, COLORREF color) {
+            int32_t rr = e.right - 1, b = e.bottom - 1;
             line(dc, e.left, e.top, rr, e.top, color);
             line(dc, rr, e.top, rr, b, color);
             line(dc, rr, b, e.left, b, color);
@@ -269,11 +269,10 @@ void PaintControl(const HostControl& c, HDC dc, const FormControl::PixelRect& r)
         text(dc, c, caption_of(c, "Text"), l + 4, t + (h - text_height(c, dc)) / 2,
              text_color(c, "ForeColor"), false);
     if (kind == "ComboBox" && w > 20) { // the drop-down button
-        FormControl::PixelRect button{l + w - 18, t + 2, 16, h - 4};
-        fill(dc, button.left, button.top, button.left + 16, button.top + button.height,
-             sys(user::COLOR_BTNFACE));
+        gdi::RECT button{l + w - 18, t + 2, l + w - 2, t + h - 2};
+        fill(dc, button.left, button.top, button.right, button.bottom, sys(user::COLOR_BTNFACE));
         raised(dc, button);
-        int32_t cx = button.left + 8, cy = button.top + button.height / 2 - 1;
+        int32_t cx = button.left + 8, cy = button.top + (button.bottom - button.top) / 2 - 1;
         for (int i = 0; i < 4; ++i)
             line(dc, cx - 3 + i, cy + i, cx + 4 - i, cy + i, sys(user::COLOR_BTNTEXT));
     }

@@ -7,6 +7,7 @@
 #include "platform/host/FormWindows.h"
 #include "platform/user/Input.h"
 #include "platform/user/Paint.h"
+#include "platform/user/Rects.h"
 #include "platform/user/Window.h"
 
 namespace host {
@@ -34,6 +35,12 @@ int16_t FormControl::CoordinateScaleMode() const {
             return rt::CInt(host->properties().Get("ScaleMode", Variant(int16_t{1})));
     }
     return m_form.ScaleMode();
+}
+
+int32_t FormControl::ToPixels(double length, Axis axis) const {
+    UserScale user = m_form.FormUserScale();
+    double pixels = ConvertLength(length, CoordinateScaleMode(), vbPixels, axis, m_form.Dpi(), &user);
+    return static_cast<int32_t>(rt::round_even(pixels));
 }
 
 user::HWND FormControl::ContainerWindow() const {
@@ -77,17 +84,17 @@ bool HostControl::Visible() const {
 }
 
 void HostControl::UpdatePlacement() {
-    PixelRect r = PixelBounds();
+    gdi::RECT r = PixelBounds();
     if (hwnd()) {
-        user::MoveWindow(hwnd(), r.left, r.top, r.width, r.height, true);
+        user::MoveWindow(hwnd(), r.left, r.top, r.right - r.left, r.bottom - r.top, true);
         user::ShowWindow(hwnd(), Visible() ? user::SW_SHOWNA : user::SW_HIDE);
         user::InvalidateRect(hwnd(), nullptr, true);
         return;
     }
     // A windowless control paints on its container: the places it left and takes need painting.
     if (user::HWND container = ContainerWindow()) {
-        for (const PixelRect& p : {m_painted_at, r}) {
-            gdi::RECT area{p.left - 1, p.top - 1, p.left + p.width + 1, p.top + p.height + 1};
+        for (gdi::RECT area : {m_painted_at, r}) {
+            user::InflateRect(&area, 1, 1);
             user::InvalidateRect(container, &area, true);
         }
     }
@@ -95,10 +102,9 @@ void HostControl::UpdatePlacement() {
 
 void HostControl::PaintOn(gdi::HDC hdc) const {
     if (!Visible()) return;
-    PixelRect r = PixelBounds();
+    gdi::RECT r = PixelBounds();
     if (hwnd()) {
-        r.left = 0;
-        r.top = 0;
+        user::OffsetRect(&r, -r.left, -r.top); // a window paints its own surface from (0, 0)
     } else {
         const_cast<HostControl*>(this)->m_painted_at = r;
     }
@@ -157,22 +163,16 @@ Variant HostControl::Call(std::string_view name, std::span<const Variant> args) 
     rt::raise_member_not_found();
 }
 
-FormControl::PixelRect HostControl::PixelBounds() const {
-    int16_t mode = CoordinateScaleMode();
-    UserScale user = form().FormUserScale();
-    auto px = [&](double v, Axis axis) {
-        return static_cast<int32_t>(rt::round_even(ConvertLength(v, mode, 3, axis, form().Dpi(), &user)));
-    };
-    if (!m_kind.positioned) { // a line: the box its two ends span
+gdi::RECT HostControl::PixelBounds() const {
+    if (!m_kind.positioned) { // a line: the box its two ends span, both ends inside
         double x1 = GetNumber("X1"), x2 = GetNumber("X2"), y1 = GetNumber("Y1"), y2 = GetNumber("Y2");
-        int32_t l = px(std::min(x1, x2), Axis::X), t = px(std::min(y1, y2), Axis::Y);
-        return {l, t, px(std::max(x1, x2), Axis::X) - l + 1, px(std::max(y1, y2), Axis::Y) - t + 1};
+        return {ToPixels(std::min(x1, x2), Axis::X), ToPixels(std::min(y1, y2), Axis::Y),
+                ToPixels(std::max(x1, x2), Axis::X) + 1, ToPixels(std::max(y1, y2), Axis::Y) + 1};
     }
-    PixelRect r{px(GetNumber("Left"), Axis::X), px(GetNumber("Top"), Axis::Y), 0, 0};
-    if (m_kind.sized) {
-        r.width = px(GetNumber("Width"), Axis::X);
-        r.height = px(GetNumber("Height"), Axis::Y);
-    }
+    gdi::RECT r{0, 0, 0, 0};
+    if (m_kind.sized)
+        r = {0, 0, ToPixels(GetNumber("Width"), Axis::X), ToPixels(GetNumber("Height"), Axis::Y)};
+    user::OffsetRect(&r, ToPixels(GetNumber("Left"), Axis::X), ToPixels(GetNumber("Top"), Axis::Y));
     return r;
 }
 

@@ -6,6 +6,7 @@
 #include "platform/host/ControlKinds.h"
 #include "platform/host/FormFile.h"
 #include "platform/host/PropertyList.h"
+#include "platform/host/Units.h"
 #include "platform/user/Hwnd.h"
 
 #include <memory>
@@ -43,10 +44,7 @@ public:
     int16_t CoordinateScaleMode() const;
 
     // The control's rectangle relative to its container's client area, in pixels.
-    struct PixelRect {
-        int32_t left = 0, top = 0, width = 0, height = 0;
-    };
-    virtual PixelRect PixelBounds() const = 0;
+    virtual gdi::RECT PixelBounds() const = 0;
 
     // The block that saves this control (children included) in a form file in `folder`.
     virtual FormNode ToNode(const std::string& folder) const = 0;
@@ -65,6 +63,8 @@ public:
 
 protected:
     void CountRefresh() { ++m_refresh_count; }
+    // A length in the scale of this control's coordinates, in whole pixels (halves to even).
+    int32_t ToPixels(double length, Axis axis) const;
     // The common members: Name (read-only), Index (error 343 outside a control array).
     std::optional<rt::Variant> GetCommon(std::string_view member) const;
     void AppendChildren(FormNode& node, const std::string& folder) const;
@@ -93,7 +93,7 @@ public:
     void Let(std::string_view name, const rt::Variant& value) override;
     rt::Variant Call(std::string_view name, std::span<const rt::Variant> args) override;
     bool IsContainer() const override { return m_kind.container; }
-    PixelRect PixelBounds() const override;
+    gdi::RECT PixelBounds() const override;
     FormNode ToNode(const std::string& folder) const override;
 
     // Stores a value read from a form file: known properties are converted to their type (a value
@@ -116,7 +116,7 @@ private:
     PropertyList m_values;
     std::vector<FormPropertyGroup> m_groups; // fonts and other objects, kept as read
     std::shared_ptr<rt::StdFont> m_font;     // from a Font group
-    PixelRect m_painted_at;                  // where a windowless control last painted
+    gdi::RECT m_painted_at;                  // where a windowless control last painted
 };
 
 } // namespace host

@@ -61,10 +61,12 @@ double FormSite::ScaleY(double value, int16_t from, int16_t to) const {
     return Scale(value, from, to, false);
 }
 double FormSite::ScaleWidth() const {
-    return m_holder.PixelBounds().width;
+    gdi::RECT r = m_holder.PixelBounds();
+    return r.right - r.left;
 }
 double FormSite::ScaleHeight() const {
-    return m_holder.PixelBounds().height;
+    gdi::RECT r = m_holder.PixelBounds();
+    return r.bottom - r.top;
 }
 double FormSite::Width() const {
     return m_holder.Width();

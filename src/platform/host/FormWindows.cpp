@@ -1,11 +1,11 @@
 #include "FormWindows.h"
 
 #include "platform/automation/AutomationError.h"
+#include "platform/gdi/Gdi.h"
 #include "platform/host/ActiveXHolder.h"
 #include "platform/host/Form.h"
 #include "platform/host/FormSite.h"
 #include "platform/host/GdiFont.h"
-#include "platform/gdi/Gdi.h"
 #include "platform/user/Input.h"
 #include "platform/user/MessageQueue.h"
 #include "platform/user/Messages.h"
@@ -41,8 +41,12 @@ int16_t buttons_of(WPARAM keys) {
     return b;
 }
 
-float x_of(LPARAM l) { return static_cast<float>(static_cast<int16_t>(LOWORD(static_cast<uintptr_t>(l)))); }
-float y_of(LPARAM l) { return static_cast<float>(static_cast<int16_t>(HIWORD(static_cast<uintptr_t>(l)))); }
+float x_of(LPARAM l) {
+    return static_cast<float>(static_cast<int16_t>(LOWORD(static_cast<uintptr_t>(l))));
+}
+float y_of(LPARAM l) {
+    return static_cast<float>(static_cast<int16_t>(HIWORD(static_cast<uintptr_t>(l))));
+}
 
 // Alt with a key: the form hands the key to the control whose access keys hold it.
 bool route_access_key(Form& form, WPARAM ch) {
@@ -65,12 +69,21 @@ LRESULT hosted_proc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp) {
         EndPaint(hwnd, &ps);
         return 0;
     }
-    case WM_ERASEBKGND: return 1; // the control draws all of its area itself
-    case WM_SIZE: control.Resize(); return 0;
-    case WM_SETFOCUS: control.GotFocus(); return 0;
-    case WM_KILLFOCUS: control.LostFocus(); return 0;
-    case WM_SYSCHAR: return route_access_key(holder->form(), wp) ? 0 : DefWindowProcA(hwnd, message, wp, lp);
-    default: break;
+    case WM_ERASEBKGND:
+        return 1; // the control draws all of its area itself
+    case WM_SIZE:
+        control.Resize();
+        return 0;
+    case WM_SETFOCUS:
+        control.GotFocus();
+        return 0;
+    case WM_KILLFOCUS:
+        control.LostFocus();
+        return 0;
+    case WM_SYSCHAR:
+        return route_access_key(holder->form(), wp) ? 0 : DefWindowProcA(hwnd, message, wp, lp);
+    default:
+        break;
     }
     if (!running) return DefWindowProcA(hwnd, message, wp, lp);
     switch (message) {
@@ -85,7 +98,9 @@ LRESULT hosted_proc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp) {
         if (IsWindow(hwnd) && GetFocus() != hwnd) SetFocus(hwnd);
         return 0;
     }
-    case WM_MOUSEMOVE: control.MouseMove(buttons_of(wp), shift_state(), x_of(lp), y_of(lp)); return 0;
+    case WM_MOUSEMOVE:
+        control.MouseMove(buttons_of(wp), shift_state(), x_of(lp), y_of(lp));
+        return 0;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP: {
@@ -120,7 +135,8 @@ LRESULT hosted_proc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp) {
         control.KeyUp(code, shift_state());
         return 0;
     }
-    default: return DefWindowProcA(hwnd, message, wp, lp);
+    default:
+        return DefWindowProcA(hwnd, message, wp, lp);
     }
 }
 
@@ -143,14 +159,15 @@ LRESULT builtin_proc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp) {
         EndPaint(hwnd, &ps);
         return 0;
     }
-    case WM_ERASEBKGND: return 1;
+    case WM_ERASEBKGND:
+        return 1;
     case WM_SYSCHAR:
         return route_access_key(control->form(), wp) ? 0 : DefWindowProcA(hwnd, message, wp, lp);
     case WM_LBUTTONDOWN:
-        if (control->form().UserMode() && control->kind().Find("TabStop"))
-            SetFocus(hwnd);
+        if (control->form().UserMode() && control->kind().Find("TabStop")) SetFocus(hwnd);
         return 0;
-    default: return DefWindowProcA(hwnd, message, wp, lp);
+    default:
+        return DefWindowProcA(hwnd, message, wp, lp);
     }
 }
 
@@ -173,8 +190,10 @@ LRESULT form_proc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp) {
         EndPaint(hwnd, &ps);
         return 0;
     }
-    case WM_SYSCHAR: return route_access_key(*form, wp) ? 0 : DefWindowProcA(hwnd, message, wp, lp);
-    default: return DefWindowProcA(hwnd, message, wp, lp);
+    case WM_SYSCHAR:
+        return route_access_key(*form, wp) ? 0 : DefWindowProcA(hwnd, message, wp, lp);
+    default:
+        return DefWindowProcA(hwnd, message, wp, lp);
     }
 }
 
@@ -194,15 +213,15 @@ HWND CreateFormWindow(Form& form) {
 }
 
 HWND CreateControlWindow(FormControl& control, HWND parent, bool hosted) {
-    FormControl::PixelRect r = control.PixelBounds();
+    gdi::RECT r = control.PixelBounds();
     WindowSpec window;
     window.proc = hosted ? hosted_proc : builtin_proc;
     window.style = WS_CHILD | WS_CLIPSIBLINGS;
     window.classStyle = CS_DBLCLKS;
     window.x = r.left;
     window.y = r.top;
-    window.width = r.width;
-    window.height = r.height;
+    window.width = r.right - r.left;
+    window.height = r.bottom - r.top;
     window.parent = parent;
     // The identifier tells the form's window (0) from the controls' windows.
     window.id = 1;
