@@ -3,6 +3,7 @@
 #include "Session.h"
 
 #include "platform/automation/Ansi.h"
+#include "platform/gdi/Gdi.h"
 
 #include <cstdio>
 #include <iostream>
@@ -100,11 +101,12 @@ int InfoCommand(const std::vector<std::string>& args) {
     host::Form& form = session.form();
     for (const auto& w : form.warnings())
         Complain("warning: " + w);
-    auto font = form.FormFont();
-    std::cout << "Form " << form.Name() << "  \"" << rt::utf8_from_ansi(form.Caption()) << "\"\n"
-              << "  ScaleMode " << form.ScaleMode() << ", client " << form.ClientPixelWidth() << "x"
-              << form.ClientPixelHeight() << " px at " << form.Dpi() << " DPI, font " << font->Name() << " "
-              << rt::format_number(font->Size(), 7) << "\n";
+    const host::FormProperties& p = form.properties();
+    const auto& font = p.Font();
+    std::cout << "Form " << form.Name() << "  \"" << rt::utf8_from_ansi(p.Caption()) << "\"\n"
+              << "  ScaleMode " << p.ScaleMode() << ", client " << p.ClientPixelWidth() << "x"
+              << p.ClientPixelHeight() << " px at " << gdi::LogicalDpi() << " DPI, font " << font->Name()
+              << " " << rt::format_number(font->Size(), 7) << "\n";
     for (const auto& c : form.controls())
         print_control(*c, 1);
     return 0;

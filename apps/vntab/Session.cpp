@@ -4,7 +4,9 @@
 #include "platform/automation/Ansi.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/automation/StdPicture.h"
+#include "platform/host/FormReader.h"
 #include "platform/host/FormSite.h"
+#include "platform/host/FormWriter.h"
 #include "platform/user/Input.h"
 #include "platform/user/MessageQueue.h"
 #include "platform/user/Messages.h"
@@ -57,7 +59,7 @@ vntab::VNTabCtl* Session::control() const {
 }
 
 void Session::Load(const std::string& path, bool design, const std::string& control_name) {
-    m_form = host::Form::Load(path, host::FormOptions{!design});
+    m_form = host::LoadForm(path, host::FormOptions{!design});
     m_form->SetEventSink([this](host::ActiveXHolder& source, std::string_view event,
                                 std::span<host::EventArg> args) { OnEvent(source, event, args); });
     for (const auto& holder : m_form->ActiveXControls()) {
@@ -148,7 +150,7 @@ void Session::RunStep(const ScriptStep& step) {
         return;
     }
     if (verb == "save") {
-        m_form->Save(step.words[0]);
+        host::SaveForm(*m_form, step.words[0]);
         return;
     }
     if (!m_holder) fail_step("the form has no VNTabCtl for the script to drive");

@@ -1,7 +1,9 @@
 #include "platform/host/Form.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/host/FormReader.h"
 #include "platform/host/FormSite.h"
+#include "platform/host/FormWriter.h"
 #include "platform/host/ScriptedDialogs.h"
 #include "support/ErrorNumber.h"
 
@@ -122,7 +124,7 @@ protected:
     }
     void TearDown() override { gdi::SetLogicalDpi(96); }
     std::shared_ptr<Form> load(const std::string& text, bool user_mode = true) {
-        return Form::FromDocument(ParseForm(text, "gauges.frm"), "gauges.frm", FormOptions{user_mode});
+        return FormFromDocument(ParseForm(text, "gauges.frm"), "gauges.frm", FormOptions{user_mode});
     }
     static Gauge& gauge(const Form& f) { return dynamic_cast<Gauge&>(f.ActiveXControls().at(0)->control()); }
 };
@@ -131,13 +133,13 @@ protected:
 
 TEST_F(FormTest, LoadsControlsWithTheirPropertiesAndHostsTheActiveXControl) {
     auto form = load(kForm);
-    EXPECT_EQ(form->Caption(), "Gauges");
-    EXPECT_EQ(form->FormFont()->Name(), "Arial");
-    EXPECT_TRUE(form->FormFont()->Bold());
+    EXPECT_EQ(form->properties().Caption(), "Gauges");
+    EXPECT_EQ(form->properties().Font()->Name(), "Arial");
+    EXPECT_TRUE(form->properties().Font()->Bold());
     EXPECT_EQ(gauge(*form).level, 7);
     EXPECT_EQ(gauge(*form).label, "Fuel");
     // The control asked for its font with the ambient font as default: it gets the form's.
-    EXPECT_EQ(gauge(*form).font, form->FormFont());
+    EXPECT_EQ(gauge(*form).font, form->properties().Font());
 
     auto text = form->FindControl("Text1(2)");
     ASSERT_TRUE(text);
@@ -176,19 +178,19 @@ TEST_F(FormTest, UnknownKeysWarnAndAreKeptWhenSaving) {
     auto form = load(kForm);
     ASSERT_EQ(form->warnings().size(), 1u);
     EXPECT_EQ(form->warnings()[0], "gauges.frm:23: Gauge1 did not read Mystery; it is kept as it is");
-    std::string saved = FormatForm(form->ToDocument("gauges.frm"));
+    std::string saved = FormatForm(FormToDocument(*form, "gauges.frm"));
     EXPECT_NE(saved.find("Mystery         =   42"), std::string::npos);
 }
 
 TEST_F(FormTest, SavingWritesTheSameFormBack) {
     auto form = load(kForm);
-    std::string once = FormatForm(form->ToDocument("gauges.frm"));
+    std::string once = FormatForm(FormToDocument(*form, "gauges.frm"));
     auto again = load(once);
-    EXPECT_EQ(FormatForm(again->ToDocument("gauges.frm")), once);
+    EXPECT_EQ(FormatForm(FormToDocument(*again, "gauges.frm")), once);
     // The control's own keys come after the extender's, defaults left out.
     EXPECT_EQ(once.find("LabelFont"), std::string::npos);
     gauge(*again).level = 5;
-    EXPECT_EQ(FormatForm(again->ToDocument("gauges.frm")).find("Level"), std::string::npos);
+    EXPECT_EQ(FormatForm(FormToDocument(*again, "gauges.frm")).find("Level"), std::string::npos);
 }
 
 TEST_F(FormTest, BadValuesAreRefusedWithTheirLine) {
@@ -245,7 +247,7 @@ TEST_F(FormTest, MessageBoxesGoToTheInstalledProvider) {
 }
 
 TEST_F(FormTest, NewControlsGetTheirDefaultsAndAreTerminatedWithTheForm) {
-    auto form = Form::CreateNew("Form1", FormOptions{false});
+    auto form = Form::Create("Form1", FormOptions{false});
     auto holder = form->AddActiveXControl("Gauge", "Gauge1", nullptr, 0, 0, 1500, 750);
     auto* g = &dynamic_cast<Gauge&>(holder->control());
     EXPECT_TRUE(g->initialised);

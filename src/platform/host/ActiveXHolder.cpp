@@ -5,6 +5,7 @@
 #include "platform/automation/AutomationError.h"
 #include "platform/automation/FileBacked.h"
 #include "platform/host/Form.h"
+#include "platform/host/FormFonts.h"
 #include "platform/host/FormSite.h"
 #include "platform/host/FormWindows.h"
 #include "platform/user/Paint.h"
@@ -49,7 +50,7 @@ ActiveXHolder::ActiveXHolder(Form& form, FormControl* container, std::string typ
                              int line)
     : FormControl(form, container, std::move(name), line), m_type(std::move(type_name)),
       m_site(std::make_unique<FormSite>(*this)) {
-    if (auto ambient = form.FormFont()) font = ambient->Clone();
+    if (auto ambient = form.properties().Font()) font = ambient->Clone();
 }
 
 ActiveXHolder::~ActiveXHolder() {

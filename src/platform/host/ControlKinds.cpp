@@ -11,12 +11,17 @@ std::string_view UnqualifiedTypeName(std::string_view type_name) {
     return dot == std::string_view::npos ? type_name : type_name.substr(dot + 1);
 }
 
-static Variant colour(uint32_t c) {
+namespace {
+
+using Properties = std::vector<PropertyDefault>;
+
+Variant colour(uint32_t c) {
     return Variant(static_cast<int32_t>(c));
 }
 
-static std::vector<PropertyDefault> base(bool positioned, bool sized) {
-    std::vector<PropertyDefault> p = {{"Tag", Variant("")}};
+// Tag, and the place and size of the kinds that have them.
+Properties base(bool positioned, bool sized) {
+    Properties p = {{"Tag", Variant("")}};
     if (positioned) {
         p.push_back({"Left", Variant(0.0f)});
         p.push_back({"Top", Variant(0.0f)});
@@ -28,8 +33,21 @@ static std::vector<PropertyDefault> base(bool positioned, bool sized) {
     return p;
 }
 
-static ControlKind kind(std::string_view name, bool windowed, std::vector<PropertyDefault> extra,
-                        bool tab_stop, bool positioned = true, bool sized = true) {
+// What every control that takes part in the tab order has: its place in it, Visible, Enabled and
+// its colours (a kind without text has no ForeColor: pass Empty).
+Properties in_tab_order(const Variant& back_color, const Variant& fore_color) {
+    Properties p = {{"TabIndex", Variant(int16_t{0})},
+                    {"Visible", Variant(true)},
+                    {"Enabled", Variant(true)},
+                    {"BackColor", back_color}};
+    if (!fore_color.is_empty()) p.push_back({"ForeColor", fore_color});
+    return p;
+}
+
+// A kind's properties: the base ones, TabStop for a kind the focus can reach, then its own lists
+// in order.
+ControlKind kind(std::string_view name, bool windowed, bool tab_stop, std::initializer_list<Properties> own,
+                 bool positioned = true, bool sized = true) {
     ControlKind k;
     k.name = name;
     k.windowed = windowed;
@@ -37,138 +55,81 @@ static ControlKind kind(std::string_view name, bool windowed, std::vector<Proper
     k.sized = sized;
     k.properties = base(positioned, sized);
     if (tab_stop) k.properties.push_back({"TabStop", Variant(true)});
-    for (auto& p : extra)
-        k.properties.push_back(std::move(p));
+    for (const Properties& list : own)
+        k.properties.insert(k.properties.end(), list.begin(), list.end());
     return k;
 }
 
+std::vector<ControlKind> make_kinds() {
+    const Variant button_face = colour(0x8000000F), button_text = colour(0x80000012);
+    const Variant window = colour(0x80000005), window_text = colour(0x80000008);
+    const Properties caption = {{"Caption", Variant("")}}, text = {{"Text", Variant("")}};
+    std::vector<ControlKind> k;
+    k.push_back(kind(
+        "TextBox", true, true,
+        {text,
+         in_tab_order(window, window_text),
+         {{"Locked", Variant(false)}, {"MultiLine", Variant(false)}, {"MaxLength", Variant(int32_t{0})}}}));
+    k.push_back(kind("CommandButton", true, true,
+                     {caption,
+                      in_tab_order(button_face, Variant()),
+                      {{"Default", Variant(false)}, {"Cancel", Variant(false)}}}));
+    k.push_back(kind("CheckBox", true, true,
+                     {caption, {{"Value", Variant(int16_t{0})}}, in_tab_order(button_face, button_text)}));
+    k.push_back(kind("OptionButton", true, true,
+                     {caption, {{"Value", Variant(false)}}, in_tab_order(button_face, button_text)}));
+    k.push_back(
+        kind("ListBox", true, true, {in_tab_order(window, window_text), {{"Sorted", Variant(false)}}}));
+    k.push_back(kind("ComboBox", true, true,
+                     {text, in_tab_order(window, window_text), {{"Style", Variant(int16_t{0})}}}));
+    ControlKind& picture =
+        k.emplace_back(kind("PictureBox", true, true,
+                            {in_tab_order(button_face, button_text),
+                             {{"ScaleMode", Variant(int16_t{1})}, {"BorderStyle", Variant(int16_t{1})}}}));
+    picture.container = true;
+    picture.has_scale = true;
+    ControlKind& frame =
+        k.emplace_back(kind("Frame", true, false, {caption, in_tab_order(button_face, button_text)}));
+    frame.container = true;
+    k.push_back(kind("Label", false, false,
+                     {caption,
+                      in_tab_order(button_face, button_text),
+                      {{"BackStyle", Variant(int16_t{1})},
+                       {"Alignment", Variant(int16_t{0})},
+                       {"AutoSize", Variant(false)},
+                       {"WordWrap", Variant(false)}}}));
+    const Properties border = {{"BorderColor", window_text},
+                               {"BorderWidth", Variant(int16_t{1})},
+                               {"BorderStyle", Variant(int16_t{1})}};
+    k.push_back(
+        kind("Line", false, false,
+             {{{"X1", Variant(0.0f)}, {"Y1", Variant(0.0f)}, {"X2", Variant(0.0f)}, {"Y2", Variant(0.0f)}},
+              {{"Visible", Variant(true)}},
+              border},
+             false, false));
+    k.push_back(kind("Shape", false, false,
+                     {{{"Shape", Variant(int16_t{0})}, {"Visible", Variant(true)}},
+                      border,
+                      {{"BackColor", window},
+                       {"BackStyle", Variant(int16_t{0})},
+                       {"FillColor", colour(0)},
+                       {"FillStyle", Variant(int16_t{1})}}}));
+    k.push_back(kind("Image", false, false,
+                     {{{"Visible", Variant(true)},
+                       {"Enabled", Variant(true)},
+                       {"Stretch", Variant(false)},
+                       {"BorderStyle", Variant(int16_t{0})}}}));
+    ControlKind& timer =
+        k.emplace_back(kind("Timer", false, false,
+                            {{{"Enabled", Variant(true)}, {"Interval", Variant(int32_t{0})}}}, true, false));
+    timer.paints = false;
+    return k;
+}
+
+} // namespace
+
 const std::vector<ControlKind>& ControlKinds() {
-    static const std::vector<ControlKind> kinds = [] {
-        const Variant button_face = colour(0x8000000F), button_text = colour(0x80000012);
-        const Variant window = colour(0x80000005), window_text = colour(0x80000008);
-        std::vector<ControlKind> k;
-        k.push_back(kind("TextBox", true,
-                         {{"Text", Variant("")},
-                          {"TabIndex", Variant(int16_t{0})},
-                          {"Visible", Variant(true)},
-                          {"Enabled", Variant(true)},
-                          {"BackColor", window},
-                          {"ForeColor", window_text},
-                          {"Locked", Variant(false)},
-                          {"MultiLine", Variant(false)},
-                          {"MaxLength", Variant(int32_t{0})}},
-                         true));
-        k.push_back(kind("CommandButton", true,
-                         {{"Caption", Variant("")},
-                          {"TabIndex", Variant(int16_t{0})},
-                          {"Visible", Variant(true)},
-                          {"Enabled", Variant(true)},
-                          {"BackColor", button_face},
-                          {"Default", Variant(false)},
-                          {"Cancel", Variant(false)}},
-                         true));
-        k.push_back(kind("CheckBox", true,
-                         {{"Caption", Variant("")},
-                          {"Value", Variant(int16_t{0})},
-                          {"TabIndex", Variant(int16_t{0})},
-                          {"Visible", Variant(true)},
-                          {"Enabled", Variant(true)},
-                          {"BackColor", button_face},
-                          {"ForeColor", button_text}},
-                         true));
-        k.push_back(kind("OptionButton", true,
-                         {{"Caption", Variant("")},
-                          {"Value", Variant(false)},
-                          {"TabIndex", Variant(int16_t{0})},
-                          {"Visible", Variant(true)},
-                          {"Enabled", Variant(true)},
-                          {"BackColor", button_face},
-                          {"ForeColor", button_text}},
-                         true));
-        k.push_back(kind("ListBox", true,
-                         {{"TabIndex", Variant(int16_t{0})},
-                          {"Visible", Variant(true)},
-                          {"Enabled", Variant(true)},
-                          {"BackColor", window},
-                          {"ForeColor", window_text},
-                          {"Sorted", Variant(false)}},
-                         true));
-        k.push_back(kind("ComboBox", true,
-                         {{"Text", Variant("")},
-                          {"TabIndex", Variant(int16_t{0})},
-                          {"Visible", Variant(true)},
-                          {"Enabled", Variant(true)},
-                          {"BackColor", window},
-                          {"ForeColor", window_text},
-                          {"Style", Variant(int16_t{0})}},
-                         true));
-        ControlKind picture = kind("PictureBox", true,
-                                   {{"TabIndex", Variant(int16_t{0})},
-                                    {"Visible", Variant(true)},
-                                    {"Enabled", Variant(true)},
-                                    {"BackColor", button_face},
-                                    {"ForeColor", button_text},
-                                    {"ScaleMode", Variant(int16_t{1})},
-                                    {"BorderStyle", Variant(int16_t{1})}},
-                                   true);
-        picture.container = true;
-        picture.has_scale = true;
-        k.push_back(std::move(picture));
-        ControlKind frame = kind("Frame", true,
-                                 {{"Caption", Variant("")},
-                                  {"TabIndex", Variant(int16_t{0})},
-                                  {"Visible", Variant(true)},
-                                  {"Enabled", Variant(true)},
-                                  {"BackColor", button_face},
-                                  {"ForeColor", button_text}},
-                                 false);
-        frame.container = true;
-        k.push_back(std::move(frame));
-        k.push_back(kind("Label", false,
-                         {{"Caption", Variant("")},
-                          {"TabIndex", Variant(int16_t{0})},
-                          {"Visible", Variant(true)},
-                          {"Enabled", Variant(true)},
-                          {"BackColor", button_face},
-                          {"ForeColor", button_text},
-                          {"BackStyle", Variant(int16_t{1})},
-                          {"Alignment", Variant(int16_t{0})},
-                          {"AutoSize", Variant(false)},
-                          {"WordWrap", Variant(false)}},
-                         false));
-        k.push_back(kind("Line", false,
-                         {{"X1", Variant(0.0f)},
-                          {"Y1", Variant(0.0f)},
-                          {"X2", Variant(0.0f)},
-                          {"Y2", Variant(0.0f)},
-                          {"Visible", Variant(true)},
-                          {"BorderColor", window_text},
-                          {"BorderWidth", Variant(int16_t{1})},
-                          {"BorderStyle", Variant(int16_t{1})}},
-                         false, false, false));
-        k.push_back(kind("Shape", false,
-                         {{"Shape", Variant(int16_t{0})},
-                          {"Visible", Variant(true)},
-                          {"BorderColor", window_text},
-                          {"BorderWidth", Variant(int16_t{1})},
-                          {"BorderStyle", Variant(int16_t{1})},
-                          {"BackColor", window},
-                          {"BackStyle", Variant(int16_t{0})},
-                          {"FillColor", colour(0)},
-                          {"FillStyle", Variant(int16_t{1})}},
-                         false));
-        k.push_back(kind("Image", false,
-                         {{"Visible", Variant(true)},
-                          {"Enabled", Variant(true)},
-                          {"Stretch", Variant(false)},
-                          {"BorderStyle", Variant(int16_t{0})}},
-                         false));
-        k.push_back(kind("Timer", false, {{"Enabled", Variant(true)}, {"Interval", Variant(int32_t{0})}},
-                         false, true, false));
-        for (auto& c : k)
-            if (c.name == "Timer") c.paints = false;
-        return k;
-    }();
+    static const std::vector<ControlKind> kinds = make_kinds();
     return kinds;
 }
 

@@ -4,6 +4,7 @@
 #include "platform/automation/AutomationError.h"
 #include "platform/host/ControlPainter.h"
 #include "platform/host/Form.h"
+#include "platform/host/FormFonts.h"
 #include "platform/host/FormWindows.h"
 #include "platform/user/Input.h"
 #include "platform/user/Paint.h"
@@ -34,12 +35,11 @@ int16_t FormControl::CoordinateScaleMode() const {
         if (auto* host = dynamic_cast<const HostControl*>(c); host && host->kind().has_scale)
             return rt::CInt(host->properties().Get("ScaleMode", Variant(int16_t{1})));
     }
-    return m_form.ScaleMode();
+    return m_form.properties().ScaleMode();
 }
 
 int32_t FormControl::ToPixels(double length, Axis axis) const {
-    UserScale user = m_form.FormUserScale();
-    double pixels = ConvertLength(length, CoordinateScaleMode(), vbPixels, axis, m_form.Dpi(), &user);
+    double pixels = m_form.properties().ScaleLength(length, CoordinateScaleMode(), vbPixels, axis);
     return static_cast<int32_t>(rt::round_even(pixels));
 }
 
@@ -75,12 +75,17 @@ void HostControl::LoadGroup(const FormPropertyGroup& group) {
 }
 
 std::shared_ptr<rt::StdFont> HostControl::TextFont() const {
-    return m_font ? m_font : form().FormFont();
+    return m_font ? m_font : form().properties().Font();
 }
 
 bool HostControl::Visible() const {
     const PropertyDefault* p = m_kind.Find("Visible");
     return !p || rt::CBool(m_values.Get(*p));
+}
+
+void HostControl::Realize() {
+    if (m_kind.windowed) SetWindow(CreateControlWindow(*this, ContainerWindow(), false));
+    UpdatePlacement();
 }
 
 void HostControl::UpdatePlacement() {

@@ -104,6 +104,9 @@ public:
     const PropertyList& properties() const { return m_values; }
     double GetNumber(std::string_view name) const;
     bool Visible() const;
+    // Puts the control in view: a windowed kind gets its window in its container's window, then the
+    // window (or the area a windowless control paints) is placed where the properties say.
+    void Realize();
     void UpdatePlacement() override;
     // Draws the control: a windowed one on its own surface at (0, 0), a windowless one on its
     // container's surface at its place.

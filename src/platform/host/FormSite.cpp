@@ -24,18 +24,18 @@ bool FormSite::AmbientUserMode() const {
     return m_form.UserMode();
 }
 std::shared_ptr<rt::StdFont> FormSite::AmbientFont() const {
-    return m_form.FormFont();
+    return m_form.properties().Font();
 }
 std::shared_ptr<rt::StdFont> FormSite::ParentFont() const {
-    return m_form.FormFont();
+    return m_form.properties().Font();
 }
 int16_t FormSite::ParentScaleMode() const {
-    return m_form.ScaleMode();
+    return m_form.properties().ScaleMode();
 }
 
 int16_t FormSite::ContainerScaleMode() const {
     const FormControl* container = m_holder.container();
-    if (!container) return m_form.ScaleMode();
+    if (!container) return m_form.properties().ScaleMode();
     // A picture box has a scale of its own; a frame or another control container has none.
     if (auto* host = dynamic_cast<const HostControl*>(container); host && host->kind().has_scale)
         return rt::CInt(host->properties().Get("ScaleMode", rt::Variant(int16_t{1})));
@@ -51,7 +51,7 @@ double FormSite::Scale(double value, int16_t from, int16_t to, bool horizontal) 
         if (!IsKnownScaleMode(mode)) rt::raise_error(rt::kErrInvalidProcedureCall);
         return mode;
     };
-    return m_form.ScaleLength(value, resolve(from), resolve(to), horizontal ? Axis::X : Axis::Y);
+    return m_form.properties().ScaleLength(value, resolve(from), resolve(to), horizontal ? Axis::X : Axis::Y);
 }
 
 double FormSite::ScaleX(double value, int16_t from, int16_t to) const {

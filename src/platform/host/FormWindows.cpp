@@ -178,7 +178,7 @@ LRESULT form_proc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND: {
         gdi::RECT client{};
         GetClientRect(hwnd, &client);
-        gdi::HBRUSH brush = gdi::CreateSolidBrush(form->BackgroundColor());
+        gdi::HBRUSH brush = gdi::CreateSolidBrush(form->properties().BackgroundColor());
         gdi::FillRect(gdi::HDC{static_cast<uint32_t>(wp)}, &client, brush);
         gdi::DeleteObject(brush);
         return 1;
@@ -203,9 +203,9 @@ HWND CreateFormWindow(Form& form) {
     WindowSpec window;
     window.proc = form_proc;
     window.style = WS_VISIBLE | WS_CLIPCHILDREN;
-    window.width = form.ClientPixelWidth();
-    window.height = form.ClientPixelHeight();
-    window.text = form.Caption();
+    window.width = form.properties().ClientPixelWidth();
+    window.height = form.properties().ClientPixelHeight();
+    window.text = form.properties().Caption();
     HWND hwnd = CreateWindow(window);
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&form));
     InvalidateRect(hwnd, nullptr, true);
