@@ -19,6 +19,10 @@ Variant colour(uint32_t c) {
     return Variant(static_cast<int32_t>(c));
 }
 
+// The system colours the kinds start with, as OLE colours.
+constexpr uint32_t kButtonFace = 0x8000000F, kButtonText = 0x80000012;
+constexpr uint32_t kWindow = 0x80000005, kWindowText = 0x80000008;
+
 // Tag, and the place and size of the kinds that have them.
 Properties base(bool positioned, bool sized) {
     Properties p = {{"Tag", Variant("")}};
@@ -60,45 +64,51 @@ ControlKind kind(std::string_view name, bool windowed, bool tab_stop, std::initi
     return k;
 }
 
-std::vector<ControlKind> make_kinds() {
-    const Variant button_face = colour(0x8000000F), button_text = colour(0x80000012);
-    const Variant window = colour(0x80000005), window_text = colour(0x80000008);
+// The kinds with a window of their own, in the tab order.
+void add_windowed_kinds(std::vector<ControlKind>& k) {
     const Properties caption = {{"Caption", Variant("")}}, text = {{"Text", Variant("")}};
-    std::vector<ControlKind> k;
     k.push_back(kind(
         "TextBox", true, true,
         {text,
-         in_tab_order(window, window_text),
+         in_tab_order(colour(kWindow), colour(kWindowText)),
          {{"Locked", Variant(false)}, {"MultiLine", Variant(false)}, {"MaxLength", Variant(int32_t{0})}}}));
     k.push_back(kind("CommandButton", true, true,
                      {caption,
-                      in_tab_order(button_face, Variant()),
+                      in_tab_order(colour(kButtonFace), Variant()),
                       {{"Default", Variant(false)}, {"Cancel", Variant(false)}}}));
-    k.push_back(kind("CheckBox", true, true,
-                     {caption, {{"Value", Variant(int16_t{0})}}, in_tab_order(button_face, button_text)}));
-    k.push_back(kind("OptionButton", true, true,
-                     {caption, {{"Value", Variant(false)}}, in_tab_order(button_face, button_text)}));
+    k.push_back(kind(
+        "CheckBox", true, true,
+        {caption, {{"Value", Variant(int16_t{0})}}, in_tab_order(colour(kButtonFace), colour(kButtonText))}));
     k.push_back(
-        kind("ListBox", true, true, {in_tab_order(window, window_text), {{"Sorted", Variant(false)}}}));
-    k.push_back(kind("ComboBox", true, true,
-                     {text, in_tab_order(window, window_text), {{"Style", Variant(int16_t{0})}}}));
+        kind("OptionButton", true, true,
+             {caption, {{"Value", Variant(false)}}, in_tab_order(colour(kButtonFace), colour(kButtonText))}));
+    k.push_back(kind("ListBox", true, true,
+                     {in_tab_order(colour(kWindow), colour(kWindowText)), {{"Sorted", Variant(false)}}}));
+    k.push_back(
+        kind("ComboBox", true, true,
+             {text, in_tab_order(colour(kWindow), colour(kWindowText)), {{"Style", Variant(int16_t{0})}}}));
     ControlKind& picture =
         k.emplace_back(kind("PictureBox", true, true,
-                            {in_tab_order(button_face, button_text),
+                            {in_tab_order(colour(kButtonFace), colour(kButtonText)),
                              {{"ScaleMode", Variant(int16_t{1})}, {"BorderStyle", Variant(int16_t{1})}}}));
     picture.container = true;
     picture.has_scale = true;
-    ControlKind& frame =
-        k.emplace_back(kind("Frame", true, false, {caption, in_tab_order(button_face, button_text)}));
+    ControlKind& frame = k.emplace_back(
+        kind("Frame", true, false, {caption, in_tab_order(colour(kButtonFace), colour(kButtonText))}));
     frame.container = true;
+}
+
+// The kinds that paint on their container (or, a timer, not at all).
+void add_windowless_kinds(std::vector<ControlKind>& k) {
+    const Properties caption = {{"Caption", Variant("")}};
     k.push_back(kind("Label", false, false,
                      {caption,
-                      in_tab_order(button_face, button_text),
+                      in_tab_order(colour(kButtonFace), colour(kButtonText)),
                       {{"BackStyle", Variant(int16_t{1})},
                        {"Alignment", Variant(int16_t{0})},
                        {"AutoSize", Variant(false)},
                        {"WordWrap", Variant(false)}}}));
-    const Properties border = {{"BorderColor", window_text},
+    const Properties border = {{"BorderColor", colour(kWindowText)},
                                {"BorderWidth", Variant(int16_t{1})},
                                {"BorderStyle", Variant(int16_t{1})}};
     k.push_back(
@@ -110,7 +120,7 @@ std::vector<ControlKind> make_kinds() {
     k.push_back(kind("Shape", false, false,
                      {{{"Shape", Variant(int16_t{0})}, {"Visible", Variant(true)}},
                       border,
-                      {{"BackColor", window},
+                      {{"BackColor", colour(kWindow)},
                        {"BackStyle", Variant(int16_t{0})},
                        {"FillColor", colour(0)},
                        {"FillStyle", Variant(int16_t{1})}}}));
@@ -123,7 +133,13 @@ std::vector<ControlKind> make_kinds() {
         k.emplace_back(kind("Timer", false, false,
                             {{{"Enabled", Variant(true)}, {"Interval", Variant(int32_t{0})}}}, true, false));
     timer.paints = false;
-    return k;
+}
+
+std::vector<ControlKind> make_kinds() {
+    std::vector<ControlKind> kinds;
+    add_windowed_kinds(kinds);
+    add_windowless_kinds(kinds);
+    return kinds;
 }
 
 } // namespace

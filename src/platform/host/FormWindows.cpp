@@ -53,6 +53,78 @@ bool route_access_key(Form& form, WPARAM ch) {
     return form.HandleAccessKey(static_cast<char>(ch & 0xFF));
 }
 
+// The button of a button-down or button-up message: 1 left, 2 right, 4 middle.
+int16_t button_of(UINT message) {
+    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP) return 1;
+    if (message == WM_RBUTTONDOWN || message == WM_RBUTTONUP) return 2;
+    return 4;
+}
+
+LRESULT hosted_button_down(ActiveXHolder& holder, HWND hwnd, UINT message, LPARAM lp) {
+    int16_t button = button_of(message);
+    SetCapture(hwnd);
+    holder.pressed_button = button;
+    holder.control().MouseDown(button, shift_state(), x_of(lp), y_of(lp));
+    // The container moves the focus to the control after the press has been reported.
+    if (IsWindow(hwnd) && GetFocus() != hwnd) SetFocus(hwnd);
+    return 0;
+}
+
+// A release of the left button pressed in the window, inside it, is a click as well.
+LRESULT hosted_button_up(ActiveXHolder& holder, HWND hwnd, UINT message, LPARAM lp) {
+    int16_t button = button_of(message);
+    bool clicked = holder.pressed_button == button && button == 1;
+    holder.pressed_button = 0;
+    ReleaseCapture();
+    ActiveXControl& control = holder.control();
+    control.MouseUp(button, shift_state(), x_of(lp), y_of(lp));
+    float x = x_of(lp), y = y_of(lp);
+    gdi::RECT client{};
+    GetClientRect(hwnd, &client);
+    if (clicked && x >= 0 && y >= 0 && x < client.right && y < client.bottom) control.Click();
+    return 0;
+}
+
+// Mouse and keys, which reach the control while the program runs.
+LRESULT hosted_input(ActiveXHolder& holder, HWND hwnd, UINT message, WPARAM wp, LPARAM lp) {
+    ActiveXControl& control = holder.control();
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        return hosted_button_down(holder, hwnd, message, lp);
+    case WM_MOUSEMOVE:
+        control.MouseMove(buttons_of(wp), shift_state(), x_of(lp), y_of(lp));
+        return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+        return hosted_button_up(holder, hwnd, message, lp);
+    case WM_LBUTTONDBLCLK:
+        SetCapture(hwnd);
+        holder.pressed_button = 0; // the second release of a double click is not a click
+        control.DblClick();
+        return 0;
+    case WM_KEYDOWN:
+    case WM_KEYUP: {
+        // The control may change the key code (its argument is by reference); the change stays with it.
+        int16_t code = static_cast<int16_t>(wp);
+        if (message == WM_KEYDOWN)
+            control.KeyDown(code, shift_state());
+        else
+            control.KeyUp(code, shift_state());
+        return 0;
+    }
+    case WM_CHAR: {
+        int16_t ascii = static_cast<int16_t>(wp & 0xFF);
+        control.KeyPress(ascii);
+        return 0;
+    }
+    default:
+        return DefWindowProcA(hwnd, message, wp, lp);
+    }
+}
+
 // The container side of a hosted control's window: paint and size requests, focus, and (when the
 // program runs) mouse and keys become the control's entry points. While the form is designed the
 // designer keeps the mouse: the control sees nothing of it (only a hook on its window would).
@@ -60,7 +132,6 @@ LRESULT hosted_proc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp) {
     auto* holder = dynamic_cast<ActiveXHolder*>(ControlFromWindow(hwnd));
     if (!holder || !holder->has_control()) return DefWindowProcA(hwnd, message, wp, lp);
     ActiveXControl& control = holder->control();
-    bool running = holder->form().UserMode();
     switch (message) {
     case WM_PAINT: {
         PAINTSTRUCT ps;
@@ -85,59 +156,8 @@ LRESULT hosted_proc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp) {
     default:
         break;
     }
-    if (!running) return DefWindowProcA(hwnd, message, wp, lp);
-    switch (message) {
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN: {
-        int16_t button = message == WM_LBUTTONDOWN ? 1 : message == WM_RBUTTONDOWN ? 2 : 4;
-        SetCapture(hwnd);
-        holder->pressed_button = button;
-        control.MouseDown(button, shift_state(), x_of(lp), y_of(lp));
-        // The container moves the focus to the control after the press has been reported.
-        if (IsWindow(hwnd) && GetFocus() != hwnd) SetFocus(hwnd);
-        return 0;
-    }
-    case WM_MOUSEMOVE:
-        control.MouseMove(buttons_of(wp), shift_state(), x_of(lp), y_of(lp));
-        return 0;
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONUP: {
-        int16_t button = message == WM_LBUTTONUP ? 1 : message == WM_RBUTTONUP ? 2 : 4;
-        bool clicked = holder->pressed_button == button && button == 1;
-        holder->pressed_button = 0;
-        ReleaseCapture();
-        control.MouseUp(button, shift_state(), x_of(lp), y_of(lp));
-        float x = x_of(lp), y = y_of(lp);
-        gdi::RECT client{};
-        GetClientRect(hwnd, &client);
-        if (clicked && x >= 0 && y >= 0 && x < client.right && y < client.bottom) control.Click();
-        return 0;
-    }
-    case WM_LBUTTONDBLCLK:
-        SetCapture(hwnd);
-        holder->pressed_button = 0; // the second release of a double click is not a click
-        control.DblClick();
-        return 0;
-    case WM_KEYDOWN: {
-        int16_t code = static_cast<int16_t>(wp);
-        control.KeyDown(code, shift_state());
-        return 0;
-    }
-    case WM_CHAR: {
-        int16_t ascii = static_cast<int16_t>(wp & 0xFF);
-        control.KeyPress(ascii);
-        return 0;
-    }
-    case WM_KEYUP: {
-        int16_t code = static_cast<int16_t>(wp);
-        control.KeyUp(code, shift_state());
-        return 0;
-    }
-    default:
-        return DefWindowProcA(hwnd, message, wp, lp);
-    }
+    if (!holder->form().UserMode()) return DefWindowProcA(hwnd, message, wp, lp);
+    return hosted_input(*holder, hwnd, message, wp, lp);
 }
 
 // Built-in windowed controls paint themselves; the windowless ones on a container are painted by
