@@ -41,7 +41,7 @@ int32_t whole(const std::string& word) {
 // A word of a collection argument: a number is a position, anything else a key.
 Variant index_word(const ScriptStep& step, size_t i) {
     const std::string& w = step.words[i];
-    if (!step.quoted[i] && rt::IsNumericText(w)) return Variant(rt::CLng(Variant(rt::Val(w))));
+    if (!step.quoted[i] && rt::IsNumericText(w)) return Variant(whole(w));
     return Variant(rt::ansi_from_utf8(w));
 }
 

@@ -31,10 +31,8 @@ bool FormControl::RemoveChild(const FormControl* child) {
 }
 
 int16_t FormControl::CoordinateScaleMode() const {
-    for (const FormControl* c = m_container; c; c = c->container()) {
-        if (auto* host = dynamic_cast<const HostControl*>(c); host && host->kind().has_scale)
-            return rt::CInt(host->properties().Get("ScaleMode", Variant(int16_t{1})));
-    }
+    for (const FormControl* c = m_container; c; c = c->container())
+        if (std::optional<int16_t> mode = c->OwnScaleMode()) return *mode;
     return m_form.properties().ScaleMode();
 }
 
@@ -76,6 +74,11 @@ void HostControl::LoadGroup(const FormPropertyGroup& group) {
 
 std::shared_ptr<rt::StdFont> HostControl::TextFont() const {
     return m_font ? m_font : form().properties().Font();
+}
+
+std::optional<int16_t> HostControl::OwnScaleMode() const {
+    if (!m_kind.has_scale) return std::nullopt;
+    return rt::CInt(m_values.Get(*m_kind.Find("ScaleMode")));
 }
 
 bool HostControl::Visible() const {

@@ -42,6 +42,9 @@ public:
     // The scale mode that this control's coordinates are in: the nearest container with a
     // ScaleMode (a picture box, or the form).
     int16_t CoordinateScaleMode() const;
+    // The scale mode of the control's own client area when it has one (a picture box) for the
+    // controls it holds.
+    virtual std::optional<int16_t> OwnScaleMode() const { return std::nullopt; }
 
     // The control's rectangle relative to its container's client area, in pixels.
     virtual gdi::RECT PixelBounds() const = 0;
@@ -93,6 +96,7 @@ public:
     void Let(std::string_view name, const rt::Variant& value) override;
     rt::Variant Call(std::string_view name, std::span<const rt::Variant> args) override;
     bool IsContainer() const override { return m_kind.container; }
+    std::optional<int16_t> OwnScaleMode() const override;
     gdi::RECT PixelBounds() const override;
     FormNode ToNode(const std::string& folder) const override;
 

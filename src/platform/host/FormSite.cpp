@@ -37,8 +37,7 @@ int16_t FormSite::ContainerScaleMode() const {
     const FormControl* container = m_holder.container();
     if (!container) return m_form.properties().ScaleMode();
     // A picture box has a scale of its own; a frame or another control container has none.
-    if (auto* host = dynamic_cast<const HostControl*>(container); host && host->kind().has_scale)
-        return rt::CInt(host->properties().Get("ScaleMode", rt::Variant(int16_t{1})));
+    if (std::optional<int16_t> mode = container->OwnScaleMode()) return *mode;
     rt::raise_member_not_found();
 }
 
