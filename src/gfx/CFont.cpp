@@ -8,15 +8,15 @@
 
 namespace gfx {
 
-CFont::CFont() : m_pixelsY(gdi::LogicalDpi()) {}
+CFont::CFont() : m_pixels_y(gdi::LogicalDpi()) {}
 
 CFont::~CFont() {
-    if (m_hFont) gdi::DeleteObject(m_hFont);
+    if (m_hfont) gdi::DeleteObject(m_hfont);
 }
 
 void CFont::recreate() {
-    if (m_hFont) gdi::DeleteObject(m_hFont);
-    m_hFont = gdi::CreateFontIndirectA(&m_logfont);
+    if (m_hfont) gdi::DeleteObject(m_hfont);
+    m_hfont = gdi::CreateFontIndirectA(&m_logfont);
 }
 
 void CFont::SetBold(bool bold) {
@@ -61,24 +61,24 @@ void CFont::SetName(std::string_view name) {
 }
 
 float CFont::Size() const {
-    if (m_pixelsY == 0) rt::raise_error(rt::kErrDivisionByZero);
-    return rt::csng(double(m_logfont.lfHeight) * -72.0 / m_pixelsY);
+    if (m_pixels_y == 0) rt::raise_error(rt::kErrDivisionByZero);
+    return rt::csng(double(m_logfont.lfHeight) * -72.0 / m_pixels_y);
 }
 
 void CFont::SetSize(float size) {
     // A negative height asks for the character height in pixels at the target's resolution.
-    m_logfont.lfHeight = rt::clng(-(double(m_pixelsY) * size / 72.0));
+    m_logfont.lfHeight = rt::clng(-(double(m_pixels_y) * size / 72.0));
     recreate();
 }
 
 void CFont::SetPixelsY(int32_t pixelsY) {
-    m_pixelsY = pixelsY;
+    m_pixels_y = pixelsY;
     recreate();
 }
 
 bool CFont::DeleteObject() {
-    const bool deleted = m_hFont && gdi::DeleteObject(m_hFont);
-    m_hFont = {};
+    const bool deleted = m_hfont && gdi::DeleteObject(m_hfont);
+    m_hfont = {};
     m_logfont.lfCharSet = 0;
     m_logfont.lfClipPrecision = 0;
     return deleted;

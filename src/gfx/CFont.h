@@ -41,9 +41,9 @@ public:
     // -(PixelsY x size / 72) rounded half to even.
     float Size() const;
     void SetSize(float size);
-    int32_t PixelsY() const { return m_pixelsY; }
+    int32_t PixelsY() const { return m_pixels_y; }
     void SetPixelsY(int32_t pixelsY);
-    gdi::HFONT Handle() const { return m_hFont; }
+    gdi::HFONT Handle() const { return m_hfont; }
 
     // Deletes the font, sets the handle to 0 and resets the character set and clip precision to 0.
     bool DeleteObject();
@@ -56,8 +56,8 @@ private:
     void recreate();
 
     gdi::LOGFONTA m_logfont;
-    gdi::HFONT m_hFont;
-    int32_t m_pixelsY;
+    gdi::HFONT m_hfont;
+    int32_t m_pixels_y;
 };
 
 } // namespace gfx

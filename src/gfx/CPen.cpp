@@ -29,8 +29,8 @@ void CPen::Init(uint32_t style, const CPoint& width, gdi::COLORREF color) {
 
 gdi::HPEN CPen::CreatePen() {
     DeletePen();
-    m_hPen = gdi::CreatePenIndirect(&m_logpen);
-    return m_hPen;
+    m_hpen = gdi::CreatePenIndirect(&m_logpen);
+    return m_hpen;
 }
 
 void CPen::CopyPen(const CPen& other) {
@@ -38,8 +38,8 @@ void CPen::CopyPen(const CPen& other) {
 }
 
 bool CPen::DeletePen() {
-    if (!m_hPen || !gdi::DeleteObject(m_hPen)) return false;
-    m_hPen = {};
+    if (!m_hpen || !gdi::DeleteObject(m_hpen)) return false;
+    m_hpen = {};
     return true;
 }
 

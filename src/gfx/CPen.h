@@ -31,7 +31,7 @@ public:
     void Init(uint32_t style, const CPoint& width, gdi::COLORREF color);
     // DeletePen, then CreatePenIndirect from the description.
     gdi::HPEN CreatePen();
-    gdi::HPEN hPen() const { return m_hPen; }
+    gdi::HPEN hPen() const { return m_hpen; }
     // Copies colour, style and width from another pen; creates nothing.
     void CopyPen(const CPen& other);
     // DeleteObject(hPen) when there is one. The handle is forgotten once the pen is gone; a pen the
@@ -40,7 +40,7 @@ public:
 
 private:
     gdi::LOGPEN m_logpen{0, {0, 0}, 0};
-    gdi::HPEN m_hPen;
+    gdi::HPEN m_hpen;
 };
 
 } // namespace gfx

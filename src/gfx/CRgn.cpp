@@ -25,8 +25,8 @@ CRgn::~CRgn() {
 }
 
 gdi::HRGN CRgn::adopt(gdi::HRGN region) {
-    m_hRgn = region;
-    return m_hRgn;
+    m_hrgn = region;
+    return m_hrgn;
 }
 
 gdi::HRGN CRgn::CreateRectRgn(int32_t left, int32_t top, int32_t right, int32_t bottom) {
@@ -57,12 +57,12 @@ gdi::HRGN CRgn::CreatePolyPolygonRgn(std::span<const CPoint> points, std::span<c
 }
 
 int CRgn::CombineRgn(const CRgn& a, const CRgn& b, int mode) {
-    return gdi::CombineRgn(m_hRgn, a.m_hRgn, b.m_hRgn, mode);
+    return gdi::CombineRgn(m_hrgn, a.m_hrgn, b.m_hrgn, mode);
 }
 
 bool CRgn::DeleteObject() {
-    if (!m_hRgn || !gdi::DeleteObject(m_hRgn)) return false;
-    m_hRgn = {};
+    if (!m_hrgn || !gdi::DeleteObject(m_hrgn)) return false;
+    m_hrgn = {};
     return true;
 }
 

@@ -17,7 +17,7 @@ public:
     CRgn(const CRgn&) = delete;
     CRgn& operator=(const CRgn&) = delete;
 
-    gdi::HRGN hRgn() const { return m_hRgn; }
+    gdi::HRGN hRgn() const { return m_hrgn; }
 
     gdi::HRGN CreateRectRgn(int32_t left, int32_t top, int32_t right, int32_t bottom);
     gdi::HRGN CreateEllipticRgn(int32_t left, int32_t top, int32_t right, int32_t bottom);
@@ -37,7 +37,7 @@ public:
 private:
     gdi::HRGN adopt(gdi::HRGN region);
 
-    gdi::HRGN m_hRgn;
+    gdi::HRGN m_hrgn;
 };
 
 } // namespace gfx

@@ -2,6 +2,7 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Trace.h"
 #include "platform/user/SysColors.h"
+#include "support/MemorySurface.h"
 
 #include <gtest/gtest.h>
 
@@ -10,38 +11,6 @@
 using namespace user;
 
 namespace {
-
-// A memory DC over a w x h 32-bit bitmap of one colour; frees both at the end.
-class Surface {
-public:
-    Surface(int32_t w, int32_t h, uint32_t rgb) {
-        std::vector<uint32_t> pixels(size_t(w) * h, rgb);
-        m_bitmap = gdi::CreateBitmap32(w, h, pixels.data());
-        m_dc = gdi::CreateCompatibleDC({});
-        gdi::SelectObject(m_dc, m_bitmap);
-    }
-    ~Surface() {
-        gdi::DeleteDC(m_dc);
-        gdi::DeleteObject(m_bitmap);
-    }
-    gdi::HDC dc() const { return m_dc; }
-    std::vector<uint32_t> pixels() const {
-        const gdi::SurfaceView v = gdi::LockDC(m_dc);
-        std::vector<uint32_t> out;
-        for (int32_t y = 0; y < v.height; ++y)
-            for (int32_t x = 0; x < v.width; ++x)
-                out.push_back(v.pixels[size_t(y) * v.stride + x]);
-        return out;
-    }
-    uint32_t at(int32_t x, int32_t y) const {
-        const gdi::SurfaceView v = gdi::LockDC(m_dc);
-        return v.pixels[size_t(y) * v.stride + x];
-    }
-
-private:
-    gdi::HBITMAP m_bitmap;
-    gdi::HDC m_dc;
-};
 
 // A 4 x 4 icon: the left two columns opaque in `rgb`, the right two transparent.
 gdi::HICON half_icon(uint32_t rgb) {
@@ -57,7 +26,7 @@ gdi::HICON half_icon(uint32_t rgb) {
 }
 
 TEST(FocusRect, DrawingItTwiceRestoresEveryPixel) {
-    Surface s(30, 20, 0x336699);
+    MemorySurface s(30, 20, 0x336699);
     for (int i = 0; i < 600; ++i)
         gdi::SetPixel(s.dc(), i % 30, i / 30, gdi::COLORREF(i * 2654435761u) & 0xFFFFFF);
     const std::vector<uint32_t> before = s.pixels();
@@ -71,7 +40,7 @@ TEST(FocusRect, DrawingItTwiceRestoresEveryPixel) {
 }
 
 TEST(FocusRect, InvertsEveryOtherFramePixelStartingAtTheCorner) {
-    Surface s(10, 10, 0x000000);
+    MemorySurface s(10, 10, 0x000000);
     const gdi::RECT r{1, 1, 6, 5};
     DrawFocusRect(s.dc(), &r);
     EXPECT_EQ(s.at(1, 1), 0xFFFFFFu) << "the corner";
@@ -87,7 +56,7 @@ TEST(FocusRect, InvertsEveryOtherFramePixelStartingAtTheCorner) {
 }
 
 TEST(FocusRect, RespectsClippingAndAppearsInATrace) {
-    Surface s(10, 10, 0x000000);
+    MemorySurface s(10, 10, 0x000000);
     gdi::IntersectClipRect(s.dc(), 0, 0, 3, 10);
     const gdi::RECT r{1, 1, 8, 8};
     gdi::Trace trace;
@@ -100,7 +69,7 @@ TEST(FocusRect, RespectsClippingAndAppearsInATrace) {
 }
 
 TEST(DrawState, AnIconIsDrawnThroughItsMask) {
-    Surface s(8, 8, 0x00FF00);
+    MemorySurface s(8, 8, 0x00FF00);
     const gdi::HICON icon = half_icon(0xFF0000);
     gdi::Trace trace;
     EXPECT_TRUE(DrawStateA(s.dc(), {}, nullptr, LPARAM(icon.value), 0, 2, 2, 4, 4, DST_ICON | DSS_NORMAL));
@@ -114,7 +83,7 @@ TEST(DrawState, AnIconIsDrawnThroughItsMask) {
 }
 
 TEST(DrawState, ADisabledIconIsEmbossedInHighlightAndShadow) {
-    Surface s(10, 10, 0x00FF00);
+    MemorySurface s(10, 10, 0x00FF00);
     const gdi::HICON icon = half_icon(0xFF0000);
     EXPECT_TRUE(DrawStateA(s.dc(), {}, nullptr, LPARAM(icon.value), 0, 2, 2, 0, 0, DST_ICON | DSS_DISABLED));
     const uint32_t shadow = 0x808080, light = 0xFFFFFF;
@@ -128,7 +97,7 @@ TEST(DrawState, ADisabledIconIsEmbossedInHighlightAndShadow) {
 }
 
 TEST(DrawState, MonoPaintsTheShapeWithTheBrushAndUnknownStatesFail) {
-    Surface s(10, 10, 0xFFFFFF);
+    MemorySurface s(10, 10, 0xFFFFFF);
     const gdi::HICON icon = half_icon(0x123456);
     const gdi::HBRUSH brush = gdi::CreateSolidBrush(gdi::RGB(0, 0, 255));
     EXPECT_TRUE(DrawStateA(s.dc(), brush, nullptr, LPARAM(icon.value), 0, 0, 0, 0, 0, DST_ICON | DSS_MONO));
@@ -140,8 +109,60 @@ TEST(DrawState, MonoPaintsTheShapeWithTheBrushAndUnknownStatesFail) {
     gdi::DestroyIcon(icon);
 }
 
+TEST(DrawState, PrefixTextUnderlinesEveryMarkedCharacterUnlessTheStateHidesIt) {
+    auto underline_columns = [](const MemorySurface& s, int32_t row) {
+        std::vector<int32_t> columns;
+        for (int32_t x = 0; x < 60; ++x)
+            if (s.at(x, row) == 0x000000) columns.push_back(x);
+        return columns;
+    };
+    auto columns = [](int32_t from, int32_t to) {
+        std::vector<int32_t> out;
+        for (int32_t x = from; x < to; ++x)
+            out.push_back(x);
+        return out;
+    };
+    auto draw = [](const MemorySurface& s, const char* text, UINT state) {
+        return DrawStateA(s.dc(), {}, nullptr, LPARAM(text), 0, 0, 0, 0, 0, DST_PREFIXTEXT | state);
+    };
+    MemorySurface s(60, 30, 0xFFFFFF);
+    gdi::TEXTMETRICA tm;
+    ASSERT_TRUE(gdi::GetTextMetricsA(s.dc(), &tm));
+    const int32_t row = tm.tmAscent + 1; // one pixel below the baseline
+    gdi::SIZE x, xb, ab;
+    gdi::GetTextExtentPoint32A(s.dc(), "x", 1, &x);
+    gdi::GetTextExtentPoint32A(s.dc(), "xb", 2, &xb);
+    gdi::GetTextExtentPoint32A(s.dc(), "ab", 2, &ab);
+
+    ASSERT_TRUE(draw(s, "x&b", DSS_NORMAL));
+    EXPECT_EQ(underline_columns(s, row), columns(x.cx, xb.cx)) << "under the b only";
+
+    MemorySurface both(60, 30, 0xFFFFFF);
+    ASSERT_TRUE(draw(both, "&a&b", DSS_NORMAL));
+    EXPECT_EQ(underline_columns(both, row), columns(0, ab.cx)) << "under the a and the b";
+
+    MemorySurface literal(60, 30, 0xFFFFFF);
+    ASSERT_TRUE(draw(literal, "a&&b", DSS_NORMAL));
+    EXPECT_TRUE(underline_columns(literal, row).empty());
+
+    MemorySurface hidden(60, 30, 0xFFFFFF);
+    ASSERT_TRUE(draw(hidden, "&a&b", DSS_HIDEPREFIX));
+    EXPECT_TRUE(underline_columns(hidden, row).empty());
+    EXPECT_EQ(hidden.pixels(), [&] {
+        MemorySurface plain(60, 30, 0xFFFFFF);
+        DrawStateA(plain.dc(), {}, nullptr, LPARAM("ab"), 0, 0, 0, 0, 0, DST_TEXT);
+        return plain.pixels();
+    }()) << "the text without its markers";
+
+    MemorySurface only(60, 30, 0xFFFFFF);
+    ASSERT_TRUE(draw(only, "&a&b", DSS_PREFIXONLY));
+    EXPECT_EQ(underline_columns(only, row), columns(0, ab.cx));
+    for (int32_t y = 0; y < row; ++y)
+        EXPECT_TRUE(underline_columns(only, y).empty()) << "no text on row " << y;
+}
+
 TEST(DrawState, LeavesNoObjectsBehind) {
-    Surface s(10, 10, 0xFFFFFF);
+    MemorySurface s(10, 10, 0xFFFFFF);
     const gdi::HICON icon = half_icon(0x123456);
     const gdi::LiveObjects before = gdi::live_objects();
     DrawStateA(s.dc(), {}, nullptr, LPARAM(icon.value), 0, 0, 0, 0, 0, DST_ICON | DSS_DISABLED);
@@ -153,7 +174,7 @@ TEST(DrawState, LeavesNoObjectsBehind) {
 }
 
 TEST(GrayString, PaintsEveryOtherPixelOfTheTextInTheBrush) {
-    Surface s(40, 20, 0xFFFFFF);
+    MemorySurface s(40, 20, 0xFFFFFF);
     const gdi::HBRUSH brush = gdi::CreateSolidBrush(gdi::RGB(255, 0, 0));
     const char* text = "WWW";
     gdi::Trace trace;

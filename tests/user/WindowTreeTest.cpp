@@ -125,6 +125,54 @@ TEST_F(WindowTree, StylesAreReadAndWrittenThroughWindowLongs) {
     EXPECT_EQ(GetLastError(), ERROR_INVALID_INDEX);
 }
 
+TEST_F(WindowTree, EveryWindowLongSetterReturnsThePreviousValueAndStylesReadSignExtended) {
+    const HWND w = make_window({}, 0, 0, 10, 10, WS_VISIBLE, WS_EX_NOPARENTNOTIFY);
+    EXPECT_EQ(SetWindowLongPtrA(w, GWL_EXSTYLE, LONG_PTR(WS_EX_TRANSPARENT)), LONG_PTR(WS_EX_NOPARENTNOTIFY));
+    EXPECT_EQ(GetWindowLongPtrA(w, GWL_EXSTYLE), LONG_PTR(WS_EX_TRANSPARENT));
+    SetWindowLongPtrA(w, GWL_STYLE, LONG_PTR(WS_POPUP | WS_VISIBLE));
+    EXPECT_EQ(GetWindowLongPtrA(w, GWL_STYLE), LONG_PTR(int32_t(WS_POPUP | WS_VISIBLE))) << "a negative LONG";
+    EXPECT_EQ(SetWindowLongPtrA(w, GWLP_ID, 42), 0);
+    EXPECT_EQ(SetWindowLongPtrA(w, GWLP_ID, 43), 42);
+    EXPECT_EQ(GetDlgCtrlID(w), 43);
+    EXPECT_EQ(SetWindowLongPtrA(w, GWLP_HINSTANCE, 0x1234), 0);
+    EXPECT_EQ(GetWindowLongPtrA(w, GWLP_HINSTANCE), 0x1234);
+
+    SetLastError(0);
+    EXPECT_EQ(SetWindowLongPtrA(w, 5, 1), 0);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_INDEX);
+    const LONG_PTR proc = GetWindowLongPtrA(w, GWLP_WNDPROC);
+    SetLastError(0);
+    EXPECT_EQ(SetWindowLongPtrA(w, GWLP_WNDPROC, 0), 0) << "no procedure";
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(GetWindowLongPtrA(w, GWLP_WNDPROC), proc);
+}
+
+TEST_F(WindowTree, AncestorsSiblingsAndScreenPointsFollowTheTree) {
+    const HWND form = make_window({}, 100, 50, 300, 300);
+    const HWND panel = make_window(form, 10, 20, 100, 100);
+    const HWND first = make_window(panel, 5, 6, 20, 10);
+    const HWND last = make_window(panel, 30, 6, 20, 10);
+    EXPECT_EQ(GetAncestor(last, GA_PARENT), panel);
+    EXPECT_EQ(GetAncestor(last, GA_ROOT), form);
+    EXPECT_EQ(GetAncestor(form, GA_ROOT), form);
+    EXPECT_EQ(GetAncestor(form, GA_PARENT), HWND{});
+    SetLastError(0);
+    EXPECT_EQ(GetAncestor(last, 7), HWND{});
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(GetWindow(last, GW_HWNDFIRST), first);
+    EXPECT_EQ(GetWindow(first, GW_HWNDLAST), last);
+    EXPECT_EQ(GetWindow(first, GW_HWNDPREV), HWND{});
+
+    gdi::POINT p{1, 2};
+    ASSERT_TRUE(ClientToScreen(last, &p));
+    EXPECT_EQ(p, (gdi::POINT{141, 78}));
+    ASSERT_TRUE(ScreenToClient(last, &p));
+    EXPECT_EQ(p, (gdi::POINT{1, 2}));
+    EXPECT_FALSE(ClientToScreen(last, nullptr));
+    DestroyWindow(last);
+    EXPECT_FALSE(ScreenToClient(last, &p)) << "a stale window";
+}
+
 TEST_F(WindowTree, MovingAndSizingSendMoveThenSizeAndKeepTheSurfacePixelsThatFit) {
     const HWND w = make_window({}, 0, 0, 4, 4);
     const gdi::HDC dc = GetDC(w);

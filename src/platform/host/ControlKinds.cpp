@@ -50,9 +50,10 @@ Properties in_tab_order(const Variant& back_color, const Variant& fore_color) {
 
 // A kind's properties: the base ones, TabStop for a kind the focus can reach, then its own lists
 // in order.
-ControlKind kind(std::string_view name, bool windowed, bool tab_stop, std::initializer_list<Properties> own,
-                 bool positioned = true, bool sized = true) {
+ControlKind kind(ControlKindId id, std::string_view name, bool windowed, bool tab_stop,
+                 std::initializer_list<Properties> own, bool positioned = true, bool sized = true) {
     ControlKind k;
+    k.id = id;
     k.name = name;
     k.windowed = windowed;
     k.positioned = positioned;
@@ -68,40 +69,41 @@ ControlKind kind(std::string_view name, bool windowed, bool tab_stop, std::initi
 void add_windowed_kinds(std::vector<ControlKind>& k) {
     const Properties caption = {{"Caption", Variant("")}}, text = {{"Text", Variant("")}};
     k.push_back(kind(
-        "TextBox", true, true,
+        ControlKindId::TextBox, "TextBox", true, true,
         {text,
          in_tab_order(colour(kWindow), colour(kWindowText)),
          {{"Locked", Variant(false)}, {"MultiLine", Variant(false)}, {"MaxLength", Variant(int32_t{0})}}}));
-    k.push_back(kind("CommandButton", true, true,
+    k.push_back(kind(ControlKindId::CommandButton, "CommandButton", true, true,
                      {caption,
                       in_tab_order(colour(kButtonFace), Variant()),
                       {{"Default", Variant(false)}, {"Cancel", Variant(false)}}}));
     k.push_back(kind(
-        "CheckBox", true, true,
+        ControlKindId::CheckBox, "CheckBox", true, true,
         {caption, {{"Value", Variant(int16_t{0})}}, in_tab_order(colour(kButtonFace), colour(kButtonText))}));
     k.push_back(
-        kind("OptionButton", true, true,
+        kind(ControlKindId::OptionButton, "OptionButton", true, true,
              {caption, {{"Value", Variant(false)}}, in_tab_order(colour(kButtonFace), colour(kButtonText))}));
-    k.push_back(kind("ListBox", true, true,
+    k.push_back(kind(ControlKindId::ListBox, "ListBox", true, true,
                      {in_tab_order(colour(kWindow), colour(kWindowText)), {{"Sorted", Variant(false)}}}));
     k.push_back(
-        kind("ComboBox", true, true,
+        kind(ControlKindId::ComboBox, "ComboBox", true, true,
              {text, in_tab_order(colour(kWindow), colour(kWindowText)), {{"Style", Variant(int16_t{0})}}}));
     ControlKind& picture =
-        k.emplace_back(kind("PictureBox", true, true,
+        k.emplace_back(kind(ControlKindId::PictureBox, "PictureBox", true, true,
                             {in_tab_order(colour(kButtonFace), colour(kButtonText)),
                              {{"ScaleMode", Variant(int16_t{1})}, {"BorderStyle", Variant(int16_t{1})}}}));
     picture.container = true;
     picture.has_scale = true;
-    ControlKind& frame = k.emplace_back(
-        kind("Frame", true, false, {caption, in_tab_order(colour(kButtonFace), colour(kButtonText))}));
+    ControlKind& frame =
+        k.emplace_back(kind(ControlKindId::Frame, "Frame", true, false,
+                            {caption, in_tab_order(colour(kButtonFace), colour(kButtonText))}));
     frame.container = true;
 }
 
 // The kinds that paint on their container (or, a timer, not at all).
 void add_windowless_kinds(std::vector<ControlKind>& k) {
     const Properties caption = {{"Caption", Variant("")}};
-    k.push_back(kind("Label", false, false,
+    k.push_back(kind(ControlKindId::Label, "Label", false, false,
                      {caption,
                       in_tab_order(colour(kButtonFace), colour(kButtonText)),
                       {{"BackStyle", Variant(int16_t{1})},
@@ -112,25 +114,25 @@ void add_windowless_kinds(std::vector<ControlKind>& k) {
                                {"BorderWidth", Variant(int16_t{1})},
                                {"BorderStyle", Variant(int16_t{1})}};
     k.push_back(
-        kind("Line", false, false,
+        kind(ControlKindId::Line, "Line", false, false,
              {{{"X1", Variant(0.0f)}, {"Y1", Variant(0.0f)}, {"X2", Variant(0.0f)}, {"Y2", Variant(0.0f)}},
               {{"Visible", Variant(true)}},
               border},
              false, false));
-    k.push_back(kind("Shape", false, false,
+    k.push_back(kind(ControlKindId::Shape, "Shape", false, false,
                      {{{"Shape", Variant(int16_t{0})}, {"Visible", Variant(true)}},
                       border,
                       {{"BackColor", colour(kWindow)},
                        {"BackStyle", Variant(int16_t{0})},
                        {"FillColor", colour(0)},
                        {"FillStyle", Variant(int16_t{1})}}}));
-    k.push_back(kind("Image", false, false,
+    k.push_back(kind(ControlKindId::Image, "Image", false, false,
                      {{{"Visible", Variant(true)},
                        {"Enabled", Variant(true)},
                        {"Stretch", Variant(false)},
                        {"BorderStyle", Variant(int16_t{0})}}}));
     ControlKind& timer =
-        k.emplace_back(kind("Timer", false, false,
+        k.emplace_back(kind(ControlKindId::Timer, "Timer", false, false,
                             {{{"Enabled", Variant(true)}, {"Interval", Variant(int32_t{0})}}}, true, false));
     timer.paints = false;
 }

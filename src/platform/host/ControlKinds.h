@@ -9,7 +9,25 @@ namespace host {
 
 // The built-in controls a form can hold, with the properties each kind really has. Windowed kinds
 // get a child window of their container; windowless ones paint on their container's surface.
+// Which kind a descriptor describes, for code that acts on the kind (its painter).
+enum class ControlKindId {
+    TextBox,
+    CommandButton,
+    CheckBox,
+    OptionButton,
+    ListBox,
+    ComboBox,
+    PictureBox,
+    Frame,
+    Label,
+    Line,
+    Shape,
+    Image,
+    Timer
+};
+
 struct ControlKind {
+    ControlKindId id;
     std::string_view name;
     bool windowed = false;
     bool container = false; // holds other controls (Frame, PictureBox)

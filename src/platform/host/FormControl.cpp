@@ -121,6 +121,10 @@ void HostControl::PaintOn(gdi::HDC hdc) const {
 
 Variant HostControl::Get(std::string_view name) {
     if (auto common = GetCommon(name)) return *common;
+    return GetValue(name);
+}
+
+Variant HostControl::GetValue(std::string_view name) const {
     const PropertyDefault* p = m_kind.Find(name);
     if (!p) rt::raise_member_not_found();
     return m_values.Get(*p);
@@ -136,9 +140,7 @@ void HostControl::Let(std::string_view name, const Variant& value) {
 }
 
 double HostControl::GetNumber(std::string_view name) const {
-    const PropertyDefault* p = m_kind.Find(name);
-    if (!p) rt::raise_member_not_found();
-    return rt::CDbl(m_values.Get(*p));
+    return rt::CDbl(GetValue(name));
 }
 
 Variant HostControl::Call(std::string_view name, std::span<const Variant> args) {

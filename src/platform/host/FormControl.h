@@ -106,6 +106,7 @@ public:
     bool LoadProperty(const FormProperty& property);
     void LoadGroup(const FormPropertyGroup& group);
     const PropertyList& properties() const { return m_values; }
+    rt::Variant GetValue(std::string_view name) const; // a property of the kind, as Get reads it
     double GetNumber(std::string_view name) const;
     bool Visible() const;
     // Puts the control in view: a windowed kind gets its window in its container's window, then the

@@ -1,6 +1,7 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Trace.h"
 #include "platform/user/Draw.h"
+#include "platform/user/Mnemonic.h"
 #include "platform/user/QuietGdi.h"
 #include "platform/user/Stencil.h"
 #include "platform/user/SysColors.h"
@@ -8,7 +9,6 @@
 #include <cstring>
 #include <string>
 #include <utility>
-#include <vector>
 
 namespace user {
 
@@ -20,24 +20,6 @@ constexpr UINT kKnownStates = DSS_DISABLED | DSS_MONO | DSS_HIDEPREFIX | DSS_PRE
 bool is_dc(gdi::HDC hdc) {
     const uint32_t type = gdi::GetObjectType(hdc);
     return type == gdi::OBJ_DC || type == gdi::OBJ_MEMDC;
-}
-
-// A prefix text without its markers, and the positions of the characters to underline.
-struct PrefixText {
-    std::string text;
-    std::vector<size_t> underlined;
-};
-
-PrefixText parse_prefix(std::string_view raw) {
-    PrefixText out;
-    for (size_t i = 0; i < raw.size(); ++i) {
-        if (raw[i] == '&' && i + 1 < raw.size()) {
-            ++i;
-            if (raw[i] != '&') out.underlined.push_back(out.text.size());
-        }
-        out.text += raw[i];
-    }
-    return out;
 }
 
 std::string_view text_of(LPARAM data, WPARAM length) {
@@ -53,7 +35,7 @@ gdi::SIZE extent(gdi::HDC hdc, std::string_view text) {
 }
 
 // The underline of a prefixed character: one pixel below the baseline, in the text colour.
-void underline(gdi::HDC hdc, int32_t x, int32_t y, const PrefixText& prefix) {
+void underline(gdi::HDC hdc, int32_t x, int32_t y, const MnemonicText& prefix) {
     gdi::TEXTMETRICA tm;
     if (!gdi::GetTextMetricsA(hdc, &tm)) return;
     const gdi::HPEN pen = gdi::CreatePen(int(gdi::PS_SOLID), 1, gdi::GetTextColor(hdc));
@@ -61,8 +43,8 @@ void underline(gdi::HDC hdc, int32_t x, int32_t y, const PrefixText& prefix) {
     gdi::POINT position;
     gdi::GetCurrentPositionEx(hdc, &position);
     for (size_t at : prefix.underlined) {
-        const int32_t from = x + extent(hdc, std::string_view(prefix.text).substr(0, at)).cx;
-        const int32_t to = from + extent(hdc, std::string_view(prefix.text).substr(at, 1)).cx;
+        const int32_t from = x + extent(hdc, std::string_view(prefix.shown).substr(0, at)).cx;
+        const int32_t to = from + extent(hdc, std::string_view(prefix.shown).substr(at, 1)).cx;
         gdi::MoveToEx(hdc, from, y + tm.tmAscent + 1, nullptr);
         gdi::LineTo(hdc, to, y + tm.tmAscent + 1);
     }
@@ -72,10 +54,10 @@ void underline(gdi::HDC hdc, int32_t x, int32_t y, const PrefixText& prefix) {
 }
 
 bool draw_text(gdi::HDC hdc, std::string_view raw, bool prefixed, UINT state, int32_t x, int32_t y) {
-    const PrefixText prefix = prefixed ? parse_prefix(raw) : PrefixText{std::string(raw), {}};
+    const MnemonicText prefix = prefixed ? ParseMnemonics(raw) : MnemonicText{std::string(raw), {}};
     bool ok = true;
     if (!(prefixed && (state & DSS_PREFIXONLY)))
-        ok = gdi::TextOutA(hdc, x, y, prefix.text.data(), int(prefix.text.size()));
+        ok = gdi::TextOutA(hdc, x, y, prefix.shown.data(), int(prefix.shown.size()));
     if (prefixed && !(state & DSS_HIDEPREFIX)) underline(hdc, x, y, prefix);
     return ok;
 }
@@ -149,7 +131,7 @@ gdi::SIZE natural_size(gdi::HDC hdc, const Image& image) {
     case DST_TEXT:
         return extent(hdc, text_of(image.data, image.wData));
     case DST_PREFIXTEXT:
-        return extent(hdc, parse_prefix(text_of(image.data, image.wData)).text);
+        return extent(hdc, ParseMnemonics(text_of(image.data, image.wData)).shown);
     default:
         return {};
     }
