@@ -247,7 +247,7 @@ TEST_F(FormTest, MessageBoxesGoToTheInstalledProvider) {
 }
 
 TEST_F(FormTest, NewControlsGetTheirDefaultsAndAreTerminatedWithTheForm) {
-    auto form = Form::Create("Form1", FormOptions{false});
+    auto form = Form::CreateNew("Form1", FormOptions{false});
     auto holder = form->AddActiveXControl("Gauge", "Gauge1", nullptr, 0, 0, 1500, 750);
     auto* g = &dynamic_cast<Gauge&>(holder->control());
     EXPECT_TRUE(g->initialised);

@@ -39,6 +39,10 @@ Form::~Form() {
     DestroyControlWindow(m_hwnd);
 }
 
+std::shared_ptr<Form> Form::CreateNew(std::string name, const FormOptions& options) {
+    return Create(std::move(name), options, FormProperties(), "");
+}
+
 std::shared_ptr<Form> Form::Create(std::string name, const FormOptions& options, FormProperties properties,
                                    const std::string& path) {
     auto form = std::shared_ptr<Form>(new Form(std::move(name), options, std::move(properties), path));

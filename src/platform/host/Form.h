@@ -39,10 +39,12 @@ struct AppInfo {
 // sites. Reading and saving a form file is FormReader's and FormWriter's work.
 class Form final : public rt::Dispatch {
 public:
-    // A form with its window and no controls yet. `path` names the file the form belongs to ("" for
-    // a new form): relative paths of pictures are relative to its folder.
+    // A new, empty form with its window.
+    static std::shared_ptr<Form> CreateNew(std::string name, const FormOptions& options);
+    // A form of the file at `path` with the properties read from it, its window and no controls yet
+    // (the reader adds them); relative paths of pictures are relative to the file's folder.
     static std::shared_ptr<Form> Create(std::string name, const FormOptions& options,
-                                        FormProperties properties = {}, const std::string& path = {});
+                                        FormProperties properties, const std::string& path);
     ~Form() override;
 
     // Puts a control made for this form on its container (the form itself when it has none), after
