@@ -22,22 +22,35 @@ namespace {
 
 json value_json(const Variant& v) {
     switch (v.type()) {
-    case rt::VarType::Empty: return nullptr;
-    case rt::VarType::Boolean: return v.as_bool();
-    case rt::VarType::Integer: return v.as_integer();
-    case rt::VarType::Long: return v.as_long();
-    case rt::VarType::Single: return v.as_single();
-    case rt::VarType::Double: return v.as_double();
-    case rt::VarType::String: return rt::utf8_from_ansi(v.as_string());
-    case rt::VarType::Object: break;
+    case rt::VarType::Empty:
+        return nullptr;
+    case rt::VarType::Boolean:
+        return v.as_bool();
+    case rt::VarType::Integer:
+        return v.as_integer();
+    case rt::VarType::Long:
+        return v.as_long();
+    case rt::VarType::Single:
+        return v.as_single();
+    case rt::VarType::Double:
+        return v.as_double();
+    case rt::VarType::String:
+        return rt::utf8_from_ansi(v.as_string());
+    case rt::VarType::Object:
+        break;
     }
     if (v.is_nothing()) return nullptr;
     if (auto font = std::dynamic_pointer_cast<rt::StdFont>(v.as_object()))
-        return json{{"Name", rt::utf8_from_ansi(font->Name())}, {"Size", font->Size()},
-                    {"Bold", font->Bold()},  {"Italic", font->Italic()},
-                    {"Underline", font->Underline()}, {"Strikethrough", font->Strikethrough()}};
+        return json{{"Name", rt::utf8_from_ansi(font->Name())},
+                    {"Size", font->Size()},
+                    {"Bold", font->Bold()},
+                    {"Italic", font->Italic()},
+                    {"Underline", font->Underline()},
+                    {"Strikethrough", font->Strikethrough()}};
     if (auto picture = std::dynamic_pointer_cast<rt::StdPicture>(v.as_object()))
-        return json{{"Type", picture->Type()}, {"Width", picture->WidthHimetric()}, {"Height", picture->HeightHimetric()}};
+        return json{{"Type", picture->Type()},
+                    {"Width", picture->WidthHimetric()},
+                    {"Height", picture->HeightHimetric()}};
     return v.as_object()->TypeName();
 }
 
@@ -99,11 +112,13 @@ json number_or_null(host::FormControl& c, std::string_view property) {
 
 json controls_json(host::ActiveXHolder& holder, vntab::VNTabCtl& control) {
     json out = json::array();
-    auto panel = holder.PixelBounds();
+    const gdi::RECT panel = holder.PixelBounds();
+    const int32_t panel_width = panel.right - panel.left, panel_height = panel.bottom - panel.top;
     for (const auto& child : holder.children()) {
-        auto r = child->PixelBounds();
-        bool in_view = r.left + std::max(r.width, 1) > 0 && r.top + std::max(r.height, 1) > 0 && r.left < panel.width &&
-                       r.top < panel.height;
+        const gdi::RECT r = child->PixelBounds();
+        // A control without area counts as one pixel at its place.
+        bool in_view = std::max(r.right, r.left + 1) > 0 && std::max(r.bottom, r.top + 1) > 0 &&
+                       r.left < panel_width && r.top < panel_height;
         json tab_stop = nullptr;
         try {
             tab_stop = rt::CBool(child->Get("TabStop"));
@@ -129,7 +144,8 @@ json controls_json(host::ActiveXHolder& holder, vntab::VNTabCtl& control) {
 // drawing's, and are left out of the count.
 int window_objects(user::HWND parent) {
     int count = 0;
-    for (user::HWND child : user::ChildWindows(parent)) count += 2 + window_objects(child);
+    for (user::HWND child : user::ChildWindows(parent))
+        count += 2 + window_objects(child);
     return count;
 }
 
@@ -153,7 +169,8 @@ json DumpSession(const Session& session) {
     json events = json::array();
     for (const auto& e : session.events()) {
         json args = json::object();
-        for (const auto& [name, value] : e.args) args[name] = value_json(value);
+        for (const auto& [name, value] : e.args)
+            args[name] = value_json(value);
         events.push_back(json{{"name", e.name}, {"args", args}});
     }
     dump["events"] = events;
@@ -164,15 +181,21 @@ json DumpSession(const Session& session) {
     gdi::LiveObjects objects = gdi::live_objects();
     int windows = window_objects(session.form().hwnd()) + 2; // the form's own window too
     int container_fonts = 0;
-    for (const auto& holder : session.form().ActiveXControls()) container_fonts += holder->site().owned_gdi_objects();
+    for (const auto& holder : session.form().ActiveXControls())
+        container_fonts += holder->site().owned_gdi_objects();
     dump["gdi"] = json{{"live", objects.total() - windows - container_fonts},
-                       {"byKind", json{{"dcs", objects.dcs - windows / 2}, {"bitmaps", objects.bitmaps - windows / 2},
-                                       {"pens", objects.pens}, {"brushes", objects.brushes},
-                                       {"regions", objects.regions}, {"fonts", objects.fonts - container_fonts},
+                       {"byKind", json{{"dcs", objects.dcs - windows / 2},
+                                       {"bitmaps", objects.bitmaps - windows / 2},
+                                       {"pens", objects.pens},
+                                       {"brushes", objects.brushes},
+                                       {"regions", objects.regions},
+                                       {"fonts", objects.fonts - container_fonts},
                                        {"icons", objects.icons}}}};
     json errors = json::array();
     if (const auto& e = session.error())
-        errors.push_back(json{{"step", e->step}, {"number", e->number}, {"source", e->source},
+        errors.push_back(json{{"step", e->step},
+                              {"number", e->number},
+                              {"source", e->source},
                               {"description", e->description}});
     dump["errors"] = errors;
     return dump;

@@ -3,6 +3,7 @@
 #include "Session.h"
 
 #include "platform/automation/Ansi.h"
+#include "platform/gdi/Gdi.h"
 
 #include <cstdio>
 #include <iostream>
@@ -17,8 +18,8 @@ std::string show(const std::string& key, const rt::Variant& v) {
     if (v.is_string()) return "\"" + rt::utf8_from_ansi(v.as_string()) + "\"";
     if (v.is_object()) {
         if (auto font = std::dynamic_pointer_cast<rt::StdFont>(v.as_object()))
-            return "font " + font->Name() + " " + rt::format_number(font->Size(), 7) + (font->Bold() ? " bold" : "") +
-                   (font->Italic() ? " italic" : "");
+            return "font " + font->Name() + " " + rt::format_number(font->Size(), 7) +
+                   (font->Bold() ? " bold" : "") + (font->Italic() ? " italic" : "");
         return v.is_nothing() ? "Nothing" : v.as_object()->TypeName();
     }
     bool colour = rt::UCase(key).find("COLOR") != std::string::npos;
@@ -39,7 +40,8 @@ std::string show(const std::string& key, const json& v) {
         return buf;
     }
     if (v.is_object() && v.contains("Name"))
-        return "font " + v["Name"].get<std::string>() + " " + v["Size"].dump() + (v["Bold"].get<bool>() ? " bold" : "");
+        return "font " + v["Name"].get<std::string>() + " " + v["Size"].dump() +
+               (v["Bold"].get<bool>() ? " bold" : "");
     return v.dump();
 }
 
@@ -71,12 +73,14 @@ void print_tab_control(host::ActiveXHolder& holder, const std::string& indent) {
 
 void print_control(host::FormControl& c, int depth) {
     std::string indent(static_cast<size_t>(depth) * 2, ' ');
-    auto r = c.PixelBounds();
+    const gdi::RECT r = c.PixelBounds();
+    const int32_t width = r.right - r.left, height = r.bottom - r.top;
     std::cout << indent << c.TypeName() << " " << c.KeyName() << "  at " << r.left << "," << r.top;
-    if (r.width || r.height) std::cout << "  size " << r.width << "x" << r.height;
+    if (width || height) std::cout << "  size " << width << "x" << height;
     std::cout << " px\n";
     if (auto* holder = dynamic_cast<host::ActiveXHolder*>(&c)) print_tab_control(*holder, indent + "  ");
-    for (const auto& child : c.children()) print_control(*child, depth + 1);
+    for (const auto& child : c.children())
+        print_control(*child, depth + 1);
 }
 
 } // namespace
@@ -95,13 +99,16 @@ int InfoCommand(const std::vector<std::string>& args) {
         return e.line > 0 ? 1 : 2;
     }
     host::Form& form = session.form();
-    for (const auto& w : form.warnings()) Complain("warning: " + w);
-    auto font = form.FormFont();
-    std::cout << "Form " << form.Name() << "  \"" << rt::utf8_from_ansi(form.Caption()) << "\"\n"
-              << "  ScaleMode " << form.ScaleMode() << ", client " << form.ClientPixelWidth() << "x"
-              << form.ClientPixelHeight() << " px at " << form.Dpi() << " DPI, font " << font->Name() << " "
-              << rt::format_number(font->Size(), 7) << "\n";
-    for (const auto& c : form.controls()) print_control(*c, 1);
+    for (const auto& w : form.warnings())
+        Complain("warning: " + w);
+    const host::FormProperties& p = form.properties();
+    const auto& font = p.Font();
+    std::cout << "Form " << form.Name() << "  \"" << rt::utf8_from_ansi(p.Caption()) << "\"\n"
+              << "  ScaleMode " << p.ScaleMode() << ", client " << p.ClientPixelWidth() << "x"
+              << p.ClientPixelHeight() << " px at " << gdi::LogicalDpi() << " DPI, font " << font->Name()
+              << " " << rt::format_number(font->Size(), 7) << "\n";
+    for (const auto& c : form.controls())
+        print_control(*c, 1);
     return 0;
 }
 

@@ -30,10 +30,14 @@ std::optional<RenderOptions> parse(const std::vector<std::string>& args) {
         const std::string& a = args[i];
         auto next = [&]() -> const std::string* { return i + 1 < args.size() ? &args[++i] : nullptr; };
         const std::string* v = nullptr;
-        if (a == "-o" && (v = next())) o.output = *v;
-        else if (a == "--control" && (v = next())) o.control = *v;
-        else if (a == "--events" && (v = next())) o.events = *v;
-        else if (a == "--dump" && (v = next())) o.dump = *v;
+        if (a == "-o" && (v = next()))
+            o.output = *v;
+        else if (a == "--control" && (v = next()))
+            o.control = *v;
+        else if (a == "--events" && (v = next()))
+            o.events = *v;
+        else if (a == "--dump" && (v = next()))
+            o.dump = *v;
         else if (a == "--dpi" && (v = next())) {
             try {
                 size_t used = 0;
@@ -42,9 +46,12 @@ std::optional<RenderOptions> parse(const std::vector<std::string>& args) {
             } catch (const std::exception&) {
                 return std::nullopt;
             }
-        } else if (a == "--design") o.design = true;
-        else if (o.form.empty() && !a.empty() && a[0] != '-') o.form = a;
-        else return std::nullopt;
+        } else if (a == "--design")
+            o.design = true;
+        else if (o.form.empty() && !a.empty() && a[0] != '-')
+            o.form = a;
+        else
+            return std::nullopt;
     }
     if (o.form.empty() || o.output.empty()) return std::nullopt;
     return o;
@@ -70,6 +77,30 @@ bool write_png(const Session& session, const RenderOptions& o) {
     return ok;
 }
 
+// The steps of the script at `path`; false, said on stderr, when it cannot be read or parsed.
+bool read_script(const std::string& path, std::vector<ScriptStep>& steps) {
+    std::string text;
+    if (!read_file(path, text)) {
+        Complain("cannot read the script " + path);
+        return false;
+    }
+    try {
+        steps = ParseScript(text, path);
+    } catch (const ScriptError& e) {
+        Complain(e.what());
+        return false;
+    }
+    return true;
+}
+
+bool write_dump(const Session& session, const RenderOptions& o) {
+    if (o.dump.empty()) return true;
+    std::ofstream out(o.dump);
+    out << DumpSession(session).dump(2) << '\n';
+    if (!out) Complain("cannot write " + o.dump);
+    return static_cast<bool>(out);
+}
+
 } // namespace
 
 int RenderCommand(const std::vector<std::string>& args) {
@@ -80,31 +111,19 @@ int RenderCommand(const std::vector<std::string>& args) {
     }
     const RenderOptions& o = *options;
     gdi::SetLogicalDpi(o.dpi);
-
     std::vector<ScriptStep> steps;
-    if (!o.events.empty()) {
-        std::string text;
-        if (!read_file(o.events, text)) {
-            Complain("cannot read the script " + o.events);
-            return 2;
-        }
-        try {
-            steps = ParseScript(text, o.events);
-        } catch (const ScriptError& e) {
-            Complain(e.what());
-            return 2;
-        }
-    }
+    if (!o.events.empty() && !read_script(o.events, steps)) return 2;
 
     Session session;
     int status = 0;
     try {
         session.Load(o.form, o.design, o.control);
-        for (const auto& w : session.form().warnings()) Complain("warning: " + w);
+        for (const auto& w : session.form().warnings())
+            Complain("warning: " + w);
         if (!session.Run(steps)) {
             const auto& e = *session.error();
-            Complain("step " + std::to_string(e.step) + ": error " + std::to_string(e.number) + ": " + e.description +
-                     (e.source.empty() ? "" : " (" + e.source + ")"));
+            Complain("step " + std::to_string(e.step) + ": error " + std::to_string(e.number) + ": " +
+                     e.description + (e.source.empty() ? "" : " (" + e.source + ")"));
             status = 1;
         }
     } catch (const host::FormFileError& e) {
@@ -115,16 +134,7 @@ int RenderCommand(const std::vector<std::string>& args) {
         Complain(o.form + ": error " + std::to_string(e.number) + ": " + e.description);
         status = 1;
     }
-
-    if (!write_png(session, o)) return 1;
-    if (!o.dump.empty()) {
-        std::ofstream out(o.dump);
-        out << DumpSession(session).dump(2) << '\n';
-        if (!out) {
-            Complain("cannot write " + o.dump);
-            return 1;
-        }
-    }
+    if (!write_png(session, o) || !write_dump(session, o)) return 1;
     return status;
 }
 

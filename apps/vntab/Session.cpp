@@ -4,7 +4,9 @@
 #include "platform/automation/Ansi.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/automation/StdPicture.h"
+#include "platform/host/FormReader.h"
 #include "platform/host/FormSite.h"
+#include "platform/host/FormWriter.h"
 #include "platform/user/Input.h"
 #include "platform/user/MessageQueue.h"
 #include "platform/user/Messages.h"
@@ -39,7 +41,7 @@ int32_t whole(const std::string& word) {
 // A word of a collection argument: a number is a position, anything else a key.
 Variant index_word(const ScriptStep& step, size_t i) {
     const std::string& w = step.words[i];
-    if (!step.quoted[i] && rt::IsNumericText(w)) return Variant(rt::CLng(Variant(rt::Val(w))));
+    if (!step.quoted[i] && rt::IsNumericText(w)) return Variant(whole(w));
     return Variant(rt::ansi_from_utf8(w));
 }
 
@@ -57,7 +59,7 @@ vntab::VNTabCtl* Session::control() const {
 }
 
 void Session::Load(const std::string& path, bool design, const std::string& control_name) {
-    m_form = host::Form::Load(path, host::FormOptions{!design});
+    m_form = host::LoadForm(path, host::FormOptions{!design});
     m_form->SetEventSink([this](host::ActiveXHolder& source, std::string_view event,
                                 std::span<host::EventArg> args) { OnEvent(source, event, args); });
     for (const auto& holder : m_form->ActiveXControls()) {
@@ -133,94 +135,106 @@ static void assign(rt::Dispatch& target, const std::string& property, const Vari
 }
 
 void Session::RunStep(const ScriptStep& step) {
+    if (RunProgramStep(step)) return;
+    if (!m_holder) fail_step("the form has no VNTabCtl for the script to drive");
+    if (RunControlStep(step) || RunInputStep(step) || RunFormStep(step)) return;
+    fail_step("unknown step " + step.verb);
+}
+
+// What the host program does: answers to message boxes, event handlers, saving the form.
+bool Session::RunProgramStep(const ScriptStep& step) {
     const std::string& verb = step.verb;
     if (verb == "answer") {
         std::string which = lower(step.words[0]);
         if (which != "ok" && which != "cancel") fail_step("expected answer ok or answer cancel");
         m_dialogs.QueueAnswer(which == "ok" ? user::IDOK : user::IDCANCEL);
-        return;
-    }
-    if (verb == "handle") {
+    } else if (verb == "handle") {
         int count = 1;
         if (step.words.size() == 4 && !step.quoted[3] && rt::IsNumericText(step.words[3]))
             count = whole(step.words[3]);
         m_handlers.push_back(Handler{step.words[0], step.words[1], MakeValue(*step.value), count});
-        return;
+    } else if (verb == "save") {
+        host::SaveForm(*m_form, step.words[0]);
+    } else {
+        return false;
     }
-    if (verb == "save") {
-        m_form->Save(step.words[0]);
-        return;
-    }
-    if (!m_holder) fail_step("the form has no VNTabCtl for the script to drive");
-    rt::Dispatch& ctl = *m_holder;
-    if (verb == "set") return assign(ctl, step.words[0], MakeValue(*step.value));
-    if (verb == "tab") {
+    return true;
+}
+
+// Properties and methods of the control and of its tabs, through late binding.
+bool Session::RunControlStep(const ScriptStep& step) {
+    const std::string& verb = step.verb;
+    if (verb == "set") {
+        assign(*m_holder, step.words[0], MakeValue(*step.value));
+    } else if (verb == "tab") {
         auto tabs = rt::CObj(m_holder->object()->Get("Tabs"));
         auto tab = rt::CObj(tabs->Call("Item", {Variant(whole(step.words[0]))}));
-        return assign(*tab, step.words[1], MakeValue(*step.value));
-    }
-    if (verb == "call") {
-        ctl.Call(step.words[0], std::span<const Variant>());
-        return;
-    }
-    if (verb == "tabs add" || verb == "tabs remove" || verb == "tabs clear") {
+        assign(*tab, step.words[1], MakeValue(*step.value));
+    } else if (verb == "call") {
+        m_holder->Call(step.words[0], std::span<const Variant>());
+    } else if (verb == "tabs add" || verb == "tabs remove" || verb == "tabs clear") {
         auto tabs = rt::CObj(m_holder->object()->Get("Tabs"));
         std::vector<Variant> args;
         for (size_t i = 0; i < step.words.size(); ++i)
             args.push_back(i == 0 ? index_word(step, 0) : Variant(rt::ansi_from_utf8(step.words[i])));
         tabs->Call(verb == "tabs add" ? "Add" : verb == "tabs remove" ? "Remove" : "Clear", args);
-        return;
+    } else {
+        return false;
     }
-    if (verb == "resize") {
-        host::FormSite& site = m_holder->site();
-        int16_t scale = m_holder->CoordinateScaleMode();
-        double w = site.ScaleX(whole(step.words[0]), host::vbPixels, scale);
-        double h = site.ScaleY(whole(step.words[1]), host::vbPixels, scale);
-        m_holder->Move(m_holder->Left(), m_holder->Top(), w, h);
-        return;
-    }
-    if (verb == "paint") {
-        user::InvalidateRect(m_holder->hwnd(), nullptr, true);
-        return;
-    }
+    return true;
+}
+
+// The user's input: the focus, keys, access keys and the mouse.
+bool Session::RunInputStep(const ScriptStep& step) {
+    const std::string& verb = step.verb;
     if (verb == "focus") {
         user::SetFocus(m_holder->hwnd());
-        return;
-    }
-    if (verb == "blur") {
+    } else if (verb == "blur") {
         user::SetFocus(m_form->hwnd());
-        return;
-    }
-    if (verb == "access") {
+    } else if (verb == "access") {
         std::string ch = rt::ansi_from_utf8(step.words[0]);
         if (ch.size() != 1) fail_step("expected one character after access");
         m_form->HandleAccessKey(ch[0]);
-        return;
+    } else if (verb == "key") {
+        Key(step);
+    } else if (verb == "down" || verb == "up" || verb == "move" || verb == "click" || verb == "dblclick") {
+        Mouse(step);
+    } else {
+        return false;
     }
-    if (verb == "key") return Key(step);
-    if (verb == "down" || verb == "up" || verb == "move" || verb == "click" || verb == "dblclick")
-        return Mouse(step);
-    if (verb == "add") {
-        auto to_units = [&](int32_t px, bool horizontal) {
-            host::FormSite& site = m_holder->site();
-            int16_t scale = m_holder->CoordinateScaleMode();
-            return horizontal ? site.ScaleX(px, host::vbPixels, scale)
-                              : site.ScaleY(px, host::vbPixels, scale);
-        };
+    return true;
+}
+
+// What the container and its designer do: size, paint, add and delete controls.
+bool Session::RunFormStep(const ScriptStep& step) {
+    const std::string& verb = step.verb;
+    if (verb == "resize") {
+        double w = ToUnits(whole(step.words[0]), true);
+        double h = ToUnits(whole(step.words[1]), false);
+        m_holder->Move(m_holder->Left(), m_holder->Top(), w, h);
+    } else if (verb == "paint") {
+        user::InvalidateRect(m_holder->hwnd(), nullptr, true);
+    } else if (verb == "add") {
         int32_t w = step.words.size() > 4 ? whole(step.words[4]) : 100;
         int32_t h = step.words.size() > 5 ? whole(step.words[5]) : 24;
         if (m_form->UserMode()) fail_step("add works only on a form being designed (--design)");
         m_form->AddHostControl(step.words[0], step.words[1], m_holder.get(),
-                               to_units(whole(step.words[2]), true), to_units(whole(step.words[3]), false),
-                               to_units(w, true), to_units(h, false));
-        return;
-    }
-    if (verb == "delete") {
+                               ToUnits(whole(step.words[2]), true), ToUnits(whole(step.words[3]), false),
+                               ToUnits(w, true), ToUnits(h, false));
+    } else if (verb == "delete") {
         if (m_form->UserMode()) fail_step("delete works only on a form being designed (--design)");
         m_form->RemoveControl(step.words[0]);
-        return;
+    } else {
+        return false;
     }
-    fail_step("unknown step " + verb);
+    return true;
+}
+
+double Session::ToUnits(int32_t pixels, bool horizontal) const {
+    host::FormSite& site = m_holder->site();
+    int16_t scale = m_holder->CoordinateScaleMode();
+    return horizontal ? site.ScaleX(pixels, host::vbPixels, scale)
+                      : site.ScaleY(pixels, host::vbPixels, scale);
 }
 
 void Session::Mouse(const ScriptStep& step) {

@@ -60,6 +60,13 @@ private:
     };
     void OnEvent(host::ActiveXHolder& source, std::string_view event, std::span<host::EventArg> args);
     void RunStep(const ScriptStep& step);
+    // Each runs the step when it is one of its kind and says whether it was.
+    bool RunProgramStep(const ScriptStep& step);
+    bool RunControlStep(const ScriptStep& step);
+    bool RunInputStep(const ScriptStep& step);
+    bool RunFormStep(const ScriptStep& step);
+    // Pixels of the driven control's container in the container's own scale.
+    double ToUnits(int32_t pixels, bool horizontal) const;
     rt::Variant MakeValue(const ScriptValue& value) const;
     void Mouse(const ScriptStep& step);
     void Key(const ScriptStep& step);

@@ -9,6 +9,7 @@
 #include "platform/host/Compositor.h"
 #include "platform/host/Form.h"
 #include "platform/host/FormFile.h"
+#include "platform/host/FormReader.h"
 #include "platform/host/ScriptedDialogs.h"
 #include "platform/user/Display.h"
 #include "platform/user/MessageQueue.h"
@@ -29,7 +30,7 @@ void require(bool condition) {
 void LoadAndRender(std::string_view text, bool design) {
     const host::FormDocument document = host::ParseForm(text, kFormPath);
     std::shared_ptr<host::Form> form =
-        host::Form::FromDocument(document, kFormPath, host::FormOptions{!design});
+        host::FormFromDocument(document, kFormPath, host::FormOptions{!design});
     user::PumpMessages();
     // A form without area (a zero or negative client size) has no picture to make.
     const gdi::HBITMAP image = host::CompositeToBitmap(form->hwnd());

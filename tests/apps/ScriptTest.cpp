@@ -30,9 +30,10 @@ TEST(Script, StepsSplitOnSemicolonsAndLinesWithCaseInsensitiveWords) {
 }
 
 TEST(Script, ValuesTakeEveryWrittenForm) {
-    auto steps = ParseScript("set BackColor &H80000005&; set TabRowOffset 7.5; set TabCaption \"&Caf\xC3\xA9\"; "
-                             "set TabPicture picture \"p.ico\"; set TabCaptionFont font \"Arial\" 12 bold italic",
-                             "s");
+    auto steps =
+        ParseScript("set BackColor &H80000005&; set TabRowOffset 7.5; set TabCaption \"&Caf\xC3\xA9\"; "
+                    "set TabPicture picture \"p.ico\"; set TabCaptionFont font \"Arial\" 12 bold italic",
+                    "s");
     EXPECT_EQ(steps[0].value->value, rt::Variant(static_cast<int32_t>(0x80000005)));
     EXPECT_EQ(steps[1].value->value, rt::Variant(7.5));
     EXPECT_EQ(steps[2].value->value, rt::Variant("&Caf\xE9")); // ANSI inside
@@ -43,11 +44,35 @@ TEST(Script, ValuesTakeEveryWrittenForm) {
     EXPECT_TRUE(steps[4].value->bold && steps[4].value->italic);
 }
 
+TEST(Script, PlainValuesAreReadAsFormFilesReadThem) {
+    auto value = [](const std::string& word) { return ParseScript("set X " + word, "s").at(0).value->value; };
+    // Whole numbers go to the control as Long values, whatever their size.
+    EXPECT_EQ(value("-1"), rt::Variant(int32_t{-1}));
+    EXPECT_EQ(value("+32768"), rt::Variant(int32_t{32768}));
+    EXPECT_EQ(value("99999999999"), rt::Variant(99999999999.0));
+    EXPECT_EQ(value("1E3"), rt::Variant(1000.0));
+    EXPECT_EQ(value("FALSE"), rt::Variant(false));
+    // Hexadecimal as in a form file: four digits without the suffix are an Integer.
+    EXPECT_EQ(value("&HFFFF"), rt::Variant(int16_t{-1}));
+    EXPECT_EQ(value("&hFFFF&"), rt::Variant(int32_t{65535}));
+    EXPECT_EQ(value("&H0000FFFF"), rt::Variant(int32_t{65535}));
+    EXPECT_EQ(value("\"\""), rt::Variant(""));
+}
+
 TEST(Script, MalformedScriptsNameTheLine) {
     EXPECT_EQ(error_of("paint\nfly 1 2"), "s:2: expected a command, not fly");
     EXPECT_EQ(error_of("click 1"), "s:1: wrong number of words after click");
     EXPECT_EQ(error_of("set TabCaption \"open"), "s:1: expected a closing quote");
-    EXPECT_EQ(error_of("set TabWidth wide"), "s:1: expected a number, &H...&, True, False or a quoted string, not wide");
+    EXPECT_EQ(error_of("set TabWidth wide"),
+              "s:1: expected a number, &H...&, True, False or a quoted string, not wide");
     EXPECT_EQ(error_of("set X &HXYZ&"), "s:1: expected up to 8 hexadecimal digits in &HXYZ&");
     EXPECT_EQ(error_of("set F font Arial 12"), "s:1: expected font \"NAME\" SIZE [bold] [italic]");
+    EXPECT_EQ(error_of("set F font \"Arial\" 1D2"), "s:1: expected font \"NAME\" SIZE [bold] [italic]");
+    EXPECT_EQ(error_of("set X &H123456789"), "s:1: expected up to 8 hexadecimal digits in &H123456789");
+    EXPECT_EQ(error_of("set X &H12&&"), "s:1: expected up to 8 hexadecimal digits in &H12&&");
+    for (const char* word : {"1D2", "&O17", "1e999", "12a", "Truex", "1.5E"})
+        EXPECT_EQ(error_of(std::string("set X ") + word),
+                  std::string("s:1: expected a number, &H...&, True, False or a quoted string, not ") + word);
+    EXPECT_EQ(error_of("set X 1 2"), "s:1: expected one value, not 2 words");
+    EXPECT_EQ(error_of("handle Click Button 1 x"), "s:1: expected one value, not 2 words");
 }

@@ -70,7 +70,8 @@ TEST(FormFile, ValuesAreTypedAndStringsBecomeAnsi) {
     const FormNode& tab = doc.root.children.at(0);
     EXPECT_EQ(tab.type, "VNTabCtl");
     EXPECT_EQ(rt::CStr(FindProperty(doc.root.items, "caption")->value), "Demo \"quoted\" \x80");
-    EXPECT_EQ(FindProperty(doc.root.items, "BackColor")->value, rt::Variant(static_cast<int32_t>(0x8000000F)));
+    EXPECT_EQ(FindProperty(doc.root.items, "BackColor")->value,
+              rt::Variant(static_cast<int32_t>(0x8000000F)));
     EXPECT_EQ(FindProperty(tab.items, "Enabled")->value, rt::Variant(false));
     EXPECT_EQ(FindProperty(FindGroup(doc.root.items, "Font")->items, "Size")->value, rt::Variant(8.25));
     EXPECT_EQ(FindProperty(tab.items, "TabRowOffset")->line, 13);
@@ -78,6 +79,47 @@ TEST(FormFile, ValuesAreTypedAndStringsBecomeAnsi) {
     ASSERT_EQ(tab.children.size(), 2u);
     EXPECT_EQ(FindProperty(tab.children[0].items, "Index")->value, rt::Variant(int16_t{2}));
     EXPECT_EQ(tab.children[1].children.at(0).name, "Label1");
+}
+
+TEST(FormFile, ValuesAreTypedByHowTheyAreWritten) {
+    FormDocument doc = ParseForm("VERSION 1.0\nBegin Form F\n"
+                                 "  Short = &H8000\n"
+                                 "  Long = &H8000&   ' the suffix makes a Long\n"
+                                 "  Yes = -1 'true\n"
+                                 "  No = 0   'False\n"
+                                 "  Minus = -1 ' Trueish\n"
+                                 "  Big = 32768\n"
+                                 "  Fraction = 5.\n"
+                                 "  Text = \"a \"\"b\"\" c\" ' \"not\" the text\n"
+                                 "End\n",
+                                 "f.frm");
+    auto value = [&](std::string_view key) { return FindProperty(doc.root.items, key)->value; };
+    EXPECT_EQ(value("Short"), rt::Variant(int16_t{-32768}));
+    EXPECT_EQ(value("Long"), rt::Variant(int32_t{32768}));
+    EXPECT_EQ(value("Yes"), rt::Variant(true));
+    EXPECT_EQ(value("No"), rt::Variant(false));
+    EXPECT_EQ(value("Minus"), rt::Variant(int16_t{-1}));
+    EXPECT_EQ(value("Big"), rt::Variant(int32_t{32768}));
+    EXPECT_EQ(value("Fraction"), rt::Variant(5.0));
+    EXPECT_EQ(value("Text"), rt::Variant("a \"b\" c"));
+}
+
+TEST(FormFile, MalformedValuesSayWhatWasExpected) {
+    auto value_error = [](const std::string& value) {
+        return error_of("VERSION 1.0\nBegin Form F\n  A = " + value + "\nEnd\n");
+    };
+    EXPECT_EQ(value_error("&H123456789"), "f.frm:3: expected at most 8 hexadecimal digits");
+    EXPECT_EQ(value_error("&H&"), "f.frm:3: expected hexadecimal digits after &H");
+    EXPECT_EQ(value_error("1.5E+"), "f.frm:3: expected digits in the exponent");
+    EXPECT_EQ(value_error("1D5"), "f.frm:3: expected the end of the line after the value");
+    EXPECT_EQ(value_error("&HFF&&"), "f.frm:3: expected the end of the line after the value");
+    EXPECT_EQ(value_error("True False"), "f.frm:3: expected the end of the line after the value");
+    EXPECT_EQ(value_error("1e999"), "f.frm:3: expected a finite number");
+    EXPECT_EQ(value_error("-2147483649"), "f.frm:3: expected a number within 32 bits");
+    for (const char* bad : {"&O17", "Yes", "-", ".", "'comment"})
+        EXPECT_EQ(value_error(bad),
+                  "f.frm:3: expected a value: a number, &H...&, True, False or a quoted string")
+            << bad;
 }
 
 TEST(FormFile, AnyValidFileReadsBackAsTheSameForm) {
@@ -116,7 +158,8 @@ TEST(FormFile, MalformedInputIsRefusedWithFileLineAndWhatWasExpected) {
               "f.frm:3: expected the end of the line after the value");
     EXPECT_EQ(error_of("VERSION 1.0\nBegin Form F\n  A = 99999999999\nEnd\n"),
               "f.frm:3: expected a number within 32 bits");
-    EXPECT_EQ(error_of("VERSION 1.0\nBegin Form F\n  A = \"open\nEnd\n"), "f.frm:3: expected a closing quote");
+    EXPECT_EQ(error_of("VERSION 1.0\nBegin Form F\n  A = \"open\nEnd\n"),
+              "f.frm:3: expected a closing quote");
     EXPECT_EQ(error_of("VERSION 1.0\nBegin Form F\n  A = \nEnd\n"), "f.frm:3: expected a value after =");
     EXPECT_EQ(error_of("VERSION 1.0\nBegin Form F\n  BeginProperty Font\nEnd\n"),
               "f.frm:4: expected EndProperty before End");
@@ -132,13 +175,15 @@ TEST(FormFile, HostileSizesAreRefusedNotCrashedOn) {
     EXPECT_EQ(error_of(long_line), "f.frm:3: expected a line of at most 65536 characters");
 
     std::string deep = "VERSION 1.0\n";
-    for (int i = 0; i < 10000; ++i) deep += "Begin Frame F" + std::to_string(i) + "\n";
+    for (int i = 0; i < 10000; ++i)
+        deep += "Begin Frame F" + std::to_string(i) + "\n";
     EXPECT_EQ(error_of(deep), "f.frm:102: expected at most 100 nested Begin blocks");
 
     std::mt19937 rng(1234);
     for (int round = 0; round < 2000; ++round) {
         std::string junk(rng() % 300, '\0');
-        for (char& c : junk) c = static_cast<char>(rng() % 256);
+        for (char& c : junk)
+            c = static_cast<char>(rng() % 256);
         if (round % 2) junk = "VERSION 1.0\nBegin Form F\n" + junk; // reach past the first line
         try {
             ParseForm(junk, "junk.frm");

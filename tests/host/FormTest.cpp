@@ -1,7 +1,9 @@
 #include "platform/host/Form.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/host/FormReader.h"
 #include "platform/host/FormSite.h"
+#include "platform/host/FormWriter.h"
 #include "platform/host/ScriptedDialogs.h"
 #include "support/ErrorNumber.h"
 
@@ -122,7 +124,7 @@ protected:
     }
     void TearDown() override { gdi::SetLogicalDpi(96); }
     std::shared_ptr<Form> load(const std::string& text, bool user_mode = true) {
-        return Form::FromDocument(ParseForm(text, "gauges.frm"), "gauges.frm", FormOptions{user_mode});
+        return FormFromDocument(ParseForm(text, "gauges.frm"), "gauges.frm", FormOptions{user_mode});
     }
     static Gauge& gauge(const Form& f) { return dynamic_cast<Gauge&>(f.ActiveXControls().at(0)->control()); }
 };
@@ -131,13 +133,13 @@ protected:
 
 TEST_F(FormTest, LoadsControlsWithTheirPropertiesAndHostsTheActiveXControl) {
     auto form = load(kForm);
-    EXPECT_EQ(form->Caption(), "Gauges");
-    EXPECT_EQ(form->FormFont()->Name(), "Arial");
-    EXPECT_TRUE(form->FormFont()->Bold());
+    EXPECT_EQ(form->properties().Caption(), "Gauges");
+    EXPECT_EQ(form->properties().Font()->Name(), "Arial");
+    EXPECT_TRUE(form->properties().Font()->Bold());
     EXPECT_EQ(gauge(*form).level, 7);
     EXPECT_EQ(gauge(*form).label, "Fuel");
     // The control asked for its font with the ambient font as default: it gets the form's.
-    EXPECT_EQ(gauge(*form).font, form->FormFont());
+    EXPECT_EQ(gauge(*form).font, form->properties().Font());
 
     auto text = form->FindControl("Text1(2)");
     ASSERT_TRUE(text);
@@ -155,7 +157,7 @@ TEST_F(FormTest, LoadsControlsWithTheirPropertiesAndHostsTheActiveXControl) {
     auto holder = form->ActiveXControls().at(0);
     EXPECT_EQ(rt::CDbl(holder->Get("Left")), 120.0);
     EXPECT_EQ(rt::CInt(holder->Get("Level")), 7);
-    EXPECT_EQ(holder->PixelBounds().width, 200);
+    EXPECT_EQ(holder->PixelBounds(), (gdi::RECT{8, 10, 208, 110}));
     EXPECT_EQ(holder->site().ContainedControls().size(), 2u);
 }
 
@@ -176,19 +178,19 @@ TEST_F(FormTest, UnknownKeysWarnAndAreKeptWhenSaving) {
     auto form = load(kForm);
     ASSERT_EQ(form->warnings().size(), 1u);
     EXPECT_EQ(form->warnings()[0], "gauges.frm:23: Gauge1 did not read Mystery; it is kept as it is");
-    std::string saved = FormatForm(form->ToDocument("gauges.frm"));
+    std::string saved = FormatForm(FormToDocument(*form, "gauges.frm"));
     EXPECT_NE(saved.find("Mystery         =   42"), std::string::npos);
 }
 
 TEST_F(FormTest, SavingWritesTheSameFormBack) {
     auto form = load(kForm);
-    std::string once = FormatForm(form->ToDocument("gauges.frm"));
+    std::string once = FormatForm(FormToDocument(*form, "gauges.frm"));
     auto again = load(once);
-    EXPECT_EQ(FormatForm(again->ToDocument("gauges.frm")), once);
+    EXPECT_EQ(FormatForm(FormToDocument(*again, "gauges.frm")), once);
     // The control's own keys come after the extender's, defaults left out.
     EXPECT_EQ(once.find("LabelFont"), std::string::npos);
     gauge(*again).level = 5;
-    EXPECT_EQ(FormatForm(again->ToDocument("gauges.frm")).find("Level"), std::string::npos);
+    EXPECT_EQ(FormatForm(FormToDocument(*again, "gauges.frm")).find("Level"), std::string::npos);
 }
 
 TEST_F(FormTest, BadValuesAreRefusedWithTheirLine) {
@@ -255,4 +257,27 @@ TEST_F(FormTest, NewControlsGetTheirDefaultsAndAreTerminatedWithTheForm) {
     holder.reset();
     form.reset();
     EXPECT_TRUE(dynamic_cast<Gauge&>(*keep).terminated);
+}
+
+TEST_F(FormTest, BuiltInControlsPaintWithinTheirPixelRectangles) {
+    auto form = load(kForm);
+    EXPECT_EQ(form->FindControl("Text1(2)")->PixelBounds(), (gdi::RECT{24, 48, 144, 68}));
+    // A line spans the box of its two ends, both end pixels inside.
+    EXPECT_EQ(form->FindControl("Line1")->PixelBounds(), (gdi::RECT{1, 1, 21, 2}));
+
+    auto check = form->AddHostControl("CheckBox", "Check1", nullptr, 0, 0, 1500, 300);
+    EXPECT_EQ(check->PixelBounds(), (gdi::RECT{0, 0, 100, 20}));
+    gdi::HDC dc = gdi::CreateCompatibleDC({});
+    gdi::HBITMAP surface = gdi::CreateBitmap32(100, 20, nullptr);
+    gdi::HGDIOBJ old = gdi::SelectObject(dc, surface);
+    check->PaintOn(dc);
+    // The 13-pixel box is centred on the left: its sunken edge runs from row 3 down to row 15.
+    EXPECT_EQ(gdi::GetPixel(dc, 0, 3), 0x808080u);
+    EXPECT_EQ(gdi::GetPixel(dc, 0, 14), 0x808080u);
+    EXPECT_EQ(gdi::GetPixel(dc, 1, 13), 0x000000u);
+    EXPECT_EQ(gdi::GetPixel(dc, 12, 15), 0xFFFFFFu);
+    EXPECT_EQ(gdi::GetPixel(dc, 13, 10), 0xC0C0C0u); // the control's face beside the box
+    gdi::SelectObject(dc, old);
+    gdi::DeleteObject(surface);
+    gdi::DeleteDC(dc);
 }

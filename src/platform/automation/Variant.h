@@ -31,8 +31,8 @@ public:
     Variant(const char* v) : m_value(std::in_place_type<std::string>, v) {}
     Variant(std::nullptr_t) : m_value(std::in_place_type<std::shared_ptr<Dispatch>>) {}
     template <class T>
-        requires std::is_base_of_v<Dispatch, T>
-    Variant(std::shared_ptr<T> v) : m_value(std::in_place_type<std::shared_ptr<Dispatch>>, std::move(v)) {}
+    requires std::is_base_of_v<Dispatch, T> Variant(std::shared_ptr<T> v)
+        : m_value(std::in_place_type<std::shared_ptr<Dispatch>>, std::move(v)) {}
 
     static Variant Nothing() { return Variant(std::shared_ptr<Dispatch>()); }
 
@@ -51,7 +51,9 @@ public:
     float as_single() const { return std::get<float>(m_value); }
     double as_double() const { return std::get<double>(m_value); }
     const std::string& as_string() const { return std::get<std::string>(m_value); }
-    const std::shared_ptr<Dispatch>& as_object() const { return std::get<std::shared_ptr<Dispatch>>(m_value); }
+    const std::shared_ptr<Dispatch>& as_object() const {
+        return std::get<std::shared_ptr<Dispatch>>(m_value);
+    }
 
     // The runtime's name of the type, as TypeName reports it ("Empty", "Integer", "String", ...).
     std::string type_name() const;
@@ -59,7 +61,8 @@ public:
     friend bool operator==(const Variant& a, const Variant& b) { return a.m_value == b.m_value; }
 
 private:
-    std::variant<std::monostate, bool, int16_t, int32_t, float, double, std::string, std::shared_ptr<Dispatch>>
+    std::variant<std::monostate, bool, int16_t, int32_t, float, double, std::string,
+                 std::shared_ptr<Dispatch>>
         m_value;
 };
 
@@ -75,6 +78,11 @@ std::string CStr(const Variant& v);
 // The object of an object variant; error 13 for any other type.
 std::shared_ptr<Dispatch> CObj(const Variant& v);
 
+// `value` converted to the type of `like`, as a typed property takes what is assigned to it: CBool,
+// CInt, CLng, CSng, CDbl or CStr by the type of `like`. An Empty `like` takes any value as it is; an
+// object `like` takes an object only (error 13 for anything else).
+Variant CoerceLike(const Variant& value, const Variant& like);
+
 // Whether the value can be coerced to a number: Empty, Boolean and numbers are; a string is when it
 // reads wholly as a number (blanks around it allowed, "&H"/"&O" forms included); objects are not.
 bool IsNumeric(const Variant& v);
@@ -85,8 +93,8 @@ bool IsNumericText(std::string_view s);
 double Val(std::string_view s);
 
 // The number a wholly numeric string stands for, or nothing when it is not numeric. Hexadecimal and
-// octal forms give Integer values up to four hex digits and Long values beyond, as the runtime's
-// literals do.
+// octal forms count as the Integer or Long their literal types as (LiteralValue), so "&HFFFF" is -1;
+// a number too large for its type raises error 6.
 std::optional<double> parse_number(std::string_view s);
 
 // Variant equality as the `=` operator compares keys: strings byte for byte (case matters), numbers

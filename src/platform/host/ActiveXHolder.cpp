@@ -5,9 +5,11 @@
 #include "platform/automation/AutomationError.h"
 #include "platform/automation/FileBacked.h"
 #include "platform/host/Form.h"
+#include "platform/host/FormFonts.h"
 #include "platform/host/FormSite.h"
 #include "platform/host/FormWindows.h"
 #include "platform/user/Paint.h"
+#include "platform/user/Rects.h"
 #include "platform/user/Window.h"
 
 #include <filesystem>
@@ -18,33 +20,18 @@ using rt::Variant;
 
 namespace {
 
-struct ExtenderKey {
-    std::string_view name;
-    Variant default_value;
-};
-
-const std::vector<ExtenderKey>& extender_keys() {
-    static const std::vector<ExtenderKey> keys = {
-        {"Left", Variant(0.0f)},       {"Top", Variant(0.0f)},    {"Width", Variant(0.0f)},
-        {"Height", Variant(0.0f)},     {"TabIndex", Variant(int16_t{0})}, {"TabStop", Variant(true)},
+const std::vector<PropertyDefault>& extender_keys() {
+    static const std::vector<PropertyDefault> keys = {
+        {"Left", Variant(0.0f)},           {"Top", Variant(0.0f)},
+        {"Width", Variant(0.0f)},          {"Height", Variant(0.0f)},
+        {"TabIndex", Variant(int16_t{0})}, {"TabStop", Variant(true)},
         {"Visible", Variant(true)},
     };
     return keys;
 }
 
-const ExtenderKey* find_extender(std::string_view name) {
-    for (const auto& k : extender_keys())
-        if (rt::member_name_equals(k.name, name)) return &k;
-    return nullptr;
-}
-
-Variant convert_like(const Variant& value, const Variant& like) {
-    switch (like.type()) {
-    case rt::VarType::Boolean: return Variant(rt::CBool(value));
-    case rt::VarType::Integer: return Variant(rt::CInt(value));
-    case rt::VarType::Single: return Variant(rt::CSng(value));
-    default: return value;
-    }
+const PropertyDefault* find_extender(std::string_view name) {
+    return FindPropertyDefault(extender_keys(), name);
 }
 
 // A path as a form in `folder` stores it: relative to the folder when it lies below it.
@@ -59,10 +46,11 @@ std::string relative_path(const std::string& path, const std::string& folder) {
 
 } // namespace
 
-ActiveXHolder::ActiveXHolder(Form& form, FormControl* container, std::string type_name, std::string name, int line)
+ActiveXHolder::ActiveXHolder(Form& form, FormControl* container, std::string type_name, std::string name,
+                             int line)
     : FormControl(form, container, std::move(name), line), m_type(std::move(type_name)),
       m_site(std::make_unique<FormSite>(*this)) {
-    if (auto ambient = form.FormFont()) font = ambient->Clone();
+    if (auto ambient = form.properties().Font()) font = ambient->Clone();
 }
 
 ActiveXHolder::~ActiveXHolder() {
@@ -75,17 +63,14 @@ bool ActiveXHolder::IsExtenderKey(std::string_view key) {
 }
 
 void ActiveXHolder::LoadExtenderProperty(const FormProperty& property) {
-    const ExtenderKey* k = find_extender(property.key);
-    try {
-        m_extender.Set(k->name, convert_like(property.value, k->default_value), property.line);
-    } catch (const rt::AutomationError& e) {
-        throw rt::AutomationError(e.number, property.key, e.description, e.help_context);
-    }
+    m_extender.Load(extender_keys(), property);
 }
 
 void ActiveXHolder::CreateControl() {
     const ControlFactory* factory = FindControlFactory(m_type);
-    if (!factory) rt::raise_error(rt::kErrObjectDoesNotSupport, m_type, "No control of type " + m_type + " is registered");
+    if (!factory)
+        rt::raise_error(rt::kErrObjectDoesNotSupport, m_type,
+                        "No control of type " + m_type + " is registered");
     if (!hwnd()) {
         SetWindow(CreateControlWindow(*this, ContainerWindow(), true));
         m_site->AttachWindow(hwnd(), user::GetDC(hwnd()));
@@ -94,10 +79,18 @@ void ActiveXHolder::CreateControl() {
     UpdatePlacement();
 }
 
-double ActiveXHolder::Left() const { return rt::CDbl(m_extender.Get("Left", Variant(0.0f))); }
-double ActiveXHolder::Top() const { return rt::CDbl(m_extender.Get("Top", Variant(0.0f))); }
-double ActiveXHolder::Width() const { return rt::CDbl(m_extender.Get("Width", Variant(0.0f))); }
-double ActiveXHolder::Height() const { return rt::CDbl(m_extender.Get("Height", Variant(0.0f))); }
+double ActiveXHolder::Left() const {
+    return rt::CDbl(m_extender.Get("Left", Variant(0.0f)));
+}
+double ActiveXHolder::Top() const {
+    return rt::CDbl(m_extender.Get("Top", Variant(0.0f)));
+}
+double ActiveXHolder::Width() const {
+    return rt::CDbl(m_extender.Get("Width", Variant(0.0f)));
+}
+double ActiveXHolder::Height() const {
+    return rt::CDbl(m_extender.Get("Height", Variant(0.0f)));
+}
 
 void ActiveXHolder::SetWidth(double width) {
     m_extender.Set("Width", Variant(rt::csng(width)));
@@ -119,38 +112,39 @@ void ActiveXHolder::Move(double left, double top, std::optional<double> width, s
 
 void ActiveXHolder::SizeChanged() {
     // The window tells the control through WM_SIZE; without a window the container tells it here.
-    if (hwnd()) UpdatePlacement();
-    else if (m_control) m_control->Resize();
+    if (hwnd())
+        UpdatePlacement();
+    else if (m_control)
+        m_control->Resize();
 }
 
-bool ActiveXHolder::Visible() const { return rt::CBool(m_extender.Get("Visible", Variant(true))); }
+bool ActiveXHolder::Visible() const {
+    return rt::CBool(m_extender.Get("Visible", Variant(true)));
+}
 
 void ActiveXHolder::UpdatePlacement() {
     if (!hwnd()) return;
-    PixelRect r = PixelBounds();
-    user::MoveWindow(hwnd(), r.left, r.top, r.width, r.height, true);
+    gdi::RECT r = PixelBounds();
+    user::MoveWindow(hwnd(), r.left, r.top, r.right - r.left, r.bottom - r.top, true);
     user::ShowWindow(hwnd(), Visible() ? user::SW_SHOWNA : user::SW_HIDE);
 }
 
-FormControl::PixelRect ActiveXHolder::PixelBounds() const {
-    int16_t mode = CoordinateScaleMode();
-    UserScale user = form().FormUserScale();
-    auto px = [&](double v, Axis axis) {
-        return static_cast<int32_t>(rt::round_even(ConvertLength(v, mode, 3, axis, form().Dpi(), &user)));
-    };
-    return {px(Left(), Axis::X), px(Top(), Axis::Y), px(Width(), Axis::X), px(Height(), Axis::Y)};
+gdi::RECT ActiveXHolder::PixelBounds() const {
+    gdi::RECT r{0, 0, ToPixels(Width(), Axis::X), ToPixels(Height(), Axis::Y)};
+    user::OffsetRect(&r, ToPixels(Left(), Axis::X), ToPixels(Top(), Axis::Y));
+    return r;
 }
 
 Variant ActiveXHolder::Get(std::string_view name) {
     if (auto common = GetCommon(name)) return *common;
-    if (const ExtenderKey* k = find_extender(name)) return m_extender.Get(k->name, k->default_value);
+    if (const PropertyDefault* k = find_extender(name)) return m_extender.Get(*k);
     if (rt::member_name_equals(name, "Object")) return Variant(object());
     return object()->Get(name);
 }
 
 void ActiveXHolder::Let(std::string_view name, const Variant& value) {
-    if (const ExtenderKey* k = find_extender(name)) {
-        Variant v = convert_like(value, k->default_value);
+    if (const PropertyDefault* k = find_extender(name)) {
+        Variant v = rt::CoerceLike(value, k->default_value);
         if (k->name == "Width") return SetWidth(rt::CDbl(v));
         if (k->name == "Height") return SetHeight(rt::CDbl(v));
         m_extender.Set(k->name, std::move(v));
@@ -184,7 +178,8 @@ FormNode ActiveXHolder::ToNode(const std::string& folder) const {
     node.type = m_type;
     node.name = Name();
     if (ArrayIndex()) node.items.emplace_back(FormProperty{"Index", Variant(*ArrayIndex()), 0});
-    for (const auto& e : m_extender.entries()) node.items.emplace_back(FormProperty{e.name, e.value, 0});
+    for (const auto& e : m_extender.entries())
+        node.items.emplace_back(FormProperty{e.name, e.value, 0});
 
     // The control writes its properties first: writing may move the controls placed on it (a tab
     // control saves every page's controls in their hidden place), and the children are saved after.
@@ -204,7 +199,8 @@ FormNode ActiveXHolder::ToNode(const std::string& folder) const {
             std::string path = relative_path(file->SourcePath(), folder);
             node.items.emplace_back(FormProperty{e.name, Variant(rt::ansi_from_utf8(path)), 0});
         } else if (object) {
-            throw FormFileError("", 0, KeyName() + "." + e.name + " holds an object that a form file cannot store");
+            throw FormFileError("", 0,
+                                KeyName() + "." + e.name + " holds an object that a form file cannot store");
         }
     }
     AppendChildren(node, folder);

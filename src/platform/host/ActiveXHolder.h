@@ -28,7 +28,7 @@ public:
     rt::Variant Call(std::string_view name, std::span<const rt::Variant> args) override;
     bool IsContainer() const override { return true; }
     bool Visible() const;
-    PixelRect PixelBounds() const override;
+    gdi::RECT PixelBounds() const override;
     FormNode ToNode(const std::string& folder) const override;
 
     // The extender keys a form file stores for the container rather than in the control's bag.

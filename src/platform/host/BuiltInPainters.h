@@ -7,25 +7,25 @@
 // `dc` as its properties say, and releases everything it creates on the DC before it returns.
 namespace host {
 
-using ControlPainter = void (*)(const HostControl& c, gdi::HDC dc, const FormControl::PixelRect& r);
+using ControlPainter = void (*)(const HostControl& c, gdi::HDC dc, const gdi::RECT& r);
 
 // Buttons (ButtonPainters.cpp)
-void PaintCommandButton(const HostControl& c, gdi::HDC dc, const FormControl::PixelRect& r);
-void PaintCheckBox(const HostControl& c, gdi::HDC dc, const FormControl::PixelRect& r);
-void PaintOptionButton(const HostControl& c, gdi::HDC dc, const FormControl::PixelRect& r);
+void PaintCommandButton(const HostControl& c, gdi::HDC dc, const gdi::RECT& r);
+void PaintCheckBox(const HostControl& c, gdi::HDC dc, const gdi::RECT& r);
+void PaintOptionButton(const HostControl& c, gdi::HDC dc, const gdi::RECT& r);
 
 // Sunken wells (WellPainters.cpp)
-void PaintTextBox(const HostControl& c, gdi::HDC dc, const FormControl::PixelRect& r);
-void PaintListBox(const HostControl& c, gdi::HDC dc, const FormControl::PixelRect& r);
-void PaintComboBox(const HostControl& c, gdi::HDC dc, const FormControl::PixelRect& r);
-void PaintPictureBox(const HostControl& c, gdi::HDC dc, const FormControl::PixelRect& r);
+void PaintTextBox(const HostControl& c, gdi::HDC dc, const gdi::RECT& r);
+void PaintListBox(const HostControl& c, gdi::HDC dc, const gdi::RECT& r);
+void PaintComboBox(const HostControl& c, gdi::HDC dc, const gdi::RECT& r);
+void PaintPictureBox(const HostControl& c, gdi::HDC dc, const gdi::RECT& r);
 
 // A frame and a label (FramePainter.cpp, LabelPainter.cpp)
-void PaintFrame(const HostControl& c, gdi::HDC dc, const FormControl::PixelRect& r);
-void PaintLabel(const HostControl& c, gdi::HDC dc, const FormControl::PixelRect& r);
+void PaintFrame(const HostControl& c, gdi::HDC dc, const gdi::RECT& r);
+void PaintLabel(const HostControl& c, gdi::HDC dc, const gdi::RECT& r);
 
 // Graphics (GraphicPainters.cpp)
-void PaintLine(const HostControl& c, gdi::HDC dc, const FormControl::PixelRect& r);
-void PaintShape(const HostControl& c, gdi::HDC dc, const FormControl::PixelRect& r);
+void PaintLine(const HostControl& c, gdi::HDC dc, const gdi::RECT& r);
+void PaintShape(const HostControl& c, gdi::HDC dc, const gdi::RECT& r);
 
 } // namespace host

@@ -12,18 +12,18 @@ constexpr int32_t kMarkBox = 13; // the square of a check box or an option butto
 
 // A check box or an option button: the back, the mark (drawn by `mark` in the 13-pixel square
 // centred at the left edge) and the caption four pixels after the square.
-void paint_marked(const HostControl& c, gdi::HDC dc, const Rect& r,
+void paint_marked(const HostControl& c, gdi::HDC dc, const gdi::RECT& r,
                   void (*mark)(const HostControl& c, gdi::HDC dc, int32_t left, int32_t top)) {
     fill(dc, r, color_of(c, "BackColor"));
-    mark(c, dc, r.left, r.top + (r.height - kMarkBox) / 2);
+    mark(c, dc, r.left, r.top + (r.bottom - r.top - kMarkBox) / 2);
     write(dc, c, rt::CStr(c.GetValue("Caption")), r.left + kMarkBox + 4,
-          r.top + (r.height - text_height(dc, c)) / 2, text_color(c), true);
+          r.top + (r.bottom - r.top - text_height(dc, c)) / 2, text_color(c), true);
 }
 
 // A sunken white square; checked (1) shows the classic tick, grayed (2) the tick in gray.
 void check_mark(const HostControl& c, gdi::HDC dc, int32_t l, int32_t t) {
-    fill(dc, {l, t, kMarkBox, kMarkBox}, sys(user::COLOR_WINDOW));
-    sunken(dc, {l, t, kMarkBox, kMarkBox});
+    fill(dc, {l, t, l + kMarkBox, t + kMarkBox}, sys(user::COLOR_WINDOW));
+    sunken(dc, {l, t, l + kMarkBox, t + kMarkBox});
     const int value = rt::CInt(c.GetValue("Value"));
     if (value == 0) return;
     const gdi::COLORREF ink = value == 2 ? sys(user::COLOR_GRAYTEXT) : sys(user::COLOR_WINDOWTEXT);
@@ -54,7 +54,7 @@ void option_mark(const HostControl& c, gdi::HDC dc, int32_t l, int32_t t) {
 
 } // namespace
 
-void PaintCommandButton(const HostControl& c, gdi::HDC dc, const Rect& r) {
+void PaintCommandButton(const HostControl& c, gdi::HDC dc, const gdi::RECT& r) {
     fill(dc, r, color_of(c, "BackColor"));
     raised(dc, r);
     // A button's caption is centred as it shows, and grays with the button (not with a ForeColor).
@@ -62,15 +62,15 @@ void PaintCommandButton(const HostControl& c, gdi::HDC dc, const Rect& r) {
     const int32_t height = text_height(dc, c);
     const gdi::SIZE size = caption_extent(dc, c, caption);
     const bool enabled = rt::CBool(c.GetValue("Enabled"));
-    write(dc, c, caption, r.left + (r.width - size.cx) / 2, r.top + (r.height - height) / 2,
+    write(dc, c, caption, r.left + (r.right - r.left - size.cx) / 2, r.top + (r.bottom - r.top - height) / 2,
           sys(enabled ? user::COLOR_BTNTEXT : user::COLOR_GRAYTEXT), true);
 }
 
-void PaintCheckBox(const HostControl& c, gdi::HDC dc, const Rect& r) {
+void PaintCheckBox(const HostControl& c, gdi::HDC dc, const gdi::RECT& r) {
     paint_marked(c, dc, r, check_mark);
 }
 
-void PaintOptionButton(const HostControl& c, gdi::HDC dc, const Rect& r) {
+void PaintOptionButton(const HostControl& c, gdi::HDC dc, const gdi::RECT& r) {
     paint_marked(c, dc, r, option_mark);
 }
 

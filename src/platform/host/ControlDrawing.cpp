@@ -20,10 +20,9 @@ gdi::COLORREF text_color(const HostControl& c) {
     return enabled ? color_of(c, "ForeColor") : sys(user::COLOR_GRAYTEXT);
 }
 
-void fill(gdi::HDC dc, const Rect& r, gdi::COLORREF color) {
+void fill(gdi::HDC dc, const gdi::RECT& r, gdi::COLORREF color) {
     const gdi::HBRUSH brush = gdi::CreateSolidBrush(color);
-    const gdi::RECT rect{r.left, r.top, r.left + r.width, r.top + r.height};
-    gdi::FillRect(dc, &rect, brush);
+    gdi::FillRect(dc, &r, brush);
     gdi::DeleteObject(brush);
 }
 
@@ -39,9 +38,9 @@ void line(gdi::HDC dc, int32_t x0, int32_t y0, int32_t x1, int32_t y1, gdi::COLO
 namespace {
 
 // A two-pixel 3D edge: `outer_lt`/`outer_rb` on the outside, `inner_lt`/`inner_rb` inside.
-void edge(gdi::HDC dc, const Rect& r, gdi::COLORREF outer_lt, gdi::COLORREF outer_rb, gdi::COLORREF inner_lt,
-          gdi::COLORREF inner_rb) {
-    const int32_t l = r.left, t = r.top, rr = r.left + r.width - 1, b = r.top + r.height - 1;
+void edge(gdi::HDC dc, const gdi::RECT& r, gdi::COLORREF outer_lt, gdi::COLORREF outer_rb,
+          gdi::COLORREF inner_lt, gdi::COLORREF inner_rb) {
+    const int32_t l = r.left, t = r.top, rr = r.right - 1, b = r.bottom - 1;
     line(dc, l, b, l, t, outer_lt);
     line(dc, l, t, rr, t, outer_lt);
     line(dc, rr, t, rr, b, outer_rb);
@@ -54,12 +53,12 @@ void edge(gdi::HDC dc, const Rect& r, gdi::COLORREF outer_lt, gdi::COLORREF oute
 
 } // namespace
 
-void sunken(gdi::HDC dc, const Rect& r) {
+void sunken(gdi::HDC dc, const gdi::RECT& r) {
     edge(dc, r, sys(user::COLOR_BTNSHADOW), sys(user::COLOR_BTNHIGHLIGHT), sys(user::COLOR_3DDKSHADOW),
          sys(user::COLOR_3DLIGHT));
 }
 
-void raised(gdi::HDC dc, const Rect& r) {
+void raised(gdi::HDC dc, const gdi::RECT& r) {
     edge(dc, r, sys(user::COLOR_3DLIGHT), sys(user::COLOR_3DDKSHADOW), sys(user::COLOR_BTNHIGHLIGHT),
          sys(user::COLOR_BTNSHADOW));
 }

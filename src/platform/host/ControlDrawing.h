@@ -10,20 +10,18 @@
 // captions in the control's font. Each step releases every object it creates before it returns.
 namespace host::paint {
 
-using Rect = FormControl::PixelRect;
-
 gdi::COLORREF sys(int index);
 // An OLE colour property of the control (a system colour or an RGB value) as a COLORREF.
 gdi::COLORREF color_of(const HostControl& c, std::string_view property);
 // The control's ForeColor, or the gray-text colour while the control is disabled.
 gdi::COLORREF text_color(const HostControl& c);
 
-void fill(gdi::HDC dc, const Rect& r, gdi::COLORREF color);
+void fill(gdi::HDC dc, const gdi::RECT& r, gdi::COLORREF color);
 // A solid line from (x0, y0) up to, not including, (x1, y1).
 void line(gdi::HDC dc, int32_t x0, int32_t y0, int32_t x1, int32_t y1, gdi::COLORREF color, int width = 1);
 // Two-pixel 3D edges just inside the rectangle: sunken like an edit field, raised like a button.
-void sunken(gdi::HDC dc, const Rect& r);
-void raised(gdi::HDC dc, const Rect& r);
+void sunken(gdi::HDC dc, const gdi::RECT& r);
+void raised(gdi::HDC dc, const gdi::RECT& r);
 
 // The control's font, selected into a DC for as long as this lives.
 class ControlFont {

@@ -6,21 +6,26 @@ namespace host {
 
 using rt::Variant;
 
-const KindProperty* ControlKind::Find(std::string_view property) const {
-    for (const auto& p : properties)
-        if (rt::member_name_equals(p.name, property)) return &p;
-    return nullptr;
-}
-
 std::string_view UnqualifiedTypeName(std::string_view type_name) {
     size_t dot = type_name.rfind('.');
     return dot == std::string_view::npos ? type_name : type_name.substr(dot + 1);
 }
 
-static Variant colour(uint32_t c) { return Variant(static_cast<int32_t>(c)); }
+namespace {
 
-static std::vector<KindProperty> base(bool positioned, bool sized) {
-    std::vector<KindProperty> p = {{"Tag", Variant("")}};
+using Properties = std::vector<PropertyDefault>;
+
+Variant colour(uint32_t c) {
+    return Variant(static_cast<int32_t>(c));
+}
+
+// The system colours the kinds start with, as OLE colours.
+constexpr uint32_t kButtonFace = 0x8000000F, kButtonText = 0x80000012;
+constexpr uint32_t kWindow = 0x80000005, kWindowText = 0x80000008;
+
+// Tag, and the place and size of the kinds that have them.
+Properties base(bool positioned, bool sized) {
+    Properties p = {{"Tag", Variant("")}};
     if (positioned) {
         p.push_back({"Left", Variant(0.0f)});
         p.push_back({"Top", Variant(0.0f)});
@@ -32,9 +37,21 @@ static std::vector<KindProperty> base(bool positioned, bool sized) {
     return p;
 }
 
-static ControlKind kind(ControlKindId id, std::string_view name, bool windowed,
-                        std::vector<KindProperty> extra, bool tab_stop, bool positioned = true,
-                        bool sized = true) {
+// What every control that takes part in the tab order has: its place in it, Visible, Enabled and
+// its colours (a kind without text has no ForeColor: pass Empty).
+Properties in_tab_order(const Variant& back_color, const Variant& fore_color) {
+    Properties p = {{"TabIndex", Variant(int16_t{0})},
+                    {"Visible", Variant(true)},
+                    {"Enabled", Variant(true)},
+                    {"BackColor", back_color}};
+    if (!fore_color.is_empty()) p.push_back({"ForeColor", fore_color});
+    return p;
+}
+
+// A kind's properties: the base ones, TabStop for a kind the focus can reach, then its own lists
+// in order.
+ControlKind kind(ControlKindId id, std::string_view name, bool windowed, bool tab_stop,
+                 std::initializer_list<Properties> own, bool positioned = true, bool sized = true) {
     ControlKind k;
     k.id = id;
     k.name = name;
@@ -43,88 +60,94 @@ static ControlKind kind(ControlKindId id, std::string_view name, bool windowed,
     k.sized = sized;
     k.properties = base(positioned, sized);
     if (tab_stop) k.properties.push_back({"TabStop", Variant(true)});
-    for (auto& p : extra) k.properties.push_back(std::move(p));
+    for (const Properties& list : own)
+        k.properties.insert(k.properties.end(), list.begin(), list.end());
     return k;
 }
 
+// The kinds with a window of their own, in the tab order.
+void add_windowed_kinds(std::vector<ControlKind>& k) {
+    const Properties caption = {{"Caption", Variant("")}}, text = {{"Text", Variant("")}};
+    k.push_back(kind(
+        ControlKindId::TextBox, "TextBox", true, true,
+        {text,
+         in_tab_order(colour(kWindow), colour(kWindowText)),
+         {{"Locked", Variant(false)}, {"MultiLine", Variant(false)}, {"MaxLength", Variant(int32_t{0})}}}));
+    k.push_back(kind(ControlKindId::CommandButton, "CommandButton", true, true,
+                     {caption,
+                      in_tab_order(colour(kButtonFace), Variant()),
+                      {{"Default", Variant(false)}, {"Cancel", Variant(false)}}}));
+    k.push_back(kind(
+        ControlKindId::CheckBox, "CheckBox", true, true,
+        {caption, {{"Value", Variant(int16_t{0})}}, in_tab_order(colour(kButtonFace), colour(kButtonText))}));
+    k.push_back(
+        kind(ControlKindId::OptionButton, "OptionButton", true, true,
+             {caption, {{"Value", Variant(false)}}, in_tab_order(colour(kButtonFace), colour(kButtonText))}));
+    k.push_back(kind(ControlKindId::ListBox, "ListBox", true, true,
+                     {in_tab_order(colour(kWindow), colour(kWindowText)), {{"Sorted", Variant(false)}}}));
+    k.push_back(
+        kind(ControlKindId::ComboBox, "ComboBox", true, true,
+             {text, in_tab_order(colour(kWindow), colour(kWindowText)), {{"Style", Variant(int16_t{0})}}}));
+    ControlKind& picture =
+        k.emplace_back(kind(ControlKindId::PictureBox, "PictureBox", true, true,
+                            {in_tab_order(colour(kButtonFace), colour(kButtonText)),
+                             {{"ScaleMode", Variant(int16_t{1})}, {"BorderStyle", Variant(int16_t{1})}}}));
+    picture.container = true;
+    picture.has_scale = true;
+    ControlKind& frame =
+        k.emplace_back(kind(ControlKindId::Frame, "Frame", true, false,
+                            {caption, in_tab_order(colour(kButtonFace), colour(kButtonText))}));
+    frame.container = true;
+}
+
+// The kinds that paint on their container (or, a timer, not at all).
+void add_windowless_kinds(std::vector<ControlKind>& k) {
+    const Properties caption = {{"Caption", Variant("")}};
+    k.push_back(kind(ControlKindId::Label, "Label", false, false,
+                     {caption,
+                      in_tab_order(colour(kButtonFace), colour(kButtonText)),
+                      {{"BackStyle", Variant(int16_t{1})},
+                       {"Alignment", Variant(int16_t{0})},
+                       {"AutoSize", Variant(false)},
+                       {"WordWrap", Variant(false)}}}));
+    const Properties border = {{"BorderColor", colour(kWindowText)},
+                               {"BorderWidth", Variant(int16_t{1})},
+                               {"BorderStyle", Variant(int16_t{1})}};
+    k.push_back(
+        kind(ControlKindId::Line, "Line", false, false,
+             {{{"X1", Variant(0.0f)}, {"Y1", Variant(0.0f)}, {"X2", Variant(0.0f)}, {"Y2", Variant(0.0f)}},
+              {{"Visible", Variant(true)}},
+              border},
+             false, false));
+    k.push_back(kind(ControlKindId::Shape, "Shape", false, false,
+                     {{{"Shape", Variant(int16_t{0})}, {"Visible", Variant(true)}},
+                      border,
+                      {{"BackColor", colour(kWindow)},
+                       {"BackStyle", Variant(int16_t{0})},
+                       {"FillColor", colour(0)},
+                       {"FillStyle", Variant(int16_t{1})}}}));
+    k.push_back(kind(ControlKindId::Image, "Image", false, false,
+                     {{{"Visible", Variant(true)},
+                       {"Enabled", Variant(true)},
+                       {"Stretch", Variant(false)},
+                       {"BorderStyle", Variant(int16_t{0})}}}));
+    ControlKind& timer =
+        k.emplace_back(kind(ControlKindId::Timer, "Timer", false, false,
+                            {{{"Enabled", Variant(true)}, {"Interval", Variant(int32_t{0})}}}, true, false));
+    timer.paints = false;
+}
+
+std::vector<ControlKind> make_kinds() {
+    std::vector<ControlKind> kinds;
+    add_windowed_kinds(kinds);
+    add_windowless_kinds(kinds);
+    return kinds;
+}
+
+} // namespace
+
 const std::vector<ControlKind>& ControlKinds() {
-    static const std::vector<ControlKind> kinds = [] {
-        const Variant button_face = colour(0x8000000F), button_text = colour(0x80000012);
-        const Variant window = colour(0x80000005), window_text = colour(0x80000008);
-        std::vector<ControlKind> k;
-        k.push_back(kind(ControlKindId::TextBox, "TextBox", true,
-                         {{"Text", Variant("")}, {"TabIndex", Variant(int16_t{0})}, {"Visible", Variant(true)},
-                          {"Enabled", Variant(true)}, {"BackColor", window}, {"ForeColor", window_text},
-                          {"Locked", Variant(false)}, {"MultiLine", Variant(false)},
-                          {"MaxLength", Variant(int32_t{0})}},
-                         true));
-        k.push_back(kind(ControlKindId::CommandButton, "CommandButton", true,
-                         {{"Caption", Variant("")}, {"TabIndex", Variant(int16_t{0})}, {"Visible", Variant(true)},
-                          {"Enabled", Variant(true)}, {"BackColor", button_face}, {"Default", Variant(false)},
-                          {"Cancel", Variant(false)}},
-                         true));
-        k.push_back(kind(ControlKindId::CheckBox, "CheckBox", true,
-                         {{"Caption", Variant("")}, {"Value", Variant(int16_t{0})}, {"TabIndex", Variant(int16_t{0})},
-                          {"Visible", Variant(true)}, {"Enabled", Variant(true)}, {"BackColor", button_face},
-                          {"ForeColor", button_text}},
-                         true));
-        k.push_back(kind(ControlKindId::OptionButton, "OptionButton", true,
-                         {{"Caption", Variant("")}, {"Value", Variant(false)}, {"TabIndex", Variant(int16_t{0})},
-                          {"Visible", Variant(true)}, {"Enabled", Variant(true)}, {"BackColor", button_face},
-                          {"ForeColor", button_text}},
-                         true));
-        k.push_back(kind(ControlKindId::ListBox, "ListBox", true,
-                         {{"TabIndex", Variant(int16_t{0})}, {"Visible", Variant(true)}, {"Enabled", Variant(true)},
-                          {"BackColor", window}, {"ForeColor", window_text}, {"Sorted", Variant(false)}},
-                         true));
-        k.push_back(kind(ControlKindId::ComboBox, "ComboBox", true,
-                         {{"Text", Variant("")}, {"TabIndex", Variant(int16_t{0})}, {"Visible", Variant(true)},
-                          {"Enabled", Variant(true)}, {"BackColor", window}, {"ForeColor", window_text},
-                          {"Style", Variant(int16_t{0})}},
-                         true));
-        ControlKind picture = kind(ControlKindId::PictureBox, "PictureBox", true,
-                                   {{"TabIndex", Variant(int16_t{0})}, {"Visible", Variant(true)},
-                                    {"Enabled", Variant(true)}, {"BackColor", button_face},
-                                    {"ForeColor", button_text}, {"ScaleMode", Variant(int16_t{1})},
-                                    {"BorderStyle", Variant(int16_t{1})}},
-                                   true);
-        picture.container = true;
-        picture.has_scale = true;
-        k.push_back(std::move(picture));
-        ControlKind frame = kind(ControlKindId::Frame, "Frame", true,
-                                 {{"Caption", Variant("")}, {"TabIndex", Variant(int16_t{0})},
-                                  {"Visible", Variant(true)}, {"Enabled", Variant(true)},
-                                  {"BackColor", button_face}, {"ForeColor", button_text}},
-                                 false);
-        frame.container = true;
-        k.push_back(std::move(frame));
-        k.push_back(kind(ControlKindId::Label, "Label", false,
-                         {{"Caption", Variant("")}, {"TabIndex", Variant(int16_t{0})}, {"Visible", Variant(true)},
-                          {"Enabled", Variant(true)}, {"BackColor", button_face}, {"ForeColor", button_text},
-                          {"BackStyle", Variant(int16_t{1})}, {"Alignment", Variant(int16_t{0})},
-                          {"AutoSize", Variant(false)}, {"WordWrap", Variant(false)}},
-                         false));
-        k.push_back(kind(ControlKindId::Line, "Line", false,
-                         {{"X1", Variant(0.0f)}, {"Y1", Variant(0.0f)}, {"X2", Variant(0.0f)}, {"Y2", Variant(0.0f)},
-                          {"Visible", Variant(true)}, {"BorderColor", window_text},
-                          {"BorderWidth", Variant(int16_t{1})}, {"BorderStyle", Variant(int16_t{1})}},
-                         false, false, false));
-        k.push_back(kind(ControlKindId::Shape, "Shape", false,
-                         {{"Shape", Variant(int16_t{0})}, {"Visible", Variant(true)}, {"BorderColor", window_text},
-                          {"BorderWidth", Variant(int16_t{1})}, {"BorderStyle", Variant(int16_t{1})},
-                          {"BackColor", window}, {"BackStyle", Variant(int16_t{0})}, {"FillColor", colour(0)},
-                          {"FillStyle", Variant(int16_t{1})}},
-                         false));
-        k.push_back(kind(ControlKindId::Image, "Image", false,
-                         {{"Visible", Variant(true)}, {"Enabled", Variant(true)}, {"Stretch", Variant(false)},
-                          {"BorderStyle", Variant(int16_t{0})}},
-                         false));
-        k.push_back(kind(ControlKindId::Timer, "Timer", false,
-                         {{"Enabled", Variant(true)}, {"Interval", Variant(int32_t{0})}}, false, true, false));
-        for (auto& c : k)
-            if (c.name == "Timer") c.paints = false;
-        return k;
-    }();
+    static const std::vector<ControlKind> kinds = make_kinds();
     return kinds;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/automation/Variant.h"
+#include "platform/host/PropertyList.h"
 
 #include <string_view>
 #include <vector>
@@ -9,27 +9,37 @@ namespace host {
 
 // The built-in controls a form can hold, with the properties each kind really has. Windowed kinds
 // get a child window of their container; windowless ones paint on their container's surface.
-struct KindProperty {
-    std::string_view name;
-    rt::Variant default_value;
-};
-
 // Which kind a descriptor describes, for code that acts on the kind (its painter).
-enum class ControlKindId { TextBox, CommandButton, CheckBox, OptionButton, ListBox, ComboBox, PictureBox,
-                           Frame, Label, Line, Shape, Image, Timer };
+enum class ControlKindId {
+    TextBox,
+    CommandButton,
+    CheckBox,
+    OptionButton,
+    ListBox,
+    ComboBox,
+    PictureBox,
+    Frame,
+    Label,
+    Line,
+    Shape,
+    Image,
+    Timer
+};
 
 struct ControlKind {
     ControlKindId id;
     std::string_view name;
     bool windowed = false;
-    bool container = false;       // holds other controls (Frame, PictureBox)
-    bool has_scale = false;       // has its own ScaleMode (PictureBox)
-    bool positioned = true;       // Left and Top (all but Line)
-    bool sized = true;            // Width and Height (all but Line and Timer)
-    bool paints = true;           // Refresh (all but Timer)
-    std::vector<KindProperty> properties;
+    bool container = false; // holds other controls (Frame, PictureBox)
+    bool has_scale = false; // has its own ScaleMode (PictureBox)
+    bool positioned = true; // Left and Top (all but Line)
+    bool sized = true;      // Width and Height (all but Line and Timer)
+    bool paints = true;     // Refresh (all but Timer)
+    std::vector<PropertyDefault> properties;
 
-    const KindProperty* Find(std::string_view property) const;
+    const PropertyDefault* Find(std::string_view property) const {
+        return FindPropertyDefault(properties, property);
+    }
 };
 
 // The kind of a type name as a form file writes it ("TextBox" or "VB.TextBox"); null when unknown.

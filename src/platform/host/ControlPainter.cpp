@@ -7,7 +7,7 @@ namespace host {
 namespace {
 
 // A timer is never seen; an image shows no picture here, so nothing of it shows either.
-void paint_nothing(const HostControl&, gdi::HDC, const FormControl::PixelRect&) {}
+void paint_nothing(const HostControl&, gdi::HDC, const gdi::RECT&) {}
 
 ControlPainter painter_of(ControlKindId kind) {
     switch (kind) {
@@ -42,7 +42,7 @@ ControlPainter painter_of(ControlKindId kind) {
 
 } // namespace
 
-void PaintControl(const HostControl& control, gdi::HDC hdc, const FormControl::PixelRect& r) {
+void PaintControl(const HostControl& control, gdi::HDC hdc, const gdi::RECT& r) {
     painter_of(control.kind().id)(control, hdc, r);
 }
 

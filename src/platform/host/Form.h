@@ -1,11 +1,9 @@
 #pragma once
 
-#include "platform/automation/StdFont.h"
 #include "platform/host/ActiveXHolder.h"
 #include "platform/host/ControlSite.h"
 #include "platform/host/FormControl.h"
-#include "platform/host/FormFile.h"
-#include "platform/host/Units.h"
+#include "platform/host/FormProperties.h"
 
 #include <functional>
 #include <memory>
@@ -36,25 +34,27 @@ struct AppInfo {
     std::string help_file;
 };
 
-// A form: the top-level container with its caption, scale, client size, font and the controls on
-// it, loaded from and saved to a form text file. Controls reach the form through their sites.
+// A running form: the top-level window with the controls standing on it, the events they raise to
+// the host program and the access keys that reach them. Controls reach the form through their
+// sites. Reading and saving a form file is FormReader's and FormWriter's work.
 class Form final : public rt::Dispatch {
 public:
-    // Reads a form file. Refuses a malformed file or one whose controls refuse their properties with
-    // FormFileError ("file:line: ..."); nothing half-loaded is returned.
-    static std::shared_ptr<Form> Load(const std::string& path, const FormOptions& options);
-    static std::shared_ptr<Form> FromDocument(const FormDocument& document, const std::string& path,
-                                              const FormOptions& options);
-    // A new, empty form.
+    // A new, empty form with its window.
     static std::shared_ptr<Form> CreateNew(std::string name, const FormOptions& options);
+    // A form of the file at `path` with the properties read from it, its window and no controls yet
+    // (the reader adds them); relative paths of pictures are relative to the file's folder.
+    static std::shared_ptr<Form> Create(std::string name, const FormOptions& options,
+                                        FormProperties properties, const std::string& path);
     ~Form() override;
 
+    // Puts a control made for this form on its container (the form itself when it has none), after
+    // the controls already there.
+    void Attach(std::shared_ptr<FormControl> control);
     // A new hosted control placed on the form (or on a container): the control gets its defaults
     // through InitProperties.
     std::shared_ptr<ActiveXHolder> AddActiveXControl(const std::string& type_name, const std::string& name,
                                                      FormControl* container, double left, double top,
                                                      double width, double height);
-
     // A built-in control placed on the form or on a container while the form is designed (as a
     // designer drops one): Caption or Text start as its name. Error 5 for an unknown kind or a name
     // in use.
@@ -64,29 +64,18 @@ public:
     // Deletes a control (and what it holds) by "Name" or "Name(Index)"; error 5 when there is none.
     void RemoveControl(std::string_view key_name);
 
-    FormDocument ToDocument(const std::string& path) const;
-    // Saves through a temporary file and a rename (WriteFormFile); `path` also decides how picture
-    // paths are written (relative to its folder).
-    void Save(const std::string& path) const;
-
     std::string TypeName() const override { return "Form"; }
     rt::Variant Get(std::string_view name) override;
     void Let(std::string_view name, const rt::Variant& value) override;
     void Set(std::string_view name, const std::shared_ptr<rt::Dispatch>& object) override;
 
     const std::string& Name() const { return m_name; }
-    std::string Caption() const;
-    int16_t ScaleMode() const;
-    // The client area, in pixels and in twips.
-    int32_t ClientPixelWidth() const;
-    int32_t ClientPixelHeight() const;
-    UserScale FormUserScale() const;
-    std::shared_ptr<rt::StdFont> FormFont() const { return m_font; }
+    FormProperties& properties() { return m_properties; }
+    const FormProperties& properties() const { return m_properties; }
     bool UserMode() const { return m_options.user_mode; }
-    int Dpi() const;
-    // The folder of the file the form was read from ("" for a new form), for relative paths.
-    const std::string& folder() const { return m_folder; }
+    // The file the form belongs to and its folder ("" for a new form).
     const std::string& path() const { return m_path; }
+    const std::string& folder() const { return m_folder; }
 
     const std::vector<std::shared_ptr<FormControl>>& controls() const { return m_controls; }
     // Every control, containers before what they contain.
@@ -95,12 +84,8 @@ public:
     std::shared_ptr<FormControl> FindControl(std::string_view key_name) const;
     std::vector<std::shared_ptr<ActiveXHolder>> ActiveXControls() const;
 
-    // Length conversion in this form's scales (for its user scale as well).
-    double ScaleLength(double value, int16_t from, int16_t to, Axis axis) const;
-
-    // The form's window (the root of its controls' windows) and its background colour.
+    // The form's window, the root of its controls' windows.
     user::HWND hwnd() const { return m_hwnd; }
-    gdi::COLORREF BackgroundColor() const;
     // Alt with a key: the control whose access keys hold the key gets it (AccessKeyPress); false
     // when no control has it.
     bool HandleAccessKey(char key);
@@ -119,25 +104,17 @@ public:
     bool property_page_changed = false;
 
 private:
-    Form(std::string name, const FormOptions& options);
-    void LoadChildren(const FormNode& node, FormControl* container);
-    std::shared_ptr<FormControl> LoadControl(const FormNode& node, FormControl* container);
+    Form(std::string name, const FormOptions& options, FormProperties properties, const std::string& path);
 
     std::string m_name;
     FormOptions m_options;
+    FormProperties m_properties;
     std::string m_path, m_folder;
-    PropertyList m_values;
-    std::shared_ptr<rt::StdFont> m_font;
     std::vector<std::shared_ptr<FormControl>> m_controls;
     std::vector<std::string> m_warnings;
     EventSink m_events;
     AppInfo m_app;
     user::HWND m_hwnd{};
 };
-
-// A font as a form file stores it: BeginProperty NAME with Name, Size, Charset, Weight, Underline,
-// Italic and Strikethrough.
-FormPropertyGroup FontToGroup(std::string_view name, const rt::StdFont& font);
-std::shared_ptr<rt::StdFont> FontFromGroup(const FormPropertyGroup& group, const std::string& file);
 
 } // namespace host

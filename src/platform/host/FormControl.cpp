@@ -4,9 +4,11 @@
 #include "platform/automation/AutomationError.h"
 #include "platform/host/ControlPainter.h"
 #include "platform/host/Form.h"
+#include "platform/host/FormFonts.h"
 #include "platform/host/FormWindows.h"
 #include "platform/user/Input.h"
 #include "platform/user/Paint.h"
+#include "platform/user/Rects.h"
 #include "platform/user/Window.h"
 
 namespace host {
@@ -29,11 +31,14 @@ bool FormControl::RemoveChild(const FormControl* child) {
 }
 
 int16_t FormControl::CoordinateScaleMode() const {
-    for (const FormControl* c = m_container; c; c = c->container()) {
-        if (auto* host = dynamic_cast<const HostControl*>(c); host && host->kind().has_scale)
-            return rt::CInt(host->properties().Get("ScaleMode", Variant(int16_t{1})));
-    }
-    return m_form.ScaleMode();
+    for (const FormControl* c = m_container; c; c = c->container())
+        if (std::optional<int16_t> mode = c->OwnScaleMode()) return *mode;
+    return m_form.properties().ScaleMode();
+}
+
+int32_t FormControl::ToPixels(double length, Axis axis) const {
+    double pixels = m_form.properties().ScaleLength(length, CoordinateScaleMode(), vbPixels, axis);
+    return static_cast<int32_t>(rt::round_even(pixels));
 }
 
 user::HWND FormControl::ContainerWindow() const {
@@ -50,38 +55,54 @@ std::optional<Variant> FormControl::GetCommon(std::string_view member) const {
 }
 
 void FormControl::AppendChildren(FormNode& node, const std::string& folder) const {
-    for (const auto& child : m_children) node.children.push_back(child->ToNode(folder));
+    for (const auto& child : m_children)
+        node.children.push_back(child->ToNode(folder));
 }
 
-HostControl::HostControl(Form& form, FormControl* container, const ControlKind& kind, std::string name, int line)
+HostControl::HostControl(Form& form, FormControl* container, const ControlKind& kind, std::string name,
+                         int line)
     : FormControl(form, container, std::move(name), line), m_kind(kind) {}
 
-HostControl::~HostControl() { DestroyControlWindow(hwnd()); }
+HostControl::~HostControl() {
+    DestroyControlWindow(hwnd());
+}
 
 void HostControl::LoadGroup(const FormPropertyGroup& group) {
     if (rt::member_name_equals(group.name, "Font")) m_font = FontFromGroup(group, form().path());
     m_groups.push_back(group);
 }
 
-std::shared_ptr<rt::StdFont> HostControl::TextFont() const { return m_font ? m_font : form().FormFont(); }
+std::shared_ptr<rt::StdFont> HostControl::TextFont() const {
+    return m_font ? m_font : form().properties().Font();
+}
+
+std::optional<int16_t> HostControl::OwnScaleMode() const {
+    if (!m_kind.has_scale) return std::nullopt;
+    return rt::CInt(m_values.Get(*m_kind.Find("ScaleMode")));
+}
 
 bool HostControl::Visible() const {
-    const KindProperty* p = m_kind.Find("Visible");
-    return !p || rt::CBool(m_values.Get(p->name, p->default_value));
+    const PropertyDefault* p = m_kind.Find("Visible");
+    return !p || rt::CBool(m_values.Get(*p));
+}
+
+void HostControl::Realize() {
+    if (m_kind.windowed) SetWindow(CreateControlWindow(*this, ContainerWindow(), false));
+    UpdatePlacement();
 }
 
 void HostControl::UpdatePlacement() {
-    PixelRect r = PixelBounds();
+    gdi::RECT r = PixelBounds();
     if (hwnd()) {
-        user::MoveWindow(hwnd(), r.left, r.top, r.width, r.height, true);
+        user::MoveWindow(hwnd(), r.left, r.top, r.right - r.left, r.bottom - r.top, true);
         user::ShowWindow(hwnd(), Visible() ? user::SW_SHOWNA : user::SW_HIDE);
         user::InvalidateRect(hwnd(), nullptr, true);
         return;
     }
     // A windowless control paints on its container: the places it left and takes need painting.
     if (user::HWND container = ContainerWindow()) {
-        for (const PixelRect& p : {m_painted_at, r}) {
-            gdi::RECT area{p.left - 1, p.top - 1, p.left + p.width + 1, p.top + p.height + 1};
+        for (gdi::RECT area : {m_painted_at, r}) {
+            user::InflateRect(&area, 1, 1);
             user::InvalidateRect(container, &area, true);
         }
     }
@@ -89,26 +110,13 @@ void HostControl::UpdatePlacement() {
 
 void HostControl::PaintOn(gdi::HDC hdc) const {
     if (!Visible()) return;
-    PixelRect r = PixelBounds();
+    gdi::RECT r = PixelBounds();
     if (hwnd()) {
-        r.left = 0;
-        r.top = 0;
+        user::OffsetRect(&r, -r.left, -r.top); // a window paints its own surface from (0, 0)
     } else {
         const_cast<HostControl*>(this)->m_painted_at = r;
     }
     PaintControl(*this, hdc, r);
-}
-
-static Variant convert_like(const Variant& value, const Variant& like) {
-    switch (like.type()) {
-    case rt::VarType::Boolean: return Variant(rt::CBool(value));
-    case rt::VarType::Integer: return Variant(rt::CInt(value));
-    case rt::VarType::Long: return Variant(rt::CLng(value));
-    case rt::VarType::Single: return Variant(rt::CSng(value));
-    case rt::VarType::Double: return Variant(rt::CDbl(value));
-    case rt::VarType::String: return Variant(rt::CStr(value));
-    default: return value;
-    }
 }
 
 Variant HostControl::Get(std::string_view name) {
@@ -117,21 +125,23 @@ Variant HostControl::Get(std::string_view name) {
 }
 
 Variant HostControl::GetValue(std::string_view name) const {
-    const KindProperty* p = m_kind.Find(name);
+    const PropertyDefault* p = m_kind.Find(name);
     if (!p) rt::raise_member_not_found();
-    return m_values.Get(p->name, p->default_value);
+    return m_values.Get(*p);
 }
 
 void HostControl::Let(std::string_view name, const Variant& value) {
     if (rt::member_name_equals(name, "Name") || rt::member_name_equals(name, "Index"))
         rt::raise_error(kErrReadOnlyAtRunTime, "", "'" + std::string(name) + "' property is read-only");
-    const KindProperty* p = m_kind.Find(name);
+    const PropertyDefault* p = m_kind.Find(name);
     if (!p) rt::raise_member_not_found();
-    m_values.Set(p->name, convert_like(value, p->default_value));
+    m_values.SetLike(*p, value);
     UpdatePlacement();
 }
 
-double HostControl::GetNumber(std::string_view name) const { return rt::CDbl(GetValue(name)); }
+double HostControl::GetNumber(std::string_view name) const {
+    return rt::CDbl(GetValue(name));
+}
 
 Variant HostControl::Call(std::string_view name, std::span<const Variant> args) {
     if (rt::member_name_equals(name, "Move") && m_kind.positioned) {
@@ -163,36 +173,21 @@ Variant HostControl::Call(std::string_view name, std::span<const Variant> args) 
     rt::raise_member_not_found();
 }
 
-FormControl::PixelRect HostControl::PixelBounds() const {
-    int16_t mode = CoordinateScaleMode();
-    UserScale user = form().FormUserScale();
-    auto px = [&](double v, Axis axis) {
-        return static_cast<int32_t>(rt::round_even(ConvertLength(v, mode, 3, axis, form().Dpi(), &user)));
-    };
-    if (!m_kind.positioned) { // a line: the box its two ends span
+gdi::RECT HostControl::PixelBounds() const {
+    if (!m_kind.positioned) { // a line: the box its two ends span, both ends inside
         double x1 = GetNumber("X1"), x2 = GetNumber("X2"), y1 = GetNumber("Y1"), y2 = GetNumber("Y2");
-        int32_t l = px(std::min(x1, x2), Axis::X), t = px(std::min(y1, y2), Axis::Y);
-        return {l, t, px(std::max(x1, x2), Axis::X) - l + 1, px(std::max(y1, y2), Axis::Y) - t + 1};
+        return {ToPixels(std::min(x1, x2), Axis::X), ToPixels(std::min(y1, y2), Axis::Y),
+                ToPixels(std::max(x1, x2), Axis::X) + 1, ToPixels(std::max(y1, y2), Axis::Y) + 1};
     }
-    PixelRect r{px(GetNumber("Left"), Axis::X), px(GetNumber("Top"), Axis::Y), 0, 0};
-    if (m_kind.sized) {
-        r.width = px(GetNumber("Width"), Axis::X);
-        r.height = px(GetNumber("Height"), Axis::Y);
-    }
+    gdi::RECT r{0, 0, 0, 0};
+    if (m_kind.sized)
+        r = {0, 0, ToPixels(GetNumber("Width"), Axis::X), ToPixels(GetNumber("Height"), Axis::Y)};
+    user::OffsetRect(&r, ToPixels(GetNumber("Left"), Axis::X), ToPixels(GetNumber("Top"), Axis::Y));
     return r;
 }
 
-void HostControl::LoadProperty(const FormProperty& property) {
-    const KindProperty* p = m_kind.Find(property.key);
-    if (!p) {
-        m_values.Set(property.key, property.value, property.line, false);
-        return;
-    }
-    try {
-        m_values.Set(p->name, convert_like(property.value, p->default_value), property.line);
-    } catch (const rt::AutomationError& e) {
-        throw rt::AutomationError(e.number, property.key, e.description, e.help_context);
-    }
+bool HostControl::LoadProperty(const FormProperty& property) {
+    return m_values.Load(m_kind.properties, property);
 }
 
 FormNode HostControl::ToNode(const std::string& folder) const {
@@ -200,8 +195,10 @@ FormNode HostControl::ToNode(const std::string& folder) const {
     node.type = std::string(m_kind.name);
     node.name = Name();
     if (ArrayIndex()) node.items.emplace_back(FormProperty{"Index", Variant(*ArrayIndex()), 0});
-    for (const auto& e : m_values.entries()) node.items.emplace_back(FormProperty{e.name, e.value, 0});
-    for (const auto& g : m_groups) node.items.emplace_back(g);
+    for (const auto& e : m_values.entries())
+        node.items.emplace_back(FormProperty{e.name, e.value, 0});
+    for (const auto& g : m_groups)
+        node.items.emplace_back(g);
     AppendChildren(node, folder);
     return node;
 }

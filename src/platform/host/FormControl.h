@@ -6,6 +6,7 @@
 #include "platform/host/ControlKinds.h"
 #include "platform/host/FormFile.h"
 #include "platform/host/PropertyList.h"
+#include "platform/host/Units.h"
 #include "platform/user/Hwnd.h"
 
 #include <memory>
@@ -41,12 +42,12 @@ public:
     // The scale mode that this control's coordinates are in: the nearest container with a
     // ScaleMode (a picture box, or the form).
     int16_t CoordinateScaleMode() const;
+    // The scale mode of the control's own client area when it has one (a picture box) for the
+    // controls it holds.
+    virtual std::optional<int16_t> OwnScaleMode() const { return std::nullopt; }
 
     // The control's rectangle relative to its container's client area, in pixels.
-    struct PixelRect {
-        int32_t left = 0, top = 0, width = 0, height = 0;
-    };
-    virtual PixelRect PixelBounds() const = 0;
+    virtual gdi::RECT PixelBounds() const = 0;
 
     // The block that saves this control (children included) in a form file in `folder`.
     virtual FormNode ToNode(const std::string& folder) const = 0;
@@ -65,6 +66,8 @@ public:
 
 protected:
     void CountRefresh() { ++m_refresh_count; }
+    // A length in the scale of this control's coordinates, in whole pixels (halves to even).
+    int32_t ToPixels(double length, Axis axis) const;
     // The common members: Name (read-only), Index (error 343 outside a control array).
     std::optional<rt::Variant> GetCommon(std::string_view member) const;
     void AppendChildren(FormNode& node, const std::string& folder) const;
@@ -93,17 +96,22 @@ public:
     void Let(std::string_view name, const rt::Variant& value) override;
     rt::Variant Call(std::string_view name, std::span<const rt::Variant> args) override;
     bool IsContainer() const override { return m_kind.container; }
-    PixelRect PixelBounds() const override;
+    std::optional<int16_t> OwnScaleMode() const override;
+    gdi::RECT PixelBounds() const override;
     FormNode ToNode(const std::string& folder) const override;
 
     // Stores a value read from a form file: known properties are converted to their type (a value
-    // that does not convert raises the runtime's error), others kept as unknown.
-    void LoadProperty(const FormProperty& property);
+    // that does not convert raises the runtime's error), others kept as unknown. Returns whether
+    // the kind knows the property.
+    bool LoadProperty(const FormProperty& property);
     void LoadGroup(const FormPropertyGroup& group);
     const PropertyList& properties() const { return m_values; }
     rt::Variant GetValue(std::string_view name) const; // a property of the kind, as Get reads it
     double GetNumber(std::string_view name) const;
     bool Visible() const;
+    // Puts the control in view: a windowed kind gets its window in its container's window, then the
+    // window (or the area a windowless control paints) is placed where the properties say.
+    void Realize();
     void UpdatePlacement() override;
     // Draws the control: a windowed one on its own surface at (0, 0), a windowless one on its
     // container's surface at its place.
@@ -116,7 +124,7 @@ private:
     PropertyList m_values;
     std::vector<FormPropertyGroup> m_groups; // fonts and other objects, kept as read
     std::shared_ptr<rt::StdFont> m_font;     // from a Font group
-    PixelRect m_painted_at;                   // where a windowless control last painted
+    gdi::RECT m_painted_at;                  // where a windowless control last painted
 };
 
 } // namespace host

@@ -2,12 +2,13 @@
 
 #include "platform/automation/Ansi.h"
 #include "platform/automation/Dispatch.h"
+#include "platform/automation/Literal.h"
 
 #include <cerrno>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include <fcntl.h>
@@ -28,13 +29,21 @@ FormFileError::FormFileError(std::string file_, int line_, const std::string& wh
 
 namespace {
 
-bool is_space(char c) { return c == ' ' || c == '\t'; }
-bool is_ident_start(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
-bool is_ident_char(char c) { return is_ident_start(c) || (c >= '0' && c <= '9'); }
+bool is_space(char c) {
+    return c == ' ' || c == '\t';
+}
+bool is_ident_start(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+}
+bool is_ident_char(char c) {
+    return is_ident_start(c) || (c >= '0' && c <= '9');
+}
 
 std::string_view trim(std::string_view s) {
-    while (!s.empty() && is_space(s.front())) s.remove_prefix(1);
-    while (!s.empty() && (is_space(s.back()) || s.back() == '\r')) s.remove_suffix(1);
+    while (!s.empty() && is_space(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && (is_space(s.back()) || s.back() == '\r'))
+        s.remove_suffix(1);
     return s;
 }
 
@@ -43,17 +52,20 @@ std::string_view take_word(std::string_view& s, bool dotted) {
     size_t n = 0;
     if (!s.empty() && is_ident_start(s[0])) {
         n = 1;
-        while (n < s.size() && (is_ident_char(s[n]) || (dotted && s[n] == '.' && n + 1 < s.size() &&
-                                                        is_ident_start(s[n + 1]))))
+        while (n < s.size() && (is_ident_char(s[n]) ||
+                                (dotted && s[n] == '.' && n + 1 < s.size() && is_ident_start(s[n + 1]))))
             ++n;
     }
     std::string_view w = s.substr(0, n);
     s.remove_prefix(n);
-    while (!s.empty() && is_space(s.front())) s.remove_prefix(1);
+    while (!s.empty() && is_space(s.front()))
+        s.remove_prefix(1);
     return w;
 }
 
-bool keyword(std::string_view word, std::string_view kw) { return rt::member_name_equals(word, kw); }
+bool keyword(std::string_view word, std::string_view kw) {
+    return rt::member_name_equals(word, kw);
+}
 
 class Parser {
 public:
@@ -61,94 +73,28 @@ public:
 
     FormDocument parse() {
         if (m_text.substr(0, 3) == "\xEF\xBB\xBF") m_text.remove_prefix(3);
-        FormDocument doc;
-        doc.crlf = m_text.find("\r\n") != std::string_view::npos &&
-                   m_text.find("\r\n") == m_text.find('\n') - 1;
-        bool have_version = false, root_done = false;
-        std::vector<FormNode*> nodes;
-        std::vector<std::vector<FormItem>*> groups; // innermost item list being filled
+        m_document.crlf =
+            m_text.find("\r\n") != std::string_view::npos && m_text.find("\r\n") == m_text.find('\n') - 1;
+        bool have_version = false;
         std::string_view line;
         while (next_line(line)) {
             std::string_view s = trim(line);
             if (s.empty() || s[0] == '\'') continue;
             if (!have_version) {
-                std::string_view rest = s;
-                bool is_version = keyword(take_word(rest, false), "VERSION");
-                rest = strip_comment(rest);
-                if (!is_version || rest.empty()) fail("expected VERSION and a version number on the first line");
-                doc.version = std::string(rest);
+                version_line(s);
                 have_version = true;
-                continue;
-            }
-            if (root_done) fail("expected the end of the file after the form's End");
-            std::string_view rest = s;
-            std::string_view word = take_word(rest, false);
-            if (keyword(word, "Begin")) {
-                if (!groups.empty() && groups.size() > nodes.size())
-                    fail("expected EndProperty before Begin");
-                std::string_view type = take_word(rest, true);
-                std::string_view name = take_word(rest, false);
-                if (type.empty() || name.empty()) fail("expected Begin, a type name and a control name");
-                if (!strip_comment(rest).empty()) fail("expected the end of the line after the control name");
-                if (nodes.size() >= static_cast<size_t>(kMaxFormNesting))
-                    fail("expected at most " + std::to_string(kMaxFormNesting) + " nested Begin blocks");
-                FormNode* node;
-                if (nodes.empty()) {
-                    if (m_seen_root) fail("expected one form");
-                    node = &doc.root;
-                    m_seen_root = true;
-                } else {
-                    nodes.back()->children.emplace_back();
-                    node = &nodes.back()->children.back();
-                }
-                node->type = std::string(type);
-                node->name = std::string(name);
-                node->line = m_line;
-                nodes.push_back(node);
-                groups.push_back(&node->items);
-            } else if (keyword(word, "End") && rest.empty()) {
-                if (nodes.empty()) fail("expected Begin before End");
-                if (groups.size() > nodes.size()) fail("expected EndProperty before End");
-                nodes.pop_back();
-                groups.pop_back();
-                if (nodes.empty()) root_done = true;
-            } else if (keyword(word, "BeginProperty")) {
-                if (nodes.empty()) fail("expected Begin before BeginProperty");
-                std::string_view name = take_word(rest, false);
-                if (name.empty()) fail("expected a property name after BeginProperty");
-                rest = strip_comment(rest);
-                if (!rest.empty() && rest.front() == '{') { // a class identifier, which this format ignores
-                    size_t close = rest.find('}');
-                    if (close == std::string_view::npos) fail("expected } after the class identifier");
-                    rest = trim(rest.substr(close + 1));
-                }
-                if (!rest.empty()) fail("expected the end of the line after the property name");
-                if (groups.size() - nodes.size() >= static_cast<size_t>(kMaxFormNesting))
-                    fail("expected at most " + std::to_string(kMaxFormNesting) + " nested BeginProperty blocks");
-                FormPropertyGroup group;
-                group.name = std::string(name);
-                group.line = m_line;
-                groups.back()->emplace_back(std::move(group));
-                groups.push_back(&std::get<FormPropertyGroup>(groups.back()->back()).items);
-            } else if (keyword(word, "EndProperty") && strip_comment(rest).empty()) {
-                if (groups.size() <= nodes.size()) fail("expected BeginProperty before EndProperty");
-                groups.pop_back();
             } else {
-                if (nodes.empty()) fail("expected Begin");
-                if (word.empty() || rest.empty() || rest.front() != '=')
-                    fail("expected a property: Key = Value");
-                rest.remove_prefix(1);
-                groups.back()->emplace_back(FormProperty{std::string(word), parse_value(trim(rest)), m_line});
+                body_line(s);
             }
         }
         if (!have_version) fail("expected VERSION and a version number on the first line");
         if (!m_seen_root) fail("expected Begin Form");
-        if (!nodes.empty()) {
-            const FormNode* open = nodes.back();
-            fail("expected End for Begin " + open->type + " " + open->name + " (line " + std::to_string(open->line) +
-                 ")");
+        if (!m_nodes.empty()) {
+            const FormNode* open = m_nodes.back();
+            fail("expected End for Begin " + open->type + " " + open->name + " (line " +
+                 std::to_string(open->line) + ")");
         }
-        return doc;
+        return std::move(m_document);
     }
 
 private:
@@ -166,6 +112,94 @@ private:
 
     [[noreturn]] void fail(const std::string& what) const { throw FormFileError(m_file, m_line, what); }
 
+    void version_line(std::string_view s) {
+        bool is_version = keyword(take_word(s, false), "VERSION");
+        s = strip_comment(s);
+        if (!is_version || s.empty()) fail("expected VERSION and a version number on the first line");
+        m_document.version = std::string(s);
+    }
+
+    void body_line(std::string_view s) {
+        if (m_seen_root && m_nodes.empty()) fail("expected the end of the file after the form's End");
+        std::string_view rest = s;
+        std::string_view word = take_word(rest, false);
+        if (keyword(word, "Begin"))
+            begin_block(rest);
+        else if (keyword(word, "End") && rest.empty())
+            end_block();
+        else if (keyword(word, "BeginProperty"))
+            begin_group(rest);
+        else if (keyword(word, "EndProperty") && strip_comment(rest).empty())
+            end_group();
+        else
+            property_line(word, rest);
+    }
+
+    // Whether a BeginProperty group is open inside the innermost Begin block.
+    bool in_group() const { return m_items.size() > m_nodes.size(); }
+
+    void begin_block(std::string_view rest) {
+        if (in_group()) fail("expected EndProperty before Begin");
+        std::string_view type = take_word(rest, true);
+        std::string_view name = take_word(rest, false);
+        if (type.empty() || name.empty()) fail("expected Begin, a type name and a control name");
+        if (!strip_comment(rest).empty()) fail("expected the end of the line after the control name");
+        if (m_nodes.size() >= static_cast<size_t>(kMaxFormNesting))
+            fail("expected at most " + std::to_string(kMaxFormNesting) + " nested Begin blocks");
+        FormNode* node;
+        if (m_nodes.empty()) {
+            if (m_seen_root) fail("expected one form");
+            node = &m_document.root;
+            m_seen_root = true;
+        } else {
+            node = &m_nodes.back()->children.emplace_back();
+        }
+        node->type = std::string(type);
+        node->name = std::string(name);
+        node->line = m_line;
+        m_nodes.push_back(node);
+        m_items.push_back(&node->items);
+    }
+
+    void end_block() {
+        if (m_nodes.empty()) fail("expected Begin before End");
+        if (in_group()) fail("expected EndProperty before End");
+        m_nodes.pop_back();
+        m_items.pop_back();
+    }
+
+    void begin_group(std::string_view rest) {
+        if (m_nodes.empty()) fail("expected Begin before BeginProperty");
+        std::string_view name = take_word(rest, false);
+        if (name.empty()) fail("expected a property name after BeginProperty");
+        rest = strip_comment(rest);
+        if (!rest.empty() && rest.front() == '{') { // a class identifier, which this format ignores
+            size_t close = rest.find('}');
+            if (close == std::string_view::npos) fail("expected } after the class identifier");
+            rest = trim(rest.substr(close + 1));
+        }
+        if (!rest.empty()) fail("expected the end of the line after the property name");
+        if (m_items.size() - m_nodes.size() >= static_cast<size_t>(kMaxFormNesting))
+            fail("expected at most " + std::to_string(kMaxFormNesting) + " nested BeginProperty blocks");
+        FormPropertyGroup group;
+        group.name = std::string(name);
+        group.line = m_line;
+        auto& added = std::get<FormPropertyGroup>(m_items.back()->emplace_back(std::move(group)));
+        m_items.push_back(&added.items);
+    }
+
+    void end_group() {
+        if (!in_group()) fail("expected BeginProperty before EndProperty");
+        m_items.pop_back();
+    }
+
+    void property_line(std::string_view key, std::string_view rest) {
+        if (m_nodes.empty()) fail("expected Begin");
+        if (key.empty() || rest.empty() || rest.front() != '=') fail("expected a property: Key = Value");
+        rest.remove_prefix(1);
+        m_items.back()->emplace_back(FormProperty{std::string(key), parse_value(trim(rest)), m_line});
+    }
+
     std::string_view strip_comment(std::string_view s) const {
         size_t q = s.find('\'');
         return trim(q == std::string_view::npos ? s : s.substr(0, q));
@@ -176,94 +210,50 @@ private:
         if (!rest.empty() && rest.front() != '\'') fail("expected the end of the line after the value");
     }
 
+    // The mistakes a literal can make, in this file's words; the rest of the line is checked after.
+    void check_literal(const rt::Literal& lit) const {
+        using rt::LiteralProblem;
+        if (lit.kind == rt::LiteralKind::None)
+            fail("expected a value: a number, &H...&, True, False or a quoted string");
+        if (lit.problem == LiteralProblem::UnclosedQuote) fail("expected a closing quote");
+        if (lit.problem == LiteralProblem::NoDigits) fail("expected hexadecimal digits after &H");
+        if (lit.kind == rt::LiteralKind::Hex && lit.digits > 8) fail("expected at most 8 hexadecimal digits");
+        if (lit.problem == LiteralProblem::NoExponentDigits) fail("expected digits in the exponent");
+    }
+
     rt::Variant parse_value(std::string_view s) const {
         if (s.empty()) fail("expected a value after =");
-        if (s.front() == '"') {
-            std::string out;
-            size_t i = 1;
-            for (;;) {
-                if (i >= s.size()) fail("expected a closing quote");
-                if (s[i] == '"') {
-                    if (i + 1 < s.size() && s[i + 1] == '"') {
-                        out.push_back('"');
-                        i += 2;
-                        continue;
-                    }
-                    break;
-                }
-                out.push_back(s[i++]);
-            }
-            expect_line_end(s.substr(i + 1));
-            return rt::Variant(rt::ansi_from_utf8(out));
+        const rt::Literal lit = rt::ReadLiteral(s, rt::LiteralSyntax::Source);
+        check_literal(lit);
+        const std::string_view rest = s.substr(lit.length);
+        expect_line_end(rest);
+        switch (lit.kind) {
+        case rt::LiteralKind::String:
+            return rt::Variant(rt::ansi_from_utf8(lit.text));
+        case rt::LiteralKind::Whole:
+            if (std::optional<bool> b = written_boolean(s.substr(0, lit.length), rest))
+                return rt::Variant(*b);
+            if (lit.problem == rt::LiteralProblem::Overflow || lit.number < INT32_MIN ||
+                lit.number > INT32_MAX)
+                fail("expected a number within 32 bits");
+            break;
+        case rt::LiteralKind::Fraction:
+            if (lit.problem == rt::LiteralProblem::Overflow) fail("expected a finite number");
+            break;
+        default:
+            break;
         }
-        if (s.size() >= 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h')) {
-            size_t i = 2;
-            uint64_t v = 0;
-            while (i < s.size() && std::isxdigit(static_cast<unsigned char>(s[i]))) {
-                if (i - 2 >= 8) fail("expected at most 8 hexadecimal digits");
-                char c = s[i];
-                int d = c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10;
-                v = v * 16 + static_cast<uint64_t>(d);
-                ++i;
-            }
-            if (i == 2) fail("expected hexadecimal digits after &H");
-            bool long_suffix = i < s.size() && s[i] == '&';
-            if (long_suffix) ++i;
-            expect_line_end(s.substr(i));
-            if (!long_suffix && i - 2 <= 4)
-                return rt::Variant(static_cast<int16_t>(static_cast<uint16_t>(v)));
-            return rt::Variant(static_cast<int32_t>(static_cast<uint32_t>(v)));
-        }
-        std::string_view rest = s;
-        std::string_view word = take_word(rest, false);
-        if (!word.empty()) {
-            if (keyword(word, "True") || keyword(word, "False")) {
-                expect_line_end(rest);
-                return rt::Variant(keyword(word, "True"));
-            }
-            fail("expected a value: a number, &H...&, True, False or a quoted string");
-        }
-        size_t i = 0;
-        if (s[i] == '-' || s[i] == '+') ++i;
-        size_t digits = 0;
-        bool fraction = false;
-        while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i, ++digits;
-        if (i < s.size() && s[i] == '.') {
-            fraction = true;
-            ++i;
-            while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i, ++digits;
-        }
-        if (digits == 0) fail("expected a value: a number, &H...&, True, False or a quoted string");
-        if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
-            fraction = true;
-            size_t j = i + 1;
-            if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
-            size_t exp_digits = 0;
-            while (j < s.size() && s[j] >= '0' && s[j] <= '9') ++j, ++exp_digits;
-            if (exp_digits == 0) fail("expected digits in the exponent");
-            i = j;
-        }
-        std::string text(s.substr(0, i));
-        expect_line_end(s.substr(i));
-        // -1 'True and 0 'False are how booleans are written: the comment names the type.
-        if (text == "-1" || text == "0") {
-            std::string_view comment = trim(s.substr(i));
-            if (!comment.empty()) {
-                comment.remove_prefix(1);
-                comment = trim(comment);
-                if (keyword(comment, text == "-1" ? "True" : "False")) return rt::Variant(text == "-1");
-            }
-        }
-        if (!fraction) {
-            errno = 0;
-            long long v = std::strtoll(text.c_str(), nullptr, 10);
-            if (errno == ERANGE || v < INT32_MIN || v > INT32_MAX) fail("expected a number within 32 bits");
-            if (v >= INT16_MIN && v <= INT16_MAX) return rt::Variant(static_cast<int16_t>(v));
-            return rt::Variant(static_cast<int32_t>(v));
-        }
-        double v = std::strtod(text.c_str(), nullptr);
-        if (!std::isfinite(v)) fail("expected a finite number");
-        return rt::Variant(v);
+        return rt::LiteralValue(lit);
+    }
+
+    // -1 'True and 0 'False are how booleans are written: the comment names the type.
+    std::optional<bool> written_boolean(std::string_view number, std::string_view rest) const {
+        if (number != "-1" && number != "0") return std::nullopt;
+        std::string_view comment = trim(rest);
+        if (comment.empty()) return std::nullopt;
+        comment = trim(comment.substr(1));
+        if (!keyword(comment, number == "-1" ? "True" : "False")) return std::nullopt;
+        return number == "-1";
     }
 
     std::string_view m_text;
@@ -271,6 +261,9 @@ private:
     size_t m_pos = 0;
     int m_line = 0;
     bool m_seen_root = false;
+    FormDocument m_document;
+    std::vector<FormNode*> m_nodes;              // the Begin blocks open, outermost first
+    std::vector<std::vector<FormItem>*> m_items; // where the next property goes: innermost last
 };
 
 bool names_color(std::string_view key) {
@@ -283,16 +276,15 @@ std::string format_value(const std::string& key, const rt::Variant& v) {
     if (v.is_number_type() && v.type() != VarType::Boolean && names_color(key)) {
         // Colours in hexadecimal, whatever number type holds them, so that they read back alike.
         double d = rt::CDbl(v);
-        if (d == std::floor(d) && d >= -2147483648.0 && d <= 4294967295.0) {
-            char buf[16];
-            std::snprintf(buf, sizeof buf, "&H%08X&", static_cast<uint32_t>(static_cast<int64_t>(d)));
-            return buf;
-        }
+        if (d == std::floor(d) && d >= -2147483648.0 && d <= 4294967295.0)
+            return rt::LongHexLiteral(static_cast<uint32_t>(static_cast<int64_t>(d)));
     }
     switch (v.type()) {
-    case VarType::Boolean: return v.as_bool() ? "-1  'True" : "0   'False";
+    case VarType::Boolean:
+        return v.as_bool() ? "-1  'True" : "0   'False";
     case VarType::Integer:
-    case VarType::Long: return rt::CStr(v);
+    case VarType::Long:
+        return rt::CStr(v);
     case VarType::Single:
     case VarType::Double: {
         // A fraction written as a whole number beyond 32 bits would read back as a bad integer.
@@ -303,19 +295,17 @@ std::string format_value(const std::string& key, const rt::Variant& v) {
     case VarType::String: {
         const std::string& a = v.as_string();
         if (a.find_first_of("\r\n") != std::string::npos)
-            throw FormFileError("", 0, "the value of " + key + " holds a line break, which a form file cannot store");
-        std::string out = "\"";
-        for (char c : rt::utf8_from_ansi(a)) {
-            if (c == '"') out += "\"\"";
-            else out.push_back(c);
-        }
-        out += '"';
-        return out;
+            throw FormFileError(
+                "", 0, "the value of " + key + " holds a line break, which a form file cannot store");
+        return rt::QuotedLiteral(rt::utf8_from_ansi(a));
     }
-    case VarType::Empty: return "\"\"";
-    case VarType::Object: break;
+    case VarType::Empty:
+        return "\"\"";
+    case VarType::Object:
+        break;
     }
-    throw FormFileError("", 0, "the value of " + key + " is an object, which a form file cannot store as a value");
+    throw FormFileError("", 0,
+                        "the value of " + key + " is an object, which a form file cannot store as a value");
 }
 
 class Writer {
@@ -339,8 +329,10 @@ private:
         for (const FormItem& item : list) {
             if (const auto* p = std::get_if<FormProperty>(&item)) {
                 std::string k = p->key;
-                if (k.size() < 16) k.resize(16, ' ');
-                else k += ' ';
+                if (k.size() < 16)
+                    k.resize(16, ' ');
+                else
+                    k += ' ';
                 size_t spaces = k.size() + 1 < 20 ? 20 - (k.size() + 1) : 1;
                 line(depth, k + "=" + std::string(spaces, ' ') + format_value(p->key, p->value));
             } else {
@@ -355,7 +347,8 @@ private:
     void node(const FormNode& n, int depth) {
         line(depth, "Begin " + n.type + " " + n.name);
         items(n.items, depth + 1);
-        for (const FormNode& child : n.children) node(child, depth + 1);
+        for (const FormNode& child : n.children)
+            node(child, depth + 1);
         line(depth, "End");
     }
 
@@ -378,7 +371,9 @@ FormDocument ReadFormFile(const std::string& path) {
     return ParseForm(buf.str(), path);
 }
 
-std::string FormatForm(const FormDocument& document) { return Writer(document.crlf).write(document); }
+std::string FormatForm(const FormDocument& document) {
+    return Writer(document.crlf).write(document);
+}
 
 void WriteFormFile(const std::string& path, const std::string& text) {
     std::string folder = ".";
@@ -422,7 +417,8 @@ void WriteFormFile(const std::string& path, const std::string& text) {
 
 const FormProperty* FindProperty(const std::vector<FormItem>& items, std::string_view key) {
     for (const FormItem& item : items)
-        if (const auto* p = std::get_if<FormProperty>(&item); p && rt::member_name_equals(p->key, key)) return p;
+        if (const auto* p = std::get_if<FormProperty>(&item); p && rt::member_name_equals(p->key, key))
+            return p;
     return nullptr;
 }
 

@@ -24,21 +24,20 @@ bool FormSite::AmbientUserMode() const {
     return m_form.UserMode();
 }
 std::shared_ptr<rt::StdFont> FormSite::AmbientFont() const {
-    return m_form.FormFont();
+    return m_form.properties().Font();
 }
 std::shared_ptr<rt::StdFont> FormSite::ParentFont() const {
-    return m_form.FormFont();
+    return m_form.properties().Font();
 }
 int16_t FormSite::ParentScaleMode() const {
-    return m_form.ScaleMode();
+    return m_form.properties().ScaleMode();
 }
 
 int16_t FormSite::ContainerScaleMode() const {
     const FormControl* container = m_holder.container();
-    if (!container) return m_form.ScaleMode();
+    if (!container) return m_form.properties().ScaleMode();
     // A picture box has a scale of its own; a frame or another control container has none.
-    if (auto* host = dynamic_cast<const HostControl*>(container); host && host->kind().has_scale)
-        return rt::CInt(host->properties().Get("ScaleMode", rt::Variant(int16_t{1})));
+    if (std::optional<int16_t> mode = container->OwnScaleMode()) return *mode;
     rt::raise_member_not_found();
 }
 
@@ -51,7 +50,7 @@ double FormSite::Scale(double value, int16_t from, int16_t to, bool horizontal) 
         if (!IsKnownScaleMode(mode)) rt::raise_error(rt::kErrInvalidProcedureCall);
         return mode;
     };
-    return m_form.ScaleLength(value, resolve(from), resolve(to), horizontal ? Axis::X : Axis::Y);
+    return m_form.properties().ScaleLength(value, resolve(from), resolve(to), horizontal ? Axis::X : Axis::Y);
 }
 
 double FormSite::ScaleX(double value, int16_t from, int16_t to) const {
@@ -61,10 +60,12 @@ double FormSite::ScaleY(double value, int16_t from, int16_t to) const {
     return Scale(value, from, to, false);
 }
 double FormSite::ScaleWidth() const {
-    return m_holder.PixelBounds().width;
+    gdi::RECT r = m_holder.PixelBounds();
+    return r.right - r.left;
 }
 double FormSite::ScaleHeight() const {
-    return m_holder.PixelBounds().height;
+    gdi::RECT r = m_holder.PixelBounds();
+    return r.bottom - r.top;
 }
 double FormSite::Width() const {
     return m_holder.Width();

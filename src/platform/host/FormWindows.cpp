@@ -1,11 +1,11 @@
 #include "FormWindows.h"
 
 #include "platform/automation/AutomationError.h"
+#include "platform/gdi/Gdi.h"
 #include "platform/host/ActiveXHolder.h"
 #include "platform/host/Form.h"
 #include "platform/host/FormSite.h"
 #include "platform/host/GdiFont.h"
-#include "platform/gdi/Gdi.h"
 #include "platform/user/Input.h"
 #include "platform/user/MessageQueue.h"
 #include "platform/user/Messages.h"
@@ -41,12 +41,88 @@ int16_t buttons_of(WPARAM keys) {
     return b;
 }
 
-float x_of(LPARAM l) { return static_cast<float>(static_cast<int16_t>(LOWORD(static_cast<uintptr_t>(l)))); }
-float y_of(LPARAM l) { return static_cast<float>(static_cast<int16_t>(HIWORD(static_cast<uintptr_t>(l)))); }
+float x_of(LPARAM l) {
+    return static_cast<float>(static_cast<int16_t>(LOWORD(static_cast<uintptr_t>(l))));
+}
+float y_of(LPARAM l) {
+    return static_cast<float>(static_cast<int16_t>(HIWORD(static_cast<uintptr_t>(l))));
+}
 
 // Alt with a key: the form hands the key to the control whose access keys hold it.
 bool route_access_key(Form& form, WPARAM ch) {
     return form.HandleAccessKey(static_cast<char>(ch & 0xFF));
+}
+
+// The button of a button-down or button-up message: 1 left, 2 right, 4 middle.
+int16_t button_of(UINT message) {
+    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP) return 1;
+    if (message == WM_RBUTTONDOWN || message == WM_RBUTTONUP) return 2;
+    return 4;
+}
+
+LRESULT hosted_button_down(ActiveXHolder& holder, HWND hwnd, UINT message, LPARAM lp) {
+    int16_t button = button_of(message);
+    SetCapture(hwnd);
+    holder.pressed_button = button;
+    holder.control().MouseDown(button, shift_state(), x_of(lp), y_of(lp));
+    // The container moves the focus to the control after the press has been reported.
+    if (IsWindow(hwnd) && GetFocus() != hwnd) SetFocus(hwnd);
+    return 0;
+}
+
+// A release of the left button pressed in the window, inside it, is a click as well.
+LRESULT hosted_button_up(ActiveXHolder& holder, HWND hwnd, UINT message, LPARAM lp) {
+    int16_t button = button_of(message);
+    bool clicked = holder.pressed_button == button && button == 1;
+    holder.pressed_button = 0;
+    ReleaseCapture();
+    ActiveXControl& control = holder.control();
+    control.MouseUp(button, shift_state(), x_of(lp), y_of(lp));
+    float x = x_of(lp), y = y_of(lp);
+    gdi::RECT client{};
+    GetClientRect(hwnd, &client);
+    if (clicked && x >= 0 && y >= 0 && x < client.right && y < client.bottom) control.Click();
+    return 0;
+}
+
+// Mouse and keys, which reach the control while the program runs.
+LRESULT hosted_input(ActiveXHolder& holder, HWND hwnd, UINT message, WPARAM wp, LPARAM lp) {
+    ActiveXControl& control = holder.control();
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        return hosted_button_down(holder, hwnd, message, lp);
+    case WM_MOUSEMOVE:
+        control.MouseMove(buttons_of(wp), shift_state(), x_of(lp), y_of(lp));
+        return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+        return hosted_button_up(holder, hwnd, message, lp);
+    case WM_LBUTTONDBLCLK:
+        SetCapture(hwnd);
+        holder.pressed_button = 0; // the second release of a double click is not a click
+        control.DblClick();
+        return 0;
+    case WM_KEYDOWN:
+    case WM_KEYUP: {
+        // The control may change the key code (its argument is by reference); the change stays with it.
+        int16_t code = static_cast<int16_t>(wp);
+        if (message == WM_KEYDOWN)
+            control.KeyDown(code, shift_state());
+        else
+            control.KeyUp(code, shift_state());
+        return 0;
+    }
+    case WM_CHAR: {
+        int16_t ascii = static_cast<int16_t>(wp & 0xFF);
+        control.KeyPress(ascii);
+        return 0;
+    }
+    default:
+        return DefWindowProcA(hwnd, message, wp, lp);
+    }
 }
 
 // The container side of a hosted control's window: paint and size requests, focus, and (when the
@@ -56,7 +132,6 @@ LRESULT hosted_proc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp) {
     auto* holder = dynamic_cast<ActiveXHolder*>(ControlFromWindow(hwnd));
     if (!holder || !holder->has_control()) return DefWindowProcA(hwnd, message, wp, lp);
     ActiveXControl& control = holder->control();
-    bool running = holder->form().UserMode();
     switch (message) {
     case WM_PAINT: {
         PAINTSTRUCT ps;
@@ -65,63 +140,24 @@ LRESULT hosted_proc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp) {
         EndPaint(hwnd, &ps);
         return 0;
     }
-    case WM_ERASEBKGND: return 1; // the control draws all of its area itself
-    case WM_SIZE: control.Resize(); return 0;
-    case WM_SETFOCUS: control.GotFocus(); return 0;
-    case WM_KILLFOCUS: control.LostFocus(); return 0;
-    case WM_SYSCHAR: return route_access_key(holder->form(), wp) ? 0 : DefWindowProcA(hwnd, message, wp, lp);
-    default: break;
-    }
-    if (!running) return DefWindowProcA(hwnd, message, wp, lp);
-    switch (message) {
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN: {
-        int16_t button = message == WM_LBUTTONDOWN ? 1 : message == WM_RBUTTONDOWN ? 2 : 4;
-        SetCapture(hwnd);
-        holder->pressed_button = button;
-        control.MouseDown(button, shift_state(), x_of(lp), y_of(lp));
-        // The container moves the focus to the control after the press has been reported.
-        if (IsWindow(hwnd) && GetFocus() != hwnd) SetFocus(hwnd);
+    case WM_ERASEBKGND:
+        return 1; // the control draws all of its area itself
+    case WM_SIZE:
+        control.Resize();
         return 0;
-    }
-    case WM_MOUSEMOVE: control.MouseMove(buttons_of(wp), shift_state(), x_of(lp), y_of(lp)); return 0;
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONUP: {
-        int16_t button = message == WM_LBUTTONUP ? 1 : message == WM_RBUTTONUP ? 2 : 4;
-        bool clicked = holder->pressed_button == button && button == 1;
-        holder->pressed_button = 0;
-        ReleaseCapture();
-        control.MouseUp(button, shift_state(), x_of(lp), y_of(lp));
-        float x = x_of(lp), y = y_of(lp);
-        gdi::RECT client{};
-        GetClientRect(hwnd, &client);
-        if (clicked && x >= 0 && y >= 0 && x < client.right && y < client.bottom) control.Click();
+    case WM_SETFOCUS:
+        control.GotFocus();
         return 0;
-    }
-    case WM_LBUTTONDBLCLK:
-        SetCapture(hwnd);
-        holder->pressed_button = 0; // the second release of a double click is not a click
-        control.DblClick();
+    case WM_KILLFOCUS:
+        control.LostFocus();
         return 0;
-    case WM_KEYDOWN: {
-        int16_t code = static_cast<int16_t>(wp);
-        control.KeyDown(code, shift_state());
-        return 0;
+    case WM_SYSCHAR:
+        return route_access_key(holder->form(), wp) ? 0 : DefWindowProcA(hwnd, message, wp, lp);
+    default:
+        break;
     }
-    case WM_CHAR: {
-        int16_t ascii = static_cast<int16_t>(wp & 0xFF);
-        control.KeyPress(ascii);
-        return 0;
-    }
-    case WM_KEYUP: {
-        int16_t code = static_cast<int16_t>(wp);
-        control.KeyUp(code, shift_state());
-        return 0;
-    }
-    default: return DefWindowProcA(hwnd, message, wp, lp);
-    }
+    if (!holder->form().UserMode()) return DefWindowProcA(hwnd, message, wp, lp);
+    return hosted_input(*holder, hwnd, message, wp, lp);
 }
 
 // Built-in windowed controls paint themselves; the windowless ones on a container are painted by
@@ -143,14 +179,15 @@ LRESULT builtin_proc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp) {
         EndPaint(hwnd, &ps);
         return 0;
     }
-    case WM_ERASEBKGND: return 1;
+    case WM_ERASEBKGND:
+        return 1;
     case WM_SYSCHAR:
         return route_access_key(control->form(), wp) ? 0 : DefWindowProcA(hwnd, message, wp, lp);
     case WM_LBUTTONDOWN:
-        if (control->form().UserMode() && control->kind().Find("TabStop"))
-            SetFocus(hwnd);
+        if (control->form().UserMode() && control->kind().Find("TabStop")) SetFocus(hwnd);
         return 0;
-    default: return DefWindowProcA(hwnd, message, wp, lp);
+    default:
+        return DefWindowProcA(hwnd, message, wp, lp);
     }
 }
 
@@ -161,7 +198,7 @@ LRESULT form_proc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND: {
         gdi::RECT client{};
         GetClientRect(hwnd, &client);
-        gdi::HBRUSH brush = gdi::CreateSolidBrush(form->BackgroundColor());
+        gdi::HBRUSH brush = gdi::CreateSolidBrush(form->properties().BackgroundColor());
         gdi::FillRect(gdi::HDC{static_cast<uint32_t>(wp)}, &client, brush);
         gdi::DeleteObject(brush);
         return 1;
@@ -173,8 +210,10 @@ LRESULT form_proc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp) {
         EndPaint(hwnd, &ps);
         return 0;
     }
-    case WM_SYSCHAR: return route_access_key(*form, wp) ? 0 : DefWindowProcA(hwnd, message, wp, lp);
-    default: return DefWindowProcA(hwnd, message, wp, lp);
+    case WM_SYSCHAR:
+        return route_access_key(*form, wp) ? 0 : DefWindowProcA(hwnd, message, wp, lp);
+    default:
+        return DefWindowProcA(hwnd, message, wp, lp);
     }
 }
 
@@ -184,9 +223,9 @@ HWND CreateFormWindow(Form& form) {
     WindowSpec window;
     window.proc = form_proc;
     window.style = WS_VISIBLE | WS_CLIPCHILDREN;
-    window.width = form.ClientPixelWidth();
-    window.height = form.ClientPixelHeight();
-    window.text = form.Caption();
+    window.width = form.properties().ClientPixelWidth();
+    window.height = form.properties().ClientPixelHeight();
+    window.text = form.properties().Caption();
     HWND hwnd = CreateWindow(window);
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&form));
     InvalidateRect(hwnd, nullptr, true);
@@ -194,15 +233,15 @@ HWND CreateFormWindow(Form& form) {
 }
 
 HWND CreateControlWindow(FormControl& control, HWND parent, bool hosted) {
-    FormControl::PixelRect r = control.PixelBounds();
+    gdi::RECT r = control.PixelBounds();
     WindowSpec window;
     window.proc = hosted ? hosted_proc : builtin_proc;
     window.style = WS_CHILD | WS_CLIPSIBLINGS;
     window.classStyle = CS_DBLCLKS;
     window.x = r.left;
     window.y = r.top;
-    window.width = r.width;
-    window.height = r.height;
+    window.width = r.right - r.left;
+    window.height = r.bottom - r.top;
     window.parent = parent;
     // The identifier tells the form's window (0) from the controls' windows.
     window.id = 1;

@@ -9,8 +9,8 @@ using namespace paint;
 
 // The line runs corner to corner of the box its ends span, from the corner of (X1, Y1) to the
 // corner of (X2, Y2), and its last pixel is drawn too.
-void PaintLine(const HostControl& c, gdi::HDC dc, const Rect& r) {
-    const int32_t l = r.left, t = r.top, right = r.left + r.width - 1, bottom = r.top + r.height - 1;
+void PaintLine(const HostControl& c, gdi::HDC dc, const gdi::RECT& r) {
+    const int32_t l = r.left, t = r.top, right = r.right - 1, bottom = r.bottom - 1;
     const bool x_forward = c.GetNumber("X1") <= c.GetNumber("X2");
     const bool y_forward = c.GetNumber("Y1") <= c.GetNumber("Y2");
     const int32_t x1 = x_forward ? l : right, x2 = x_forward ? right : l;
@@ -39,12 +39,13 @@ gdi::LOGBRUSH inside_of(const HostControl& c) {
 } // namespace
 
 // A square form takes the largest square that fits, centred in the box.
-void PaintShape(const HostControl& c, gdi::HDC dc, const Rect& r) {
+void PaintShape(const HostControl& c, gdi::HDC dc, const gdi::RECT& r) {
     const int shape = rt::CInt(c.GetValue("Shape"));
-    Rect box = r;
+    gdi::RECT box = r;
     if (is_square(shape)) {
-        const int32_t side = std::min(r.width, r.height);
-        box = {r.left + (r.width - side) / 2, r.top + (r.height - side) / 2, side, side};
+        const int32_t width = r.right - r.left, height = r.bottom - r.top, side = std::min(width, height);
+        const int32_t left = r.left + (width - side) / 2, top = r.top + (height - side) / 2;
+        box = {left, top, left + side, top + side};
     }
     const gdi::LOGBRUSH inside = inside_of(c);
     const gdi::HBRUSH brush = gdi::CreateBrushIndirect(&inside);
@@ -52,9 +53,9 @@ void PaintShape(const HostControl& c, gdi::HDC dc, const Rect& r) {
         gdi::CreatePen(gdi::PS_SOLID, rt::CInt(c.GetValue("BorderWidth")), color_of(c, "BorderColor"));
     const gdi::HGDIOBJ old_brush = gdi::SelectObject(dc, brush), old_pen = gdi::SelectObject(dc, pen);
     if (is_round(shape))
-        gdi::Ellipse(dc, box.left, box.top, box.left + box.width, box.top + box.height);
+        gdi::Ellipse(dc, box.left, box.top, box.right, box.bottom);
     else
-        gdi::Rectangle(dc, box.left, box.top, box.left + box.width, box.top + box.height);
+        gdi::Rectangle(dc, box.left, box.top, box.right, box.bottom);
     gdi::SelectObject(dc, old_brush);
     gdi::SelectObject(dc, old_pen);
     gdi::DeleteObject(brush);

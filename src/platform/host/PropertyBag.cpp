@@ -7,7 +7,6 @@
 namespace host {
 
 using rt::Variant;
-using rt::VarType;
 
 PropertyBag::Entry* PropertyBag::find(std::string_view name) {
     for (auto& e : m_entries)
@@ -19,21 +18,11 @@ const PropertyBag::Entry* PropertyBag::Find(std::string_view name) const {
     return const_cast<PropertyBag*>(this)->find(name);
 }
 
-static Variant convert_to(const Variant& stored, const Variant& like, const PropertyBag::PictureResolver& resolve) {
-    switch (like.type()) {
-    case VarType::Empty: return stored;
-    case VarType::Boolean: return Variant(rt::CBool(stored));
-    case VarType::Integer: return Variant(rt::CInt(stored));
-    case VarType::Long: return Variant(rt::CLng(stored));
-    case VarType::Single: return Variant(rt::CSng(stored));
-    case VarType::Double: return Variant(rt::CDbl(stored));
-    case VarType::String: return Variant(rt::CStr(stored));
-    case VarType::Object:
-        if (stored.is_object()) return stored;
-        if (stored.is_string() && resolve) return resolve(stored.as_string());
-        rt::raise_error(rt::kErrTypeMismatch);
-    }
-    return stored;
+// A form file stores a picture as its path: a reader that asks for an object gets the picture.
+static Variant convert_to(const Variant& stored, const Variant& like,
+                          const PropertyBag::PictureResolver& resolve) {
+    if (like.is_object() && stored.is_string() && resolve) return resolve(stored.as_string());
+    return rt::CoerceLike(stored, like);
 }
 
 Variant PropertyBag::ReadProperty(std::string_view name, const Variant& default_value) {
