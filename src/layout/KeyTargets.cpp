@@ -16,10 +16,4 @@ int16_t ArrowKeyTarget(int16_t key_code, int16_t tab_active, int16_t tab_count) 
     return tab_active == 1 ? tab_count : rt::sub16(tab_active, 1);
 }
 
-int32_t FindAccessKey(std::string_view keys, uint8_t key, int32_t start) {
-    if (start < 1 || static_cast<size_t>(start) > keys.size()) return 0;
-    const size_t at = keys.find(static_cast<char>(key), static_cast<size_t>(start - 1));
-    return at == std::string_view::npos ? 0 : static_cast<int32_t>(at + 1);
-}
-
 } // namespace vntab

@@ -190,11 +190,3 @@ TEST(KeyTargets, ArrowsStepThroughTheTabsAndWrapAtBothEnds) {
     EXPECT_TRUE(IsArrowKey(37) && IsArrowKey(40));
     EXPECT_FALSE(IsArrowKey(36) || IsArrowKey(41) || IsArrowKey(9));
 }
-
-TEST(KeyTargets, AccessKeysAreFoundFromAPositionByBinaryComparison) {
-    EXPECT_EQ(FindAccessKey("1F3F", 'F', 3), 4);
-    EXPECT_EQ(FindAccessKey("1F3F", 'F', 5), 0);
-    EXPECT_EQ(FindAccessKey("1F3F", 'F', 1), 2);
-    EXPECT_EQ(FindAccessKey("1F3F", 'f', 1), 0);
-    EXPECT_EQ(FindAccessKey("", 'F', 1), 0);
-}
