@@ -2,11 +2,9 @@
 
 #include "platform/automation/Arithmetic.h"
 #include "platform/automation/AutomationError.h"
-#include "platform/automation/PictureDecoders.h"
+#include "platform/automation/PictureImage.h"
 #include "platform/gdi/Gdi.h"
 
-#include <filesystem>
-#include <fstream>
 #include <vector>
 
 namespace rt {
@@ -15,10 +13,6 @@ namespace {
 
 // The runtime's error when the system cannot give a picture its GDI objects.
 constexpr int32_t kErrOutOfMemory = 7;
-
-// A file larger than this cannot hold a picture within the size limits (64 Mi pixels of 32 bits
-// plus headers), so it is refused before being read.
-constexpr uintmax_t kMaxFileBytes = uintmax_t(512) << 20;
 
 [[noreturn]] void out_of_memory() {
     raise_error(kErrOutOfMemory, {}, "Out of memory");
@@ -39,28 +33,6 @@ std::vector<uint8_t> mask_bits(int32_t width, int32_t height, std::span<const ui
             if (mask[size_t(y) * size_t(width) + size_t(x)])
                 bits[size_t(y) * row_bytes + size_t(x) / 8] |= uint8_t(0x80 >> (x % 8));
     return bits;
-}
-
-std::vector<uint8_t> read_file(const std::string& path) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    // A missing file, a folder or a device is "not found" as far as a picture goes.
-    if (!fs::is_regular_file(path, ec)) raise_error(kErrFileNotFound);
-    const uintmax_t size = fs::file_size(path, ec);
-    if (ec) raise_error(kErrFileNotFound);
-    if (size > kMaxFileBytes) picture::invalid_picture();
-    std::ifstream in(path, std::ios::binary);
-    if (!in) raise_error(kErrFileNotFound);
-    std::vector<uint8_t> bytes(static_cast<size_t>(size));
-    in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(bytes.size()));
-    if (in.gcount() != std::streamsize(bytes.size())) raise_error(kErrFileNotFound);
-    return bytes;
-}
-
-std::string absolute_path(const std::string& path) {
-    std::error_code ec;
-    const auto absolute = std::filesystem::absolute(path, ec);
-    return ec ? path : absolute.lexically_normal().string();
 }
 
 const MemberTable<StdPicture>& picture_members() {
@@ -87,9 +59,8 @@ int32_t PixelsToHimetric(int32_t pixels, int dpi) {
     return to32(pixels < 0 ? -q : q);
 }
 
-StdPicture::StdPicture(int16_t type, gdi::HBITMAP bitmap, gdi::HICON icon, gdi::SIZE pixels,
-                       std::string source_path)
-    : m_type(type), m_bitmap(bitmap), m_icon(icon), m_pixels(pixels), m_source_path(std::move(source_path)) {
+StdPicture::StdPicture(int16_t type, gdi::SIZE pixels, std::string source_path)
+    : m_type(type), m_pixels(pixels), m_source_path(std::move(source_path)) {
     const int dpi = gdi::LogicalDpi();
     m_himetric = {PixelsToHimetric(pixels.cx, dpi), PixelsToHimetric(pixels.cy, dpi)};
 }
@@ -103,10 +74,11 @@ std::shared_ptr<StdPicture> StdPicture::FromPixels(int32_t width, int32_t height
                                                    std::span<const uint32_t> pixels,
                                                    std::string source_path) {
     check_pixel_count(width, height, pixels.size());
-    const gdi::HBITMAP bitmap = gdi::CreateBitmap32(width, height, pixels.data());
-    if (!bitmap) out_of_memory();
-    return std::shared_ptr<StdPicture>(
-        new StdPicture(kPicTypeBitmap, bitmap, {}, {width, height}, std::move(source_path)));
+    std::shared_ptr<StdPicture> picture(
+        new StdPicture(kPicTypeBitmap, {width, height}, std::move(source_path)));
+    picture->m_bitmap = gdi::CreateBitmap32(width, height, pixels.data());
+    if (!picture->m_bitmap) out_of_memory();
+    return picture;
 }
 
 std::shared_ptr<StdPicture> StdPicture::FromIconPixels(int32_t width, int32_t height,
@@ -115,28 +87,27 @@ std::shared_ptr<StdPicture> StdPicture::FromIconPixels(int32_t width, int32_t he
                                                        std::string source_path) {
     check_pixel_count(width, height, pixels.size());
     if (mask.size() != pixels.size()) raise_error(kErrInvalidProcedureCall);
-    // No alpha in the top bytes: the icon is drawn with its mask, the same way by every drawing call.
-    std::vector<uint32_t> colour(pixels.begin(), pixels.end());
-    for (uint32_t& p : colour)
-        p &= 0x00FFFFFF;
     const std::vector<uint8_t> bits = mask_bits(width, height, mask);
     gdi::ICONINFO info;
     info.fIcon = true;
     info.xHotspot = uint32_t(width / 2);
     info.yHotspot = uint32_t(height / 2);
-    info.hbmColor = gdi::CreateBitmap32(width, height, colour.data());
+    // The colour bitmap keeps the alpha bytes: DrawIconEx blends an icon whose alpha is not all 0.
+    info.hbmColor = gdi::CreateBitmap32(width, height, pixels.data());
     info.hbmMask = gdi::CreateBitmap(width, height, 1, 1, bits.data());
     // The icon keeps copies of both bitmaps, so these two go at once.
     const gdi::HICON icon = info.hbmColor && info.hbmMask ? gdi::CreateIconIndirect(&info) : gdi::HICON{};
     if (info.hbmColor) gdi::DeleteObject(info.hbmColor);
     if (info.hbmMask) gdi::DeleteObject(info.hbmMask);
     if (!icon) out_of_memory();
-    return std::shared_ptr<StdPicture>(
-        new StdPicture(kPicTypeIcon, {}, icon, {width, height}, std::move(source_path)));
+    std::shared_ptr<StdPicture> picture(
+        new StdPicture(kPicTypeIcon, {width, height}, std::move(source_path)));
+    picture->m_icon = icon;
+    return picture;
 }
 
 std::shared_ptr<StdPicture> StdPicture::Empty() {
-    return std::shared_ptr<StdPicture>(new StdPicture(kPicTypeNone, {}, {}, {0, 0}, {}));
+    return std::shared_ptr<StdPicture>(new StdPicture(kPicTypeNone, {0, 0}, {}));
 }
 
 int32_t StdPicture::Handle() const {
@@ -149,30 +120,6 @@ Variant StdPicture::Get(std::string_view name) {
 }
 std::optional<int32_t> StdPicture::DispId(std::string_view name) const {
     return picture_members().dispid(name);
-}
-
-std::shared_ptr<StdPicture> LoadPictureFromBytes(std::span<const uint8_t> bytes, std::string source_path) {
-    using namespace picture;
-    if (looks_like_bmp(bytes)) {
-        const Image32 image = decode_bmp(bytes);
-        return StdPicture::FromPixels(image.width, image.height, image.pixels, std::move(source_path));
-    }
-    if (looks_like_png(bytes)) {
-        const Image32 image = decode_png_bitmap(bytes);
-        return StdPicture::FromPixels(image.width, image.height, image.pixels, std::move(source_path));
-    }
-    if (looks_like_ico(bytes)) {
-        const IconImage icon = decode_ico(bytes);
-        return StdPicture::FromIconPixels(icon.color.width, icon.color.height, icon.color.pixels, icon.mask,
-                                          std::move(source_path));
-    }
-    invalid_picture();
-}
-
-std::shared_ptr<StdPicture> LoadPicture(const std::string& path) {
-    if (path.empty()) return StdPicture::Empty();
-    const std::vector<uint8_t> bytes = read_file(path);
-    return LoadPictureFromBytes(bytes, absolute_path(path));
 }
 
 } // namespace rt

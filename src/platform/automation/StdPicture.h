@@ -31,9 +31,10 @@ public:
     // when the size is outside the picture limits.
     static std::shared_ptr<StdPicture>
     FromPixels(int32_t width, int32_t height, std::span<const uint32_t> pixels, std::string source_path = {});
-    // An icon picture from its colour pixels (0x00RRGGBB) and a mask of the same size, one byte a
-    // pixel, non-zero where the background shows through. Masked pixels should be black in the
-    // colour image: the icon is drawn by ANDing the mask and XORing the colour.
+    // An icon picture from its colour pixels and a mask of the same size, one byte a pixel, non-zero
+    // where the background shows through. Pixels are 0xAARRGGBB: when any alpha byte is non-zero the
+    // icon is drawn by blending with that alpha, as 32-bit icons are; otherwise by ANDing the mask
+    // and XORing the colour, so masked pixels should be black.
     static std::shared_ptr<StdPicture> FromIconPixels(int32_t width, int32_t height,
                                                       std::span<const uint32_t> pixels,
                                                       std::span<const uint8_t> mask,
@@ -61,7 +62,7 @@ public:
     const std::string& SourcePath() const override { return m_source_path; }
 
 private:
-    StdPicture(int16_t type, gdi::HBITMAP bitmap, gdi::HICON icon, gdi::SIZE pixels, std::string source_path);
+    StdPicture(int16_t type, gdi::SIZE pixels, std::string source_path);
 
     int16_t m_type = kPicTypeNone;
     gdi::HBITMAP m_bitmap;
@@ -77,12 +78,15 @@ int32_t PixelsToHimetric(int32_t pixels, int dpi);
 
 // Loads a BMP, ICO (or CUR) or PNG file, whatever its name says: the format is read from the content.
 // A BMP or PNG gives a bitmap, an ICO the icon of its entry nearest 32 x 32. An empty path gives the
-// empty picture. Error 53 "File not found" when the file does not exist or cannot be read, 481
-// "Invalid picture" when it is not a picture this loader reads (including pictures larger than
-// 16384 pixels a side or 64 Mi pixels in all).
+// empty picture. Error 53 "File not found" when the file cannot be opened or read, described as
+// "cannot open PATH: " and the system's reason. Error 481 "Invalid picture" when it is not a picture
+// this loader reads, described as "Invalid picture: PATH: " and the reason: "unknown picture
+// format", "unsupported picture format (TIFF)", "picture too large: ..." (more than 16384 pixels a
+// side or 64 Mi pixels in all), "broken PNG: " and what is wrong with the data.
 std::shared_ptr<StdPicture> LoadPicture(const std::string& path);
 
-// The same from bytes in memory; source_path is what SourcePath reports. Error 481 for bad data.
+// The same from bytes in memory; source_path is what SourcePath reports and what an error
+// description names (nothing when empty). Error 481 for bad data.
 std::shared_ptr<StdPicture> LoadPictureFromBytes(std::span<const uint8_t> bytes,
                                                  std::string source_path = {});
 
