@@ -42,10 +42,22 @@ Pixels bitmap_pixels(const rt::StdPicture& picture) {
     return surface_pixels(picture.bitmap());
 }
 
+std::vector<uint8_t> bitmap_mask(const rt::StdPicture& picture) {
+    if (!picture.mask()) return {};
+    std::vector<uint8_t> out;
+    for (uint32_t p : surface_pixels(picture.mask()))
+        out.push_back((p & 0xFFFFFF) != 0);
+    return out;
+}
+
 Pixels drawn_icon(const rt::StdPicture& picture, uint32_t background) {
     return drawn_on(picture.PixelSize(), background, [&](gdi::HDC dc) {
         return gdi::DrawIconEx(dc, 0, 0, picture.icon(), 0, 0, 0, {}, gdi::DI_NORMAL);
     });
+}
+
+Pixels rendered(const rt::StdPicture& picture, uint32_t background) {
+    return drawn_on(picture.PixelSize(), background, [&](gdi::HDC dc) { return picture.Render(dc, 0, 0); });
 }
 
 } // namespace picture_test

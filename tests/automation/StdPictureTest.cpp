@@ -643,10 +643,23 @@ TEST(StdPictureObject, LateBoundMembersReadTheTypedValues) {
     EXPECT_EQ(error_number([&] { d.Get("Palette"); }), kErrObjectDoesNotSupport);
 }
 
+TEST(StdPictureObject, RenderDrawsAtTheNaturalSizeAsTheHandleWouldDraw) {
+    const auto bmp = LoadPictureFromBytes(small_bmp());
+    EXPECT_EQ(rendered(*bmp, kBackground), bitmap_pixels(*bmp));
+    const auto ico = LoadPictureFromBytes(small_ico());
+    EXPECT_EQ(rendered(*ico, kBackground), drawn_icon(*ico, kBackground));
+    EXPECT_EQ(rendered(*StdPicture::Empty(), kBackground), (Pixels{kBackground}));
+}
+
 TEST(StdPictureObject, PixelCountMustMatchTheSize) {
     const std::vector<uint32_t> pixels(5, 0);
     EXPECT_EQ(error_number([&] { StdPicture::FromPixels(2, 2, pixels); }), kErrInvalidProcedureCall);
     EXPECT_EQ(error_number([&] { StdPicture::FromPixels(0, 0, {}); }), kErrInvalidPicture);
+    const std::vector<uint8_t> short_mask(3, 0);
+    EXPECT_EQ(error_number([&] {
+                  StdPicture::FromMaskedPixels(2, 2, {pixels.data(), 4}, short_mask);
+              }),
+              kErrInvalidProcedureCall);
 }
 
 TEST(StdPictureObject, PicturesLeaveNoGdiObjectsBehind) {

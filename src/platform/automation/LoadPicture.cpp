@@ -79,6 +79,19 @@ std::shared_ptr<StdPicture> decode(std::span<const uint8_t> bytes, std::string& 
         return StdPicture::FromIconPixels(icon.color.width, icon.color.height, icon.color.pixels, icon.mask,
                                           path);
     }
+    if (looks_like_gif(bytes)) {
+        format = "GIF";
+        const MaskedImage gif = decode_gif(bytes);
+        if (gif.mask.empty())
+            return StdPicture::FromPixels(gif.color.width, gif.color.height, gif.color.pixels, path);
+        return StdPicture::FromMaskedPixels(gif.color.width, gif.color.height, gif.color.pixels, gif.mask,
+                                            path);
+    }
+    if (looks_like_jpeg(bytes)) {
+        format = "JPEG";
+        const Image32 image = decode_jpeg(bytes);
+        return StdPicture::FromPixels(image.width, image.height, image.pixels, path);
+    }
     if (bytes.empty()) raise_error(kErrInvalidPicture, {}, "empty file");
     const std::string_view other = unsupported_format(bytes);
     if (!other.empty())

@@ -14,6 +14,8 @@ namespace rt::picture {
 bool looks_like_bmp(std::span<const uint8_t> bytes);
 bool looks_like_png(std::span<const uint8_t> bytes);
 bool looks_like_ico(std::span<const uint8_t> bytes);
+bool looks_like_gif(std::span<const uint8_t> bytes);
+bool looks_like_jpeg(std::span<const uint8_t> bytes);
 
 // The name of a picture (or document) format this loader recognises but does not read ("TIFF",
 // "PCX", "SVG", "WebP", ...), or an empty view when the data is of no format it knows.
@@ -33,5 +35,12 @@ MaskedImage decode_png_icon(std::span<const uint8_t> bytes);
 // An ICO (or CUR) file: the image of the entry nearest 32 x 32. A 32-bit image whose alpha is not
 // all zero keeps it in the top bytes (to be blended); every other image is 0x00RRGGBB with its mask.
 MaskedImage decode_ico(std::span<const uint8_t> bytes);
+
+// A GIF file's first image as a bitmap: the picture has the size of the logical screen, and the
+// mask covers the pixels of the transparent colour and the screen the image does not cover.
+MaskedImage decode_gif(std::span<const uint8_t> bytes);
+
+// A JPEG file (baseline, extended or progressive; greyscale, YCbCr, RGB, CMYK or YCCK) as a bitmap.
+Image32 decode_jpeg(std::span<const uint8_t> bytes);
 
 } // namespace rt::picture

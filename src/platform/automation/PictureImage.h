@@ -17,7 +17,7 @@ constexpr int64_t kMaxSide = 16384;
 constexpr int64_t kMaxPixels = int64_t(1) << 26;
 
 // The colour a bitmap's transparent parts hold: the standard button face, on which a picture in a
-// classic form usually sits. PNG alpha is blended over it.
+// classic form usually sits. PNG alpha is blended over it; a GIF's transparent pixels hold it.
 constexpr uint32_t kBitmapBackground = 0xC0C0C0;
 
 // Thrown by a decoder for data that breaks its format's rules (truncated, inconsistent, refused by
