@@ -1,5 +1,5 @@
-// The loader's other rules: PNG samples as they are stored, naming the formats it does not read,
-// and error descriptions that say which file and what is wrong with it.
+// The loader's other rules: PNG samples as they are stored, metafile sizes, naming the formats it
+// does not read, and error descriptions that say which file and what is wrong with it.
 #include "PictureTestSupport.h"
 
 #include "platform/automation/StdPicture.h"
@@ -18,6 +18,8 @@ using namespace picture_test;
 using namespace std::literals;
 
 namespace {
+
+constexpr uint32_t kBackground = 0x123456;
 
 struct Bytes {
     std::vector<uint8_t> data;
@@ -147,6 +149,147 @@ TEST(PngCorrupt, BrokenDataNamesTheReason) {
               "Invalid picture: broken PNG: the data ends early");
     file[8 + 8 + 9] = 7; // a colour type PNG does not have
     EXPECT_EQ(load_description(file).rfind("Invalid picture: broken PNG: ", 0), 0u) << load_description(file);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Metafiles
+// ---------------------------------------------------------------------------------------------
+
+// The metafile header (disk type, nine words, version 3) and records of (function, parameters).
+std::vector<uint8_t> wmf_body(const std::vector<std::pair<uint16_t, std::vector<uint16_t>>>& records,
+                              bool end = true) {
+    Bytes b;
+    b.u16(2).u16(9).u16(0x0300).u32(0).u16(0).u32(0).u16(0);
+    for (const auto& [function, parameters] : records) {
+        b.u32(uint32_t(3 + parameters.size())).u16(function);
+        for (uint16_t p : parameters)
+            b.u16(p);
+    }
+    if (end) b.u32(3).u16(0);
+    return b.data;
+}
+
+std::vector<uint8_t> placeable_wmf(int16_t left, int16_t top, int16_t right, int16_t bottom, uint16_t inch,
+                                   const std::vector<uint8_t>& body) {
+    Bytes b;
+    b.u32(0x9AC6CDD7)
+        .u16(0)
+        .u16(uint16_t(left))
+        .u16(uint16_t(top))
+        .u16(uint16_t(right))
+        .u16(uint16_t(bottom));
+    b.u16(inch).u32(0).u16(0);
+    return b.append(body).data;
+}
+
+constexpr uint16_t kSetWindowExt = 0x020C;
+constexpr uint16_t kLineTo = 0x0213;
+
+TEST(Metafiles, APlaceableWmfIsAMetafileOfItsBoundingBox) {
+    const gdi::LiveObjects before = gdi::live_objects();
+    // 1440 x 720 units at 1440 a inch: an inch by half an inch.
+    auto picture = LoadPictureFromBytes(placeable_wmf(0, 0, 1440, 720, 1440, wmf_body({{kLineTo, {5, 5}}})));
+    EXPECT_EQ(picture->Type(), kPicTypeMetafile);
+    EXPECT_EQ(picture->WidthHimetric(), 2540);
+    EXPECT_EQ(picture->HeightHimetric(), 1270);
+    EXPECT_EQ(picture->Handle(), 0);
+    EXPECT_EQ(picture->PixelSize(), (gdi::SIZE{0, 0}));
+    EXPECT_EQ(gdi::live_objects(), before) << "no GDI object stands for a metafile";
+    Dispatch& d = *picture;
+    EXPECT_EQ(d.Get("Type"), Variant(int16_t(2)));
+    EXPECT_EQ(d.Get("Width"), Variant(int32_t(2540)));
+    EXPECT_EQ(rendered(*picture, kBackground), (Pixels{kBackground})) << "a metafile draws nothing";
+}
+
+TEST(Metafiles, ABoundingBoxMayRunBackwardsAndRoundsHalfToEven) {
+    // 3 units at 8 a inch: 952.5 HIMETRIC rounds to 952; 1 unit: 317.5 rounds to 318.
+    auto picture = LoadPictureFromBytes(placeable_wmf(10, 5, 7, 4, 8, wmf_body({})));
+    EXPECT_EQ(picture->WidthHimetric(), 952);
+    EXPECT_EQ(picture->HeightHimetric(), 318);
+}
+
+TEST(Metafiles, WithoutThePlaceableHeaderTheWindowExtentIsPixels) {
+    // SetWindowExt stores the height, then the width: 100 x 50 pixels at 96 DPI.
+    auto picture = LoadPictureFromBytes(
+        wmf_body({{kLineTo, {1, 1}}, {kSetWindowExt, {50, 100}}, {kSetWindowExt, {1, 1}}}));
+    EXPECT_EQ(picture->Type(), kPicTypeMetafile);
+    EXPECT_EQ(picture->WidthHimetric(), 2646);
+    EXPECT_EQ(picture->HeightHimetric(), 1323);
+    gdi::SetLogicalDpi(120);
+    auto at_120 = LoadPictureFromBytes(wmf_body({{kSetWindowExt, {50, 100}}}));
+    gdi::SetLogicalDpi(96);
+    EXPECT_EQ(at_120->WidthHimetric(), 2117);
+}
+
+TEST(Metafiles, BrokenWmfsSayWhatIsWrong) {
+    EXPECT_EQ(load_description(wmf_body({{kLineTo, {1, 1}}})),
+              "Invalid picture: broken WMF: no placeable header and no window extent, so no size");
+    EXPECT_EQ(load_description(placeable_wmf(0, 0, 0, 10, 1440, wmf_body({}))),
+              "Invalid picture: broken WMF: the bounding box is empty");
+    EXPECT_EQ(load_description(placeable_wmf(0, 0, 10, 10, 0, wmf_body({}))),
+              "Invalid picture: broken WMF: the placeable header gives 0 units a inch");
+    EXPECT_EQ(load_description(placeable_wmf(0, 0, 10, 10, 96, {1, 0, 9, 0})),
+              "Invalid picture: broken WMF: no metafile header");
+    std::vector<uint8_t> long_record = wmf_body({{kLineTo, {1, 1}}}, false);
+    long_record[18] = 40; // the record claims 40 words
+    EXPECT_EQ(load_description(placeable_wmf(0, 0, 10, 10, 96, long_record)),
+              "Invalid picture: broken WMF: the record at byte 40 runs past the end of the data");
+    // Data that ends on a record boundary without the end-of-file record still has its size.
+    EXPECT_EQ(
+        error_number([] { LoadPictureFromBytes(placeable_wmf(0, 0, 10, 10, 96, wmf_body({}, false))); }), 0);
+}
+
+// An enhanced metafile: the header record (88 bytes) with its frame, records, the EOF record.
+std::vector<uint8_t> emf_file(int32_t left, int32_t top, int32_t right, int32_t bottom, bool end = true) {
+    Bytes b;
+    b.u32(1).u32(88);
+    for (int i = 0; i < 4; ++i)
+        b.u32(0); // bounds in device pixels
+    b.u32(uint32_t(left)).u32(uint32_t(top)).u32(uint32_t(right)).u32(uint32_t(bottom));
+    b.u32(0x464D4520).u32(0x10000).u32(0).u32(3).u16(1).u16(0).u32(0).u32(0).u32(0);
+    b.u32(1024).u32(768).u32(320).u32(240);
+    b.u32(27).u32(16).u32(0).u32(0); // EMR_MOVETOEX
+    if (end) b.u32(14).u32(20).u32(0).u32(16).u32(20);
+    return b.data;
+}
+
+TEST(Metafiles, AnEmfIsAnEnhancedMetafileOfItsFrame) {
+    auto picture = LoadPictureFromBytes(emf_file(100, 50, 2100, 1050));
+    EXPECT_EQ(picture->Type(), kPicTypeEnhMetafile);
+    EXPECT_EQ(picture->WidthHimetric(), 2000);
+    EXPECT_EQ(picture->HeightHimetric(), 1000);
+    EXPECT_EQ(picture->Handle(), 0);
+    EXPECT_EQ(static_cast<Dispatch&>(*picture).Get("Type"), Variant(int16_t(4)));
+}
+
+TEST(Metafiles, BrokenEmfsSayWhatIsWrong) {
+    EXPECT_EQ(load_description(emf_file(0, 0, 0, 100)),
+              "Invalid picture: broken EMF: the frame is 0 x 100 HIMETRIC");
+    EXPECT_EQ(load_description(emf_file(0, 0, 10, 10, false)),
+              "Invalid picture: broken EMF: the data ends at byte 104");
+    auto odd = emf_file(0, 0, 10, 10);
+    odd[88 + 4] = 6;
+    EXPECT_EQ(load_description(odd), "Invalid picture: broken EMF: a record of 6 bytes at byte 88");
+    auto second_header = emf_file(0, 0, 10, 10);
+    second_header[88] = 1;
+    EXPECT_EQ(load_description(second_header),
+              "Invalid picture: broken EMF: the header record is not first and only");
+    auto long_record = emf_file(0, 0, 10, 10);
+    long_record[88 + 5] = 1; // 16 + 256 bytes
+    EXPECT_EQ(load_description(long_record),
+              "Invalid picture: broken EMF: the record at byte 88 runs past the end of the data");
+}
+
+TEST(Metafiles, EveryTruncationIsAnInvalidPicture) {
+    for (const auto& file :
+         {placeable_wmf(0, 0, 10, 10, 96, wmf_body({{kLineTo, {1, 1}}})), emf_file(0, 0, 9, 9)}) {
+        // A WMF cut on a record boundary keeps its size; any other cut is refused.
+        for (size_t n = 0; n < file.size(); ++n) {
+            const int32_t error = error_number([&] { LoadPictureFromBytes({file.data(), n}); });
+            const bool on_a_record_boundary = file[0] != 1 && (n == 22 + 18 || n == 22 + 18 + 10);
+            EXPECT_EQ(error, on_a_record_boundary ? 0 : kErrInvalidPicture) << n;
+        }
+    }
 }
 
 // ---------------------------------------------------------------------------------------------

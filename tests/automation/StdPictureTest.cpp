@@ -660,6 +660,10 @@ TEST(StdPictureObject, PixelCountMustMatchTheSize) {
                   StdPicture::FromMaskedPixels(2, 2, {pixels.data(), 4}, short_mask);
               }),
               kErrInvalidProcedureCall);
+    EXPECT_EQ(error_number([&] { StdPicture::FromMetafile(kPicTypeBitmap, 10, 10); }),
+              kErrInvalidProcedureCall);
+    EXPECT_EQ(error_number([&] { StdPicture::FromMetafile(kPicTypeMetafile, 0, 10); }),
+              kErrInvalidProcedureCall);
 }
 
 TEST(StdPictureObject, PicturesLeaveNoGdiObjectsBehind) {

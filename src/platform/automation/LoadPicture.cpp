@@ -92,6 +92,16 @@ std::shared_ptr<StdPicture> decode(std::span<const uint8_t> bytes, std::string& 
         const Image32 image = decode_jpeg(bytes);
         return StdPicture::FromPixels(image.width, image.height, image.pixels, path);
     }
+    if (looks_like_wmf(bytes)) {
+        format = "WMF";
+        const MetafileSize size = read_wmf_size(bytes);
+        return StdPicture::FromMetafile(kPicTypeMetafile, size.width, size.height, path);
+    }
+    if (looks_like_emf(bytes)) {
+        format = "EMF";
+        const MetafileSize size = read_emf_size(bytes);
+        return StdPicture::FromMetafile(kPicTypeEnhMetafile, size.width, size.height, path);
+    }
     if (bytes.empty()) raise_error(kErrInvalidPicture, {}, "empty file");
     const std::string_view other = unsupported_format(bytes);
     if (!other.empty())

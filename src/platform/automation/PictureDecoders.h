@@ -16,6 +16,8 @@ bool looks_like_png(std::span<const uint8_t> bytes);
 bool looks_like_ico(std::span<const uint8_t> bytes);
 bool looks_like_gif(std::span<const uint8_t> bytes);
 bool looks_like_jpeg(std::span<const uint8_t> bytes);
+bool looks_like_wmf(std::span<const uint8_t> bytes);
+bool looks_like_emf(std::span<const uint8_t> bytes);
 
 // The name of a picture (or document) format this loader recognises but does not read ("TIFF",
 // "PCX", "SVG", "WebP", ...), or an empty view when the data is of no format it knows.
@@ -42,5 +44,18 @@ MaskedImage decode_gif(std::span<const uint8_t> bytes);
 
 // A JPEG file (baseline, extended or progressive; greyscale, YCbCr, RGB, CMYK or YCCK) as a bitmap.
 Image32 decode_jpeg(std::span<const uint8_t> bytes);
+
+// A metafile's size in HIMETRIC, read from its headers; the records are checked for their framing
+// only, never played.
+struct MetafileSize {
+    int32_t width = 0;
+    int32_t height = 0;
+};
+// A Windows metafile, with or without the placeable header. With one, the size is its bounding box
+// in its units per inch; without, the first window extent record gives the size in pixels at the
+// logical DPI.
+MetafileSize read_wmf_size(std::span<const uint8_t> bytes);
+// An enhanced metafile: the size of its frame rectangle, which the header gives in HIMETRIC.
+MetafileSize read_emf_size(std::span<const uint8_t> bytes);
 
 } // namespace rt::picture

@@ -147,6 +147,15 @@ std::shared_ptr<StdPicture> StdPicture::FromIconPixels(int32_t width, int32_t he
     return picture;
 }
 
+std::shared_ptr<StdPicture> StdPicture::FromMetafile(int16_t type, int32_t width_himetric,
+                                                     int32_t height_himetric, std::string source_path) {
+    if (type != kPicTypeMetafile && type != kPicTypeEnhMetafile) raise_error(kErrInvalidProcedureCall);
+    if (width_himetric <= 0 || height_himetric <= 0) raise_error(kErrInvalidProcedureCall);
+    std::shared_ptr<StdPicture> picture(new StdPicture(type, {0, 0}, std::move(source_path)));
+    picture->m_himetric = {width_himetric, height_himetric};
+    return picture;
+}
+
 std::shared_ptr<StdPicture> StdPicture::Empty() {
     return std::shared_ptr<StdPicture>(new StdPicture(kPicTypeNone, {0, 0}, {}));
 }

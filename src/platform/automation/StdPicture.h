@@ -17,6 +17,7 @@ enum PicType : int16_t {
     kPicTypeBitmap = 1,
     kPicTypeMetafile = 2,
     kPicTypeIcon = 3,
+    kPicTypeEnhMetafile = 4,
 };
 
 // The automation picture object: a bitmap (Type 1) or an icon (Type 3) it owns as a GDI object of
@@ -27,6 +28,9 @@ enum PicType : int16_t {
 // A bitmap may carry a transparency mask (a GIF's transparent colour): the bitmap itself holds
 // kBitmapBackground there, so copying the handle shows the picture on the button face, and the
 // picture's own Render leaves those pixels unpainted.
+// A metafile (Type 2) or an enhanced metafile (Type 4) has the HIMETRIC size its header gives and no
+// handle and no pixels: this platform's GDI does not play metafiles, and the tab control ignores
+// such pictures.
 // The empty picture (Type 0) has no handle and no size; LoadPicture("") makes one.
 class StdPicture final : public Dispatch, public FileBacked {
 public:
@@ -48,6 +52,9 @@ public:
                                                       std::span<const uint32_t> pixels,
                                                       std::span<const uint8_t> mask,
                                                       std::string source_path = {});
+    // A metafile picture (type kPicTypeMetafile or kPicTypeEnhMetafile) of the given HIMETRIC size.
+    static std::shared_ptr<StdPicture> FromMetafile(int16_t type, int32_t width_himetric,
+                                                    int32_t height_himetric, std::string source_path = {});
     static std::shared_ptr<StdPicture> Empty();
 
     ~StdPicture() override;
@@ -70,8 +77,8 @@ public:
     gdi::HICON icon() const { return m_icon; }
 
     // Draws the picture at its natural size with its top-left corner at (x, y) of dc: a bitmap copied
-    // with its transparent pixels left unpainted, an icon as DrawIconEx draws it; the empty picture
-    // draws nothing. Returns false when a GDI call fails.
+    // with its transparent pixels left unpainted, an icon as DrawIconEx draws it; a metafile or the
+    // empty picture draws nothing. Returns false when a GDI call fails.
     bool Render(gdi::HDC dc, int32_t x, int32_t y) const;
 
     // The absolute path of the file the picture was loaded from; empty when it came from elsewhere.
@@ -93,13 +100,14 @@ private:
 // the nearest value, halves to even.
 int32_t PixelsToHimetric(int32_t pixels, int dpi);
 
-// Loads a BMP, ICO (or CUR), PNG, GIF or JPEG file, whatever its name says: the format is read
-// from the content. A BMP, PNG, GIF or JPEG gives a bitmap, an ICO the icon of its entry nearest
-// 32 x 32. An empty path gives the empty picture. Error 53 "File not found" when the file cannot be opened or
-// read, described as "cannot open PATH: " and the system's reason. Error 481 "Invalid picture" when it is not
-// a picture this loader reads, described as "Invalid picture: PATH: " and the reason: "unknown picture
-// format", "unsupported picture format (TIFF)", "picture too large: ..." (more than 16384 pixels a side or 64
-// Mi pixels in all), "broken GIF: " and what is wrong with the data.
+// Loads a BMP, ICO (or CUR), PNG, GIF, JPEG, WMF or EMF file, whatever its name says: the format is
+// read from the content. A BMP, PNG, GIF or JPEG gives a bitmap, an ICO the icon of its entry
+// nearest 32 x 32, a WMF a metafile and an EMF an enhanced metafile. An empty path gives the empty
+// picture. Error 53 "File not found" when the file cannot be opened or read, described as "cannot
+// open PATH: " and the system's reason. Error 481 "Invalid picture" when it is not a picture this
+// loader reads, described as "Invalid picture: PATH: " and the reason: "unknown picture format",
+// "unsupported picture format (TIFF)", "picture too large: ..." (more than 16384 pixels a side or
+// 64 Mi pixels in all), "broken GIF: " and what is wrong with the data.
 std::shared_ptr<StdPicture> LoadPicture(const std::string& path);
 
 // The same from bytes in memory; source_path is what SourcePath reports and what an error
