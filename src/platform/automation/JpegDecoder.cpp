@@ -97,16 +97,22 @@ void convert_row(const jpeg_decompress_struct& cinfo, const JSAMPLE* in, uint32_
     }
 }
 
+// Starts the decompressor: a progressive file's scans are all read here, so truncated data is
+// found before the picture's pixels are allocated.
+bool start(JpegReader& r) {
+    if (setjmp(r.jump)) return false;
+    jpeg_start_decompress(&r.cinfo);
+    if (r.cinfo.output_width != r.cinfo.image_width || r.cinfo.output_height != r.cinfo.image_height) {
+        std::snprintf(r.message, sizeof r.message, "the decoded size differs from the header's");
+        std::longjmp(r.jump, 1);
+    }
+    return true;
+}
+
 // Decodes every row into `image`, whose size is the header's. The row buffer belongs to libjpeg's
 // memory pool and goes with the decompressor.
 bool read_pixels(JpegReader& r, Image32& image) {
     if (setjmp(r.jump)) return false;
-    jpeg_start_decompress(&r.cinfo);
-    if (r.cinfo.output_width != JDIMENSION(image.width) ||
-        r.cinfo.output_height != JDIMENSION(image.height)) {
-        std::snprintf(r.message, sizeof r.message, "the decoded size differs from the header's");
-        std::longjmp(r.jump, 1);
-    }
     const JDIMENSION row_samples = r.cinfo.output_width * JDIMENSION(r.cinfo.output_components);
     JSAMPARRAY row =
         (*r.cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&r.cinfo), JPOOL_IMAGE, row_samples, 1);
@@ -161,6 +167,7 @@ Image32 decode_jpeg(std::span<const uint8_t> bytes) {
     // because the picture's exact pixels depend on them.
     cinfo.dct_method = JDCT_ISLOW;
     cinfo.do_fancy_upsampling = TRUE;
+    if (!start(*r)) broken(r->message);
     Image32 image = Image32::black(cinfo.image_width, cinfo.image_height);
     if (!read_pixels(*r, image)) broken(r->message);
     return image;
