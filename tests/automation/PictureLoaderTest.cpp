@@ -206,6 +206,10 @@ TEST(Metafiles, ABoundingBoxMayRunBackwardsAndRoundsHalfToEven) {
     auto picture = LoadPictureFromBytes(placeable_wmf(10, 5, 7, 4, 8, wmf_body({})));
     EXPECT_EQ(picture->WidthHimetric(), 952);
     EXPECT_EQ(picture->HeightHimetric(), 318);
+    // One unit at 6656 a inch is 0.38 HIMETRIC: the smallest size there is, not none.
+    auto tiny = LoadPictureFromBytes(placeable_wmf(0, 0, 1, 1, 6656, wmf_body({})));
+    EXPECT_EQ(tiny->WidthHimetric(), 1);
+    EXPECT_EQ(tiny->HeightHimetric(), 1);
 }
 
 TEST(Metafiles, WithoutThePlaceableHeaderTheWindowExtentIsPixels) {

@@ -3,6 +3,7 @@
 #include "platform/automation/StdPicture.h"
 #include "platform/gdi/Gdi.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -57,10 +58,12 @@ std::optional<gdi::SIZE> walk_wmf_records(const ByteReader& r, uint64_t at) {
     return extent;
 }
 
+// A length of `units` at `per_inch` a inch in HIMETRIC. A length that is not empty but under half a
+// hundredth of a millimetre counts as one: a picture has a size.
 int32_t himetric_of(int64_t units, int64_t per_inch, const char* what) {
     const int64_t magnitude = std::llabs(units);
     if (magnitude == 0) broken(std::string(what) + " is empty");
-    return PixelsToHimetric(static_cast<int32_t>(magnitude), static_cast<int>(per_inch));
+    return std::max(1, PixelsToHimetric(static_cast<int32_t>(magnitude), static_cast<int>(per_inch)));
 }
 
 } // namespace
