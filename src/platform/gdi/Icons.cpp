@@ -17,6 +17,9 @@ bool has_alpha(const Pixels& p) {
     return false;
 }
 
+// A 32-bit icon image stores straight (not premultiplied) alpha, and is drawn over the destination
+// channel by channel: (src x a + dst x (255 - a)) / 255, rounded to nearest by adding 127 before
+// dividing (255 is odd, so no result falls halfway).
 uint32_t blend_alpha(uint32_t dst, uint32_t src) {
     const uint32_t a = src >> 24, b = 255 - a;
     uint32_t out = 0;
