@@ -56,45 +56,47 @@ HandleTable::HandleTable() {
     m_stock[DEFAULT_BITMAP] = insert(std::move(one_pixel), true);
 }
 
-uint32_t HandleTable::insert(ObjectData data, bool stock) {
-    uint16_t slot;
-    if (!m_free.empty()) {
-        slot = m_free.front();
-        m_free.pop_front();
-    } else {
-        if (m_entries.size() >= kMaxSlots) return 0;
-        slot = static_cast<uint16_t>(m_entries.size());
-        m_entries.emplace_back();
-    }
-    Entry& entry = m_entries[slot];
-    entry.stock = stock;
-    entry.selected = 0;
-    entry.data = std::move(data);
-    if (!stock) count(kind_of(entry.data), +1);
-    return (uint32_t(entry.generation) << 16) | (uint32_t(slot) + 1);
+HandleTable::~HandleTable() {
+    if (detail::t_table == this) detail::t_table = nullptr;
 }
 
-Entry* HandleTable::find(uint32_t value) {
-    const uint32_t slot = (value & 0xFFFF);
-    if (slot == 0 || slot > m_entries.size()) return nullptr;
-    Entry& entry = m_entries[slot - 1];
-    if (entry.generation != (value >> 16) || entry.data.index() == 0) return nullptr;
-    return &entry;
+uint32_t HandleTable::take_slot() {
+    if (m_free_head != kNoSlot) {
+        const uint32_t slot = m_free_head;
+        m_free_head = at(slot).next_free;
+        if (m_free_head == kNoSlot) m_free_tail = kNoSlot;
+        return slot;
+    }
+    if (m_size >= kMaxSlots) return kNoSlot;
+    if ((m_size >> kBlockBits) == m_blocks.size())
+        m_blocks.push_back(std::make_unique<Entry[]>(kBlockMask + 1));
+    return m_size++;
+}
+
+uint32_t HandleTable::finish_insert(uint32_t slot, bool stock) {
+    Entry& entry = at(slot);
+    entry.stock = stock;
+    entry.selected = 0;
+    if (!stock) count(kind_of(entry.data), +1);
+    return (uint32_t(entry.generation) << 16) | (slot + 1);
 }
 
 void HandleTable::erase(uint32_t value) {
     Entry* entry = find(value);
     if (!entry || entry->stock) return;
     count(kind_of(entry->data), -1);
-    entry->data = std::monostate{};
+    entry->data.emplace<std::monostate>();
     entry->selected = 0;
     entry->generation = static_cast<uint16_t>(entry->generation == 0xFFFF ? 1 : entry->generation + 1);
-    m_free.push_back(static_cast<uint16_t>((value & 0xFFFF) - 1));
-}
-
-uint32_t HandleTable::stock(int index) const {
-    if (index < 0 || index >= static_cast<int>(m_stock.size())) return 0;
-    return m_stock[static_cast<size_t>(index)];
+    // Freed slots queue up at the tail and are taken from the head: the oldest is reused first.
+    const uint32_t slot = (value & 0xFFFF) - 1;
+    entry->next_free = kNoSlot;
+    if (m_free_tail == kNoSlot) {
+        m_free_head = static_cast<uint16_t>(slot);
+    } else {
+        at(m_free_tail).next_free = static_cast<uint16_t>(slot);
+    }
+    m_free_tail = static_cast<uint16_t>(slot);
 }
 
 void HandleTable::count(ObjectKind kind, int delta) {
@@ -125,10 +127,17 @@ void HandleTable::count(ObjectKind kind, int delta) {
     }
 }
 
-HandleTable& table() {
+namespace detail {
+
+constinit thread_local HandleTable* t_table = nullptr;
+
+HandleTable& make_table() {
     thread_local HandleTable instance;
+    t_table = &instance;
     return instance;
 }
+
+} // namespace detail
 
 LiveObjects live_objects() {
     return table().live();
