@@ -43,8 +43,14 @@ bool paint_region(HDC hdc, const Region& region, const BrushObject& brush, int r
     if (!dc) return false;
     const Target target = target_of(*dc);
     Paint paint;
-    if (target && brush_paint(brush, dc->state, target.mono, rop2, paint))
-        fill_region(target, to_device(region, Mapping(dc->state)), paint);
+    if (!target || !brush_paint(brush, dc->state, target.mono, rop2, paint)) return true;
+    const Mapping mapping(dc->state);
+    // Without a mapping the region is in device pixels already and is filled where it is.
+    if (mapping.identity()) {
+        fill_region(target, region, paint);
+    } else {
+        fill_region(target, to_device(region, mapping), paint);
+    }
     return true;
 }
 
