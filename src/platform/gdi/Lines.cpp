@@ -115,13 +115,29 @@ void draw_line(const Target& target, POINT a, POINT b, const PenDraw& pen) {
     const bool thin_solid = !dashes.runs && pen.width <= 1;
     // A plain horizontal line is one span.
     if (dy == 0 && thin_solid) {
-        const int32_t x0 = dx > 0 ? a.x : b.x + 1;
-        const int32_t x1 = dx > 0 ? b.x : a.x + 1;
+        // Kept inside the surface's columns, so the end point's neighbour never leaves 32 bits.
+        const auto x0 =
+            static_cast<int32_t>(std::clamp<int64_t>(dx > 0 ? a.x : int64_t(b.x) + 1, -1, target.width));
+        const auto x1 =
+            static_cast<int32_t>(std::clamp<int64_t>(dx > 0 ? b.x : int64_t(a.x) + 1, -1, target.width));
         Paint paint;
         paint.color = pen.color;
         paint.rop2 = pen.rop2;
         for_each_visible(target, a.y, x0, x1,
                          [&](int32_t s, int32_t e) { paint_span(target, a.y, s, e, paint); });
+        return;
+    }
+    // A plain vertical line is one pixel a row.
+    if (dx == 0 && thin_solid) {
+        if (a.x < 0 || a.x >= target.width) return;
+        const auto y0 = static_cast<int32_t>(std::max<int64_t>(dy > 0 ? a.y : int64_t(b.y) + 1, 0));
+        const auto y1 =
+            static_cast<int32_t>(std::min<int64_t>(dy > 0 ? b.y : int64_t(a.y) + 1, target.height));
+        for (int32_t y = y0; y < y1; ++y) {
+            if (target.clip && !target.clip->contains(a.x, y)) continue;
+            uint32_t& dst = target.row(y)[a.x];
+            dst = pen.rop2 == R2_COPYPEN ? pen.color : apply_rop2(pen.rop2, pen.color, dst);
+        }
         return;
     }
     const bool x_major = std::llabs(dx) >= std::llabs(dy);
