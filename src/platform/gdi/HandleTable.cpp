@@ -52,7 +52,7 @@ HandleTable::HandleTable() {
     m_stock[16] = insert(stock_font("Courier", 0, FW_NORMAL), true); // SYSTEM_FIXED_FONT
     m_stock[DEFAULT_GUI_FONT] = insert(stock_font("MS Sans Serif", -11, FW_NORMAL), true);
     BitmapObject one_pixel;
-    one_pixel.pixels = {1, 1, true, {0}};
+    one_pixel.pixels = Pixels(1, 1, true, PixelBuffer(1, 0u));
     m_stock[DEFAULT_BITMAP] = insert(std::move(one_pixel), true);
 }
 

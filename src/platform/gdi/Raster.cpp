@@ -34,12 +34,12 @@ int32_t wrap(int32_t v, int32_t n) {
 
 } // namespace
 
-Target target_of(const DcObject& dc) {
+Target target_of(const DcObject& dc, bool overwrite) {
     BitmapObject* bitmap = table().get<BitmapObject>(dc.state.bitmap.value);
-    if (!bitmap || bitmap->pixels.data.empty()) return {};
+    if (!bitmap || bitmap->pixels.empty()) return {};
     Pixels& px = bitmap->pixels;
-    return {px.data.data(), px.width, px.height,
-            px.width,       px.mono,  dc.state.clip ? &*dc.state.clip : nullptr};
+    uint32_t* pixels = overwrite && !dc.state.clip ? px.data_to_overwrite() : px.data();
+    return {pixels, px.width, px.height, px.width, px.mono, dc.state.clip ? &*dc.state.clip : nullptr};
 }
 
 uint32_t device_color(COLORREF color, bool mono) {
@@ -81,15 +81,16 @@ bool brush_paint(const BrushObject& brush, const DcState& state, bool mono_targe
     out.rop2 = rop2;
     out.pattern.clear();
     if (brush.log.lbStyle == BS_HOLLOW) return false;
-    if (brush.log.lbStyle == BS_PATTERN && brush.pattern && !brush.pattern->data.empty()) {
+    if (brush.log.lbStyle == BS_PATTERN && brush.pattern && !brush.pattern->empty()) {
         const Pixels& p = *brush.pattern;
         out.pattern_width = p.width;
         out.pattern_height = p.height;
-        out.pattern.resize(p.data.size());
+        out.pattern.resize(p.size());
         const uint32_t fg = device_color(state.text_color, mono_target);
         const uint32_t bg = device_color(state.bk_color, mono_target);
-        for (size_t k = 0; k < p.data.size(); ++k) {
-            const uint32_t px = p.data[k] & kColorMask;
+        const uint32_t* pixels = p.data();
+        for (size_t k = 0; k < p.size(); ++k) {
+            const uint32_t px = pixels[k] & kColorMask;
             if (p.mono) {
                 out.pattern[k] = px ? bg : fg;
             } else {

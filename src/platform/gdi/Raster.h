@@ -21,8 +21,10 @@ struct Target {
     uint32_t* row(int32_t y) const { return pixels + static_cast<ptrdiff_t>(y) * stride; }
 };
 
-// The surface of the DC's bitmap and its clip region; an empty target when it has none.
-Target target_of(const DcObject& dc);
+// The surface of the DC's bitmap and its clip region; an empty target when it has none. A caller
+// that is about to write every pixel of the surface (a solid or patterned cover of all of it, with
+// nothing clipping) passes overwrite = true, so a new bitmap's buffer is not cleared first.
+Target target_of(const DcObject& dc, bool overwrite = false);
 
 // COLORREF (0x00BBGGRR) and surface pixels (0x00RRGGBB) swap red and blue.
 constexpr uint32_t to_pixel(COLORREF c) {

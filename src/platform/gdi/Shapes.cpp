@@ -56,10 +56,15 @@ int FillRect(HDC hdc, const RECT* rect, HBRUSH brush) {
     if (trace && object) trace.color("brush", object->log.lbColor);
     DcObject* dc = dc_of(hdc);
     if (!dc || !rect || !object) return 0;
-    const Target target = target_of(*dc);
     const Mapping mapping(dc->state);
     const POINT a = mapping.to_device(POINT{rect->left, rect->top});
     const POINT b = mapping.to_device(POINT{rect->right, rect->bottom});
+    // Every brush but a hollow one writes every pixel it covers, so a cover of the whole surface
+    // leaves nothing of the surface's earlier pixels to read.
+    const RECT surface = surface_rect(*dc);
+    const bool covers_surface = object->log.lbStyle != BS_HOLLOW && a.x <= 0 && a.y <= 0 &&
+                                b.x >= surface.right && b.y >= surface.bottom;
+    const Target target = target_of(*dc, covers_surface);
     Paint paint;
     if (target && brush_paint(*object, dc->state, target.mono, R2_COPYPEN, paint))
         fill_rect(target, RECT{a.x, a.y, b.x, b.y}, paint);
