@@ -251,21 +251,23 @@ bool transfer(HDC hdc_dst, int32_t x, int32_t y, int32_t w, int32_t h, HDC hdc_s
     DcObject* dst_dc = dc_of(hdc_dst);
     if (!dst_dc) return false;
     const uint8_t code = rop_code(rop);
-    const Target dst = target_of(*dst_dc);
     const Mapping dst_map(dst_dc->state);
+    const POINT d0 = dst_map.to_device(POINT{x, y});
+    const POINT d1 = dst_map.to_device(POINT{x + w, y + h});
+    // Copies and stretches alike write inside the destination rectangle only.
+    const RECT written{std::min(d0.x, d1.x), std::min(d0.y, d1.y), std::max(d0.x, d1.x),
+                       std::max(d0.y, d1.y)};
+    const Target dst = target_of(*dst_dc, Access::write(written));
     DcObject* src_dc = uses_source(code) ? dc_of(hdc_src) : nullptr;
     if (uses_source(code) && !src_dc) return false;
     PatternRow pattern;
     if (!setup_pattern(*dst_dc, dst, code, pattern)) return false;
     if (!dst) return true;
-    const POINT d0 = dst_map.to_device(POINT{x, y});
-    const POINT d1 = dst_map.to_device(POINT{x + w, y + h});
     if (!src_dc) {
-        RECT r{std::min(d0.x, d1.x), std::min(d0.y, d1.y), std::max(d0.x, d1.x), std::max(d0.y, d1.y)};
-        blit(dst, r, nullptr, {}, code, {}, pattern);
+        blit(dst, written, nullptr, {}, code, {}, pattern);
         return true;
     }
-    const Target src = target_of(*src_dc);
+    const Target src = target_of(*src_dc, Access::read());
     if (!src) return true;
     const Mapping src_map(src_dc->state);
     const POINT s0 = src_map.to_device(POINT{xs, ys});

@@ -78,6 +78,11 @@ COLORREF pen_color(const DcObject& dc) {
 
 } // namespace
 
+int32_t pen_reach(const DcObject& dc, const Mapping& mapping) {
+    const PenObject* pen = lookup(dc.state.pen);
+    return pen ? std::max(1, std::abs(mapping.x_length(pen->log.lopnWidth.x))) : 1;
+}
+
 PenDraw pen_of(const DcObject& dc, const Target& target, const Mapping& mapping) {
     PenDraw draw;
     const PenObject* pen = lookup(dc.state.pen);
@@ -222,10 +227,10 @@ bool LineTo(HDC hdc, int32_t x, int32_t y) {
     trace.args({x, y});
     if (!dc) return false;
     if (trace) trace.color("pen", pen_color(*dc));
-    const Target target = target_of(*dc);
     const Mapping mapping(dc->state);
-    draw_line(target, mapping.to_device(dc->state.position), mapping.to_device(POINT{x, y}),
-              pen_of(*dc, target, mapping));
+    const POINT ends[2] = {mapping.to_device(dc->state.position), mapping.to_device(POINT{x, y})};
+    const Target target = target_of(*dc, Access::write(bounds_of(ends, 2, pen_reach(*dc, mapping))));
+    draw_line(target, ends[0], ends[1], pen_of(*dc, target, mapping));
     dc->state.position = {x, y};
     return true;
 }
@@ -236,11 +241,16 @@ bool Polyline(HDC hdc, const POINT* points, int count) {
     trace.points(points, count);
     if (!dc || !points || count < 2) return false;
     if (trace) trace.color("pen", pen_color(*dc));
-    const Target target = target_of(*dc);
     const Mapping mapping(dc->state);
+    thread_local std::vector<POINT> device;
+    device.resize(size_t(count));
+    for (int i = 0; i < count; ++i)
+        device[size_t(i)] = mapping.to_device(points[i]);
+    const Target target =
+        target_of(*dc, Access::write(bounds_of(device.data(), count, pen_reach(*dc, mapping))));
     const PenDraw pen = pen_of(*dc, target, mapping);
     for (int i = 0; i + 1 < count; ++i)
-        draw_line(target, mapping.to_device(points[i]), mapping.to_device(points[i + 1]), pen);
+        draw_line(target, device[size_t(i)], device[size_t(i + 1)], pen);
     return true;
 }
 
@@ -249,8 +259,8 @@ COLORREF SetPixel(HDC hdc, int32_t x, int32_t y, COLORREF color) {
     trace.args({x, y}).color("color", color);
     DcObject* dc = dc_of(hdc);
     if (!dc) return CLR_INVALID;
-    const Target target = target_of(*dc);
     const POINT p = Mapping(dc->state).to_device(POINT{x, y});
+    const Target target = target_of(*dc, Access::write(bounds_of(&p, 1, 0)));
     if (!target || p.x < 0 || p.y < 0 || p.x >= target.width || p.y >= target.height) return CLR_INVALID;
     if (target.clip && !target.clip->contains(p.x, p.y)) return CLR_INVALID;
     const uint32_t px = device_color(color, target.mono);
@@ -263,7 +273,7 @@ COLORREF GetPixel(HDC hdc, int32_t x, int32_t y) {
     trace.args({x, y});
     DcObject* dc = dc_of(hdc);
     if (!dc) return CLR_INVALID;
-    const Target target = target_of(*dc);
+    const Target target = target_of(*dc, Access::read());
     const POINT p = Mapping(dc->state).to_device(POINT{x, y});
     if (!target || p.x < 0 || p.y < 0 || p.x >= target.width || p.y >= target.height) return CLR_INVALID;
     if (target.clip && !target.clip->contains(p.x, p.y)) return CLR_INVALID;

@@ -101,9 +101,23 @@ private:
     mutable bool m_clear_pending = false;
 };
 
+// A rectangle of a bitmap, in pixels, known to hold one pixel value throughout; empty when
+// nothing is known.
+struct SolidArea {
+    RECT rect;
+    uint32_t value = 0;
+};
+
 struct BitmapObject {
     Pixels pixels;
     uint32_t selected_dc = 0; // the DC holding it, 0 when none
+    // What a solid fill left and no write has touched since: a later fill of the same value skips
+    // it. A redraw covers its surface with the background and then panels of the same colour over
+    // it, so most of those fills have nothing left to write.
+    SolidArea solid;
+    // Its pixels were handed out raw (LockBitmap): they may be written behind the GDI's back, so
+    // from then on nothing is known of them.
+    bool exposed = false;
 };
 
 struct PenObject {

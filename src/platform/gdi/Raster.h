@@ -3,6 +3,7 @@
 #include "platform/gdi/Objects.h"
 
 #include <algorithm>
+#include <climits>
 #include <vector>
 
 // Pixel output: what a DC draws into (its surface and clipping) and the span and pixel writers every
@@ -21,10 +22,29 @@ struct Target {
     uint32_t* row(int32_t y) const { return pixels + static_cast<ptrdiff_t>(y) * stride; }
 };
 
-// The surface of the DC's bitmap and its clip region; an empty target when it has none. A caller
-// that is about to write every pixel of the surface (a solid or patterned cover of all of it, with
-// nothing clipping) passes overwrite = true, so a new bitmap's buffer is not cleared first.
-Target target_of(const DcObject& dc, bool overwrite = false);
+// What a drawing call is going to do to its DC's surface. A write forgets what the bitmap was known
+// to hold (see BitmapObject::solid) within the device pixels it may touch; a call that cannot say
+// where it writes forgets everything.
+struct Access {
+    enum class Kind { Read, Write } kind = Kind::Write;
+    RECT bounds{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}; // device pixels a write may touch
+
+    static Access read() { return {Kind::Read, {}}; }
+    static Access write(RECT bounds) { return {Kind::Write, bounds}; }
+    static Access anywhere() { return {}; }
+};
+
+// The surface of the DC's bitmap and its clip region; an empty target when it has none.
+Target target_of(const DcObject& dc, Access access = Access::anywhere());
+
+// FillRect's fill of a device rectangle with a brush (R2_COPYPEN). A solid paint with nothing
+// clipping writes only the pixels the bitmap is not known to hold already, and a cover of the
+// whole surface leaves a new bitmap's buffer uncleared.
+void fill_rect_with_brush(const DcObject& dc, RECT rect, const BrushObject& brush);
+
+// The bounds of a set of device points, grown by a pen's reach on every side and one pixel to the
+// right and below (the points are pixel corners).
+RECT bounds_of(const POINT* points, int count, int32_t reach);
 
 // COLORREF (0x00BBGGRR) and surface pixels (0x00RRGGBB) swap red and blue.
 constexpr uint32_t to_pixel(COLORREF c) {

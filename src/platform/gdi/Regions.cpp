@@ -41,16 +41,14 @@ Region to_device(const Region& region, const Mapping& mapping) {
 bool paint_region(HDC hdc, const Region& region, const BrushObject& brush, int rop2) {
     DcObject* dc = dc_of(hdc);
     if (!dc) return false;
-    const Target target = target_of(*dc);
-    Paint paint;
-    if (!target || !brush_paint(brush, dc->state, target.mono, rop2, paint)) return true;
     const Mapping mapping(dc->state);
     // Without a mapping the region is in device pixels already and is filled where it is.
-    if (mapping.identity()) {
-        fill_region(target, region, paint);
-    } else {
-        fill_region(target, to_device(region, mapping), paint);
-    }
+    std::optional<Region> mapped;
+    if (!mapping.identity()) mapped = to_device(region, mapping);
+    const Region& device = mapped ? *mapped : region;
+    const Target target = target_of(*dc, Access::write(device.box()));
+    Paint paint;
+    if (target && brush_paint(brush, dc->state, target.mono, rop2, paint)) fill_region(target, device, paint);
     return true;
 }
 
