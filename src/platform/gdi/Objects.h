@@ -133,8 +133,16 @@ struct RegionObject {
     Region region;
 };
 
+class FontInstance;
+
 struct FontObject {
     LOGFONTA log;
+    // The face and size last realised for drawing with this font (shared with every font asking
+    // for the same), and what they were realised for; see FontSystem::realize_for.
+    std::shared_ptr<FontInstance> realized;
+    int32_t realized_height = 0; // device pixels, sign kept
+    int realized_dpi = 0;
+    uint64_t realized_catalog = 0;
 };
 
 struct IconObject {
