@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <cstring>
+#include <cwchar>
 
 namespace gdi {
 
@@ -11,21 +12,16 @@ namespace {
 
 constexpr uint32_t kColorMask = 0x00FFFFFF;
 
-// Long solid spans are copied from a row already holding the colour: the library's memcpy moves
-// wider blocks than a fill loop stores, and the row stays in the first-level cache.
+// Solid spans: long ones go to the C library's wide-character memset, whose elements are 32-bit
+// here, so it stores the colour in the widest blocks the processor has; short ones are a loop.
+static_assert(sizeof(wchar_t) == sizeof(uint32_t), "wmemset fills 32-bit pixels");
 void fill_solid(uint32_t* out, int32_t n, uint32_t color) {
-    constexpr int32_t kShortSpan = 32;
+    constexpr int32_t kShortSpan = 16;
     if (n < kShortSpan) {
         std::fill_n(out, n, color);
         return;
     }
-    thread_local std::vector<uint32_t> row;
-    thread_local uint32_t row_color = 0;
-    if (row.size() < size_t(n) || row_color != color) {
-        row.assign(std::max(row.size(), size_t(n)), color);
-        row_color = color;
-    }
-    std::memcpy(out, row.data(), size_t(n) * sizeof(uint32_t));
+    std::wmemset(reinterpret_cast<wchar_t*>(out), static_cast<wchar_t>(color), size_t(n));
 }
 
 bool is_empty(RECT r) {
@@ -205,6 +201,12 @@ void fill_rect(const Target& t, RECT r, const Paint& paint) {
     const int32_t left = std::max(r.left, 0);
     const int32_t right = std::min(r.right, t.width);
     if (left >= right || top >= bottom) return;
+    // Whole rows of a surface without gaps between them are one span of memory.
+    if (!t.clip && paint.pattern.empty() && paint.rop2 == R2_COPYPEN && left == 0 && right == t.width &&
+        t.stride == t.width) {
+        fill_solid(t.row(top), (bottom - top) * t.width, paint.color);
+        return;
+    }
     for (int32_t y = top; y < bottom; ++y)
         for_each_visible(t, y, left, right, [&](int32_t a, int32_t b) { paint_span(t, y, a, b, paint); });
 }
