@@ -419,10 +419,8 @@ bool GetWindowOrgEx(HDC hdc, POINT* origin) {
 SurfaceView LockBitmap(HBITMAP bitmap) {
     BitmapObject* object = lookup(bitmap);
     if (!object || object->pixels.empty()) return {};
-    object->exposed = true;
-    object->solid = {};
     Pixels& p = object->pixels;
-    return {p.data(), p.width, p.height, p.width, p.mono ? 1 : 32};
+    return {p.expose(), p.width, p.height, p.width, p.mono ? 1 : 32};
 }
 
 SurfaceView LockDC(HDC hdc) {

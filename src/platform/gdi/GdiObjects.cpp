@@ -42,9 +42,9 @@ HBITMAP CreateBitmap32(int32_t width, int32_t height, const uint32_t* pixels) {
     TraceCall trace("CreateBitmap32");
     trace.args({width, height});
     if (!size_allowed(width, height)) return {};
-    Pixels bitmap = Pixels::black(width, height, false);
-    if (pixels) std::memcpy(bitmap.data_to_overwrite(), pixels, bitmap.size() * sizeof(uint32_t));
-    HBITMAP result = insert_bitmap(std::move(bitmap));
+    const size_t count = size_t(width) * size_t(height);
+    HBITMAP result = insert_bitmap(pixels ? Pixels(width, height, false, PixelBuffer(pixels, pixels + count))
+                                          : Pixels::black(width, height, false));
     trace.result(result, ObjectKind::Bitmap);
     return result;
 }

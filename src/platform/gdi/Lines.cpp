@@ -273,8 +273,8 @@ COLORREF GetPixel(HDC hdc, int32_t x, int32_t y) {
     trace.args({x, y});
     DcObject* dc = dc_of(hdc);
     if (!dc) return CLR_INVALID;
-    const Target target = target_of(*dc, Access::read());
     const POINT p = Mapping(dc->state).to_device(POINT{x, y});
+    const Target target = target_of(*dc, Access::read(bounds_of(&p, 1, 0)));
     if (!target || p.x < 0 || p.y < 0 || p.x >= target.width || p.y >= target.height) return CLR_INVALID;
     if (target.clip && !target.clip->contains(p.x, p.y)) return CLR_INVALID;
     return to_colorref(target.row(p.y)[p.x]);

@@ -2,7 +2,6 @@
 
 #include "platform/gdi/HandleTable.h"
 
-#include <climits>
 #include <cstring>
 #include <cwchar>
 
@@ -24,31 +23,9 @@ void fill_solid(uint32_t* out, int32_t n, uint32_t color) {
     std::wmemset(reinterpret_cast<wchar_t*>(out), static_cast<wchar_t>(color), size_t(n));
 }
 
-bool is_empty(RECT r) {
-    return r.right <= r.left || r.bottom <= r.top;
-}
-
 RECT intersection(RECT a, RECT b) {
     return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
             std::min(a.bottom, b.bottom)};
-}
-
-int64_t area(RECT r) {
-    return is_empty(r) ? 0 : int64_t(r.right - r.left) * (r.bottom - r.top);
-}
-
-// The largest rectangle of known that lies clear of written: the part above it, below it, left or
-// right of it.
-RECT remainder(RECT known, RECT written) {
-    if (is_empty(known) || is_empty(intersection(known, written))) return known;
-    const RECT parts[4] = {{known.left, known.top, known.right, written.top},
-                           {known.left, written.bottom, known.right, known.bottom},
-                           {known.left, known.top, written.left, known.bottom},
-                           {written.right, known.top, known.right, known.bottom}};
-    RECT best{};
-    for (const RECT& part : parts)
-        if (area(part) > area(best)) best = part;
-    return best;
 }
 
 int32_t wrap(int32_t v, int32_t n) {
@@ -58,48 +35,35 @@ int32_t wrap(int32_t v, int32_t n) {
 
 } // namespace
 
-Target target_of(const DcObject& dc, Access access) {
+Pixels* pixels_of(const DcObject& dc) {
     BitmapObject* bitmap = table().get<BitmapObject>(dc.state.bitmap.value);
-    if (!bitmap || bitmap->pixels.empty()) return {};
-    if (access.kind == Access::Kind::Write) bitmap->solid.rect = remainder(bitmap->solid.rect, access.bounds);
-    Pixels& px = bitmap->pixels;
-    return {px.data(), px.width, px.height, px.width, px.mono, dc.state.clip ? &*dc.state.clip : nullptr};
+    return bitmap && !bitmap->pixels.empty() ? &bitmap->pixels : nullptr;
+}
+
+Target target_of(const DcObject& dc, Access access) {
+    Pixels* px = pixels_of(dc);
+    if (!px) return {};
+    return {px->data_in(access.bounds),
+            px->width,
+            px->height,
+            px->width,
+            px->mono,
+            dc.state.clip ? &*dc.state.clip : nullptr};
 }
 
 void fill_rect_with_brush(const DcObject& dc, RECT rect, const BrushObject& brush) {
-    BitmapObject* bitmap = table().get<BitmapObject>(dc.state.bitmap.value);
-    if (!bitmap || bitmap->pixels.empty()) return;
-    Pixels& px = bitmap->pixels;
-    const Region* clip = dc.state.clip ? &*dc.state.clip : nullptr;
+    Pixels* px = pixels_of(dc);
+    if (!px) return;
     Paint paint;
     // A hollow brush writes nothing.
-    if (!brush_paint(brush, dc.state, px.mono, R2_COPYPEN, paint)) return;
-    const RECT surface{0, 0, px.width, px.height};
-    const RECT visible = intersection(rect, surface);
-    if (is_empty(visible)) return;
-    // Every pixel of a cover of the whole surface is written before any is read.
-    const bool covers = !clip && visible == surface;
-    const Target target{
-        covers ? px.data_to_overwrite() : px.data(), px.width, px.height, px.width, px.mono, clip};
-    SolidArea& solid = bitmap->solid;
-    if (bitmap->exposed || clip || !paint.pattern.empty()) {
-        solid.rect = remainder(solid.rect, visible);
-        fill_rect(target, visible, paint);
+    if (!brush_paint(brush, dc.state, px->mono, R2_COPYPEN, paint)) return;
+    const RECT visible = intersection(rect, RECT{0, 0, px->width, px->height});
+    if (visible.left >= visible.right || visible.top >= visible.bottom) return;
+    if (!dc.state.clip && paint.pattern.empty()) {
+        px->fill(visible, paint.color);
         return;
     }
-    const RECT known = intersection(solid.rect, visible);
-    if (solid.value != paint.color || is_empty(known)) {
-        fill_rect(target, visible, paint);
-        solid = {visible, paint.color};
-        return;
-    }
-    // The rows above and below what is known, and the columns beside it.
-    fill_rect(target, {visible.left, visible.top, visible.right, known.top}, paint);
-    fill_rect(target, {visible.left, known.bottom, visible.right, visible.bottom}, paint);
-    fill_rect(target, {visible.left, known.top, known.left, known.bottom}, paint);
-    fill_rect(target, {known.right, known.top, visible.right, known.bottom}, paint);
-    // Both rectangles hold the value now; the larger one is kept.
-    if (area(visible) > area(solid.rect)) solid.rect = visible;
+    fill_rect(target_of(dc, Access::write(visible)), visible, paint);
 }
 
 RECT bounds_of(const POINT* points, int count, int32_t reach) {

@@ -22,24 +22,24 @@ struct Target {
     uint32_t* row(int32_t y) const { return pixels + static_cast<ptrdiff_t>(y) * stride; }
 };
 
-// What a drawing call is going to do to its DC's surface. A write forgets what the bitmap was known
-// to hold (see BitmapObject::solid) within the device pixels it may touch; a call that cannot say
-// where it writes forgets everything.
+// The device pixels a drawing call may read or write on its DC's surface: those are made real (see
+// Pixels) before it gets the surface, and it touches no others. A call that cannot say where it
+// draws makes the whole surface real.
 struct Access {
-    enum class Kind { Read, Write } kind = Kind::Write;
-    RECT bounds{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}; // device pixels a write may touch
+    RECT bounds{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
 
-    static Access read() { return {Kind::Read, {}}; }
-    static Access write(RECT bounds) { return {Kind::Write, bounds}; }
+    static Access read(RECT bounds) { return {bounds}; }
+    static Access write(RECT bounds) { return {bounds}; }
     static Access anywhere() { return {}; }
 };
 
 // The surface of the DC's bitmap and its clip region; an empty target when it has none.
 Target target_of(const DcObject& dc, Access access = Access::anywhere());
+// The pixels of the DC's bitmap, or null.
+Pixels* pixels_of(const DcObject& dc);
 
 // FillRect's fill of a device rectangle with a brush (R2_COPYPEN). A solid paint with nothing
-// clipping writes only the pixels the bitmap is not known to hold already, and a cover of the
-// whole surface leaves a new bitmap's buffer uncleared.
+// clipping goes to Pixels::fill, which leaves the tiles it covers whole pending.
 void fill_rect_with_brush(const DcObject& dc, RECT rect, const BrushObject& brush);
 
 // The bounds of a set of device points, grown by a pen's reach on every side and one pixel to the

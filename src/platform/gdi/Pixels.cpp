@@ -1,0 +1,139 @@
+#include "platform/gdi/Pixels.h"
+
+#include <algorithm>
+#include <cstring>
+#include <cwchar>
+
+namespace gdi {
+
+namespace {
+
+static_assert(sizeof(wchar_t) == sizeof(uint32_t), "wmemset fills 32-bit pixels");
+
+// The C library's wide-character memset stores 32-bit values in the widest blocks it has.
+void store(uint32_t* out, size_t n, uint32_t value) {
+    std::wmemset(reinterpret_cast<wchar_t*>(out), static_cast<wchar_t>(value), n);
+}
+
+} // namespace
+
+Pixels::Pixels(int32_t w, int32_t h, bool is_mono, PixelBuffer pixels)
+    : width(w), height(h), mono(is_mono), m_data(std::move(pixels)) {}
+
+Pixels Pixels::black(int32_t w, int32_t h, bool is_mono) {
+    Pixels p(w, h, is_mono, PixelBuffer(size_t(w) * size_t(h)));
+    if (p.empty()) return p;
+    p.m_tiles.assign(size_t(p.columns()) * p.rows(), Tile{0, true});
+    p.m_pending = static_cast<int32_t>(p.m_tiles.size());
+    return p;
+}
+
+Pixels::Pixels(const Pixels& other) : width(other.width), height(other.height), mono(other.mono) {
+    m_data = PixelBuffer(other.data(), other.data() + other.size());
+}
+
+Pixels& Pixels::operator=(const Pixels& other) {
+    if (this != &other) *this = Pixels(other);
+    return *this;
+}
+
+uint32_t* Pixels::data() {
+    if (m_pending > 0) make_real_in({0, 0, width, height});
+    return m_data.data();
+}
+
+const uint32_t* Pixels::data() const {
+    if (m_pending > 0) make_real_in({0, 0, width, height});
+    return m_data.data();
+}
+
+uint32_t* Pixels::data_in(RECT r) {
+    if (m_pending > 0) make_real_in(r);
+    return m_data.data();
+}
+
+const uint32_t* Pixels::data_in(RECT r) const {
+    if (m_pending > 0) make_real_in(r);
+    return m_data.data();
+}
+
+uint32_t* Pixels::expose() {
+    uint32_t* pixels = data();
+    m_tiles.clear();
+    m_exposed = true;
+    return pixels;
+}
+
+void Pixels::make_real(int32_t column, int32_t row) const {
+    Tile& t = tile(column, row);
+    if (!t.pending) return;
+    const int32_t x0 = column << kTileShift, y0 = row << kTileShift;
+    const int32_t n = std::min(kTile, width - x0), y1 = std::min(y0 + kTile, height);
+    for (int32_t y = y0; y < y1; ++y)
+        store(m_data.data() + size_t(y) * width + x0, size_t(n), t.value);
+    t.pending = false;
+    --m_pending;
+}
+
+void Pixels::make_real_in(RECT r) const {
+    const int32_t left = std::max(r.left, 0), top = std::max(r.top, 0);
+    const int32_t right = std::min(r.right, width), bottom = std::min(r.bottom, height);
+    if (left >= right || top >= bottom) return;
+    for (int32_t row = top >> kTileShift; row <= (bottom - 1) >> kTileShift; ++row)
+        for (int32_t column = left >> kTileShift; column <= (right - 1) >> kTileShift; ++column)
+            make_real(column, row);
+}
+
+void Pixels::start_tiles() {
+    m_tiles.assign(size_t(columns()) * rows(), Tile{});
+    m_pending = 0;
+}
+
+void Pixels::fill(RECT r, uint32_t value) {
+    const int32_t left = std::max(r.left, 0), top = std::max(r.top, 0);
+    const int32_t right = std::min(r.right, width), bottom = std::min(r.bottom, height);
+    if (left >= right || top >= bottom) return;
+    if (!m_exposed && m_tiles.empty()) start_tiles();
+    for (int32_t row = top >> kTileShift; row <= (bottom - 1) >> kTileShift; ++row) {
+        const int32_t ty0 = row << kTileShift, ty1 = std::min(ty0 + kTile, height);
+        const int32_t y0 = std::max(top, ty0), y1 = std::min(bottom, ty1);
+        for (int32_t column = left >> kTileShift; column <= (right - 1) >> kTileShift; ++column) {
+            const int32_t tx0 = column << kTileShift, tx1 = std::min(tx0 + kTile, width);
+            const int32_t x0 = std::max(left, tx0), x1 = std::min(right, tx1);
+            if (!m_tiles.empty()) {
+                Tile& t = tile(column, row);
+                if (x0 == tx0 && x1 == tx1 && y0 == ty0 && y1 == ty1) {
+                    // Covered whole: nothing of it is left to keep.
+                    if (!t.pending) ++m_pending;
+                    t = {value, true};
+                    continue;
+                }
+                if (t.pending && t.value == value) continue;
+                make_real(column, row);
+            }
+            for (int32_t y = y0; y < y1; ++y)
+                store(m_data.data() + size_t(y) * width + x0, size_t(x1 - x0), value);
+        }
+    }
+}
+
+void Pixels::read_row(int32_t y, int32_t x0, int32_t x1, uint32_t* out) const {
+    const uint32_t* row = m_data.data() + size_t(y) * width;
+    if (m_pending == 0) {
+        std::memcpy(out, row + x0, size_t(x1 - x0) * sizeof(uint32_t));
+        return;
+    }
+    for (int32_t x = x0; x < x1;) {
+        const int32_t column = x >> kTileShift;
+        const int32_t end = std::min(x1, (column + 1) << kTileShift);
+        const Tile& t = tile(column, y >> kTileShift);
+        if (t.pending) {
+            store(out + (x - x0), size_t(end - x), t.value);
+        } else {
+            std::memcpy(out + (x - x0), row + x, size_t(end - x) * sizeof(uint32_t));
+        }
+        x = end;
+    }
+}
+
+} // namespace gdi
