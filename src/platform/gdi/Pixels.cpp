@@ -93,26 +93,54 @@ void Pixels::fill(RECT r, uint32_t value) {
     const int32_t left = std::max(r.left, 0), top = std::max(r.top, 0);
     const int32_t right = std::min(r.right, width), bottom = std::min(r.bottom, height);
     if (left >= right || top >= bottom) return;
-    if (!m_exposed && m_tiles.empty()) start_tiles();
+    if (m_exposed) {
+        // Whole rows are one block of memory.
+        if (left == 0 && right == width) {
+            store(m_data.data() + size_t(top) * width, size_t(bottom - top) * width, value);
+            return;
+        }
+        for (int32_t y = top; y < bottom; ++y)
+            store(m_data.data() + size_t(y) * width + left, size_t(right - left), value);
+        return;
+    }
+    if (m_tiles.empty()) start_tiles();
+    const int32_t first = left >> kTileShift, last = (right - 1) >> kTileShift;
+    // Which tiles of a band of tile rows get pixels stored; runs of them are stored row by row.
+    thread_local std::vector<uint8_t> stored;
+    stored.assign(size_t(last - first + 1), 0);
     for (int32_t row = top >> kTileShift; row <= (bottom - 1) >> kTileShift; ++row) {
         const int32_t ty0 = row << kTileShift, ty1 = std::min(ty0 + kTile, height);
         const int32_t y0 = std::max(top, ty0), y1 = std::min(bottom, ty1);
-        for (int32_t column = left >> kTileShift; column <= (right - 1) >> kTileShift; ++column) {
+        bool any = false;
+        for (int32_t column = first; column <= last; ++column) {
             const int32_t tx0 = column << kTileShift, tx1 = std::min(tx0 + kTile, width);
-            const int32_t x0 = std::max(left, tx0), x1 = std::min(right, tx1);
-            if (!m_tiles.empty()) {
-                Tile& t = tile(column, row);
-                if (x0 == tx0 && x1 == tx1 && y0 == ty0 && y1 == ty1) {
-                    // Covered whole: nothing of it is left to keep.
-                    if (!t.pending) ++m_pending;
-                    t = {value, true};
-                    continue;
-                }
-                if (t.pending && t.value == value) continue;
+            Tile& t = tile(column, row);
+            uint8_t& store_here = stored[size_t(column - first)];
+            store_here = 0;
+            if (std::max(left, tx0) == tx0 && std::min(right, tx1) == tx1 && y0 == ty0 && y1 == ty1) {
+                // Covered whole: nothing of it is left to keep.
+                if (!t.pending) ++m_pending;
+                t = {value, true};
+            } else if (!t.pending || t.value != value) {
                 make_real(column, row);
+                store_here = 1;
+                any = true;
             }
+        }
+        if (!any) continue;
+        for (int32_t column = first; column <= last;) {
+            if (!stored[size_t(column - first)]) {
+                ++column;
+                continue;
+            }
+            int32_t end = column;
+            while (end <= last && stored[size_t(end - first)])
+                ++end;
+            const int32_t x0 = std::max(left, column << kTileShift);
+            const int32_t x1 = std::min(right, std::min(end << kTileShift, width));
             for (int32_t y = y0; y < y1; ++y)
                 store(m_data.data() + size_t(y) * width + x0, size_t(x1 - x0), value);
+            column = end;
         }
     }
 }
