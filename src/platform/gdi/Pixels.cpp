@@ -10,8 +10,13 @@ namespace {
 
 static_assert(sizeof(wchar_t) == sizeof(uint32_t), "wmemset fills 32-bit pixels");
 
-// The C library's wide-character memset stores 32-bit values in the widest blocks it has.
+// The C library's wide-character memset stores 32-bit values in the widest blocks it has; a few
+// values are stored in place.
 void store(uint32_t* out, size_t n, uint32_t value) {
+    if (n < 16) {
+        std::fill_n(out, n, value);
+        return;
+    }
     std::wmemset(reinterpret_cast<wchar_t*>(out), static_cast<wchar_t>(value), n);
 }
 
@@ -73,6 +78,7 @@ void Pixels::make_real(int32_t column, int32_t row) const {
         store(m_data.data() + size_t(y) * width + x0, size_t(n), t.value);
     t.pending = false;
     --m_pending;
+    ++m_tiles_version;
 }
 
 void Pixels::make_real_in(RECT r) const {
@@ -87,6 +93,7 @@ void Pixels::make_real_in(RECT r) const {
 void Pixels::start_tiles() {
     m_tiles.assign(size_t(columns()) * rows(), Tile{});
     m_pending = 0;
+    ++m_tiles_version;
 }
 
 void Pixels::fill(RECT r, uint32_t value) {
@@ -121,6 +128,7 @@ void Pixels::fill(RECT r, uint32_t value) {
                 // Covered whole: nothing of it is left to keep.
                 if (!t.pending) ++m_pending;
                 t = {value, true};
+                ++m_tiles_version;
             } else if (!t.pending || t.value != value) {
                 make_real(column, row);
                 store_here = 1;
@@ -151,16 +159,31 @@ void Pixels::read_row(int32_t y, int32_t x0, int32_t x1, uint32_t* out) const {
         std::memcpy(out, row + x0, size_t(x1 - x0) * sizeof(uint32_t));
         return;
     }
-    for (int32_t x = x0; x < x1;) {
-        const int32_t column = x >> kTileShift;
-        const int32_t end = std::min(x1, (column + 1) << kTileShift);
-        const Tile& t = tile(column, y >> kTileShift);
-        if (t.pending) {
-            store(out + (x - x0), size_t(end - x), t.value);
-        } else {
-            std::memcpy(out + (x - x0), row + x, size_t(end - x) * sizeof(uint32_t));
+    const int32_t band = y >> kTileShift;
+    if (m_runs.band != band || m_runs.x0 != x0 || m_runs.x1 != x1 ||
+        m_runs.tiles_version != m_tiles_version) {
+        // Neighbouring tiles pending with one value, or all real, are one run.
+        m_runs = {band, x0, x1, m_tiles_version, std::move(m_runs.runs)};
+        m_runs.runs.clear();
+        const Tile* tiles = &tile(0, band);
+        for (int32_t x = x0; x < x1;) {
+            int32_t column = x >> kTileShift;
+            const Tile& first = tiles[column];
+            do {
+                ++column;
+            } while ((column << kTileShift) < x1 && tiles[column].pending == first.pending &&
+                     (!first.pending || tiles[column].value == first.value));
+            const int32_t end = std::min(x1, column << kTileShift);
+            m_runs.runs.push_back({x, end, first.pending, first.value});
+            x = end;
         }
-        x = end;
+    }
+    for (const Run& run : m_runs.runs) {
+        if (run.pending) {
+            store(out + (run.x0 - x0), size_t(run.x1 - run.x0), run.value);
+        } else {
+            std::memcpy(out + (run.x0 - x0), row + run.x0, size_t(run.x1 - run.x0) * sizeof(uint32_t));
+        }
     }
 }
 

@@ -88,6 +88,19 @@ private:
         uint32_t value = 0;
         bool pending = false;
     };
+    // A stretch of one tile row that read_row() stores or copies in one piece.
+    struct Run {
+        int32_t x0, x1;
+        bool pending;
+        uint32_t value;
+    };
+    // The runs of the band of rows and the columns read last: a copy reads row after row of one
+    // band, and the tiles do not change while it does.
+    struct Runs {
+        int32_t band = -1, x0 = 0, x1 = 0;
+        uint64_t tiles_version = 0;
+        std::vector<Run> runs;
+    };
 
     int32_t columns() const { return (width + kTile - 1) >> kTileShift; }
     int32_t rows() const { return (height + kTile - 1) >> kTileShift; }
@@ -99,8 +112,10 @@ private:
 
     // Making a tile real changes no pixel anyone can see, so a const bitmap may do it.
     mutable PixelBuffer m_data;
-    mutable std::vector<Tile> m_tiles; // empty: every tile real
-    mutable int32_t m_pending = 0;     // pending tiles
+    mutable std::vector<Tile> m_tiles;    // empty: every tile real
+    mutable int32_t m_pending = 0;        // pending tiles
+    mutable uint64_t m_tiles_version = 0; // changes whenever a tile does
+    mutable Runs m_runs;
     bool m_exposed = false;
 };
 
