@@ -154,6 +154,59 @@ TEST(PolygonRegion, HugePolygonsFillTheirVisibleRowsByTheRule) {
         }
 }
 
+// A polygon region is filled straight from its corners until something asks for its bands; once
+// scanned it is filled band by band. Both ways must paint the same pixels, for every fill call,
+// mix and clip.
+TEST(PolygonRegion, FillingFromTheCornersPaintsWhatTheBandsPaint) {
+    std::mt19937 random(2024);
+    std::uniform_int_distribution<int32_t> coordinate(-20, 100);
+    std::uniform_int_distribution<int> corners(3, 9);
+    HBRUSH brush = CreateSolidBrush(RGB(10, 200, 30));
+    HRGN clip = CreateEllipticRgn(5, 0, 70, 60);
+    for (int round = 0; round < 200; ++round) {
+        std::vector<POINT> polygon(size_t(corners(random)));
+        for (POINT& p : polygon)
+            p = {coordinate(random), coordinate(random)};
+        const int mode = round % 2 ? WINDING : ALTERNATE;
+        HRGN fresh = CreatePolygonRgn(polygon.data(), static_cast<int>(polygon.size()), mode);
+        HRGN scanned = CreatePolygonRgn(polygon.data(), static_cast<int>(polygon.size()), mode);
+        RECT box;
+        GetRgnBox(scanned, &box); // asks for the bands
+        TestSurface a(80, 64, RGB(90, 90, 90)), b(80, 64, RGB(90, 90, 90));
+        for (TestSurface* s : {&a, &b}) {
+            if (round % 3 == 1) SelectClipRgn(s->dc, clip);
+            HRGN rgn = s == &a ? fresh : scanned;
+            switch (round % 4) {
+            case 0:
+                FillRgn(s->dc, rgn, brush);
+                break;
+            case 1:
+                SetROP2(s->dc, R2_XORPEN);
+                SelectObject(s->dc, brush);
+                PaintRgn(s->dc, rgn);
+                SelectObject(s->dc, GetStockObject(WHITE_BRUSH));
+                break;
+            case 2:
+                InvertRgn(s->dc, rgn);
+                break;
+            default:
+                FillRgn(s->dc, rgn, brush);
+                InvertRgn(s->dc, rgn);
+                break;
+            }
+        }
+        for (int32_t y = 0; y < a.height; ++y)
+            for (int32_t x = 0; x < a.width; ++x)
+                ASSERT_EQ(a.at(x, y), b.at(x, y)) << "round " << round << " at " << x << "," << y;
+        // The region filled from its corners still answers as a region afterwards.
+        EXPECT_TRUE(EqualRgn(fresh, scanned)) << round;
+        DeleteObject(fresh);
+        DeleteObject(scanned);
+    }
+    DeleteObject(clip);
+    DeleteObject(brush);
+}
+
 TEST(PolygonRegion, BadArgumentsFail) {
     const POINT p[] = {{0, 0}, {5, 0}, {5, 5}};
     EXPECT_FALSE(CreatePolygonRgn(nullptr, 3, ALTERNATE));

@@ -152,7 +152,7 @@ Region Region::ellipse(RECT r, Rows rows) {
     return builder.finish();
 }
 
-Region Region::polygon(const POINT* points, int count, int mode, Rows rows) {
+void scan_polygon(const POINT* points, int count, int mode, Rows rows, RowSink& sink) {
     // An edge from its upper to its lower end, stepped one row at a time. On row y its crossing is
     // ceil(num / den) with num = xa * den + (y - ya) * (xb - xa): a sample point (x, y) lies right of
     // the crossing when x >= crossing, so the first pixel column inside is the crossing and the
@@ -195,8 +195,7 @@ Region Region::polygon(const POINT* points, int count, int mode, Rows rows) {
     thread_local std::vector<Span> row;
     edges.clear();
     active.clear();
-    RegionBuilder builder;
-    if (!points || count < 3) return builder.finish();
+    if (!points || count < 3) return;
     for (int i = 0; i < count; ++i) {
         POINT a = points[i];
         POINT b = points[(i + 1) % count];
@@ -207,7 +206,7 @@ Region Region::polygon(const POINT* points, int count, int mode, Rows rows) {
             edges.push_back({b.y, a.y, b.x, a.x, -1});
         }
     }
-    if (edges.empty()) return builder.finish();
+    if (edges.empty()) return;
     std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.ya < b.ya; });
     int64_t y_end = edges.front().yb;
     for (const Edge& e : edges)
@@ -251,9 +250,17 @@ Region Region::polygon(const POINT* points, int count, int mode, Rows rows) {
                 row.push_back({clamp32(crossings[k].first), clamp32(crossings[k + 1].first)});
         }
         merge_sorted_spans(row);
-        builder.add(static_cast<int32_t>(y), static_cast<int32_t>(y + 1), row);
+        if (!row.empty()) sink.row(static_cast<int32_t>(y), row);
     }
-    return builder.finish();
+}
+
+Region Region::polygon(const POINT* points, int count, int mode, Rows rows) {
+    struct Builder final : RowSink {
+        RegionBuilder builder;
+        void row(int32_t y, const std::vector<Span>& spans) override { builder.add(y, y + 1, spans); }
+    } sink;
+    scan_polygon(points, count, mode, rows, sink);
+    return sink.builder.finish();
 }
 
 Region Region::combine(const Region& a, const Region& b, int mode) {
