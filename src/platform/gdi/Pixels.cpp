@@ -74,8 +74,15 @@ void Pixels::make_real(int32_t column, int32_t row) const {
     if (!t.pending) return;
     const int32_t x0 = column << kTileShift, y0 = row << kTileShift;
     const int32_t n = std::min(kTile, width - x0), y1 = std::min(y0 + kTile, height);
-    for (int32_t y = y0; y < y1; ++y)
-        store(m_data.data() + size_t(y) * width + x0, size_t(n), t.value);
+    uint32_t* out = m_data.data() + size_t(y0) * width + x0;
+    if (n == kTile) {
+        // A whole tile's rows have a length known here, so each is a few vector stores in place.
+        for (int32_t y = y0; y < y1; ++y, out += width)
+            std::fill_n(out, kTile, t.value);
+    } else {
+        for (int32_t y = y0; y < y1; ++y, out += width)
+            store(out, size_t(n), t.value);
+    }
     t.pending = false;
     --m_pending;
     ++m_tiles_version;
