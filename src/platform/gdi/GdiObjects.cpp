@@ -133,7 +133,7 @@ HFONT CreateFontIndirectA(const LOGFONTA* logfont) {
     font.log = *logfont;
     font.log.lfFaceName[LF_FACESIZE - 1] = '\0';
     trace.text(font.log.lfFaceName).args({font.log.lfHeight, font.log.lfEscapement, font.log.lfWeight});
-    HFONT result{table().insert(font)};
+    HFONT result{table().insert(std::move(font))};
     trace.result(result, ObjectKind::Font);
     return result;
 }
@@ -147,7 +147,7 @@ bool DeleteObject(HGDIOBJ object) {
     const ObjectKind kind = kind_of(entry->data);
     if (kind == ObjectKind::DC || kind == ObjectKind::Icon) return false;
     if (entry->selected > 0) return false;
-    table().erase(object.value);
+    table().erase(*entry, object.value);
     return true;
 }
 

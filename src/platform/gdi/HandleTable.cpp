@@ -81,16 +81,15 @@ uint32_t HandleTable::finish_insert(uint32_t slot, bool stock) {
     return (uint32_t(entry.generation) << 16) | (slot + 1);
 }
 
-void HandleTable::erase(uint32_t value) {
-    Entry* entry = find(value);
-    if (!entry || entry->stock) return;
-    count(kind_of(entry->data), -1);
-    entry->data.emplace<std::monostate>();
-    entry->selected = 0;
-    entry->generation = static_cast<uint16_t>(entry->generation == 0xFFFF ? 1 : entry->generation + 1);
+void HandleTable::erase(Entry& entry, uint32_t value) {
+    if (entry.stock) return;
+    count(kind_of(entry.data), -1);
+    entry.data.emplace<std::monostate>();
+    entry.selected = 0;
+    entry.generation = static_cast<uint16_t>(entry.generation == 0xFFFF ? 1 : entry.generation + 1);
     // Freed slots queue up at the tail and are taken from the head: the oldest is reused first.
     const uint32_t slot = (value & 0xFFFF) - 1;
-    entry->next_free = kNoSlot;
+    entry.next_free = kNoSlot;
     if (m_free_tail == kNoSlot) {
         m_free_head = static_cast<uint16_t>(slot);
     } else {
@@ -99,32 +98,17 @@ void HandleTable::erase(uint32_t value) {
     m_free_tail = static_cast<uint16_t>(slot);
 }
 
-void HandleTable::count(ObjectKind kind, int delta) {
-    switch (kind) {
-    case ObjectKind::DC:
-        m_live.dcs += delta;
-        break;
-    case ObjectKind::Bitmap:
-        m_live.bitmaps += delta;
-        break;
-    case ObjectKind::Pen:
-        m_live.pens += delta;
-        break;
-    case ObjectKind::Brush:
-        m_live.brushes += delta;
-        break;
-    case ObjectKind::Region:
-        m_live.regions += delta;
-        break;
-    case ObjectKind::Font:
-        m_live.fonts += delta;
-        break;
-    case ObjectKind::Icon:
-        m_live.icons += delta;
-        break;
-    case ObjectKind::None:
-        break;
-    }
+LiveObjects HandleTable::live() const {
+    auto of = [this](ObjectKind kind) { return m_live[static_cast<size_t>(kind)]; };
+    LiveObjects out;
+    out.dcs = of(ObjectKind::DC);
+    out.bitmaps = of(ObjectKind::Bitmap);
+    out.pens = of(ObjectKind::Pen);
+    out.brushes = of(ObjectKind::Brush);
+    out.regions = of(ObjectKind::Region);
+    out.fonts = of(ObjectKind::Font);
+    out.icons = of(ObjectKind::Icon);
+    return out;
 }
 
 namespace detail {

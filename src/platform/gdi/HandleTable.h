@@ -55,12 +55,16 @@ public:
         Entry* entry = find(value);
         return entry ? std::get_if<T>(&entry->data) : nullptr;
     }
-    void erase(uint32_t value);
+    void erase(uint32_t value) {
+        if (Entry* entry = find(value)) erase(*entry, value);
+    }
+    // The entry found for value.
+    void erase(Entry& entry, uint32_t value);
     uint32_t stock(int index) const {
         if (index < 0 || index >= static_cast<int>(m_stock.size())) return 0;
         return m_stock[static_cast<size_t>(index)];
     }
-    LiveObjects live() const { return m_live; }
+    LiveObjects live() const;
 
 private:
     static constexpr uint32_t kBlockBits = 8;
@@ -70,14 +74,14 @@ private:
     Entry& at(uint32_t slot) { return m_blocks[slot >> kBlockBits][slot & kBlockMask]; }
     uint32_t take_slot(); // kNoSlot when the table is full
     uint32_t finish_insert(uint32_t slot, bool stock);
-    void count(ObjectKind kind, int delta);
+    void count(ObjectKind kind, int delta) { m_live[static_cast<size_t>(kind)] += delta; }
 
     std::vector<std::unique_ptr<Entry[]>> m_blocks;
     uint32_t m_size = 0; // slots handed out so far
     uint16_t m_free_head = kNoSlot;
     uint16_t m_free_tail = kNoSlot;
     std::array<uint32_t, 22> m_stock{};
-    LiveObjects m_live;
+    std::array<int, 8> m_live{}; // by ObjectKind
 };
 
 namespace detail {
