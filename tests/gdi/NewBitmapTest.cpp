@@ -6,20 +6,23 @@
 
 using namespace gdi;
 
-// A new bitmap's buffer is cleared when it is first used, or not at all when the first use covers
-// every pixel. These tests make the memory a new bitmap gets dirty first (a bitmap of the same size
-// painted white and deleted just before), then read the new one every way there is.
+// A new bitmap is black, but its buffer is not cleared: its tiles are pending black until something
+// touches them, and a fill that covers them first never clears them at all. These tests make the
+// memory a new bitmap gets dirty first (a bitmap of the same size painted white and deleted just
+// before), then read the new one every way there is.
 namespace {
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr int32_t kW = 37;
-constexpr int32_t kH = 23;
+// Whole tiles and tiles cut by the edges.
+constexpr int32_t kW = 75;
+constexpr int32_t kH = 70;
 
 // Leaves a freed buffer of a kW x kH bitmap full of white behind, for the next bitmap to reuse.
 void dirty_the_heap() {
     TestSurface white(kW, kH, kWhite);
+    LockBitmap(white.bitmap); // every pixel written to memory
 }
 
 // A new kW x kH 32-bit bitmap, made by CreateCompatibleBitmap, selected into its own memory DC.
