@@ -6,21 +6,15 @@
 
 namespace gdi {
 
-namespace {
+static_assert(sizeof(wchar_t) == sizeof(uint32_t), "wmemset stores 32-bit pixels");
 
-static_assert(sizeof(wchar_t) == sizeof(uint32_t), "wmemset fills 32-bit pixels");
-
-// The C library's wide-character memset stores 32-bit values in the widest blocks it has; a few
-// values are stored in place.
-void store(uint32_t* out, size_t n, uint32_t value) {
+void store_pixels(uint32_t* out, size_t n, uint32_t value) {
     if (n < 16) {
         std::fill_n(out, n, value);
         return;
     }
     std::wmemset(reinterpret_cast<wchar_t*>(out), static_cast<wchar_t>(value), n);
 }
-
-} // namespace
 
 Pixels::Pixels(int32_t w, int32_t h, bool is_mono, PixelBuffer pixels)
     : width(w), height(h), mono(is_mono), m_data(std::move(pixels)) {}
@@ -81,7 +75,7 @@ void Pixels::make_real(int32_t column, int32_t row) const {
             std::fill_n(out, kTile, t.value);
     } else {
         for (int32_t y = y0; y < y1; ++y, out += width)
-            store(out, size_t(n), t.value);
+            store_pixels(out, size_t(n), t.value);
     }
     t.pending = false;
     --m_pending;
@@ -110,11 +104,11 @@ void Pixels::fill(RECT r, uint32_t value) {
     if (m_exposed) {
         // Whole rows are one block of memory.
         if (left == 0 && right == width) {
-            store(m_data.data() + size_t(top) * width, size_t(bottom - top) * width, value);
+            store_pixels(m_data.data() + size_t(top) * width, size_t(bottom - top) * width, value);
             return;
         }
         for (int32_t y = top; y < bottom; ++y)
-            store(m_data.data() + size_t(y) * width + left, size_t(right - left), value);
+            store_pixels(m_data.data() + size_t(y) * width + left, size_t(right - left), value);
         return;
     }
     if (m_tiles.empty()) start_tiles();
@@ -154,7 +148,7 @@ void Pixels::fill(RECT r, uint32_t value) {
             const int32_t x0 = std::max(left, column << kTileShift);
             const int32_t x1 = std::min(right, std::min(end << kTileShift, width));
             for (int32_t y = y0; y < y1; ++y)
-                store(m_data.data() + size_t(y) * width + x0, size_t(x1 - x0), value);
+                store_pixels(m_data.data() + size_t(y) * width + x0, size_t(x1 - x0), value);
             column = end;
         }
     }
@@ -187,7 +181,7 @@ void Pixels::read_row(int32_t y, int32_t x0, int32_t x1, uint32_t* out) const {
     }
     for (const Run& run : m_runs.runs) {
         if (run.pending) {
-            store(out + (run.x0 - x0), size_t(run.x1 - run.x0), run.value);
+            store_pixels(out + (run.x0 - x0), size_t(run.x1 - run.x0), run.value);
         } else {
             std::memcpy(out + (run.x0 - x0), row + run.x0, size_t(run.x1 - run.x0) * sizeof(uint32_t));
         }

@@ -45,6 +45,10 @@ struct UninitializedAllocator : std::allocator<T> {
 };
 using PixelBuffer = std::vector<uint32_t, UninitializedAllocator<uint32_t>>;
 
+// Stores value into out[0, n): a few values in place, more through the C library's wide-character
+// memset (its elements are 32-bit here), which stores them in the widest blocks the processor has.
+void store_pixels(uint32_t* out, size_t n, uint32_t value);
+
 class Pixels {
 public:
     static constexpr int32_t kTileShift = 5; // 32 x 32 pixels

@@ -2,26 +2,11 @@
 
 #include "platform/gdi/HandleTable.h"
 
-#include <cstring>
-#include <cwchar>
-
 namespace gdi {
 
 namespace {
 
 constexpr uint32_t kColorMask = 0x00FFFFFF;
-
-// Solid spans: long ones go to the C library's wide-character memset, whose elements are 32-bit
-// here, so it stores the colour in the widest blocks the processor has; short ones are a loop.
-static_assert(sizeof(wchar_t) == sizeof(uint32_t), "wmemset fills 32-bit pixels");
-void fill_solid(uint32_t* out, int32_t n, uint32_t color) {
-    constexpr int32_t kShortSpan = 16;
-    if (n < kShortSpan) {
-        std::fill_n(out, n, color);
-        return;
-    }
-    std::wmemset(reinterpret_cast<wchar_t*>(out), static_cast<wchar_t>(color), size_t(n));
-}
 
 RECT intersection(RECT a, RECT b) {
     return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
@@ -152,7 +137,7 @@ void paint_span(const Target& t, int32_t y, int32_t x0, int32_t x1, const Paint&
         return;
     }
     if (paint.rop2 == R2_COPYPEN) {
-        fill_solid(row + x0, x1 - x0, paint.color);
+        store_pixels(row + x0, size_t(x1 - x0), paint.color);
         return;
     }
     for (int32_t x = x0; x < x1; ++x)
@@ -168,7 +153,7 @@ void fill_rect(const Target& t, RECT r, const Paint& paint) {
     // Whole rows of a surface without gaps between them are one span of memory.
     if (!t.clip && paint.pattern.empty() && paint.rop2 == R2_COPYPEN && left == 0 && right == t.width &&
         t.stride == t.width) {
-        fill_solid(t.row(top), (bottom - top) * t.width, paint.color);
+        store_pixels(t.row(top), size_t(bottom - top) * size_t(t.width), paint.color);
         return;
     }
     for (int32_t y = top; y < bottom; ++y)

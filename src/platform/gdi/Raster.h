@@ -42,8 +42,8 @@ Pixels* pixels_of(const DcObject& dc);
 // clipping goes to Pixels::fill, which leaves the tiles it covers whole pending.
 void fill_rect_with_brush(const DcObject& dc, RECT rect, const BrushObject& brush);
 
-// The bounds of a set of device points, grown by a pen's reach on every side and one pixel to the
-// right and below (the points are pixel corners).
+// The pixels a set of device points and a pen's reach around them cover, right and bottom
+// exclusive.
 RECT bounds_of(const POINT* points, int count, int32_t reach);
 
 // COLORREF (0x00BBGGRR) and surface pixels (0x00RRGGBB) swap red and blue.
