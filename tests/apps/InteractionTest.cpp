@@ -168,22 +168,6 @@ TEST_F(Interaction, TheShowcaseDrivenByMouseKeysAndAccessKeys) {
         EXPECT_EQ(c["visible"], c["tab"] == 1) << c["name"];
 }
 
-TEST_F(Interaction, HandlersChangeWhatTheControlDoes) {
-    ASSERT_EQ(Render(kPages, "handle BeforeTabChanged Cancel True; click 122 12; click 122 12"), 0);
-    json j = Dump();
-    ExpectPageShown(2);
-    // The first switch is cancelled, the second one asks again and goes through.
-    EXPECT_EQ(j["events"][1]["args"]["Cancel"], true);
-    EXPECT_EQ(Names(j["events"]),
-              (std::vector<std::string>{"MouseDown", "BeforeTabChanged", "MouseUp", "Click", "MouseDown",
-                                        "BeforeTabChanged", "AfterTabChanged", "MouseUp", "Click"}));
-    ASSERT_EQ(Render(kPages, "focus; handle BeforeTabChanged Cancel True; key Right; key Right"), 0);
-    ExpectPageShown(2);
-    EXPECT_EQ(Names(Dump()["events"]),
-              (std::vector<std::string>{"BeforeTabChanged", "KeyUp", "BeforeTabChanged", "AfterTabChanged",
-                                        "KeyDown", "KeyUp"}));
-}
-
 TEST_F(Interaction, AStepThatRaisesStopsTheScriptAndIsReported) {
     EXPECT_EQ(Render(kPages, "focus; set TabActive 9; click 122 12"), 1);
     EXPECT_NE(stderr_text.find("step 2: error 380"), std::string::npos) << stderr_text;

@@ -105,16 +105,3 @@ TEST_F(FocusOnForm, WithoutAFocusRectangleStyleTheFocusChangesNothingOnScreen) {
     Focus(m_holder->hwnd());
     EXPECT_EQ(Pixels(), unfocused);
 }
-
-TEST_F(FocusOnForm, APressOnAnUnfocusedControlSwitchesWhenTheContainerGivesItTheFocus) {
-    std::vector<std::string> events;
-    m_form->SetEventSink([&](host::ActiveXHolder&, std::string_view name, std::span<host::EventArg>) {
-        events.emplace_back(name);
-    });
-    gdi::POINT at{10 + 77, 10 + 12}; // tab 2, in the form's client coordinates
-    user::SendMouseInput(m_form->hwnd(), user::WM_LBUTTONDOWN, at.x, at.y, user::MK_LBUTTON);
-    EXPECT_EQ(ctl().TabActive(), 2);
-    user::SendMouseInput(m_form->hwnd(), user::WM_LBUTTONUP, at.x, at.y, 0);
-    EXPECT_EQ(events, (std::vector<std::string>{"MouseDown", "BeforeTabChanged", "AfterTabChanged", "MouseUp",
-                                                "Click"}));
-}
