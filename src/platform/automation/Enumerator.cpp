@@ -12,7 +12,7 @@ const MemberTable<Enumerator>& members() {
     using M = Member<Enumerator>;
     static const MemberTable<Enumerator> table({
         M{"Next", 1, nullptr, nullptr, nullptr,
-          [](Enumerator& e, std::span<const Variant>) { return e.Next().value_or(Variant()); }},
+          [](Enumerator& e, std::span<const Variant>) { return e.NextOrEmpty(); }},
         M{"Skip", 2, nullptr, nullptr, nullptr,
           [](Enumerator& e, std::span<const Variant> a) {
               return Variant(e.Skip(CLng(required_arg(a, 0))));
@@ -32,6 +32,11 @@ const MemberTable<Enumerator>& members() {
 
 std::optional<Variant> Enumerator::Next() {
     if (m_next >= m_items.size()) return std::nullopt;
+    return NextOrEmpty();
+}
+
+Variant Enumerator::NextOrEmpty() {
+    if (m_next >= m_items.size()) return Variant();
     return m_items[m_next++];
 }
 

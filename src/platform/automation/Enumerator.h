@@ -21,6 +21,8 @@ public:
 
     // The next item, or nothing once every item has been handed out.
     std::optional<Variant> Next();
+    // The same for late-bound callers: Empty once every item has been handed out.
+    Variant NextOrEmpty();
     // Passes over up to `count` items; false when fewer were left.
     bool Skip(int32_t count);
     void Reset() { m_next = 0; }
