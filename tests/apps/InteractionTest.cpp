@@ -134,7 +134,8 @@ TEST_F(Interaction, ASavedFormLoadsAgainWithItsFirstPageShown) {
     ASSERT_EQ(Render(kPages, "focus; key Right; key Right; save \"" + saved + "\""), 0) << stderr_text;
     // Saving moves every page's controls out of view, so that each is saved in its hidden place; the
     // records say where they belong.
-    for (const json& c : Dump()["controls"])
+    const json dump = Dump();
+    for (const json& c : dump["controls"])
         EXPECT_FALSE(c["visible"]) << c["name"];
     const std::string text = ReadFile(saved);
     EXPECT_NE(text.find("Tab3Control1Name =  \"lstFonts\""), std::string::npos) << text;
