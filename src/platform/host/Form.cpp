@@ -1,8 +1,11 @@
 #include "Form.h"
 
 #include "platform/automation/Ansi.h"
+#include "platform/automation/Arithmetic.h"
 #include "platform/automation/AutomationError.h"
+#include "platform/gdi/Gdi.h"
 #include "platform/host/FormWindows.h"
+#include "platform/user/WindowGeometry.h"
 
 #include <filesystem>
 #include <map>
@@ -166,6 +169,15 @@ bool Form::HandleAccessKey(char key) {
         }
     }
     return false;
+}
+
+void Form::ResizeClient(int32_t pixel_width, int32_t pixel_height) {
+    auto twips = [](int32_t pixels, Axis axis) {
+        return Variant(rt::clng(ConvertLength(pixels, vbPixels, vbTwips, axis, gdi::LogicalDpi())));
+    };
+    m_properties.Let("ClientWidth", twips(pixel_width, Axis::X));
+    m_properties.Let("ClientHeight", twips(pixel_height, Axis::Y));
+    user::MoveWindow(m_hwnd, 0, 0, pixel_width, pixel_height, true);
 }
 
 void Form::RaiseEvent(ActiveXHolder& source, std::string_view event, std::span<EventArg> args) {

@@ -13,6 +13,7 @@ namespace host {
 // A dialog provider that answers from a script instead of asking a person: tests and the command
 // line queue answers; a message box with no answer queued is answered OK (the first button) and
 // noted, a file or colour dialog with no answer queued is cancelled, an about box is closed with OK.
+// A host with a person at a real window hands the unanswered ones to its own provider instead.
 // Every box and dialog shown is recorded.
 class ScriptedDialogs final : public user::DialogProvider {
 public:
@@ -32,6 +33,8 @@ public:
         rt::Variant answer;
     };
 
+    // The provider that asks a person what no queued answer says (nullptr: the defaults above).
+    void AskWhenUnanswered(user::DialogProvider* person) { m_person = person; }
     void QueueAnswer(int button) { m_answers.push_back(button); }
     void QueueFile(std::optional<std::string> path) { m_files.push_back(std::move(path)); }
     void QueueColor(std::optional<gdi::COLORREF> color) { m_colors.push_back(color); }
@@ -55,6 +58,7 @@ private:
     std::deque<std::optional<gdi::COLORREF>> m_colors;
     std::vector<Shown> m_shown;
     std::vector<Dialog> m_dialogs;
+    user::DialogProvider* m_person = nullptr;
 };
 
 // Installs a provider for the lifetime of a scope and restores the previous one.
