@@ -1,6 +1,6 @@
 #include "Commands.h"
-#include "Dump.h"
-#include "Session.h"
+#include "driver/Dump.h"
+#include "driver/Session.h"
 
 #include "platform/automation/Ansi.h"
 #include "platform/gdi/Gdi.h"
@@ -9,6 +9,8 @@
 #include <iostream>
 
 namespace vntab_cli {
+
+using driver::Session;
 
 using nlohmann::json;
 
@@ -51,7 +53,7 @@ void print_tab_control(host::ActiveXHolder& holder, const std::string& indent) {
     std::cout << "\n";
     for (const auto& e : holder.loaded_bag().entries())
         std::cout << indent << "  " << e.name << " = " << show(e.name, e.value) << "\n";
-    json d = DumpControl(holder);
+    json d = driver::DumpControl(holder);
     std::cout << indent << "properties (container units):\n";
     for (const auto& [name, value] : d["properties"].items())
         std::cout << indent << "  " << name << " = " << show(name, value) << "\n";

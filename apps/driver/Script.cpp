@@ -1,4 +1,4 @@
-#include "Script.h"
+#include "driver/Script.h"
 
 #include "platform/automation/Ansi.h"
 #include "platform/automation/Literal.h"
@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace vntab_cli {
+namespace driver {
 
 namespace {
 
@@ -201,4 +201,4 @@ std::vector<ScriptStep> ParseScript(std::string_view text, const std::string& na
     return steps;
 }
 
-} // namespace vntab_cli
+} // namespace driver

@@ -1,4 +1,4 @@
-#include "Session.h"
+#include "driver/Session.h"
 
 #include "control/VNTabCtl.h"
 #include "platform/automation/Ansi.h"
@@ -13,9 +13,10 @@
 #include "platform/user/Paint.h"
 #include "platform/user/Window.h"
 
+#include <algorithm>
 #include <cctype>
 
-namespace vntab_cli {
+namespace driver {
 
 using rt::Variant;
 
@@ -29,19 +30,10 @@ std::string lower(std::string s) {
     return s;
 }
 
-[[noreturn]] void fail_step(const std::string& what) {
-    rt::raise_error(rt::kErrInvalidProcedureCall, "vntab", what);
-}
-
-int32_t whole(const std::string& word) {
-    if (!rt::IsNumericText(word)) fail_step("expected a number, not " + word);
-    return rt::CLng(Variant(rt::Val(word)));
-}
-
 // A word of a collection argument: a number is a position, anything else a key.
 Variant index_word(const ScriptStep& step, size_t i) {
     const std::string& w = step.words[i];
-    if (!step.quoted[i] && rt::IsNumericText(w)) return Variant(whole(w));
+    if (!step.quoted[i] && rt::IsNumericText(w)) return Variant(StepNumber(w));
     return Variant(rt::ansi_from_utf8(w));
 }
 
@@ -59,7 +51,13 @@ vntab::VNTabCtl* Session::control() const {
 }
 
 void Session::Load(const std::string& path, bool design, const std::string& control_name) {
-    m_form = host::LoadForm(path, host::FormOptions{!design});
+    Adopt(host::LoadForm(path, host::FormOptions{!design}), control_name);
+}
+
+void Session::Adopt(std::shared_ptr<host::Form> form, const std::string& control_name) {
+    // The old form goes after the control it held.
+    m_holder.reset();
+    m_form = std::move(form);
     m_form->SetEventSink([this](host::ActiveXHolder& source, std::string_view event,
                                 std::span<host::EventArg> args) { OnEvent(source, event, args); });
     for (const auto& holder : m_form->ActiveXControls()) {
@@ -71,7 +69,7 @@ void Session::Load(const std::string& path, bool design, const std::string& cont
         }
     }
     if (!control_name.empty() && !m_holder)
-        throw host::FormFileError(path, 0, "the form has no control named " + control_name);
+        throw host::FormFileError(m_form->path(), 0, "the form has no control named " + control_name);
     PaintPending();
 }
 
@@ -79,10 +77,11 @@ void Session::PaintPending() {
     user::PumpMessages();
 }
 
+// The handlers and the record are the driven control's; the observer hears every control.
 void Session::OnEvent(host::ActiveXHolder& source, std::string_view event, std::span<host::EventArg> args) {
-    if (&source != m_holder.get()) return;
+    const bool driven = &source == m_holder.get();
     for (Handler& h : m_handlers) {
-        if (h.remaining <= 0 || !rt::EqualsText(h.event, event)) continue;
+        if (!driven || h.remaining <= 0 || !rt::EqualsText(h.event, event)) continue;
         for (host::EventArg& a : args)
             if (rt::EqualsText(a.name, h.arg)) {
                 a.value = h.value;
@@ -92,24 +91,34 @@ void Session::OnEvent(host::ActiveXHolder& source, std::string_view event, std::
     RecordedEvent e{std::string(event), {}};
     for (const host::EventArg& a : args)
         e.args.emplace_back(std::string(a.name), a.value);
-    m_events.push_back(std::move(e));
+    if (m_observer) m_observer(source, e);
+    if (driven) m_events.push_back(std::move(e));
 }
 
 bool Session::Run(const std::vector<ScriptStep>& steps) {
-    for (const ScriptStep& step : steps) {
-        try {
-            RunStep(step);
-            PaintPending();
-        } catch (const rt::AutomationError& e) {
-            m_error = StepError{step.number, e.number, e.source, e.description};
-            PaintPending();
-            return false;
-        } catch (const host::FormFileError& e) {
-            m_error = StepError{step.number, kErrPathFileAccess, "vntab", e.what()};
-            return false;
-        }
+    for (const ScriptStep& step : steps)
+        if (!RunStep(step)) return false;
+    return true;
+}
+
+bool Session::RunStep(const ScriptStep& step) {
+    try {
+        CarryOut(step);
+        PaintPending();
+    } catch (const rt::AutomationError& e) {
+        m_error = StepError{step.number, e.number, e.source, e.description};
+        PaintPending();
+        return false;
+    } catch (const host::FormFileError& e) {
+        m_error = StepError{step.number, kErrPathFileAccess, "vntab", e.what()};
+        return false;
     }
     return true;
+}
+
+bool Session::IsInputStep(const ScriptStep& step) {
+    static const char* const verbs[] = {"down", "up", "move", "click", "dblclick", "key", "access"};
+    return std::find(std::begin(verbs), std::end(verbs), step.verb) != std::end(verbs);
 }
 
 Variant Session::MakeValue(const ScriptValue& value) const {
@@ -134,11 +143,11 @@ static void assign(rt::Dispatch& target, const std::string& property, const Vari
         target.Let(property, value);
 }
 
-void Session::RunStep(const ScriptStep& step) {
+void Session::CarryOut(const ScriptStep& step) {
     if (RunProgramStep(step)) return;
-    if (!m_holder) fail_step("the form has no VNTabCtl for the script to drive");
+    if (!m_holder) FailStep("the form has no VNTabCtl for the script to drive");
     if (RunControlStep(step) || RunInputStep(step) || RunFormStep(step)) return;
-    fail_step("unknown step " + step.verb);
+    FailStep("unknown step " + step.verb);
 }
 
 // What the host program does: answers to message boxes, event handlers, saving the form.
@@ -146,12 +155,12 @@ bool Session::RunProgramStep(const ScriptStep& step) {
     const std::string& verb = step.verb;
     if (verb == "answer") {
         std::string which = lower(step.words[0]);
-        if (which != "ok" && which != "cancel") fail_step("expected answer ok or answer cancel");
+        if (which != "ok" && which != "cancel") FailStep("expected answer ok or answer cancel");
         m_dialogs.QueueAnswer(which == "ok" ? user::IDOK : user::IDCANCEL);
     } else if (verb == "handle") {
         int count = 1;
         if (step.words.size() == 4 && !step.quoted[3] && rt::IsNumericText(step.words[3]))
-            count = whole(step.words[3]);
+            count = StepNumber(step.words[3]);
         m_handlers.push_back(Handler{step.words[0], step.words[1], MakeValue(*step.value), count});
     } else if (verb == "save") {
         host::SaveForm(*m_form, step.words[0]);
@@ -168,7 +177,7 @@ bool Session::RunControlStep(const ScriptStep& step) {
         assign(*m_holder, step.words[0], MakeValue(*step.value));
     } else if (verb == "tab") {
         auto tabs = rt::CObj(m_holder->object()->Get("Tabs"));
-        auto tab = rt::CObj(tabs->Call("Item", {Variant(whole(step.words[0]))}));
+        auto tab = rt::CObj(tabs->Call("Item", {Variant(StepNumber(step.words[0]))}));
         assign(*tab, step.words[1], MakeValue(*step.value));
     } else if (verb == "call") {
         m_holder->Call(step.words[0], std::span<const Variant>());
@@ -193,7 +202,7 @@ bool Session::RunInputStep(const ScriptStep& step) {
         user::SetFocus(m_form->hwnd());
     } else if (verb == "access") {
         std::string ch = rt::ansi_from_utf8(step.words[0]);
-        if (ch.size() != 1) fail_step("expected one character after access");
+        if (ch.size() != 1) FailStep("expected one character after access");
         m_form->HandleAccessKey(ch[0]);
     } else if (verb == "key") {
         Key(step);
@@ -209,20 +218,20 @@ bool Session::RunInputStep(const ScriptStep& step) {
 bool Session::RunFormStep(const ScriptStep& step) {
     const std::string& verb = step.verb;
     if (verb == "resize") {
-        double w = ToUnits(whole(step.words[0]), true);
-        double h = ToUnits(whole(step.words[1]), false);
+        double w = ToUnits(StepNumber(step.words[0]), true);
+        double h = ToUnits(StepNumber(step.words[1]), false);
         m_holder->Move(m_holder->Left(), m_holder->Top(), w, h);
     } else if (verb == "paint") {
         user::InvalidateRect(m_holder->hwnd(), nullptr, true);
     } else if (verb == "add") {
-        int32_t w = step.words.size() > 4 ? whole(step.words[4]) : 100;
-        int32_t h = step.words.size() > 5 ? whole(step.words[5]) : 24;
-        if (m_form->UserMode()) fail_step("add works only on a form being designed (--design)");
-        m_form->AddHostControl(step.words[0], step.words[1], m_holder.get(),
-                               ToUnits(whole(step.words[2]), true), ToUnits(whole(step.words[3]), false),
-                               ToUnits(w, true), ToUnits(h, false));
+        int32_t w = step.words.size() > 4 ? StepNumber(step.words[4]) : 100;
+        int32_t h = step.words.size() > 5 ? StepNumber(step.words[5]) : 24;
+        if (m_form->UserMode()) FailStep("add works only on a form being designed (--design)");
+        m_form->AddHostControl(
+            step.words[0], step.words[1], m_holder.get(), ToUnits(StepNumber(step.words[2]), true),
+            ToUnits(StepNumber(step.words[3]), false), ToUnits(w, true), ToUnits(h, false));
     } else if (verb == "delete") {
-        if (m_form->UserMode()) fail_step("delete works only on a form being designed (--design)");
+        if (m_form->UserMode()) FailStep("delete works only on a form being designed (--design)");
         m_form->RemoveControl(step.words[0]);
     } else {
         return false;
@@ -238,11 +247,10 @@ double Session::ToUnits(int32_t pixels, bool horizontal) const {
 }
 
 void Session::Mouse(const ScriptStep& step) {
-    gdi::POINT at{whole(step.words[0]), whole(step.words[1])};
+    gdi::POINT at{StepNumber(step.words[0]), StepNumber(step.words[1])};
     user::MapWindowPoints(m_holder->hwnd(), m_form->hwnd(), &at, 1);
-    int32_t button = step.words.size() > 2 ? whole(step.words[2]) : 1;
-    int32_t shift = step.words.size() > 3 ? whole(step.words[3]) : 0;
-    if (button != 1 && button != 2 && button != 4) fail_step("expected button 1, 2 or 4");
+    const int32_t button = StepButton(step);
+    const int32_t shift = StepShift(step);
     user::SetKeyDown(user::VK_SHIFT, shift & 1);
     user::SetKeyDown(user::VK_CONTROL, shift & 2);
     user::SetKeyDown(user::VK_MENU, shift & 4);
@@ -278,27 +286,21 @@ void Session::Mouse(const ScriptStep& step) {
 }
 
 void Session::Key(const ScriptStep& step) {
-    static const std::pair<const char*, user::UINT> names[] = {
-        {"left", user::VK_LEFT},     {"right", user::VK_RIGHT}, {"up", user::VK_UP},
-        {"down", user::VK_DOWN},     {"tab", user::VK_TAB},     {"enter", user::VK_RETURN},
-        {"escape", user::VK_ESCAPE}, {"space", user::VK_SPACE},
-    };
-    std::string name = lower(step.words[0]);
-    user::UINT vk = 0;
-    for (const auto& [n, code] : names)
-        if (name == n) vk = code;
-    if (!vk && name.size() == 1 && std::isalnum(static_cast<unsigned char>(name[0])))
-        vk = static_cast<user::UINT>(std::toupper(static_cast<unsigned char>(name[0])));
-    if (!vk && !step.quoted[0] && rt::IsNumericText(step.words[0]))
-        vk = static_cast<user::UINT>(whole(step.words[0]));
-    if (!vk)
-        fail_step("expected a key name (Left, Right, Up, Down, Tab, Enter, Escape, Space, a letter or a "
-                  "digit) or a code");
-    int32_t shift = step.words.size() > 1 ? whole(step.words[1]) : 0;
+    const user::UINT vk = StepKey(step);
+    const int32_t shift = StepShift(step);
     uint32_t modifiers = (shift & 1 ? user::kShiftMask : 0) | (shift & 2 ? user::kCtrlMask : 0) |
                          (shift & 4 ? user::kAltMask : 0);
+    if (vk == user::VK_TAB && !(modifiers & (user::kCtrlMask | user::kAltMask))) {
+        // The form keeps the Tab key to itself and moves the focus; the key's release reaches the
+        // window that got it.
+        if (shift & 1) user::SendKeyInput(user::WM_KEYDOWN, user::VK_SHIFT);
+        m_form->TabToNextControl(shift & 1);
+        user::SendKeyInput(user::WM_KEYUP, user::VK_TAB);
+        if (shift & 1) user::SendKeyInput(user::WM_KEYUP, user::VK_SHIFT);
+        return;
+    }
     if (!user::SendKeyStroke(vk, modifiers))
-        fail_step("no window has the focus for key " + step.words[0] + " (use focus first)");
+        FailStep("no window has the focus for key " + step.words[0] + " (use focus first)");
 }
 
-} // namespace vntab_cli
+} // namespace driver

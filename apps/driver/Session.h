@@ -1,11 +1,12 @@
 #pragma once
 
-#include "Script.h"
+#include "driver/Script.h"
 
 #include "platform/host/ControlSite.h"
 #include "platform/host/Form.h"
 #include "platform/host/ScriptedDialogs.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -15,7 +16,7 @@ namespace vntab {
 class VNTabCtl;
 }
 
-namespace vntab_cli {
+namespace driver {
 
 // One run of a form as `vntab render` drives it: the form loaded in run or design mode, message
 // boxes answered from the script, every event the control raises recorded with its arguments as
@@ -40,8 +41,19 @@ public:
     // Loads the form (FormFileError when it cannot) and picks the control the script drives: the
     // one named, or the form's first VNTabCtl. Paints every window once.
     void Load(const std::string& path, bool design, const std::string& control_name);
+    // The same for a form the host put together itself (from a document in memory, say), in place
+    // of the one running: the events recorded so far, the handlers and the queued answers stay.
+    void Adopt(std::shared_ptr<host::Form> form, const std::string& control_name);
     // Runs the steps in order; stops at the first that raises and returns false (see error()).
     bool Run(const std::vector<ScriptStep>& steps);
+    // Runs one step and paints what it changed; false, with error() set, when it raised.
+    bool RunStep(const ScriptStep& step);
+    // Whether a step is the user's input (the mouse, keys, access keys) rather than the program's.
+    static bool IsInputStep(const ScriptStep& step);
+
+    // Hears every event any control of the form raises, as the handlers left its arguments.
+    using EventObserver = std::function<void(host::ActiveXHolder& source, const RecordedEvent& event)>;
+    void ObserveEvents(EventObserver observer) { m_observer = std::move(observer); }
 
     bool has_form() const { return m_form != nullptr; }
     host::Form& form() const { return *m_form; }
@@ -49,6 +61,7 @@ public:
     vntab::VNTabCtl* control() const;
     const std::vector<RecordedEvent>& events() const { return m_events; }
     const host::ScriptedDialogs& dialogs() const { return m_dialogs; }
+    host::ScriptedDialogs& dialogs() { return m_dialogs; }
     const std::optional<StepError>& error() const { return m_error; }
     // Paints every window that has something to paint.
     void PaintPending();
@@ -60,7 +73,7 @@ private:
         int remaining;
     };
     void OnEvent(host::ActiveXHolder& source, std::string_view event, std::span<host::EventArg> args);
-    void RunStep(const ScriptStep& step);
+    void CarryOut(const ScriptStep& step);
     // Each runs the step when it is one of its kind and says whether it was.
     bool RunProgramStep(const ScriptStep& step);
     bool RunControlStep(const ScriptStep& step);
@@ -78,7 +91,8 @@ private:
     std::shared_ptr<host::ActiveXHolder> m_holder;
     std::vector<RecordedEvent> m_events;
     std::vector<Handler> m_handlers;
+    EventObserver m_observer;
     std::optional<StepError> m_error;
 };
 
-} // namespace vntab_cli
+} // namespace driver

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/automation/Variant.h"
+#include "platform/user/Hwnd.h"
 
 #include <optional>
 #include <stdexcept>
@@ -10,7 +11,7 @@
 
 // The event scripts of `vntab render --events`: commands separated by ';' or line ends, command
 // words in any case, coordinates in the driven control's client pixels.
-namespace vntab_cli {
+namespace driver {
 
 // A value as a script writes it: a number, &H...& hexadecimal, True/False or a quoted string, or a
 // picture (`picture "PATH"`) or a font (`font "NAME" SIZE [bold] [italic]`) to be made when the step
@@ -18,8 +19,8 @@ namespace vntab_cli {
 struct ScriptValue {
     enum class Kind { Plain, Picture, Font };
     Kind kind = Kind::Plain;
-    rt::Variant value;    // Plain; strings are ANSI
-    std::string path;     // Picture, as UTF-8
+    rt::Variant value; // Plain; strings are ANSI
+    std::string path;  // Picture, as UTF-8
     std::string font_name;
     double font_size = 0;
     bool bold = false;
@@ -29,10 +30,10 @@ struct ScriptValue {
 struct ScriptStep {
     int number = 0; // 1-based position in the script, as errors report it
     int line = 0;
-    std::string verb; // lower case; two-word commands joined: "tabs add"
-    std::vector<std::string> words;     // the remaining words as written (quotes removed)
-    std::vector<bool> quoted;           // whether each word was a quoted string
-    std::optional<ScriptValue> value;   // for set, tab and handle
+    std::string verb;                 // lower case; two-word commands joined: "tabs add"
+    std::vector<std::string> words;   // the remaining words as written (quotes removed)
+    std::vector<bool> quoted;         // whether each word was a quoted string
+    std::optional<ScriptValue> value; // for set, tab and handle
 };
 
 struct ScriptError : std::runtime_error {
@@ -47,4 +48,18 @@ std::vector<ScriptStep> ParseScript(std::string_view text, const std::string& na
 ScriptValue ParseValue(const std::vector<std::string>& words, const std::vector<bool>& quoted, size_t first,
                        size_t end, const std::string& where);
 
-} // namespace vntab_cli
+// The words of a step as it runs. Each raises error 5 (Invalid procedure call) when the word does not
+// say what the step needs:
+// a whole number;
+int32_t StepNumber(const std::string& word);
+// the virtual key of a `key` step's first word: Left, Right, Up, Down, Tab, Enter, Escape, Space, a
+// letter or digit, or a code;
+user::UINT StepKey(const ScriptStep& step);
+// the mouse button of a mouse step (1, 2 or 4; 1 when not given) and the Shift state of a mouse or
+// key step (bit 1 Shift, 2 Ctrl, 4 Alt; 0 when not given).
+int32_t StepButton(const ScriptStep& step);
+int32_t StepShift(const ScriptStep& step);
+
+[[noreturn]] void FailStep(const std::string& what);
+
+} // namespace driver
