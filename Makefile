@@ -9,7 +9,7 @@ PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchm
 JOBS ?= $(shell nproc)
 VNTAB := build/default/apps/vntab/vntab
 
-.PHONY: all deps build demo test check-asan fuzz bench clean
+.PHONY: all deps build demo test check-asan fuzz bench measure-studio clean
 
 all: build
 
@@ -57,6 +57,12 @@ fuzz: deps
 
 bench: build
 	@for b in build/default/bench/*/bench_*; do [ -x "$$b" ] && $$b; done
+
+# Frames per second of the studio redrawing its form while its 1280x800 window is being resized, on
+# a virtual display with Mesa's software renderer.
+measure-studio: build
+	xvfb-run -a -s "-screen 0 1400x900x24" build/default/apps/studio/vntab-studio examples/showcase.frm \
+	    --size 1280x800 --measure-resize 600
 
 clean:
 	rm -rf build
