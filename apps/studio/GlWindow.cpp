@@ -188,8 +188,10 @@ void FormTexture::Upload(const uint32_t* pixels, int stride) {
     if (m_width > m_capacity_w || m_height > m_capacity_h) {
         m_capacity_w = std::max(m_width, m_capacity_w) + 256;
         m_capacity_h = std::max(m_height, m_capacity_h) + 256;
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, m_capacity_w, m_capacity_h, 0, GL_BGRA,
-                     GL_UNSIGNED_INT_8_8_8_8_REV, nullptr);
+        // An unsized format lets the driver keep the surface's byte order (B, G, R, X), so that
+        // uploading needs no conversion.
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, m_capacity_w, m_capacity_h, 0, GL_BGRA, GL_UNSIGNED_BYTE,
+                     nullptr);
         gl.bind(GL_READ_FRAMEBUFFER, m_framebuffer);
         gl.attach(GL_READ_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, m_texture, 0);
         gl.bind(GL_READ_FRAMEBUFFER, 0);
@@ -200,10 +202,8 @@ void FormTexture::Upload(const uint32_t* pixels, int stride) {
     for (int y = 0; y < m_height; ++y)
         std::copy_n(pixels + size_t(y) * size_t(stride), m_width,
                     &m_rows[size_t(m_height - 1 - y) * size_t(m_width)]);
-    // The surface's layout (bytes B, G, R, X) is the texture's own: the upload needs no conversion.
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, m_width, m_height, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV,
-                    m_rows.data());
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, m_width, m_height, GL_BGRA, GL_UNSIGNED_BYTE, m_rows.data());
 }
 
 void FormTexture::Draw(float x, float y, int zoom) {

@@ -128,6 +128,14 @@ bool InputRouter::Text(const SDL_TextInputEvent& text) {
     return true;
 }
 
+void InputRouter::Released(const SDL_Event& event) {
+    if (event.type == SDL_KEYUP) {
+        if (const UINT vk = VirtualKeyFromSdl(event.key.keysym.sym)) SetKeyDown(int(vk), false);
+    } else if (event.type == SDL_MOUSEBUTTONUP) {
+        if (const ButtonMessages* b = button_messages(event.button.button)) SetKeyDown(int(b->vk), false);
+    }
+}
+
 void InputRouter::WindowFocus(bool gained) {
     if (gained) {
         if (IsWindow(m_saved_focus) && !GetFocus()) SetFocus(m_saved_focus);

@@ -27,6 +27,9 @@ public:
     // Delivers one event; returns whether the form took it. A button released outside the form
     // (or over the studio's windows) still ends the press for the window holding the capture.
     bool Deliver(const SDL_Event& event, host::Form& form, const FormViewport& view, Access access);
+    // A key or button let go while the form hears nothing (a modal window is up): the keyboard's
+    // state changes all the same, as the platform's does whichever window the release reaches.
+    void Released(const SDL_Event& event);
     // The studio's window lost or got the keyboard: the focus window of the form loses it and gets
     // it back, and keys held meanwhile are let go.
     void WindowFocus(bool gained);

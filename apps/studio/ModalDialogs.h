@@ -53,7 +53,13 @@ private:
     std::function<void()> m_run_frame;
     std::vector<Level> m_open;
     bool m_closing = false;
-    std::array<gdi::COLORREF, 16> m_custom_colours{}; // kept from one colour dialog to the next
+    // Kept from one colour dialog to the next; white at first, as the platform's start.
+    std::array<gdi::COLORREF, 16> m_custom_colours = white_colours();
+    static std::array<gdi::COLORREF, 16> white_colours() {
+        std::array<gdi::COLORREF, 16> colours;
+        colours.fill(0xFFFFFF);
+        return colours;
+    }
 };
 
 } // namespace studio

@@ -13,13 +13,19 @@ namespace studio {
 
 namespace {
 
-SDL_Event key_event(Uint32 type, SDL_Keycode key, Uint32 window_id) {
+// The modifier keys held, as SDL reports them with a key, for a Shift argument (1 Shift, 2 Ctrl, 4 Alt).
+Uint16 modifier_state(int32_t shift) {
+    return Uint16((shift & 1 ? KMOD_LSHIFT : 0) | (shift & 2 ? KMOD_LCTRL : 0) | (shift & 4 ? KMOD_LALT : 0));
+}
+
+SDL_Event key_event(Uint32 type, SDL_Keycode key, Uint16 modifiers, Uint32 window_id) {
     SDL_Event e{};
     e.type = type;
     e.key.windowID = window_id;
     e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
     e.key.keysym.sym = key;
     e.key.keysym.scancode = SDL_GetScancodeFromKey(key);
+    e.key.keysym.mod = modifiers;
     return e;
 }
 
@@ -59,10 +65,13 @@ SDL_Event button_event(bool down, int32_t x, int32_t y, uint8_t button, uint8_t 
 // in the other.
 void press_modifiers(std::vector<SDL_Event>& frame, int32_t shift, bool down, Uint32 window_id) {
     const SDL_Keycode keys[] = {SDLK_LSHIFT, SDLK_LCTRL, SDLK_LALT};
+    int32_t held = down ? 0 : shift;
     for (int i = 0; i < 3; ++i) {
         const int bit = down ? i : 2 - i;
-        if (shift & (1 << bit))
-            frame.push_back(key_event(down ? SDL_KEYDOWN : SDL_KEYUP, keys[bit], window_id));
+        if (!(shift & (1 << bit))) continue;
+        held ^= 1 << bit;
+        frame.push_back(
+            key_event(down ? SDL_KEYDOWN : SDL_KEYUP, keys[bit], modifier_state(held), window_id));
     }
 }
 
@@ -70,18 +79,23 @@ std::vector<std::vector<SDL_Event>> mouse_frames(const driver::ScriptStep& step,
     const int32_t x = driver::StepNumber(step.words[0]), y = driver::StepNumber(step.words[1]);
     const int32_t b = driver::StepButton(step), shift = driver::StepShift(step);
     const uint8_t button = b == 1 ? SDL_BUTTON_LEFT : b == 2 ? SDL_BUTTON_RIGHT : SDL_BUTTON_MIDDLE;
+    // The mouse gets there first, a frame before it presses: ImGui, like a person, finds what is
+    // under the mouse before the press.
     std::vector<std::vector<SDL_Event>> frames(1);
     press_modifiers(frames[0], shift, true, window_id);
     frames[0].push_back(motion_event(x, y, window_id));
     const std::string& verb = step.verb;
+    auto press = [&](bool down, uint8_t clicks) {
+        frames.push_back({button_event(down, x, y, button, clicks, window_id)});
+    };
     if (verb == "down" || verb == "up") {
-        frames[0].push_back(button_event(verb == "down", x, y, button, 1, window_id));
+        press(verb == "down", 1);
     } else if (verb == "click" || verb == "dblclick") {
-        frames[0].push_back(button_event(true, x, y, button, 1, window_id));
-        frames.push_back({button_event(false, x, y, button, 1, window_id)});
+        press(true, 1);
+        press(false, 1);
         if (verb == "dblclick") {
-            frames.push_back({button_event(true, x, y, button, 2, window_id)});
-            frames.push_back({button_event(false, x, y, button, 2, window_id)});
+            press(true, 2);
+            press(false, 2);
         }
     }
     if (shift) {
@@ -97,11 +111,11 @@ std::vector<std::vector<SDL_Event>> key_frames(user::UINT vk, int32_t shift, Uin
     if (key == SDLK_UNKNOWN) driver::FailStep("the keyboard has no key with the code " + std::to_string(vk));
     std::vector<std::vector<SDL_Event>> frames(2);
     press_modifiers(frames[0], shift, true, window_id);
-    frames[0].push_back(key_event(SDL_KEYDOWN, key, window_id));
+    frames[0].push_back(key_event(SDL_KEYDOWN, key, modifier_state(shift), window_id));
     // Text comes for the printable keys typed without Ctrl or Alt.
     const char c = user::CharFromKeyState(vk, shift & 1, shift & 2, shift & 4);
     if (!(shift & 6) && static_cast<unsigned char>(c) >= 0x20) frames[0].push_back(text_event(c, window_id));
-    frames[1].push_back(key_event(SDL_KEYUP, key, window_id));
+    frames[1].push_back(key_event(SDL_KEYUP, key, modifier_state(shift), window_id));
     press_modifiers(frames[1], shift, false, window_id);
     return frames;
 }

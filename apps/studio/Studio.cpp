@@ -2,7 +2,6 @@
 
 #include "platform/automation/AutomationError.h"
 #include "platform/gdi/Gdi.h"
-#include "platform/gdi/Png.h"
 #include "platform/user/MessageQueue.h"
 
 #include <backends/imgui_impl_sdl.h>
@@ -105,6 +104,7 @@ void Studio::Frame(bool nested) {
         }
         FollowWindowSize();
         PumpForm();
+        LogDialogs();
     }
     UpdateTexture();
     UpdateTitle();
@@ -170,7 +170,10 @@ void Studio::HandleEvent(const SDL_Event& event, bool nested) {
         break;
     }
     // While a modal window waits, and in design mode, the running form hears nothing.
-    if (nested || !m_document.has_form() || m_mode != Mode::Run) return;
+    if (nested || !m_document.has_form() || m_mode != Mode::Run) {
+        m_input.Released(event);
+        return;
+    }
     InputRouter::Access access;
     access.mouse = !ImGui::IsPopupOpen("", ImGuiPopupFlags_AnyPopupId | ImGuiPopupFlags_AnyPopupLevel);
     access.keyboard = access.mouse && !ImGui::GetIO().WantTextInput;
@@ -226,6 +229,21 @@ void Studio::UpdateTexture() {
     if (!m_form_changed || !m_document.has_form()) return;
     m_form_changed = false;
     m_texture.Update(m_document.form().hwnd());
+}
+
+void Studio::LogDialogs() {
+    if (!m_document.has_form()) return;
+    const host::ScriptedDialogs& dialogs = m_document.session().dialogs();
+    for (; m_boxes_logged < dialogs.shown().size(); ++m_boxes_logged) {
+        const auto& box = dialogs.shown()[m_boxes_logged];
+        m_log.Add(EventLog::Kind::Dialog, "message box \"" + box.text + "\" (" + box.title + ") answered " +
+                                              std::to_string(box.answer));
+    }
+    for (; m_dialogs_logged < dialogs.dialogs().size(); ++m_dialogs_logged) {
+        const auto& dialog = dialogs.dialogs()[m_dialogs_logged];
+        m_log.Add(EventLog::Kind::Dialog,
+                  dialog.kind + " dialog \"" + dialog.title + "\" answered " + FormatValue(dialog.answer));
+    }
 }
 
 void Studio::Guard(const std::function<void()>& call, const char* what) {

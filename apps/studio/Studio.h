@@ -54,6 +54,8 @@ private:
     // Resizes the window every frame around its size and prints the frames per second.
     int MeasureResize();
     void PumpForm();
+    // Puts the boxes and dialogs the form showed since the last frame in the log.
+    void LogDialogs();
     void UpdateTexture();
     void ApplyScriptedPointer();
     FormViewport Viewport() const;
@@ -104,9 +106,10 @@ private:
     bool m_measuring = false;
     bool m_quit_requested = false;
     int m_status = 0;
-    int m_busy_frames = 3;                  // frames still to draw before waiting for input
-    int m_settle_frames = 3;                // frames drawn after the script, before the screenshot
-    int m_pointer_x = -1, m_pointer_y = -1; // the mouse over the window, for the status bar
+    size_t m_boxes_logged = 0, m_dialogs_logged = 0; // of the session's record
+    int m_busy_frames = 3;                           // frames still to draw before waiting for input
+    int m_settle_frames = 3;                         // frames drawn after the script, before the screenshot
+    int m_pointer_x = -1, m_pointer_y = -1;          // the mouse over the window, for the status bar
     std::string m_title;
 
     // The mouse of a scripted run, which ImGui reads in place of the real pointer.

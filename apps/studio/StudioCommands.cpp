@@ -42,6 +42,7 @@ bool Studio::OpenForm(const std::string& path) {
         m_log.Add(EventLog::Kind::Error, path + ": error " + std::to_string(e.number) + ": " + e.description);
     }
     m_input.Forget();
+    m_boxes_logged = m_dialogs_logged = 0; // a new session, a new record
     m_log.Add(EventLog::Kind::Note, "opened " + path);
     for (const std::string& warning : m_document.warnings())
         m_log.Add(EventLog::Kind::Note, "warning: " + warning);
@@ -150,6 +151,8 @@ void Studio::SetDpi(int dpi) {
 void Studio::SetScheme(size_t scheme) {
     m_scheme = scheme;
     user::SetSysColorScheme(user::SysColorSchemes()[scheme].colors);
+    m_log.Add(EventLog::Kind::Note,
+              std::string("the colour scheme is ") + user::SysColorSchemes()[scheme].name);
     if (m_document.has_form()) Guard([&] { m_document.RepaintAll(); }, "painting");
     m_form_changed = true;
 }

@@ -95,6 +95,16 @@ TEST_F(Input, TheStudiosWindowsKeepTheMouseAndKeysTheyHold) {
     EXPECT_FALSE(Send(key, 1, chrome));
     EXPECT_TRUE(events.empty());
     EXPECT_EQ(TabActive(), 1);
+    // Ctrl pressed for the form and let go while a modal window holds the keyboard: the form does
+    // not hear of it, but the key is up.
+    Key(SDL_KEYDOWN, SDLK_LCTRL);
+    ASSERT_LT(user::GetKeyState(int(user::VK_CONTROL)), 0);
+    SDL_Event up{};
+    up.type = SDL_KEYUP;
+    up.key.keysym.sym = SDLK_LCTRL;
+    router.Released(up);
+    EXPECT_EQ(user::GetKeyState(int(user::VK_CONTROL)), 0);
+    EXPECT_EQ(events.back(), "KeyDown KeyCode=17 Shift=2");
 }
 
 TEST_F(Input, ASecondQuickPressIsADoubleClick) {

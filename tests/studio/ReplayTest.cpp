@@ -24,32 +24,33 @@ std::vector<std::vector<SDL_Event>> frames_of(const std::string& text) {
 
 } // namespace
 
-TEST(ScriptInput, AClickIsAPressAndARelease_ADoubleClickTwo) {
+TEST(ScriptInput, AClickMovesThereThenPressesAndReleases_ADoubleClickTwice) {
     auto click = frames_of("click 10 20");
-    ASSERT_EQ(click.size(), 2u);
-    ASSERT_EQ(click[0].size(), 2u);
+    ASSERT_EQ(click.size(), 3u);
+    ASSERT_EQ(click[0].size(), 1u);
     EXPECT_EQ(click[0][0].type, SDL_MOUSEMOTION);
     EXPECT_EQ(click[0][0].motion.which, studio::kScriptedMouse);
-    EXPECT_EQ(click[0][1].type, SDL_MOUSEBUTTONDOWN);
-    EXPECT_EQ(click[0][1].button.x, 10);
-    EXPECT_EQ(click[0][1].button.y, 20);
-    EXPECT_EQ(click[0][1].button.windowID, 7u);
-    EXPECT_EQ(click[1][0].type, SDL_MOUSEBUTTONUP);
+    EXPECT_EQ(click[1][0].type, SDL_MOUSEBUTTONDOWN);
+    EXPECT_EQ(click[1][0].button.x, 10);
+    EXPECT_EQ(click[1][0].button.y, 20);
+    EXPECT_EQ(click[1][0].button.windowID, 7u);
+    EXPECT_EQ(click[2][0].type, SDL_MOUSEBUTTONUP);
     auto twice = frames_of("dblclick 10 20");
-    ASSERT_EQ(twice.size(), 4u);
-    EXPECT_EQ(twice[2][0].button.clicks, 2);
-    EXPECT_EQ(twice[3][0].type, SDL_MOUSEBUTTONUP);
+    ASSERT_EQ(twice.size(), 5u);
+    EXPECT_EQ(twice[3][0].button.clicks, 2);
+    EXPECT_EQ(twice[4][0].type, SDL_MOUSEBUTTONUP);
 }
 
 TEST(ScriptInput, ButtonsAndModifiersOfMouseSteps) {
     auto down = frames_of("down 5 6 2 3");
-    ASSERT_EQ(down.size(), 2u);
-    ASSERT_EQ(down[0].size(), 4u);
+    ASSERT_EQ(down.size(), 3u);
+    ASSERT_EQ(down[0].size(), 3u);
     EXPECT_EQ(down[0][0].key.keysym.sym, SDLK_LSHIFT);
     EXPECT_EQ(down[0][1].key.keysym.sym, SDLK_LCTRL);
-    EXPECT_EQ(down[0][3].button.button, SDL_BUTTON_RIGHT);
-    EXPECT_EQ(down[1][0].type, SDL_KEYUP);
-    EXPECT_EQ(down[1][0].key.keysym.sym, SDLK_LCTRL); // let go in the other order
+    EXPECT_EQ(down[0][1].key.keysym.mod, KMOD_LSHIFT | KMOD_LCTRL);
+    EXPECT_EQ(down[1][0].button.button, SDL_BUTTON_RIGHT);
+    EXPECT_EQ(down[2][0].type, SDL_KEYUP);
+    EXPECT_EQ(down[2][0].key.keysym.sym, SDLK_LCTRL); // let go in the other order
     EXPECT_EQ(frames_of("move 1 2").size(), 1u);
     EXPECT_EQ(error_number([] { frames_of("down 5 6 3"); }), rt::kErrInvalidProcedureCall);
 }
@@ -58,6 +59,8 @@ TEST(ScriptInput, KeysTypeTheirTextAccessKeysHoldAlt) {
     auto key = frames_of("key a 1");
     ASSERT_EQ(key[0].size(), 3u);
     EXPECT_EQ(key[0][1].key.keysym.sym, SDLK_a);
+    EXPECT_EQ(key[0][1].key.keysym.mod, KMOD_LSHIFT);
+    EXPECT_EQ(key[1][1].key.keysym.mod, KMOD_NONE); // Shift let go
     EXPECT_STREQ(key[0][2].text.text, "A");
     EXPECT_EQ(key[1][1].key.keysym.sym, SDLK_LSHIFT);
     EXPECT_EQ(frames_of("key Enter")[0].size(), 1u); // no text for Enter
