@@ -1,0 +1,75 @@
+#pragma once
+
+#include "support/ControlFixture.h"
+
+#include "platform/user/Dialogs.h"
+
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vntab::fakes {
+
+// A dialog provider that answers the open-file and colour dialogs from queues (cancelling when a
+// queue is empty) and records what each call was given.
+class RecordingDialogs final : public user::DialogProvider {
+public:
+    struct FileCall {
+        user::HWND owner;
+        std::string filter, title, initial_name;
+    };
+
+    std::deque<std::optional<std::string>> files;
+    std::deque<std::optional<gdi::COLORREF>> colors;
+    std::vector<FileCall> file_calls;
+    std::vector<user::HWND> color_owners;
+
+    int MessageBox(user::HWND, std::string_view, std::string_view, uint32_t) override { return user::IDOK; }
+    std::optional<std::string> OpenFileName(user::HWND owner, std::string_view filter, std::string_view title,
+                                            std::string_view initial_name) override {
+        file_calls.push_back({owner, std::string(filter), std::string(title), std::string(initial_name)});
+        return next(files);
+    }
+    std::optional<gdi::COLORREF> ChooseColor(user::HWND owner, gdi::COLORREF) override {
+        color_owners.push_back(owner);
+        return next(colors);
+    }
+
+private:
+    template <class T>
+    static std::optional<T> next(std::deque<std::optional<T>>& queue) {
+        if (queue.empty()) return std::nullopt;
+        std::optional<T> answer = queue.front();
+        queue.pop_front();
+        return answer;
+    }
+};
+
+// A control on a form being designed, in a container measured in pixels, and the designer's
+// property-page site with that control as the only selected one. The page's message boxes go to
+// `page_site`, the control's own questions to `c.site`.
+struct Designer {
+    NewControl c{host::vbPixels, false};
+    TestSite page_site;
+    RecordingDialogs dialogs;
+
+    Designer() : m_previous(user::SetDialogProvider(&dialogs)) { page_site.selected = {c.ctl}; }
+    ~Designer() { user::SetDialogProvider(m_previous); }
+    Designer(const Designer&) = delete;
+    Designer& operator=(const Designer&) = delete;
+
+    // A page opened on the selection.
+    template <class Page>
+    std::unique_ptr<Page> Open() {
+        auto page = std::make_unique<Page>(page_site);
+        page->SelectionChanged();
+        return page;
+    }
+
+private:
+    user::DialogProvider* m_previous;
+};
+
+} // namespace vntab::fakes
