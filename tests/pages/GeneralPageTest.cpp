@@ -97,31 +97,20 @@ TEST(GeneralPage, RowsAreCorrectedToTheCountOrToNone) {
 
 TEST(GeneralPage, EachNonNumberStopsTheApplyWithItsMessageAfterTheFieldsBeforeIt) {
     // Field by field in the order of the apply, with a new value each that the control accepts.
-    const std::vector<std::pair<const char*, const char*>> order = {
+    const fakes::PageEntries order = {
         {"TabCount", "5"},     {"TabsPerRow", "2"}, {"TabSeparation", "3"}, {"TabRowSeparation", "4"},
         {"TabRowOffset", "6"}, {"TabActive", "2"},  {"TabRows", "1"},
     };
     for (size_t bad = 0; bad < order.size(); ++bad) {
         Designer d;
         auto page = d.Open<GeneralPP>();
-        for (size_t i = 0; i < order.size(); ++i) {
-            auto* field =
-                static_cast<pages::TextField*>(page->FindField(std::string("txt") + order[i].first));
-            field->SetText(i == bad ? "x" : order[i].second);
-        }
+        fakes::TypeEntries(*page, order, bad, "x");
         page->ApplyChanges();
         SCOPED_TRACE(order[bad].first);
-        EXPECT_EQ(d.page_site.MessageTexts(),
-                  Names{std::string("Property '") + order[bad].first + "' must be a number."});
+        EXPECT_EQ(d.page_site.MessageTexts(), Names{fakes::NotANumber(order[bad].first)});
         EXPECT_EQ(d.page_site.message_boxes[0].style, 0);
         EXPECT_FALSE(d.page_site.message_boxes[0].title.has_value());
-        for (size_t i = 0; i < order.size(); ++i) {
-            const std::string now = rt::CStr(d.c.ctl->Get(order[i].first));
-            if (i < bad)
-                EXPECT_EQ(now, order[i].second) << order[i].first;
-            else
-                EXPECT_NE(now, order[i].second) << order[i].first;
-        }
+        EXPECT_EQ(fakes::AppliedEntries(*d.c.ctl, order), fakes::FirstOf(order.size(), bad));
         EXPECT_TRUE(page->Changed());
     }
 }

@@ -2,8 +2,10 @@
 
 #include "support/ControlFixture.h"
 
+#include "pages/PropertyPage.h"
 #include "platform/user/Dialogs.h"
 
+#include <algorithm>
 #include <deque>
 #include <memory>
 #include <optional>
@@ -71,5 +73,38 @@ struct Designer {
 private:
     user::DialogProvider* m_previous;
 };
+
+// Properties a page writes from its text fields (named "txt" and the property), in the order it
+// writes them, each with a new value the control accepts.
+using PageEntries = std::vector<std::pair<const char*, const char*>>;
+
+// Types each entry's value into its field, and `bad` into the field of entry `bad_at`.
+inline void TypeEntries(pages::PropertyPage& page, const PageEntries& entries, size_t bad_at,
+                        const char* bad) {
+    for (size_t i = 0; i < entries.size(); ++i) {
+        auto* field = static_cast<pages::TextField*>(page.FindField(std::string("txt") + entries[i].first));
+        field->SetText(i == bad_at ? bad : entries[i].second);
+    }
+}
+
+// For each entry, whether the control holds its new value now.
+inline std::vector<bool> AppliedEntries(rt::Dispatch& control, const PageEntries& entries) {
+    std::vector<bool> applied;
+    for (const auto& [property, value] : entries)
+        applied.push_back(rt::CStr(control.Get(property)) == value);
+    return applied;
+}
+
+// What a page says when the field of a property holds no number.
+inline std::string NotANumber(const char* property) {
+    return std::string("Property '") + property + "' must be a number.";
+}
+
+// The first `n` of `count` flags set.
+inline std::vector<bool> FirstOf(size_t count, size_t n) {
+    std::vector<bool> flags(count, false);
+    std::fill_n(flags.begin(), n, true);
+    return flags;
+}
 
 } // namespace vntab::fakes

@@ -78,7 +78,7 @@ TEST(TabAppearancePage, WidthAndStyleWidthRaisedTogetherFailAtTheStyleWidth) {
 }
 
 TEST(TabAppearancePage, EachNonNumberStopsTheApplyWithItsMessage) {
-    const std::vector<std::pair<const char*, const char*>> order = {
+    const fakes::PageEntries order = {
         {"TabActiveBevel", "3"}, {"TabActiveInflate", "4"}, {"TabHeight", "24"},
         {"TabStyleHeight", "5"}, {"TabStyleWidth", "6"},    {"TabWidth", "70"},
     };
@@ -87,17 +87,11 @@ TEST(TabAppearancePage, EachNonNumberStopsTheApplyWithItsMessage) {
         auto page = d.Open<TabAppearancePP>();
         page->chkTabActiveBold.SetChecked(true);
         page->cboTabStyle.Choose(4);
-        for (size_t i = 0; i < order.size(); ++i) {
-            auto* field =
-                static_cast<pages::TextField*>(page->FindField(std::string("txt") + order[i].first));
-            field->SetText(i == bad ? "1.2.3" : order[i].second);
-        }
+        fakes::TypeEntries(*page, order, bad, "1.2.3");
         page->ApplyChanges();
         SCOPED_TRACE(order[bad].first);
-        EXPECT_EQ(d.page_site.MessageTexts(),
-                  Names{std::string("Property '") + order[bad].first + "' must be a number."});
-        for (size_t i = 0; i < order.size(); ++i)
-            EXPECT_EQ(rt::CStr(d.c.ctl->Get(order[i].first)) == order[i].second, i < bad) << order[i].first;
+        EXPECT_EQ(d.page_site.MessageTexts(), Names{fakes::NotANumber(order[bad].first)});
+        EXPECT_EQ(fakes::AppliedEntries(*d.c.ctl, order), fakes::FirstOf(order.size(), bad));
         // The bold caption is written second, the lists only after every text.
         EXPECT_EQ(d.c.ctl->TabActiveBold(), bad > 0);
         EXPECT_EQ(d.c.ctl->TabStyle(), 0);
