@@ -61,7 +61,8 @@ void ListField::SetListIndex(int32_t index) {
 }
 
 void ListField::Choose(int32_t index) {
-    CheckIndex(index);
+    // The open list offers its items only: none of them is no choice.
+    if (index < 0 || index >= list_count()) rt::raise_error(rt::kErrInvalidPropertyValue);
     m_list_index = index;
     raise(on_click);
 }

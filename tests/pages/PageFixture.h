@@ -15,7 +15,7 @@
 namespace vntab::fakes {
 
 // A dialog provider that answers the open-file and colour dialogs from queues (cancelling when a
-// queue is empty) and records what each call was given.
+// queue is empty) and records what each call was given; message and about boxes are answered OK.
 class RecordingDialogs final : public user::DialogProvider {
 public:
     struct FileCall {
@@ -37,6 +37,9 @@ public:
     std::optional<gdi::COLORREF> ChooseColor(user::HWND owner, gdi::COLORREF) override {
         color_owners.push_back(owner);
         return next(colors);
+    }
+    int AboutBox(user::HWND, std::string_view, std::string_view, std::string_view) override {
+        return user::IDOK;
     }
 
 private:
