@@ -102,16 +102,34 @@ TEST_F(PropertyPages, MoreRowsThanTabsAreCorrectedToTheCount) {
     EXPECT_EQ(dump["properties"]["TabRows"], 4);
 }
 
-TEST_F(PropertyPages, ANonNumberStopsTheApplyWithItsMessageAfterTheFieldsBeforeIt) {
-    const json dump = Design("page General; field txtTabsPerRow 2; field txtTabRowOffset 90; field "
-                             "txtTabSeparation 1.2.3; apply");
-    EXPECT_EQ(dump["messageBoxes"], (json::array({json{{"text", "Property 'TabSeparation' must be a number."},
-                                                       {"title", "vntab"},
-                                                       {"style", 0},
-                                                       {"answer", 1}}})));
-    EXPECT_EQ(dump["properties"]["TabsPerRow"], 2);
-    EXPECT_NE(dump["properties"]["TabRowOffset"], 90);
-    EXPECT_EQ(dump["page"]["changed"], true);
+TEST_F(PropertyPages, EachNonNumberStopsTheApplyWithItsMessageAfterTheFieldsBeforeIt) {
+    // The fields in the order of the apply, each with a new value the control accepts (lengths in
+    // twips).
+    const std::vector<std::pair<std::string, int>> general = {
+        {"TabCount", 5},      {"TabsPerRow", 2}, {"TabSeparation", 45}, {"TabRowSeparation", 60},
+        {"TabRowOffset", 90}, {"TabActive", 2},  {"TabRows", 1},
+    };
+    for (size_t bad = 0; bad < general.size(); ++bad) {
+        std::string steps = "page General";
+        for (size_t i = 0; i < general.size(); ++i)
+            steps += "; field txt" + general[i].first + " " +
+                     (i == bad ? "-1-" : std::to_string(general[i].second));
+        const json dump = Design(steps + "; apply");
+        SCOPED_TRACE(general[bad].first);
+        EXPECT_EQ(dump["messageBoxes"],
+                  (json::array({json{{"text", "Property '" + general[bad].first + "' must be a number."},
+                                     {"title", "vntab"},
+                                     {"style", 0},
+                                     {"answer", 1}}})));
+        for (size_t i = 0; i < general.size(); ++i)
+            EXPECT_EQ(dump["properties"][general[i].first] == general[i].second, i < bad) << general[i].first;
+        EXPECT_EQ(dump["page"]["changed"], true);
+    }
+    for (const char* property :
+         {"TabActiveBevel", "TabActiveInflate", "TabHeight", "TabStyleHeight", "TabStyleWidth", "TabWidth"}) {
+        const json dump = Design(std::string("page TabAppearance; field txt") + property + " 1.2.3; apply");
+        EXPECT_EQ(message_texts(dump), Names{std::string("Property '") + property + "' must be a number."});
+    }
     const json active = Design("page General; field txtTabActive 0; apply");
     EXPECT_EQ(message_texts(active), Names{"Property 'TabActive' must be within 1 and TabCount."});
 }
