@@ -141,31 +141,15 @@ json controls_json(host::ActiveXHolder& holder, vntab::VNTabCtl& control) {
     return out;
 }
 
-const char* kind_name(vntab::pages::FieldKind kind) {
-    using vntab::pages::FieldKind;
-    switch (kind) {
-    case FieldKind::Text:
-        return "text";
-    case FieldKind::List:
-        return "list";
-    case FieldKind::Check:
-        return "check";
-    case FieldKind::Picture:
-        return "picture";
-    case FieldKind::ColorBox:
-        return "colorBox";
-    case FieldKind::Button:
-        break;
-    }
-    return "button";
-}
+// The kinds of field by their names in the dump, in the order FieldKind lists them.
+constexpr const char* kFieldKinds[] = {"text", "list", "check", "picture", "colorBox", "button"};
 
 // A field as the developer sees it: a text field's text and colour, a list's items, position and the
 // chosen item's text, a check box's tick, a picture box's picture and a colour box's colour as
 // `value`; null where the kind has no such thing.
 json field_json(const vntab::pages::Field& field) {
     using namespace vntab::pages;
-    json out{{"kind", kind_name(field.kind())},
+    json out{{"kind", kFieldKinds[static_cast<size_t>(field.kind())]},
              {"text", nullptr},
              {"foreColor", nullptr},
              {"listIndex", nullptr},

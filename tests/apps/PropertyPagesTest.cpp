@@ -208,6 +208,11 @@ TEST_F(PropertyPages, SystemColoursShowTheirNamesAndOwnColoursCustomWithTheColou
     EXPECT_EQ(fields["cboTabBackColor"]["listIndex"], 15);
     EXPECT_EQ(fields["shpTabBackColor"]["value"], kButtonFace);
     EXPECT_EQ(fields["cboTabBackColor"]["items"].size(), 26u);
+    Names kinds;
+    for (const char* name :
+         {"cboTab", "txtCaption", "shpTabBackColor", "picTabPicture", "cmdAdd", "chkEnabled"})
+        kinds.push_back(fields[name]["kind"]);
+    EXPECT_EQ(kinds, (Names{"list", "text", "colorBox", "picture", "button", "check"}));
     // Showing a tab with a colour of its own selects "Custom...", which opens the colour dialog; what
     // the dialog brings back is not kept.
     const json dump = Design("tab 2 BackColor &H336699&; page Tabs; answer color &H010203&; field cboTab 1");
