@@ -33,7 +33,7 @@ struct ScriptStep {
     std::string verb;                 // lower case; two-word commands joined: "tabs add"
     std::vector<std::string> words;   // the remaining words as written (quotes removed)
     std::vector<bool> quoted;         // whether each word was a quoted string
-    std::optional<ScriptValue> value; // for set, tab and handle
+    std::optional<ScriptValue> value; // set, tab, handle, answer color, field ... picture
 };
 
 struct ScriptError : std::runtime_error {
@@ -48,10 +48,12 @@ std::vector<ScriptStep> ParseScript(std::string_view text, const std::string& na
 ScriptValue ParseValue(const std::vector<std::string>& words, const std::vector<bool>& quoted, size_t first,
                        size_t end, const std::string& where);
 
-// The words of a step as it runs. Each raises error 5 (Invalid procedure call) when the word does not
-// say what the step needs:
-// a whole number;
-int32_t StepNumber(const std::string& word);
+// Stops a step that cannot run as written: error 5 from "vntab", saying what was wrong.
+[[noreturn]] void FailStep(const std::string& what);
+
+// The words of a step as it runs. Each fails the step when the word does not say what it needs:
+// a number, rounded to a whole one;
+int32_t WholeWord(const std::string& word);
 // the virtual key of a `key` step's first word: Left, Right, Up, Down, Tab, Enter, Escape, Space, a
 // letter or digit, or a code;
 user::UINT StepKey(const ScriptStep& step);
@@ -59,7 +61,5 @@ user::UINT StepKey(const ScriptStep& step);
 // key step (bit 1 Shift, 2 Ctrl, 4 Alt; 0 when not given).
 int32_t StepButton(const ScriptStep& step);
 int32_t StepShift(const ScriptStep& step);
-
-[[noreturn]] void FailStep(const std::string& what);
 
 } // namespace driver

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 
 namespace driver {
 
@@ -33,7 +34,7 @@ std::string lower(std::string s) {
 // A word of a collection argument: a number is a position, anything else a key.
 Variant index_word(const ScriptStep& step, size_t i) {
     const std::string& w = step.words[i];
-    if (!step.quoted[i] && rt::IsNumericText(w)) return Variant(StepNumber(w));
+    if (!step.quoted[i] && rt::IsNumericText(w)) return Variant(WholeWord(w));
     return Variant(rt::ansi_from_utf8(w));
 }
 
@@ -42,6 +43,7 @@ Variant index_word(const ScriptStep& step, size_t i) {
 Session::Session() : m_provider(m_dialogs) {}
 
 Session::~Session() {
+    m_page.reset();
     m_holder.reset();
     m_form.reset();
 }
@@ -55,7 +57,8 @@ void Session::Load(const std::string& path, bool design, const std::string& cont
 }
 
 void Session::Adopt(std::shared_ptr<host::Form> form, const std::string& control_name) {
-    // The old form goes after the control it held.
+    // The old form goes after the page open on its control and the control itself.
+    m_page.reset();
     m_holder.reset();
     m_form = std::move(form);
     m_form->SetEventSink([this](host::ActiveXHolder& source, std::string_view event,
@@ -146,7 +149,7 @@ static void assign(rt::Dispatch& target, const std::string& property, const Vari
 void Session::CarryOut(const ScriptStep& step) {
     if (RunProgramStep(step)) return;
     if (!m_holder) FailStep("the form has no VNTabCtl for the script to drive");
-    if (RunControlStep(step) || RunInputStep(step) || RunFormStep(step)) return;
+    if (RunControlStep(step) || RunInputStep(step) || RunFormStep(step) || RunPageStep(step)) return;
     FailStep("unknown step " + step.verb);
 }
 
@@ -154,13 +157,11 @@ void Session::CarryOut(const ScriptStep& step) {
 bool Session::RunProgramStep(const ScriptStep& step) {
     const std::string& verb = step.verb;
     if (verb == "answer") {
-        std::string which = lower(step.words[0]);
-        if (which != "ok" && which != "cancel") FailStep("expected answer ok or answer cancel");
-        m_dialogs.QueueAnswer(which == "ok" ? user::IDOK : user::IDCANCEL);
+        Answer(step);
     } else if (verb == "handle") {
         int count = 1;
         if (step.words.size() == 4 && !step.quoted[3] && rt::IsNumericText(step.words[3]))
-            count = StepNumber(step.words[3]);
+            count = WholeWord(step.words[3]);
         m_handlers.push_back(Handler{step.words[0], step.words[1], MakeValue(*step.value), count});
     } else if (verb == "save") {
         host::SaveForm(*m_form, step.words[0]);
@@ -170,6 +171,23 @@ bool Session::RunProgramStep(const ScriptStep& step) {
     return true;
 }
 
+// The next message box, open-file or colour dialog. A dialog hands back a whole path, so a path the
+// script gives is taken from the current folder, as every other path on the command line.
+void Session::Answer(const ScriptStep& step) {
+    const std::string which = lower(step.words[0]);
+    if (which == "ok") {
+        m_dialogs.QueueAnswer(user::IDOK);
+    } else if (which == "cancel") {
+        m_dialogs.QueueCancel();
+    } else if (which == "file") {
+        const std::string& path = step.words[1];
+        m_dialogs.QueueFile(
+            rt::ansi_from_utf8(path.empty() ? path : std::filesystem::absolute(path).string()));
+    } else {
+        m_dialogs.QueueColor(static_cast<gdi::COLORREF>(rt::CLng(step.value->value)));
+    }
+}
+
 // Properties and methods of the control and of its tabs, through late binding.
 bool Session::RunControlStep(const ScriptStep& step) {
     const std::string& verb = step.verb;
@@ -177,7 +195,7 @@ bool Session::RunControlStep(const ScriptStep& step) {
         assign(*m_holder, step.words[0], MakeValue(*step.value));
     } else if (verb == "tab") {
         auto tabs = rt::CObj(m_holder->object()->Get("Tabs"));
-        auto tab = rt::CObj(tabs->Call("Item", {Variant(StepNumber(step.words[0]))}));
+        auto tab = rt::CObj(tabs->Call("Item", {Variant(WholeWord(step.words[0]))}));
         assign(*tab, step.words[1], MakeValue(*step.value));
     } else if (verb == "call") {
         m_holder->Call(step.words[0], std::span<const Variant>());
@@ -218,18 +236,18 @@ bool Session::RunInputStep(const ScriptStep& step) {
 bool Session::RunFormStep(const ScriptStep& step) {
     const std::string& verb = step.verb;
     if (verb == "resize") {
-        double w = ToUnits(StepNumber(step.words[0]), true);
-        double h = ToUnits(StepNumber(step.words[1]), false);
+        double w = ToUnits(WholeWord(step.words[0]), true);
+        double h = ToUnits(WholeWord(step.words[1]), false);
         m_holder->Move(m_holder->Left(), m_holder->Top(), w, h);
     } else if (verb == "paint") {
         user::InvalidateRect(m_holder->hwnd(), nullptr, true);
     } else if (verb == "add") {
-        int32_t w = step.words.size() > 4 ? StepNumber(step.words[4]) : 100;
-        int32_t h = step.words.size() > 5 ? StepNumber(step.words[5]) : 24;
+        int32_t w = step.words.size() > 4 ? WholeWord(step.words[4]) : 100;
+        int32_t h = step.words.size() > 5 ? WholeWord(step.words[5]) : 24;
         if (m_form->UserMode()) FailStep("add works only on a form being designed (--design)");
-        m_form->AddHostControl(
-            step.words[0], step.words[1], m_holder.get(), ToUnits(StepNumber(step.words[2]), true),
-            ToUnits(StepNumber(step.words[3]), false), ToUnits(w, true), ToUnits(h, false));
+        m_form->AddHostControl(step.words[0], step.words[1], m_holder.get(),
+                               ToUnits(WholeWord(step.words[2]), true),
+                               ToUnits(WholeWord(step.words[3]), false), ToUnits(w, true), ToUnits(h, false));
     } else if (verb == "delete") {
         if (m_form->UserMode()) FailStep("delete works only on a form being designed (--design)");
         m_form->RemoveControl(step.words[0]);
@@ -247,7 +265,7 @@ double Session::ToUnits(int32_t pixels, bool horizontal) const {
 }
 
 void Session::Mouse(const ScriptStep& step) {
-    gdi::POINT at{StepNumber(step.words[0]), StepNumber(step.words[1])};
+    gdi::POINT at{WholeWord(step.words[0]), WholeWord(step.words[1])};
     user::MapWindowPoints(m_holder->hwnd(), m_form->hwnd(), &at, 1);
     const int32_t button = StepButton(step);
     const int32_t shift = StepShift(step);

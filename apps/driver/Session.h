@@ -2,6 +2,7 @@
 
 #include "driver/Script.h"
 
+#include "pages/PropertyPage.h"
 #include "platform/host/ControlSite.h"
 #include "platform/host/Form.h"
 #include "platform/host/ScriptedDialogs.h"
@@ -20,7 +21,8 @@ namespace driver {
 
 // One run of a form as `vntab render` drives it: the form loaded in run or design mode, message
 // boxes answered from the script, every event the control raises recorded with its arguments as
-// the handler left them, and the script's steps carried out on one tab control.
+// the handler left them, and the script's steps carried out on one tab control, and at design time on
+// the property page the script opened for it.
 class Session {
 public:
     struct RecordedEvent {
@@ -63,6 +65,8 @@ public:
     const host::ScriptedDialogs& dialogs() const { return m_dialogs; }
     host::ScriptedDialogs& dialogs() { return m_dialogs; }
     const std::optional<StepError>& error() const { return m_error; }
+    // The property page the script opened last, or nothing.
+    const vntab::pages::PropertyPage* page() const { return m_page.get(); }
     // Paints every window that has something to paint.
     void PaintPending();
 
@@ -79,6 +83,11 @@ private:
     bool RunControlStep(const ScriptStep& step);
     bool RunInputStep(const ScriptStep& step);
     bool RunFormStep(const ScriptStep& step);
+    bool RunPageStep(const ScriptStep& step);
+    void Answer(const ScriptStep& step);
+    // The open page's field of this name; the step fails when there is none.
+    vntab::pages::Field& PageField(const std::string& name) const;
+    void SetField(vntab::pages::Field& field, const ScriptStep& step);
     // Pixels of the driven control's container in the container's own scale.
     double ToUnits(int32_t pixels, bool horizontal) const;
     rt::Variant MakeValue(const ScriptValue& value) const;
@@ -93,6 +102,7 @@ private:
     std::vector<Handler> m_handlers;
     EventObserver m_observer;
     std::optional<StepError> m_error;
+    std::unique_ptr<vntab::pages::PropertyPage> m_page;
 };
 
 } // namespace driver

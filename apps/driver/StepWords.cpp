@@ -11,7 +11,7 @@ void FailStep(const std::string& what) {
     rt::raise_error(rt::kErrInvalidProcedureCall, "vntab", what);
 }
 
-int32_t StepNumber(const std::string& word) {
+int32_t WholeWord(const std::string& word) {
     if (!rt::IsNumericText(word)) FailStep("expected a number, not " + word);
     return rt::CLng(rt::Variant(rt::Val(word)));
 }
@@ -30,21 +30,21 @@ user::UINT StepKey(const ScriptStep& step) {
     if (name.size() == 1 && std::isalnum(static_cast<unsigned char>(name[0])))
         return static_cast<user::UINT>(std::toupper(static_cast<unsigned char>(name[0])));
     if (!step.quoted[0] && rt::IsNumericText(step.words[0]))
-        if (const int32_t code = StepNumber(step.words[0]); code > 0 && code < 256)
+        if (const int32_t code = WholeWord(step.words[0]); code > 0 && code < 256)
             return static_cast<user::UINT>(code);
     FailStep("expected a key name (Left, Right, Up, Down, Tab, Enter, Escape, Space, a letter or a digit) or "
              "a code");
 }
 
 int32_t StepButton(const ScriptStep& step) {
-    const int32_t button = step.verb != "key" && step.words.size() > 2 ? StepNumber(step.words[2]) : 1;
+    const int32_t button = step.verb != "key" && step.words.size() > 2 ? WholeWord(step.words[2]) : 1;
     if (button != 1 && button != 2 && button != 4) FailStep("expected button 1, 2 or 4");
     return button;
 }
 
 int32_t StepShift(const ScriptStep& step) {
     const size_t at = step.verb == "key" ? 1 : 3;
-    return step.words.size() > at ? StepNumber(step.words[at]) : 0;
+    return step.words.size() > at ? WholeWord(step.words[at]) : 0;
 }
 
 } // namespace driver

@@ -76,7 +76,7 @@ void press_modifiers(std::vector<SDL_Event>& frame, int32_t shift, bool down, Ui
 }
 
 std::vector<std::vector<SDL_Event>> mouse_frames(const driver::ScriptStep& step, Uint32 window_id) {
-    const int32_t x = driver::StepNumber(step.words[0]), y = driver::StepNumber(step.words[1]);
+    const int32_t x = driver::WholeWord(step.words[0]), y = driver::WholeWord(step.words[1]);
     const int32_t b = driver::StepButton(step), shift = driver::StepShift(step);
     const uint8_t button = b == 1 ? SDL_BUTTON_LEFT : b == 2 ? SDL_BUTTON_RIGHT : SDL_BUTTON_MIDDLE;
     // The mouse gets there first, a frame before it presses: ImGui, like a person, finds what is

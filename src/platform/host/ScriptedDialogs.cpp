@@ -4,13 +4,22 @@
 
 namespace host {
 
+std::optional<ScriptedDialogs::Answer> ScriptedDialogs::Take(Fits kind) {
+    for (auto it = m_answers.begin(); it != m_answers.end(); ++it)
+        if (it->fits == kind || it->fits == Fits::Any) {
+            Answer answer = std::move(*it);
+            m_answers.erase(it);
+            return answer;
+        }
+    return std::nullopt;
+}
+
 int ScriptedDialogs::MessageBox(user::HWND owner, std::string_view text, std::string_view caption,
                                 uint32_t type) {
     Shown shown{rt::utf8_from_ansi(text), rt::utf8_from_ansi(caption), type, user::IDOK, true};
-    if (!m_answers.empty()) {
-        shown.answer = m_answers.front();
+    if (std::optional<Answer> answer = Take(Fits::MessageBox)) {
+        shown.answer = answer->button;
         shown.answered_by_default = false;
-        m_answers.pop_front();
     } else if (m_person) {
         shown.answer = m_person->MessageBox(owner, text, caption, type);
         shown.answered_by_default = false;
@@ -23,12 +32,10 @@ std::optional<std::string> ScriptedDialogs::OpenFileName(user::HWND owner, std::
                                                          std::string_view title,
                                                          std::string_view initial_name) {
     std::optional<std::string> answer;
-    if (!m_files.empty()) {
-        answer = m_files.front();
-        m_files.pop_front();
-    } else if (m_person) {
+    if (std::optional<Answer> queued = Take(Fits::File))
+        answer = std::move(queued->path);
+    else if (m_person)
         answer = m_person->OpenFileName(owner, filter, title, initial_name);
-    }
     m_dialogs.push_back(
         Dialog{"file", rt::utf8_from_ansi(title), "", answer ? rt::Variant(*answer) : rt::Variant()});
     return answer;
@@ -36,12 +43,10 @@ std::optional<std::string> ScriptedDialogs::OpenFileName(user::HWND owner, std::
 
 std::optional<gdi::COLORREF> ScriptedDialogs::ChooseColor(user::HWND owner, gdi::COLORREF initial) {
     std::optional<gdi::COLORREF> answer;
-    if (!m_colors.empty()) {
-        answer = m_colors.front();
-        m_colors.pop_front();
-    } else if (m_person) {
+    if (std::optional<Answer> queued = Take(Fits::Color))
+        answer = queued->color;
+    else if (m_person)
         answer = m_person->ChooseColor(owner, initial);
-    }
     m_dialogs.push_back(
         Dialog{"color", "", "", answer ? rt::Variant(static_cast<int32_t>(*answer)) : rt::Variant()});
     return answer;
