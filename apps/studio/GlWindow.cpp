@@ -196,14 +196,10 @@ void FormTexture::Upload(const uint32_t* pixels, int stride) {
         gl.attach(GL_READ_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, m_texture, 0);
         gl.bind(GL_READ_FRAMEBUFFER, 0);
     }
-    // OpenGL counts rows from the bottom: the form's rows go in last first, so that the copy to the
-    // window keeps them the right way up and, at 1:1, is a plain copy of memory.
-    m_rows.resize(size_t(m_width) * size_t(m_height));
-    for (int y = 0; y < m_height; ++y)
-        std::copy_n(pixels + size_t(y) * size_t(stride), m_width,
-                    &m_rows[size_t(m_height - 1 - y) * size_t(m_width)]);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, m_width, m_height, GL_BGRA, GL_UNSIGNED_BYTE, m_rows.data());
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, stride);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, m_width, m_height, GL_BGRA, GL_UNSIGNED_BYTE, pixels);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
 }
 
 void FormTexture::Draw(float x, float y, int zoom) {
@@ -225,10 +221,12 @@ void FormTexture::CopyToWindow() const {
     const FramebufferCalls& gl = framebuffer_calls();
     const ImGuiIO& io = ImGui::GetIO();
     const int window_height = int(io.DisplaySize.y * io.DisplayFramebufferScale.y);
-    const int bottom = window_height - m_y - m_height * m_zoom;
-    glDisable(GL_SCISSOR_TEST); // the copy would be clipped to the last ImGui command's rectangle
+    const int top = window_height - m_y; // OpenGL counts rows from the bottom
+    glDisable(GL_SCISSOR_TEST);          // the copy would be clipped to the last ImGui command's rectangle
     gl.bind(GL_READ_FRAMEBUFFER, m_framebuffer);
-    gl.blit(0, 0, m_width, m_height, m_x, bottom, m_x + m_width * m_zoom, bottom + m_height * m_zoom,
+    // The texture holds the form's rows top first, so the copy turns it the right way up (which
+    // Mesa's software renderer does faster than a straight copy into the window).
+    gl.blit(0, 0, m_width, m_height, m_x, top, m_x + m_width * m_zoom, top - m_height * m_zoom,
             GL_COLOR_BUFFER_BIT, GL_NEAREST);
     gl.bind(GL_READ_FRAMEBUFFER, 0);
 }

@@ -75,7 +75,6 @@ private:
     gdi::HBITMAP m_bitmap{};
     gdi::HGDIOBJ m_old_bitmap{};
     int m_bitmap_w = 0, m_bitmap_h = 0;
-    std::vector<uint32_t> m_rows; // the picture bottom row first, as OpenGL takes it
     unsigned m_texture = 0, m_framebuffer = 0;
     int m_capacity_w = 0, m_capacity_h = 0;
     int m_width = 0, m_height = 0;
