@@ -20,15 +20,6 @@ void invalidate_tree(user::HWND hwnd) {
         invalidate_tree(child);
 }
 
-// The control whose window has the focus (or holds the window that has it), by name.
-std::string focused_control(const host::Form& form) {
-    const user::HWND focus = user::GetFocus();
-    for (const auto& control : form.AllControls())
-        if (control->hwnd() && (control->hwnd() == focus || user::IsChild(control->hwnd(), focus)))
-            return control->KeyName();
-    return {};
-}
-
 } // namespace
 
 Document::Document(driver::Session::EventObserver observer, user::DialogProvider* person)
@@ -46,7 +37,7 @@ void Document::Open(const std::string& path) {
     m_session->dialogs().AskWhenUnanswered(m_person);
     m_session->ObserveEvents(m_observer);
     m_path = path;
-    Adopt(std::move(form));
+    m_session->Adopt(std::move(form), "");
     // The distances the tab controls keep to the form's edges are the file's.
     const host::FormProperties& p = this->form().properties();
     m_anchors.clear();
@@ -64,19 +55,15 @@ void Document::Open(const std::string& path) {
     m_session->PaintPending();
 }
 
-void Document::Adopt(std::shared_ptr<host::Form> form) {
-    m_session->Adopt(std::move(form), "");
-}
-
 void Document::Replace(const host::FormDocument& document, const std::string& path) {
     // What the file does not keep but the person sees stays as it was: the focus, and the active
     // tab (a loaded tab control starts on its first).
-    const std::string focused = focused_control(form());
+    const std::string focused = FocusedControl();
     std::vector<std::pair<std::string, rt::Variant>> active_tabs;
     for (const auto& holder : form().ActiveXControls())
         if (host::UnqualifiedTypeName(holder->TypeName()) == "VNTabCtl")
             active_tabs.emplace_back(holder->KeyName(), holder->Get("TabActive"));
-    Adopt(host::FormFromDocument(document, path, host::FormOptions{}));
+    m_session->Adopt(host::FormFromDocument(document, path, host::FormOptions{}), "");
     for (const auto& [name, active] : active_tabs)
         if (auto holder = form().FindControl(name)) holder->Let("TabActive", active);
     if (auto control = focused.empty() ? nullptr : form().FindControl(focused); control && control->hwnd())
@@ -98,6 +85,14 @@ void Document::SaveAs(const std::string& path) {
     m_path = path;
     m_saved_text = text;
     m_changes = 0;
+}
+
+std::string Document::FocusedControl() const {
+    const user::HWND focus = user::GetFocus();
+    for (const auto& control : form().AllControls())
+        if (control->hwnd() && (control->hwnd() == focus || user::IsChild(control->hwnd(), focus)))
+            return control->KeyName();
+    return {};
 }
 
 bool Document::Modified() {

@@ -41,6 +41,8 @@ public:
     // Changes the display's pixels per inch: the form is saved in memory at the old resolution and
     // loaded again at the new one, its changes kept.
     void SetDpi(int dpi);
+    // The control whose window has the focus or holds the window that has it, by name; "" for none.
+    std::string FocusedControl() const;
     // Repaints every window of the form (the system colours changed, say).
     void RepaintAll() const;
 
@@ -66,7 +68,6 @@ private:
     };
     // Runs `document` (a form saved at `path`) in place of the form running now.
     void Replace(const host::FormDocument& document, const std::string& path);
-    void Adopt(std::shared_ptr<host::Form> form);
     // The text saving at `path` would write; the form runs on as written.
     std::string SaveInMemory(const std::string& path);
 

@@ -18,7 +18,7 @@ namespace {
 const char* const kFormFilter = "Forms (*.frm)|*.frm|All files (*.*)|*.*";
 
 std::string file_name(const std::string& path) {
-    return path.empty() ? std::string("Untitled") : fs::path(path).filename().string();
+    return fs::path(path).filename().string();
 }
 
 } // namespace
@@ -62,8 +62,7 @@ void Studio::OpenWithDialog() {
 }
 
 bool Studio::Save() {
-    if (!m_document.has_form()) return false;
-    return m_document.path().empty() ? SaveAsWithDialog() : SaveAs(m_document.path());
+    return m_document.has_form() && SaveAs(m_document.path());
 }
 
 bool Studio::SaveAsWithDialog() {
@@ -109,7 +108,8 @@ void Studio::SaveDumpWithDialog() {
 
 bool Studio::MaySetFormAside() {
     if (!m_document.has_form()) return true;
-    bool modified = false;
+    // A form that cannot even be compared with its file is asked about, to be safe.
+    bool modified = true;
     Guard([&] { modified = m_document.Modified(); }, "comparing with the file");
     // Finding out saved the form in memory, and it runs on as saved: new windows.
     m_input.Forget();

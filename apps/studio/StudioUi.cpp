@@ -1,10 +1,8 @@
 #include "Studio.h"
 
 #include "platform/gdi/Gdi.h"
-#include "platform/host/FormControl.h"
 #include "platform/user/Input.h"
 #include "platform/user/SysColors.h"
-#include "platform/user/WindowTree.h"
 
 namespace studio {
 
@@ -13,16 +11,6 @@ namespace {
 constexpr ImGuiWindowFlags kPanel = ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoResize |
                                     ImGuiWindowFlags_NoCollapse | ImGuiWindowFlags_NoSavedSettings |
                                     ImGuiWindowFlags_NoBringToFrontOnFocus;
-
-// The control holding the focus window, by name; the form when none of its controls has it.
-std::string focus_name(const host::Form& form) {
-    const user::HWND focus = user::GetFocus();
-    if (!focus) return "nothing";
-    for (const auto& control : form.AllControls())
-        if (control->hwnd() && (control->hwnd() == focus || user::IsChild(control->hwnd(), focus)))
-            return control->KeyName();
-    return form.Name();
-}
 
 } // namespace
 
@@ -134,7 +122,9 @@ void Studio::DrawStatusBar(int width, int height) {
         }
         ImGui::SameLine(110);
         if (m_document.has_form()) {
-            ImGui::Text("%dx%d  focus: %s", view.width, view.height, focus_name(m_document.form()).c_str());
+            std::string focus = m_document.FocusedControl();
+            if (focus.empty()) focus = user::GetFocus() ? m_document.form().Name() : "nothing";
+            ImGui::Text("%dx%d  focus: %s", view.width, view.height, focus.c_str());
             ImGui::SameLine();
         }
         ImGui::TextDisabled("| zoom %dx | %d DPI | %s | run mode%s", m_zoom, gdi::LogicalDpi(),
