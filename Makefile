@@ -59,10 +59,12 @@ bench: build
 	@for b in build/default/bench/*/bench_*; do [ -x "$$b" ] && $$b; done
 
 # Frames per second of the studio redrawing its form while its 1280x800 window is being resized, on
-# a virtual display with Mesa's software renderer.
+# a virtual display with Mesa's software renderer: with the X server's shared memory (Mesa then makes
+# a new shared image for every new size) and without it.
+STUDIO_MEASURE := build/default/apps/studio/vntab-studio examples/showcase.frm --size 1280x800 --measure-resize 600
 measure-studio: build
-	xvfb-run -a -s "-screen 0 1400x900x24" build/default/apps/studio/vntab-studio examples/showcase.frm \
-	    --size 1280x800 --measure-resize 600
+	xvfb-run -a -s "-screen 0 1400x900x24" $(STUDIO_MEASURE)
+	xvfb-run -a -s "-screen 0 1400x900x24 -extension MIT-SHM" $(STUDIO_MEASURE)
 
 clean:
 	rm -rf build

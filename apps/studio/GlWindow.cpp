@@ -92,12 +92,21 @@ void GlWindow::BeginFrame() {
     ImGui_ImplSDL2_NewFrame();
 }
 
+void GlWindow::OpaqueWindowsFromClear() {
+    ImVec4& background = ImGui::GetStyle().Colors[ImGuiCol_WindowBg];
+    m_window_background = background;
+    background.w = 0.0f;
+}
+
 void GlWindow::EndFrame(Picture* capture) {
     ImGui::Render();
     int width = 0, height = 0;
     SDL_GL_GetDrawableSize(m_window, &width, &height);
     glViewport(0, 0, width, height);
-    glClearColor(0.5f, 0.5f, 0.5f, 1.0f);
+    // The windows' background is the clear colour: a software renderer fills it far faster than it
+    // blends ImGui's background rectangles (which are transparent, see OpaqueWindowsFromClear).
+    const ImVec4 back = m_window_background;
+    glClearColor(back.x, back.y, back.z, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
     ImGui_ImplOpenGL3_RenderDrawData(ImGui::GetDrawData());
     if (capture) {

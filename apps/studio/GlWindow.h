@@ -4,6 +4,7 @@
 #include "platform/user/Hwnd.h"
 
 #include <SDL.h>
+#include <imgui.h>
 
 #include <cstdint>
 #include <optional>
@@ -38,12 +39,16 @@ public:
     // asked, and shows it.
     void BeginFrame();
     void EndFrame(Picture* capture = nullptr);
+    // ImGui's windows get their background from the window's clear colour instead of drawing it:
+    // for a layout of windows side by side that never overlap.
+    void OpaqueWindowsFromClear();
 
 private:
     GlWindow(SDL_Window* window, SDL_GLContext context) : m_window(window), m_context(context) {}
 
     SDL_Window* m_window = nullptr;
     SDL_GLContext m_context = nullptr;
+    ImVec4 m_window_background{0.5f, 0.5f, 0.5f, 1.0f};
 };
 
 // The form's picture as a texture, copied into the window with nearest-neighbour sampling so that

@@ -49,6 +49,8 @@ Studio::Studio(const Options& options, GlWindow& window)
     const float font_size = fonts.ConfigData.empty() ? 13.0f : fonts.ConfigData[0].SizePixels;
     style.FramePadding.y = (float(kMenuHeight) - font_size) / 2;
     style.WindowRounding = 0;
+    // The menu bar, the log and the status bar stand side by side with the form: nothing overlaps.
+    m_window.OpaqueWindowsFromClear();
 }
 
 Studio::~Studio() = default;
