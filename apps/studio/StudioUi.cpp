@@ -22,7 +22,7 @@ void Studio::DrawUi() {
         m_texture.Draw(0, float(kMenuHeight), m_zoom);
     } else {
         ImGui::GetBackgroundDrawList()->AddText(ImVec2(16, float(kMenuHeight) + 16),
-                                                IM_COL32(255, 255, 255, 255),
+                                                ImGui::GetColorU32(ImGuiCol_Text),
                                                 "File > Open... (Ctrl+O) opens a form.");
     }
     DrawLogPanel(width, height);
