@@ -25,8 +25,10 @@ const ControlFactory* FindControlFactory(std::string_view type_name) {
     return it == factories().end() ? nullptr : &it->second;
 }
 
-Form::Form(std::string name, const FormOptions& options, FormProperties properties, const std::string& path)
-    : m_name(std::move(name)), m_options(options), m_properties(std::move(properties)), m_path(path) {
+Form::Form(std::string name, const FormOptions& options, FormProperties properties, const std::string& path,
+           FormFileStyle style)
+    : m_name(std::move(name)), m_options(options), m_properties(std::move(properties)), m_path(path),
+      m_file_style(std::move(style)) {
     if (!path.empty())
         m_folder = std::filesystem::absolute(std::filesystem::path(path)).parent_path().string();
 }
@@ -40,12 +42,13 @@ Form::~Form() {
 }
 
 std::shared_ptr<Form> Form::CreateNew(std::string name, const FormOptions& options) {
-    return Create(std::move(name), options, FormProperties(), "");
+    return Create(std::move(name), options, FormProperties(), "", FormFileStyle());
 }
 
 std::shared_ptr<Form> Form::Create(std::string name, const FormOptions& options, FormProperties properties,
-                                   const std::string& path) {
-    auto form = std::shared_ptr<Form>(new Form(std::move(name), options, std::move(properties), path));
+                                   const std::string& path, FormFileStyle style) {
+    auto form = std::shared_ptr<Form>(
+        new Form(std::move(name), options, std::move(properties), path, std::move(style)));
     form->m_hwnd = CreateFormWindow(*form);
     return form;
 }

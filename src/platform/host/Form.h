@@ -42,9 +42,11 @@ public:
     // A new, empty form with its window.
     static std::shared_ptr<Form> CreateNew(std::string name, const FormOptions& options);
     // A form of the file at `path` with the properties read from it, its window and no controls yet
-    // (the reader adds them); relative paths of pictures are relative to the file's folder.
+    // (the reader adds them); relative paths of pictures are relative to the file's folder. Saving
+    // writes the file in `style`, the way it was written.
     static std::shared_ptr<Form> Create(std::string name, const FormOptions& options,
-                                        FormProperties properties, const std::string& path);
+                                        FormProperties properties, const std::string& path,
+                                        FormFileStyle style);
     ~Form() override;
 
     // Puts a control made for this form on its container (the form itself when it has none), after
@@ -76,6 +78,8 @@ public:
     // The file the form belongs to and its folder ("" for a new form).
     const std::string& path() const { return m_path; }
     const std::string& folder() const { return m_folder; }
+    // How the form's file is written: character set, byte-order mark, line ends and VERSION.
+    const FormFileStyle& file_style() const { return m_file_style; }
 
     const std::vector<std::shared_ptr<FormControl>>& controls() const { return m_controls; }
     // Every control, containers before what they contain.
@@ -104,12 +108,14 @@ public:
     bool property_page_changed = false;
 
 private:
-    Form(std::string name, const FormOptions& options, FormProperties properties, const std::string& path);
+    Form(std::string name, const FormOptions& options, FormProperties properties, const std::string& path,
+         FormFileStyle style);
 
     std::string m_name;
     FormOptions m_options;
     FormProperties m_properties;
     std::string m_path, m_folder;
+    FormFileStyle m_file_style;
     std::vector<std::shared_ptr<FormControl>> m_controls;
     std::vector<std::string> m_warnings;
     EventSink m_events;

@@ -4,8 +4,10 @@
 #include "platform/automation/Dispatch.h"
 #include "platform/automation/Literal.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <optional>
@@ -67,13 +69,97 @@ bool keyword(std::string_view word, std::string_view kw) {
     return rt::member_name_equals(word, kw);
 }
 
+// How one form file's bytes are read: the character set, decided for the whole file, and a
+// warning when that decision changes how some of its text reads.
+struct Encoding {
+    FormEncoding encoding = FormEncoding::Windows1252;
+    int warning_line = 0;
+    std::string warning;
+};
+
+int line_at(std::string_view text, size_t pos) {
+    return 1 + static_cast<int>(std::count(text.begin(), text.begin() + static_cast<ptrdiff_t>(pos), '\n'));
+}
+
+std::string hex_byte(unsigned char c) {
+    const char* digits = "0123456789ABCDEF";
+    return std::string("0x") + digits[c >> 4] + digits[c & 15];
+}
+
+// `text` follows the byte-order mark, if there was one.
+Encoding decide_encoding(std::string_view text, bool bom) {
+    size_t invalid = std::string_view::npos;   // the first byte that starts no UTF-8 sequence
+    size_t multibyte = std::string_view::npos; // the first character beyond ASCII
+    for (size_t i = 0; i < text.size();) {
+        if (static_cast<unsigned char>(text[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        const std::optional<rt::Utf8Char> c = rt::decode_utf8(text.substr(i));
+        if (!c) {
+            invalid = i;
+            break;
+        }
+        if (multibyte == std::string_view::npos) multibyte = i;
+        i += c->length;
+    }
+    if (invalid == std::string_view::npos && (bom || multibyte != std::string_view::npos))
+        return Encoding{FormEncoding::Utf8, 0, {}};
+    Encoding result;
+    if (invalid == std::string_view::npos) return result;
+    const int bad_line = line_at(text, invalid);
+    const std::string bad = "line " + std::to_string(bad_line) + " is not UTF-8 (byte " +
+                            hex_byte(static_cast<unsigned char>(text[invalid])) + ")";
+    if (bom) {
+        result.warning_line = bad_line;
+        result.warning = "the file starts with a UTF-8 byte-order mark, but " + bad +
+                         ", so the whole file is read as Windows-1252";
+    } else if (multibyte != std::string_view::npos) {
+        // Text that was UTF-8 in a file edited with two character sets reads as other characters.
+        result.warning_line = line_at(text, multibyte);
+        result.warning = "this line looks like UTF-8, but " + bad +
+                         ", so the whole file is read as Windows-1252 and this line's text with it";
+    }
+    return result;
+}
+
+// The characters of a warning, a few with their code points: "Ω (U+03A9), μ (U+03BC) and 😀
+// (U+1F600)", or "... and 4 more".
+std::string list_characters(const std::vector<char32_t>& characters) {
+    constexpr size_t kShown = 6;
+    std::vector<std::string> parts;
+    for (size_t i = 0; i < characters.size() && i < kShown; ++i) {
+        char code[16];
+        std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(characters[i]));
+        parts.push_back(rt::utf8_of(characters[i]) + " (" + code + ")");
+    }
+    if (characters.size() > kShown) parts.push_back(std::to_string(characters.size() - kShown) + " more");
+    std::string out;
+    for (size_t i = 0; i < parts.size(); ++i)
+        out += (i == 0 ? "" : i + 1 == parts.size() ? " and " : ", ") + parts[i];
+    return out;
+}
+
 class Parser {
 public:
     Parser(std::string_view text, const std::string& file) : m_text(text), m_file(file) {}
 
     FormDocument parse() {
-        if (m_text.substr(0, 3) == "\xEF\xBB\xBF") m_text.remove_prefix(3);
-        m_document.crlf =
+        FormFileStyle& style = m_document.style;
+        if (m_text.starts_with("\xFF\xFE") || m_text.starts_with("\xFE\xFF")) {
+            m_line = 1;
+            fail("expected UTF-8 or Windows-1252 text, not UTF-16: save the form as UTF-8");
+        }
+        style.bom = m_text.starts_with("\xEF\xBB\xBF");
+        if (style.bom) m_text.remove_prefix(3);
+        if (size_t zero = m_text.find('\0'); zero != std::string_view::npos) {
+            m_line = line_at(m_text, zero);
+            fail("expected a form text file, not binary data (a zero byte)");
+        }
+        const Encoding encoding = decide_encoding(m_text, style.bom);
+        style.encoding = encoding.encoding;
+        if (!encoding.warning.empty()) warn(encoding.warning_line, encoding.warning);
+        style.crlf =
             m_text.find("\r\n") != std::string_view::npos && m_text.find("\r\n") == m_text.find('\n') - 1;
         bool have_version = false;
         std::string_view line;
@@ -87,7 +173,11 @@ public:
                 body_line(s);
             }
         }
-        if (!have_version) fail("expected VERSION and a version number on the first line");
+        if (!have_version) {
+            m_line = std::max(m_line, 1);
+            fail(std::string("expected VERSION and a version number on the first line, not ") +
+                 (m_text.empty() ? "an empty file" : "the end of the file"));
+        }
         if (!m_seen_root) fail("expected Begin Form");
         if (!m_nodes.empty()) {
             const FormNode* open = m_nodes.back();
@@ -98,6 +188,10 @@ public:
     }
 
 private:
+    void warn(int line, const std::string& what) {
+        m_document.warnings.push_back(located(m_file, line, what));
+    }
+
     bool next_line(std::string_view& line) {
         if (m_pos >= m_text.size()) return false;
         size_t end = m_text.find('\n', m_pos);
@@ -116,7 +210,7 @@ private:
         bool is_version = keyword(take_word(s, false), "VERSION");
         s = strip_comment(s);
         if (!is_version || s.empty()) fail("expected VERSION and a version number on the first line");
-        m_document.version = std::string(s);
+        m_document.style.version = std::string(s);
     }
 
     void body_line(std::string_view s) {
@@ -197,7 +291,7 @@ private:
         if (m_nodes.empty()) fail("expected Begin");
         if (key.empty() || rest.empty() || rest.front() != '=') fail("expected a property: Key = Value");
         rest.remove_prefix(1);
-        m_items.back()->emplace_back(FormProperty{std::string(key), parse_value(trim(rest)), m_line});
+        m_items.back()->emplace_back(FormProperty{std::string(key), parse_value(key, trim(rest)), m_line});
     }
 
     std::string_view strip_comment(std::string_view s) const {
@@ -221,7 +315,7 @@ private:
         if (lit.problem == LiteralProblem::NoExponentDigits) fail("expected digits in the exponent");
     }
 
-    rt::Variant parse_value(std::string_view s) const {
+    rt::Variant parse_value(std::string_view key, std::string_view s) {
         if (s.empty()) fail("expected a value after =");
         const rt::Literal lit = rt::ReadLiteral(s, rt::LiteralSyntax::Source);
         check_literal(lit);
@@ -229,7 +323,7 @@ private:
         expect_line_end(rest);
         switch (lit.kind) {
         case rt::LiteralKind::String:
-            return rt::Variant(rt::ansi_from_utf8(lit.text));
+            return rt::Variant(ansi_string(key, lit.text));
         case rt::LiteralKind::Whole:
             if (std::optional<bool> b = written_boolean(s.substr(0, lit.length), rest))
                 return rt::Variant(*b);
@@ -244,6 +338,19 @@ private:
             break;
         }
         return rt::LiteralValue(lit);
+    }
+
+    // A string of the file as the control's ANSI string: Windows-1252 bytes as they are; UTF-8
+    // converted, with a warning for the characters that become '?'.
+    std::string ansi_string(std::string_view key, const std::string& text) {
+        if (m_document.style.encoding == FormEncoding::Windows1252) return text;
+        const std::vector<char32_t> lost = rt::outside_ansi(text);
+        if (!lost.empty())
+            warn(m_line, std::string(key) + " = " + rt::QuotedLiteral(text) + ": " + list_characters(lost) +
+                             (lost.size() == 1 ? " is" : " are") +
+                             " not in Windows-1252, the character set of the control's strings; " +
+                             (lost.size() == 1 ? "it becomes" : "each becomes") + " ?, and saving writes ?");
+        return rt::ansi_from_utf8(text);
     }
 
     // -1 'True and 0 'False are how booleans are written: the comment names the type.
@@ -271,7 +378,7 @@ bool names_color(std::string_view key) {
     return upper.find("COLOR") != std::string::npos;
 }
 
-std::string format_value(const std::string& key, const rt::Variant& v) {
+std::string format_value(const std::string& key, const rt::Variant& v, FormEncoding encoding) {
     using rt::VarType;
     if (v.is_number_type() && v.type() != VarType::Boolean && names_color(key)) {
         // Colours in hexadecimal, whatever number type holds them, so that they read back alike.
@@ -297,7 +404,7 @@ std::string format_value(const std::string& key, const rt::Variant& v) {
         if (a.find_first_of("\r\n") != std::string::npos)
             throw FormFileError(
                 "", 0, "the value of " + key + " holds a line break, which a form file cannot store");
-        return rt::QuotedLiteral(rt::utf8_from_ansi(a));
+        return rt::QuotedLiteral(encoding == FormEncoding::Utf8 ? rt::utf8_from_ansi(a) : a);
     }
     case VarType::Empty:
         return "\"\"";
@@ -310,10 +417,12 @@ std::string format_value(const std::string& key, const rt::Variant& v) {
 
 class Writer {
 public:
-    explicit Writer(bool crlf) : m_eol(crlf ? "\r\n" : "\n") {}
+    Writer(const FormFileStyle& style, FormEncoding encoding)
+        : m_eol(style.crlf ? "\r\n" : "\n"), m_encoding(encoding) {}
 
+    // The text without the byte-order mark.
     std::string write(const FormDocument& doc) {
-        m_out = "VERSION " + doc.version + m_eol;
+        m_out = "VERSION " + doc.style.version + m_eol;
         node(doc.root, 0);
         return std::move(m_out);
     }
@@ -334,7 +443,7 @@ private:
                 else
                     k += ' ';
                 size_t spaces = k.size() + 1 < 20 ? 20 - (k.size() + 1) : 1;
-                line(depth, k + "=" + std::string(spaces, ' ') + format_value(p->key, p->value));
+                line(depth, k + "=" + std::string(spaces, ' ') + format_value(p->key, p->value, m_encoding));
             } else {
                 const auto& g = std::get<FormPropertyGroup>(item);
                 line(depth, "BeginProperty " + g.name);
@@ -353,8 +462,14 @@ private:
     }
 
     std::string m_eol;
+    FormEncoding m_encoding;
     std::string m_out;
 };
+
+bool has_non_ascii(std::string_view text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+}
 
 } // namespace
 
@@ -363,6 +478,10 @@ FormDocument ParseForm(std::string_view text, const std::string& file_name) {
 }
 
 FormDocument ReadFormFile(const std::string& path) {
+    struct stat info {};
+    // A folder opens as a stream that reads nothing; say what it is instead.
+    if (::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+        throw FormFileError(path, 0, "expected a form file, not a folder");
     std::ifstream in(path, std::ios::binary);
     if (!in) throw FormFileError(path, 0, std::string("cannot open the file: ") + std::strerror(errno));
     std::ostringstream buf;
@@ -372,7 +491,11 @@ FormDocument ReadFormFile(const std::string& path) {
 }
 
 std::string FormatForm(const FormDocument& document) {
-    return Writer(document.crlf).write(document);
+    const FormFileStyle& style = document.style;
+    std::string text = Writer(style, style.encoding).write(document);
+    if (style.encoding == FormEncoding::Windows1252 && has_non_ascii(text) && rt::is_utf8(text))
+        text = Writer(style, FormEncoding::Utf8).write(document);
+    return style.bom ? "\xEF\xBB\xBF" + text : text;
 }
 
 void WriteFormFile(const std::string& path, const std::string& text) {

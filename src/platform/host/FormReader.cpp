@@ -186,9 +186,9 @@ std::shared_ptr<Form> FormFromDocument(const FormDocument& document, const std::
     const FormNode& root = document.root;
     if (!rt::member_name_equals(UnqualifiedTypeName(root.type), "Form"))
         throw FormFileError(path, root.line, "expected Begin Form, not Begin " + root.type);
-    std::vector<std::string> warnings;
+    std::vector<std::string> warnings = document.warnings;
     FormProperties properties = read_form_properties(root, path, warnings);
-    auto form = Form::Create(root.name, options, std::move(properties), path);
+    auto form = Form::Create(root.name, options, std::move(properties), path, document.style);
     for (std::string& w : warnings)
         form->Warn(std::move(w));
     ControlReader(*form).ReadChildren(root, nullptr);
