@@ -2,6 +2,7 @@
 
 #include "control/Registration.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/Png.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 // Forms as people keep them: Windows-1252 files from older tools and UTF-8 files, with CRLF or LF
 // line ends, go through `vntab roundtrip` unchanged; text the control cannot hold is reported.
 namespace fs = std::filesystem;
+using vntab_cli::RenderCommand;
 using vntab_cli::RoundtripCommand;
 
 namespace {
@@ -103,4 +105,30 @@ TEST_F(RealForms, TextOutsideWindows1252IsReportedWithFileAndLine) {
     const std::string saved = read(out);
     EXPECT_NE(saved.find("TabCaption1     =   \"?????\""), std::string::npos);
     EXPECT_NE(saved.find("TabCaption2     =   \"Caf\xC3\xA9 ?\""), std::string::npos);
+}
+
+TEST_F(RealForms, AControlWithNothingToDrawShowsItsBackColorNotBlack) {
+    // No tabs: the control draws nothing, and its window was erased in its BackColor (blue).
+    const fs::path form = m_dir / "empty.frm", png = m_dir / "empty.png";
+    std::ofstream(form, std::ios::binary) << "VERSION 1.0\n"
+                                             "Begin Form Form1\n"
+                                             "   ScaleMode       =   3\n"
+                                             "   Begin VNTabCtl VNTabCtl1\n"
+                                             "      Left            =   10\n"
+                                             "      Top             =   10\n"
+                                             "      Width           =   100\n"
+                                             "      Height          =   60\n"
+                                             "      BackColor       =   &H00FF0000&\n"
+                                             "   End\n"
+                                             "End\n";
+    ASSERT_EQ(RenderCommand({form.string(), "-o", png.string()}), 0);
+    const std::optional<gdi::Image> image = gdi::ReadPng(png.string(), nullptr);
+    ASSERT_TRUE(image);
+    const auto at = [&](int x, int y) {
+        return image->pixels[size_t(y) * size_t(image->width) + size_t(x)] & 0xFFFFFF;
+    };
+    EXPECT_EQ(at(5, 5), 0xC0C0C0u);    // the form's button face
+    EXPECT_EQ(at(10, 10), 0x0000FFu);  // the control's corner, in blue (0xRRGGBB)
+    EXPECT_EQ(at(109, 69), 0x0000FFu); // and its far corner
+    EXPECT_EQ(at(110, 70), 0xC0C0C0u);
 }

@@ -5,6 +5,9 @@
 #include "platform/host/FormSite.h"
 #include "platform/host/FormWriter.h"
 #include "platform/host/ScriptedDialogs.h"
+#include "platform/user/MessageQueue.h"
+#include "platform/user/Messages.h"
+#include "platform/user/Paint.h"
 #include "support/ErrorNumber.h"
 
 #include <gtest/gtest.h>
@@ -280,4 +283,21 @@ TEST_F(FormTest, BuiltInControlsPaintWithinTheirPixelRectangles) {
     gdi::SelectObject(dc, old);
     gdi::DeleteObject(surface);
     gdi::DeleteDC(dc);
+}
+
+TEST_F(FormTest, ControlWindowsAreErasedBeforeTheirFirstPaint) {
+    auto form = load(kForm);
+    user::PumpMessages();
+    // The gauge draws nothing and has no BackColor: its window shows its class brush, the button
+    // face, where a surface never drawn would be black.
+    const gdi::HDC gauge_dc = user::GetDC(form->ActiveXControls().at(0)->hwnd());
+    EXPECT_EQ(gdi::GetPixel(gauge_dc, 150, 80), 0xC0C0C0u);
+    EXPECT_EQ(gdi::GetPixel(gauge_dc, 0, 0), 0xC0C0C0u);
+    // A built-in control is erased in its own BackColor before it paints.
+    auto text = std::dynamic_pointer_cast<HostControl>(form->FindControl("Text1(2)"));
+    text->Let("BackColor", Variant(int32_t{0x0000FF}));
+    EXPECT_EQ(user::SendMessageA(text->hwnd(), user::WM_ERASEBKGND,
+                                 user::WPARAM(user::GetDC(text->hwnd()).value), 0),
+              1);
+    EXPECT_EQ(gdi::GetPixel(user::GetDC(text->hwnd()), 60, 10), 0x0000FFu);
 }
