@@ -1,6 +1,10 @@
 // Fills, blits and text output of the software GDI, each measured beside a floor of plain memory
 // operations on the same bytes in the same run; the ratios are printed at the end, one a line:
 //   ratio fillrect_640x480_vs_memset 1.08
+// The plain floor is what any redraw of a 640 x 480 surface costs at least: one memset of its
+// 32-bit buffer and one memcpy of it to a second buffer. Text is measured against itself: a glyph
+// drawn from the cache against the same glyph drawn the first time, and creating, selecting and
+// deleting a font around each measurement against measuring with a font kept selected.
 #include "platform/gdi/Gdi.h"
 
 #include <benchmark/benchmark.h>
@@ -19,10 +23,15 @@ constexpr int32_t kWidth = 640;
 constexpr int32_t kHeight = 480;
 constexpr const char* kLine = "The quick brown fox jumps over the lazy dog 0123456789";
 
-// A 32-bit surface selected into a memory DC.
+// A 32-bit surface selected into a memory DC. A new surface is an off-screen one: a solid fill
+// over it leaves its tiles pending (see platform/gdi/Pixels.h). A written one has had its pixels
+// handed out, as a window's surface has, so every fill and copy stores every pixel.
 struct Surface {
-    Surface() : dc(CreateCompatibleDC(HDC{})), bitmap(CreateBitmap32(kWidth, kHeight, nullptr)) {
+    enum Kind { OffScreen, Written };
+    explicit Surface(Kind kind = Written)
+        : dc(CreateCompatibleDC(HDC{})), bitmap(CreateBitmap32(kWidth, kHeight, nullptr)) {
         previous = SelectObject(dc, bitmap);
+        if (kind == Written) LockBitmap(bitmap);
     }
     ~Surface() {
         SelectObject(dc, previous);
@@ -80,6 +89,51 @@ void memcpy_640x480(benchmark::State& state) {
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(kBytes));
 }
 
+// The plain floor: the surface's buffer set and copied once, as a redraw fills and shows it.
+void plain_floor_640x480(benchmark::State& state) {
+    std::vector<uint32_t> surface(size_t(kWidth) * kHeight), window(size_t(kWidth) * kHeight);
+    int k = 0;
+    for (auto _ : state) {
+        std::memset(surface.data(), (k ^= 1) ? 0xC0 : 0x80, kBytes);
+        std::memcpy(window.data(), surface.data(), kBytes);
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(2 * kBytes));
+}
+
+// The same through the GDI, as a redraw does it: an off-screen surface covered with a brush and
+// copied to a window's surface.
+void fill_and_copy_640x480(benchmark::State& state) {
+    Surface surface(Surface::OffScreen), window;
+    HBRUSH brushes[2] = {CreateSolidBrush(RGB(192, 192, 192)), CreateSolidBrush(RGB(128, 128, 128))};
+    const RECT all{0, 0, kWidth, kHeight};
+    int k = 0;
+    for (auto _ : state) {
+        FillRect(surface.dc, &all, brushes[k ^= 1]);
+        BitBlt(window.dc, 0, 0, kWidth, kHeight, surface.dc, 0, 0, SRCCOPY);
+        benchmark::DoNotOptimize(window.pixels()[k]);
+    }
+    DeleteObject(brushes[0]);
+    DeleteObject(brushes[1]);
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(2 * kBytes));
+}
+
+// The same with every pixel stored and copied: both surfaces written ones.
+void fill_and_copy_written_640x480(benchmark::State& state) {
+    Surface surface, window;
+    HBRUSH brushes[2] = {CreateSolidBrush(RGB(192, 192, 192)), CreateSolidBrush(RGB(128, 128, 128))};
+    const RECT all{0, 0, kWidth, kHeight};
+    int k = 0;
+    for (auto _ : state) {
+        FillRect(surface.dc, &all, brushes[k ^= 1]);
+        BitBlt(window.dc, 0, 0, kWidth, kHeight, surface.dc, 0, 0, SRCCOPY);
+        benchmark::DoNotOptimize(window.pixels()[k]);
+    }
+    DeleteObject(brushes[0]);
+    DeleteObject(brushes[1]);
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(2 * kBytes));
+}
+
 HFONT arial12() {
     LOGFONTA lf;
     lf.lfHeight = -12;
@@ -122,6 +176,78 @@ void memcpy_text_cell(benchmark::State& state) {
     }
 }
 
+// One glyph drawn from the glyph cache.
+void glyph_cached(benchmark::State& state) {
+    Surface surface;
+    HFONT font = arial12();
+    HGDIOBJ old = SelectObject(surface.dc, font);
+    SetBkMode(surface.dc, TRANSPARENT);
+    TextOutA(surface.dc, 10, 10, "W", 1);
+    for (auto _ : state) {
+        TextOutA(surface.dc, 10, 10, "W", 1);
+        benchmark::DoNotOptimize(surface.pixels()[0]);
+    }
+    SelectObject(surface.dc, old);
+    DeleteObject(font);
+}
+
+// The same glyph drawn the first time: the cache is emptied before each output, so FreeType loads
+// and renders it every time.
+void glyph_first(benchmark::State& state) {
+    Surface surface;
+    HFONT font = arial12();
+    HGDIOBJ old = SelectObject(surface.dc, font);
+    SetBkMode(surface.dc, TRANSPARENT);
+    for (auto _ : state) {
+        ClearGlyphCache();
+        TextOutA(surface.dc, 10, 10, "W", 1);
+        benchmark::DoNotOptimize(surface.pixels()[0]);
+    }
+    SelectObject(surface.dc, old);
+    DeleteObject(font);
+}
+
+constexpr const char* kCaption = "Tab 17";
+
+LOGFONTA caption_logfont() {
+    LOGFONTA lf;
+    lf.lfHeight = -11;
+    lf.lfWeight = FW_NORMAL;
+    std::strcpy(lf.lfFaceName, "MS Sans Serif");
+    return lf;
+}
+
+// A caption measured with its font kept selected.
+void measure_caption(benchmark::State& state) {
+    Surface surface;
+    const LOGFONTA lf = caption_logfont();
+    HFONT font = CreateFontIndirectA(&lf);
+    HGDIOBJ old = SelectObject(surface.dc, font);
+    SIZE size;
+    for (auto _ : state) {
+        GetTextExtentPoint32A(surface.dc, kCaption, 6, &size);
+        benchmark::DoNotOptimize(size);
+    }
+    SelectObject(surface.dc, old);
+    DeleteObject(font);
+}
+
+// A caption measured as the control measures one: the same font created, selected, used and
+// deleted around every measurement.
+void font_create_select_measure_delete(benchmark::State& state) {
+    Surface surface;
+    const LOGFONTA lf = caption_logfont();
+    SIZE size;
+    for (auto _ : state) {
+        HFONT font = CreateFontIndirectA(&lf);
+        HGDIOBJ old = SelectObject(surface.dc, font);
+        GetTextExtentPoint32A(surface.dc, kCaption, 6, &size);
+        SelectObject(surface.dc, old);
+        DeleteObject(font);
+        benchmark::DoNotOptimize(size);
+    }
+}
+
 // Keeps each benchmark's CPU time per iteration for the ratios: on a machine shared with other work
 // the CPU time of the one benchmark thread is steadier than the wall-clock time.
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -151,8 +277,15 @@ BENCHMARK(fillrect_640x480);
 BENCHMARK(memset_640x480);
 BENCHMARK(bitblt_640x480);
 BENCHMARK(memcpy_640x480);
+BENCHMARK(fill_and_copy_640x480);
+BENCHMARK(fill_and_copy_written_640x480);
+BENCHMARK(plain_floor_640x480);
 BENCHMARK(textout_line);
 BENCHMARK(memcpy_text_cell);
+BENCHMARK(glyph_cached);
+BENCHMARK(glyph_first);
+BENCHMARK(measure_caption);
+BENCHMARK(font_create_select_measure_delete);
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
@@ -161,7 +294,15 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
     reporter.print_ratio("fillrect_640x480_vs_memset", "fillrect_640x480", "memset_640x480");
     reporter.print_ratio("bitblt_640x480_vs_memcpy", "bitblt_640x480", "memcpy_640x480");
+    reporter.print_ratio("fill_and_copy_640x480_vs_plain_floor", "fill_and_copy_640x480",
+                         "plain_floor_640x480");
+    reporter.print_ratio("fill_and_copy_written_640x480_vs_plain_floor", "fill_and_copy_written_640x480",
+                         "plain_floor_640x480");
     reporter.print_ratio("textout_line_vs_memcpy_text_cell", "textout_line", "memcpy_text_cell");
+    // How many times a first-time glyph costs a cached one.
+    reporter.print_ratio("glyph_first_vs_cached", "glyph_first", "glyph_cached");
+    reporter.print_ratio("font_create_select_measure_delete_vs_measure", "font_create_select_measure_delete",
+                         "measure_caption");
     benchmark::Shutdown();
     return 0;
 }

@@ -1,5 +1,7 @@
-#include "platform/automation/StdPicture.h"
+#include "PictureTestSupport.h"
+
 #include "platform/automation/AutomationError.h"
+#include "platform/automation/StdPicture.h"
 #include "platform/gdi/Gdi.h"
 #include "support/ErrorNumber.h"
 
@@ -14,6 +16,7 @@
 #include <vector>
 
 using namespace rt;
+using namespace picture_test;
 
 namespace {
 
@@ -184,35 +187,8 @@ std::vector<uint8_t> png_file(int width, int height, const std::vector<uint32_t>
 // Looking at the result
 // ---------------------------------------------------------------------------------------------
 
-using Pixels = std::vector<uint32_t>;
-
-Pixels bitmap_pixels(const StdPicture& picture) {
-    const gdi::SurfaceView view = gdi::LockBitmap(picture.bitmap());
-    std::vector<uint32_t> out;
-    for (int32_t y = 0; y < view.height; ++y)
-        for (int32_t x = 0; x < view.width; ++x)
-            out.push_back(view.pixels[size_t(y) * view.stride + x]);
-    return out;
-}
-
 Pixels loaded(const std::vector<uint8_t>& file) {
     return bitmap_pixels(*LoadPictureFromBytes(file));
-}
-
-// The icon drawn at its own size on a surface filled with `background`.
-std::vector<uint32_t> drawn_icon(const StdPicture& picture, uint32_t background) {
-    const gdi::SIZE size = picture.PixelSize();
-    std::vector<uint32_t> fill(size_t(size.cx) * size.cy, background);
-    const gdi::HBITMAP surface = gdi::CreateBitmap32(size.cx, size.cy, fill.data());
-    const gdi::HDC dc = gdi::CreateCompatibleDC({});
-    const gdi::HGDIOBJ previous = gdi::SelectObject(dc, surface);
-    EXPECT_TRUE(gdi::DrawIconEx(dc, 0, 0, picture.icon(), 0, 0, 0, {}, gdi::DI_NORMAL));
-    gdi::SelectObject(dc, previous);
-    gdi::DeleteDC(dc);
-    const gdi::SurfaceView view = gdi::LockBitmap(surface);
-    std::vector<uint32_t> out(view.pixels, view.pixels + size_t(view.width) * view.height);
-    gdi::DeleteObject(surface);
-    return out;
 }
 
 int32_t load_error(const std::vector<uint8_t>& bytes) {
@@ -506,14 +482,32 @@ Dib alpha_icon_colour() {
     return dib(4, 1, 32, {{0x00123456, 0xFF0000FF, 0x64FF0000, 0xC8FFFF00}});
 }
 
-TEST(IcoTransparency, ThirtyTwoBitAlphaDecidesWhenTheAndMaskIsEmpty) {
-    auto picture = LoadPictureFromBytes(ico_file({{4, 1, icon_dib(alpha_icon_colour(), {{0, 0, 0, 0}})}}));
-    EXPECT_EQ(drawn_icon(*picture, kBackground), (Pixels{kBackground, kBlue, kBackground, 0xFFFF00}));
+// The icon's mask as one byte a pixel, 1 where white (the background shows through).
+std::vector<uint8_t> icon_mask(const StdPicture& picture) {
+    gdi::ICONINFO info;
+    EXPECT_TRUE(gdi::GetIconInfo(picture.icon(), &info));
+    const gdi::SurfaceView view = gdi::LockBitmap(info.hbmMask);
+    std::vector<uint8_t> out;
+    for (int32_t y = 0; y < view.height; ++y)
+        for (int32_t x = 0; x < view.width; ++x)
+            out.push_back((view.pixels[size_t(y) * view.stride + x] & 0xFFFFFF) != 0);
+    gdi::DeleteObject(info.hbmMask);
+    gdi::DeleteObject(info.hbmColor);
+    return out;
 }
 
-TEST(IcoTransparency, ThirtyTwoBitAlphaOnlyClearsWhatANonEmptyAndMaskMasks) {
-    auto picture = LoadPictureFromBytes(ico_file({{4, 1, icon_dib(alpha_icon_colour(), {{1, 0, 0, 0}})}}));
-    EXPECT_EQ(drawn_icon(*picture, kBackground), (Pixels{kBackground, kBlue, kRed, 0xFFFF00}));
+TEST(IcoTransparency, ThirtyTwoBitAlphaBlendsWhateverTheAndMaskSays) {
+    // Over green: alpha 0 keeps it, 255 covers it, 100 and 200 blend, rounded to nearest:
+    // red at 100 gives (255 x 100 + 0 x 155) / 255 = 100 and (0 x 100 + 255 x 155) / 255 = 155.
+    const Pixels blended{kBackground, kBlue, 0x649B00, 0xC8FF00};
+    auto empty_mask = LoadPictureFromBytes(ico_file({{4, 1, icon_dib(alpha_icon_colour(), {{0, 0, 0, 0}})}}));
+    EXPECT_EQ(drawn_icon(*empty_mask, kBackground), blended);
+    auto masked = LoadPictureFromBytes(ico_file({{4, 1, icon_dib(alpha_icon_colour(), {{0, 1, 0, 1}})}}));
+    EXPECT_EQ(drawn_icon(*masked, kBackground), blended);
+    // The mask still says what the mask alone shows: an empty one gains the pixels of alpha below
+    // half, a non-empty one stays as the file has it.
+    EXPECT_EQ(icon_mask(*empty_mask), (std::vector<uint8_t>{1, 0, 1, 0}));
+    EXPECT_EQ(icon_mask(*masked), (std::vector<uint8_t>{0, 1, 0, 1}));
 }
 
 TEST(IcoTransparency, AllZeroAlphaLeavesTheAndMaskInCharge) {
@@ -529,11 +523,19 @@ TEST(IcoTransparency, AnImageWithoutAnAndMaskIsOpaque) {
     EXPECT_EQ(drawn_icon(*picture, kBackground), (Pixels{kRed, 0}));
 }
 
-TEST(IcoTransparency, PngEntryAlphaBelowHalfBecomesTheMask) {
+TEST(IcoTransparency, PngEntryAlphaBlendsAndBelowHalfIsTheMask) {
     const auto png = png_file(4, 1, {0x00FF0000, 0x7FFF0000, 0x800000FF, 0xFF00FF00});
     auto picture = LoadPictureFromBytes(ico_file({{4, 1, png}}));
     EXPECT_EQ(picture->Type(), kPicTypeIcon);
-    EXPECT_EQ(drawn_icon(*picture, 0x123456), (Pixels{0x123456, 0x123456, kBlue, kGreen}));
+    // Red at 127 over 0x123456: (255 x 127 + 0x12 x 128) / 255 = 136.5 rounds to 136 (0x88).
+    EXPECT_EQ(drawn_icon(*picture, 0x123456), (Pixels{0x123456, 0x881A2B, 0x091AAB, kGreen}));
+    EXPECT_EQ(icon_mask(*picture), (std::vector<uint8_t>{1, 1, 0, 0}));
+}
+
+TEST(IcoTransparency, AFullyTransparentPngEntryLeavesTheBackground) {
+    const auto png = png_file(2, 1, {0x00FF0000, 0x0000FF00});
+    auto picture = LoadPictureFromBytes(ico_file({{2, 1, png}}));
+    EXPECT_EQ(drawn_icon(*picture, 0x123456), (Pixels{0x123456, 0x123456}));
 }
 
 TEST(IcoCorrupt, BrokenDirectoriesAndImagesAreInvalidPictures) {
@@ -641,10 +643,27 @@ TEST(StdPictureObject, LateBoundMembersReadTheTypedValues) {
     EXPECT_EQ(error_number([&] { d.Get("Palette"); }), kErrObjectDoesNotSupport);
 }
 
+TEST(StdPictureObject, RenderDrawsAtTheNaturalSizeAsTheHandleWouldDraw) {
+    const auto bmp = LoadPictureFromBytes(small_bmp());
+    EXPECT_EQ(rendered(*bmp, kBackground), bitmap_pixels(*bmp));
+    const auto ico = LoadPictureFromBytes(small_ico());
+    EXPECT_EQ(rendered(*ico, kBackground), drawn_icon(*ico, kBackground));
+    EXPECT_EQ(rendered(*StdPicture::Empty(), kBackground), (Pixels{kBackground}));
+}
+
 TEST(StdPictureObject, PixelCountMustMatchTheSize) {
     const std::vector<uint32_t> pixels(5, 0);
     EXPECT_EQ(error_number([&] { StdPicture::FromPixels(2, 2, pixels); }), kErrInvalidProcedureCall);
     EXPECT_EQ(error_number([&] { StdPicture::FromPixels(0, 0, {}); }), kErrInvalidPicture);
+    const std::vector<uint8_t> short_mask(3, 0);
+    EXPECT_EQ(error_number([&] {
+                  StdPicture::FromMaskedPixels(2, 2, {pixels.data(), 4}, short_mask);
+              }),
+              kErrInvalidProcedureCall);
+    EXPECT_EQ(error_number([&] { StdPicture::FromMetafile(kPicTypeBitmap, 10, 10); }),
+              kErrInvalidProcedureCall);
+    EXPECT_EQ(error_number([&] { StdPicture::FromMetafile(kPicTypeMetafile, 0, 10); }),
+              kErrInvalidProcedureCall);
 }
 
 TEST(StdPictureObject, PicturesLeaveNoGdiObjectsBehind) {
@@ -698,7 +717,7 @@ TEST_F(LoadPictureFiles, AFileThatIsNotAPictureIsInvalidPicture) {
         FAIL();
     } catch (const AutomationError& e) {
         EXPECT_EQ(e.number, 481);
-        EXPECT_EQ(e.description, "Invalid picture");
+        EXPECT_EQ(e.description, "Invalid picture: " + text + ": unknown picture format");
     }
     EXPECT_EQ(error_number([&] { LoadPicture(write("empty.ico", {})); }), kErrInvalidPicture);
 }

@@ -123,6 +123,29 @@ TEST(FontFiles, AFileFreeTypeRejectsFallsBackToTheDefaultFaceWithAMessage) {
     std::filesystem::remove(path);
 }
 
+// A font measured before its face was added keeps no stale face: the next use finds the new one.
+TEST(FontFiles, AFontUsedBeforeItsFileIsAddedTakesTheAddedFace) {
+    TestSurface s(30, 20);
+    HFONT font = make_font("VntabLateFace", -8);
+    HGDIOBJ old = SelectObject(s.dc, font);
+    TEXTMETRICA before;
+    ASSERT_TRUE(GetTextMetricsA(s.dc, &before));
+    EXPECT_NE(DescribeFont(font).family, "VntabLateFace");
+    const std::string path = write_temp("vntab-late-font", bdf_font("VntabLateFace"));
+    ASSERT_EQ(AddFontResourceExA(path.c_str(), FR_PRIVATE, nullptr), 1);
+    TEXTMETRICA after;
+    ASSERT_TRUE(GetTextMetricsA(s.dc, &after));
+    EXPECT_EQ(after.tmAscent, 7);
+    EXPECT_EQ(after.tmDescent, 1);
+    SIZE size;
+    GetTextExtentPoint32A(s.dc, "AA", 2, &size);
+    EXPECT_EQ(size.cx, 16);
+    EXPECT_EQ(DescribeFont(font).family, "VntabLateFace");
+    SelectObject(s.dc, old);
+    DeleteObject(font);
+    std::filesystem::remove(path);
+}
+
 TEST(FontFiles, UnreadableFilesAreNotAdded) {
     const std::string path = write_temp("vntab-not-a-font", "plain text");
     EXPECT_EQ(AddFontResourceExA(path.c_str(), FR_PRIVATE, nullptr), 0);

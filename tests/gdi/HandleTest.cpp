@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <thread>
+#include <vector>
+
 using namespace gdi;
 
 namespace {
@@ -136,6 +140,105 @@ TEST(Handles, ABitmapSelectsIntoOneDcAtATime) {
     DeleteDC(a);
     DeleteDC(b);
     EXPECT_TRUE(DeleteObject(bitmap));
+}
+
+// Each thread has its own table, so a new thread starts with no freed slots waiting for reuse.
+template <class F>
+void on_fresh_thread(F f) {
+    std::thread thread(f);
+    thread.join();
+}
+
+uint32_t slot_of(HGDIOBJ object) {
+    return object.value & 0xFFFF;
+}
+
+TEST(HandleTable, ReusesFreedSlotsOldestFirstWithANewGeneration) {
+    on_fresh_thread([] {
+        HPEN a = CreatePen(PS_SOLID, 1, RGB(1, 0, 0));
+        HPEN b = CreatePen(PS_SOLID, 1, RGB(2, 0, 0));
+        HPEN c = CreatePen(PS_SOLID, 1, RGB(3, 0, 0));
+        ASSERT_TRUE(DeleteObject(b));
+        ASSERT_TRUE(DeleteObject(a));
+        HBRUSH d = CreateSolidBrush(RGB(4, 0, 0));
+        HFONT e = CreateFontIndirectA(std::make_unique<LOGFONTA>().get());
+        HRGN f = CreateRectRgn(0, 0, 1, 1);
+        EXPECT_EQ(slot_of(d), slot_of(b));
+        EXPECT_EQ(slot_of(e), slot_of(a));
+        EXPECT_NE(slot_of(f), slot_of(a));
+        EXPECT_NE(slot_of(f), slot_of(b));
+        EXPECT_NE(d.value, b.value);
+        EXPECT_NE(e.value, a.value);
+        // The old handles name the reused slots but not the objects in them.
+        LOGPEN lp;
+        EXPECT_FALSE(GetLogPen(a, &lp));
+        EXPECT_FALSE(GetLogPen(b, &lp));
+        EXPECT_EQ(GetObjectType(b), 0u);
+        EXPECT_EQ(GetObjectType(d), OBJ_BRUSH);
+        EXPECT_EQ(GetObjectType(e), OBJ_FONT);
+        ASSERT_TRUE(GetLogPen(c, &lp));
+        EXPECT_EQ(lp.lopnColor, RGB(3, 0, 0));
+        for (HGDIOBJ o : {HGDIOBJ(c), HGDIOBJ(d), HGDIOBJ(e), HGDIOBJ(f)})
+            EXPECT_TRUE(DeleteObject(o));
+        EXPECT_EQ(live_objects().total(), 0);
+    });
+}
+
+TEST(HandleTable, ThousandsOfObjectsKeepTheirOwnSlotsAcrossDeleteAndReuse) {
+    on_fresh_thread([] {
+        std::vector<HPEN> pens;
+        for (uint32_t k = 0; k < 3000; ++k)
+            pens.push_back(CreatePen(PS_SOLID, 1, k));
+        for (size_t k = 0; k < pens.size(); k += 2)
+            ASSERT_TRUE(DeleteObject(pens[k]));
+        std::vector<HBRUSH> brushes;
+        for (uint32_t k = 0; k < 1500; ++k)
+            brushes.push_back(CreateSolidBrush(0x10000 + k));
+        LOGPEN lp;
+        LOGBRUSH lb;
+        for (size_t k = 0; k < pens.size(); ++k) {
+            EXPECT_EQ(GetLogPen(pens[k], &lp), k % 2 == 1) << k;
+            if (k % 2 == 1) {
+                EXPECT_EQ(lp.lopnColor, k);
+            }
+        }
+        for (size_t k = 0; k < brushes.size(); ++k) {
+            // Every freed slot is taken again, in the order the pens were deleted.
+            EXPECT_EQ(slot_of(brushes[k]), slot_of(pens[2 * k])) << k;
+            ASSERT_TRUE(GetLogBrush(brushes[k], &lb));
+            EXPECT_EQ(lb.lbColor, 0x10000 + k);
+        }
+        EXPECT_EQ(live_objects().pens, 1500);
+        EXPECT_EQ(live_objects().brushes, 1500);
+        for (size_t k = 1; k < pens.size(); k += 2)
+            EXPECT_TRUE(DeleteObject(pens[k]));
+        for (HBRUSH brush : brushes)
+            EXPECT_TRUE(DeleteObject(brush));
+        EXPECT_EQ(live_objects().total(), 0);
+    });
+}
+
+TEST(HandleTable, IsFullAtSixtyFiveThousandObjectsAndUsableAgainAfterADelete) {
+    on_fresh_thread([] {
+        std::vector<HRGN> regions;
+        for (;;) {
+            HRGN rgn = CreateRectRgn(0, 0, 1, 1);
+            if (!rgn) break;
+            regions.push_back(rgn);
+        }
+        // 65535 slots, some of them the stock objects.
+        EXPECT_GT(regions.size(), 65500u);
+        EXPECT_FALSE(CreateSolidBrush(0));
+        ASSERT_TRUE(DeleteObject(regions.back()));
+        HBRUSH brush = CreateSolidBrush(0);
+        EXPECT_TRUE(brush);
+        EXPECT_EQ(slot_of(brush), slot_of(regions.back()));
+        regions.pop_back();
+        EXPECT_TRUE(DeleteObject(brush));
+        for (HRGN rgn : regions)
+            DeleteObject(rgn);
+        EXPECT_EQ(live_objects().total(), 0);
+    });
 }
 
 } // namespace

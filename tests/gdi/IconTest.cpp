@@ -61,6 +61,26 @@ TEST(Icons, AlphaInTheColourBitmapBlends) {
     DeleteObject(colour);
 }
 
+TEST(Icons, AlphaBlendRoundsToNearest) {
+    // 1 at alpha 128 over black is 128 / 255 = 0.502: nearest is 1 where truncating would give 0;
+    // 200 at alpha 128 over black is 100.4, which stays 100.
+    TestSurface s(2, 1, RGB(0, 0, 0));
+    const uint8_t mask_bits[] = {0, 0};
+    HBITMAP mask = CreateBitmap(2, 1, 1, 1, mask_bits);
+    const uint32_t colours[] = {0x80010101, 0x80C8C8C8};
+    HBITMAP colour = CreateBitmap32(2, 1, colours);
+    ICONINFO info;
+    info.hbmMask = mask;
+    info.hbmColor = colour;
+    HICON icon = CreateIconIndirect(&info);
+    DrawIconEx(s.dc, 0, 0, icon, 0, 0, 0, HBRUSH{}, DI_NORMAL);
+    EXPECT_EQ(s.at(0, 0), RGB(1, 1, 1));
+    EXPECT_EQ(s.at(1, 0), RGB(100, 100, 100));
+    DestroyIcon(icon);
+    DeleteObject(mask);
+    DeleteObject(colour);
+}
+
 TEST(Icons, InfoHandsOutCopiesTheCallerDeletes) {
     HICON icon = two_by_two();
     const LiveObjects before = live_objects();

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <set>
+#include <utility>
+
 using namespace gdi;
 
 namespace {
@@ -138,6 +142,99 @@ TEST(LineTo, LinesOffTheSurfaceAreClippedNotWrapped) {
     MoveToEx(s.dc, 3, -100, nullptr);
     LineTo(s.dc, 3, 100);
     EXPECT_EQ(s.count(kBlack), 19);
+}
+
+// The pixels of a line by its definition, one division a step: for i in [0, n) along the major
+// axis, the minor coordinate is i * d / n rounded to nearest with halves upwards.
+std::set<std::pair<int64_t, int64_t>> reference_line(POINT a, POINT b) {
+    __extension__ using Int128 = __int128;
+    std::set<std::pair<int64_t, int64_t>> out;
+    const int64_t dx = int64_t(b.x) - a.x, dy = int64_t(b.y) - a.y;
+    const bool x_major = std::llabs(dx) >= std::llabs(dy);
+    const int64_t n = x_major ? std::llabs(dx) : std::llabs(dy);
+    const int64_t d = x_major ? dy : dx;
+    for (int64_t i = 0; i < n; ++i) {
+        const Int128 num = Int128(2) * i * d + n, den = Int128(2) * n;
+        Int128 q = num / den;
+        if (num % den != 0 && num < 0) --q;
+        const int64_t major = (x_major ? a.x : a.y) + (x_major ? (dx > 0 ? i : -i) : (dy > 0 ? i : -i));
+        const int64_t minor = (x_major ? a.y : a.x) + static_cast<int64_t>(q);
+        out.insert(x_major ? std::pair{major, minor} : std::pair{minor, major});
+    }
+    return out;
+}
+
+// Random lines of every slope, many of them running off the surface, against their definition,
+// on a plain surface and through an elliptic clip region; drawn with an inverting mix, so a pixel
+// painted twice would show.
+TEST(LineTo, RandomLinesPaintExactlyTheirDefinedPixels) {
+    std::mt19937 random(20240611);
+    std::uniform_int_distribution<int32_t> coordinate(-150, 250);
+    HRGN clip = CreateEllipticRgn(10, 5, 90, 70);
+    for (int round = 0; round < 400; ++round) {
+        const bool clipped = round % 2 == 1;
+        TestSurface s(100, 80);
+        SetROP2(s.dc, R2_NOT);
+        if (clipped) SelectClipRgn(s.dc, clip);
+        POINT a{coordinate(random), coordinate(random)}, b{coordinate(random), coordinate(random)};
+        if (round % 5 == 0) b.x = a.x; // vertical lines too
+        MoveToEx(s.dc, a.x, a.y, nullptr);
+        LineTo(s.dc, b.x, b.y);
+        const auto expected = reference_line(a, b);
+        for (int32_t y = 0; y < s.height; ++y)
+            for (int32_t x = 0; x < s.width; ++x) {
+                const bool want = expected.count({x, y}) && (!clipped || PtInRegion(clip, x, y));
+                ASSERT_EQ(s.at(x, y) == kBlack, want)
+                    << "(" << a.x << "," << a.y << ")-(" << b.x << "," << b.y << ") at " << x << "," << y;
+            }
+    }
+    DeleteObject(clip);
+}
+
+// Lines between points far outside the 32-bit range of any surface still land on the same
+// pixels as their definition where they cross the surface.
+TEST(LineTo, LinesAcrossTheWholeCoordinateRangeKeepTheirPixels) {
+    const std::pair<POINT, POINT> lines[] = {
+        {{-2000000000, -1999999990}, {2000000000, 2000000010}},
+        {{2147483000, 7}, {-2147483000, 60}},
+        {{13, -2147483647}, {40, 2147483647}},
+        {{-1000000007, 2100000000}, {1000000009, -2100000000}},
+        {{2147483647, 5}, {-5, 5}},
+        {{7, 2147483647}, {7, -3}},
+        {{-2147483647 - 1, 9}, {2147483647, 9}},
+    };
+    for (const auto& [a, b] : lines) {
+        TestSurface s(64, 64);
+        MoveToEx(s.dc, a.x, a.y, nullptr);
+        LineTo(s.dc, b.x, b.y);
+        // Only the pixels on the surface: walk the reference where its major axis crosses it.
+        const int64_t dx = int64_t(b.x) - a.x, dy = int64_t(b.y) - a.y;
+        const bool x_major = std::llabs(dx) >= std::llabs(dy);
+        int painted = 0;
+        for (int32_t y = 0; y < s.height; ++y)
+            for (int32_t x = 0; x < s.width; ++x)
+                painted += s.at(x, y) == kBlack;
+        int expected = 0;
+        __extension__ using Int128 = __int128;
+        const int64_t n = x_major ? std::llabs(dx) : std::llabs(dy);
+        const int64_t d = x_major ? dy : dx;
+        const int64_t sign = x_major ? (dx > 0 ? 1 : -1) : (dy > 0 ? 1 : -1);
+        for (int64_t major = 0; major < (x_major ? s.width : s.height); ++major) {
+            const int64_t i = (major - (x_major ? a.x : a.y)) * sign;
+            if (i < 0 || i >= n) continue;
+            const Int128 num = Int128(2) * i * d + n, den = Int128(2) * n;
+            Int128 q = num / den;
+            if (num % den != 0 && num < 0) --q;
+            const int64_t minor = (x_major ? a.y : a.x) + static_cast<int64_t>(q);
+            if (minor < 0 || minor >= (x_major ? s.height : s.width)) continue;
+            const int32_t x = static_cast<int32_t>(x_major ? major : minor);
+            const int32_t y = static_cast<int32_t>(x_major ? minor : major);
+            EXPECT_EQ(s.at(x, y), kBlack) << x << "," << y;
+            ++expected;
+        }
+        EXPECT_GT(expected, 0);
+        EXPECT_EQ(painted, expected);
+    }
 }
 
 TEST(SetPixel, ReturnsColourSetAndInvalidOutside) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <vector>
+
 using namespace gdi;
 
 namespace {
@@ -70,6 +73,138 @@ TEST(PolygonRegion, AlternateLeavesTheDoublyWoundCentreOutWindingFillsIt) {
     EXPECT_EQ(area(alternate), 400 + 400 - 200);
     DeleteObject(alternate);
     DeleteObject(winding);
+}
+
+// Whether the sample point (x, y) is inside a polygon by the fill rule itself: the crossings of
+// the edges with row y lie at ceil(crossing), a point at or right of a crossing has passed it; an
+// odd count of passed crossings (ALTERNATE) or a non-zero sum of their directions (WINDING) is in.
+bool inside_by_definition(const std::vector<POINT>& polygon, int mode, int64_t x, int64_t y) {
+    __extension__ using Int128 = __int128;
+    int passed = 0, winding = 0;
+    for (size_t i = 0; i < polygon.size(); ++i) {
+        POINT a = polygon[i], b = polygon[(i + 1) % polygon.size()];
+        if (a.y == b.y) continue;
+        const int dir = a.y < b.y ? 1 : -1;
+        if (a.y > b.y) std::swap(a, b);
+        if (y < a.y || y >= b.y) continue;
+        // x >= xa + (y - ya) (xb - xa) / (yb - ya), in integers.
+        const Int128 den = int64_t(b.y) - a.y;
+        if (Int128(x) * den >= Int128(a.x) * den + Int128(y - a.y) * (int64_t(b.x) - a.x)) {
+            ++passed;
+            winding += dir;
+        }
+    }
+    return mode == WINDING ? winding != 0 : passed % 2 == 1;
+}
+
+// Random polygons, convex and self-crossing, against the fill rule pixel by pixel: the region of
+// CreatePolygonRgn, and the fill of Polygon on a surface, which scans only the visible rows.
+TEST(PolygonRegion, RandomPolygonsHoldExactlyThePixelsTheFillRuleTakes) {
+    std::mt19937 random(77);
+    std::uniform_int_distribution<int32_t> coordinate(-30, 110);
+    std::uniform_int_distribution<int> corners(3, 11);
+    for (int round = 0; round < 300; ++round) {
+        std::vector<POINT> polygon(size_t(corners(random)));
+        for (POINT& p : polygon)
+            p = {coordinate(random), coordinate(random)};
+        if (round % 4 == 0) polygon[1].y = polygon[0].y; // horizontal edges too
+        const int mode = round % 2 ? WINDING : ALTERNATE;
+        HRGN rgn = CreatePolygonRgn(polygon.data(), static_cast<int>(polygon.size()), mode);
+        ASSERT_TRUE(rgn);
+        TestSurface s(80, 70);
+        SelectObject(s.dc, GetStockObject(NULL_PEN));
+        SelectObject(s.dc, GetStockObject(BLACK_BRUSH));
+        SetPolyFillMode(s.dc, mode);
+        Polygon(s.dc, polygon.data(), static_cast<int>(polygon.size()));
+        for (int32_t y = -35; y < 115; ++y)
+            for (int32_t x = -35; x < 115; ++x) {
+                const bool want = inside_by_definition(polygon, mode, x, y);
+                ASSERT_EQ(PtInRegion(rgn, x, y), want) << "round " << round << " at " << x << "," << y;
+                if (x >= 0 && y >= 0 && x < s.width && y < s.height) {
+                    ASSERT_EQ(s.at(x, y) == RGB(0, 0, 0), want)
+                        << "round " << round << " at " << x << "," << y;
+                }
+            }
+        DeleteObject(rgn);
+    }
+}
+
+// Corners far outside any surface: the rows on the surface still follow the fill rule.
+TEST(PolygonRegion, HugePolygonsFillTheirVisibleRowsByTheRule) {
+    const std::vector<std::vector<POINT>> polygons = {
+        {{-2000000000, -2000000000}, {2000000000, -1999999000}, {30, 2000000000}},
+        {{-2147483647, 20}, {2147483647, 3}, {2147483000, 40}, {-7, 2147483000}},
+        {{40, -2147483647}, {41, 2147483647}, {-2147483647, 33}},
+    };
+    for (const std::vector<POINT>& polygon : polygons)
+        for (int mode : {ALTERNATE, WINDING}) {
+            TestSurface s(64, 48);
+            SelectObject(s.dc, GetStockObject(NULL_PEN));
+            SelectObject(s.dc, GetStockObject(BLACK_BRUSH));
+            SetPolyFillMode(s.dc, mode);
+            Polygon(s.dc, polygon.data(), static_cast<int>(polygon.size()));
+            int inside = 0;
+            for (int32_t y = 0; y < s.height; ++y)
+                for (int32_t x = 0; x < s.width; ++x) {
+                    const bool want = inside_by_definition(polygon, mode, x, y);
+                    inside += want;
+                    ASSERT_EQ(s.at(x, y) == RGB(0, 0, 0), want) << x << "," << y;
+                }
+            EXPECT_GT(inside, 0);
+        }
+}
+
+// A polygon region is filled straight from its corners until something asks for its bands; once
+// scanned it is filled band by band. Both ways must paint the same pixels, for every fill call,
+// mix and clip.
+TEST(PolygonRegion, FillingFromTheCornersPaintsWhatTheBandsPaint) {
+    std::mt19937 random(2024);
+    std::uniform_int_distribution<int32_t> coordinate(-20, 100);
+    std::uniform_int_distribution<int> corners(3, 9);
+    HBRUSH brush = CreateSolidBrush(RGB(10, 200, 30));
+    HRGN clip = CreateEllipticRgn(5, 0, 70, 60);
+    for (int round = 0; round < 200; ++round) {
+        std::vector<POINT> polygon(size_t(corners(random)));
+        for (POINT& p : polygon)
+            p = {coordinate(random), coordinate(random)};
+        const int mode = round % 2 ? WINDING : ALTERNATE;
+        HRGN fresh = CreatePolygonRgn(polygon.data(), static_cast<int>(polygon.size()), mode);
+        HRGN scanned = CreatePolygonRgn(polygon.data(), static_cast<int>(polygon.size()), mode);
+        RECT box;
+        GetRgnBox(scanned, &box); // asks for the bands
+        TestSurface a(80, 64, RGB(90, 90, 90)), b(80, 64, RGB(90, 90, 90));
+        for (TestSurface* s : {&a, &b}) {
+            if (round % 3 == 1) SelectClipRgn(s->dc, clip);
+            HRGN rgn = s == &a ? fresh : scanned;
+            switch (round % 4) {
+            case 0:
+                FillRgn(s->dc, rgn, brush);
+                break;
+            case 1:
+                SetROP2(s->dc, R2_XORPEN);
+                SelectObject(s->dc, brush);
+                PaintRgn(s->dc, rgn);
+                SelectObject(s->dc, GetStockObject(WHITE_BRUSH));
+                break;
+            case 2:
+                InvertRgn(s->dc, rgn);
+                break;
+            default:
+                FillRgn(s->dc, rgn, brush);
+                InvertRgn(s->dc, rgn);
+                break;
+            }
+        }
+        for (int32_t y = 0; y < a.height; ++y)
+            for (int32_t x = 0; x < a.width; ++x)
+                ASSERT_EQ(a.at(x, y), b.at(x, y)) << "round " << round << " at " << x << "," << y;
+        // The region filled from its corners still answers as a region afterwards.
+        EXPECT_TRUE(EqualRgn(fresh, scanned)) << round;
+        DeleteObject(fresh);
+        DeleteObject(scanned);
+    }
+    DeleteObject(clip);
+    DeleteObject(brush);
 }
 
 TEST(PolygonRegion, BadArgumentsFail) {

@@ -2,6 +2,7 @@
 #include "platform/automation/PictureDecoders.h"
 
 #include <algorithm>
+#include <string>
 
 namespace rt::picture {
 
@@ -26,7 +27,7 @@ bool looks_like_bmp(std::span<const uint8_t> bytes) {
 
 Image32 decode_bmp(std::span<const uint8_t> bytes) {
     const ByteReader r(bytes);
-    if (!looks_like_bmp(bytes)) invalid_picture();
+    if (!looks_like_bmp(bytes)) broken("no BM signature");
     // The file size and reserved fields of the file header are not trusted; the data is.
     const uint32_t off_bits = r.u32(10);
     DibFormat f = read_dib_header(r, kFileHeaderBytes, DibUse::Bitmap);
@@ -34,7 +35,7 @@ Image32 decode_bmp(std::span<const uint8_t> bytes) {
     const uint64_t declared_table = f.palette_entries * f.palette_entry_bytes;
     // A zero pixel offset, which some writers leave, means the pixels follow the colour table.
     const uint64_t bits_at = off_bits != 0 ? off_bits : table_at + declared_table;
-    if (bits_at < table_at) invalid_picture();
+    if (bits_at < table_at) broken("the pixel offset " + std::to_string(bits_at) + " lies inside the header");
     read_palette(f, r, table_at, palette_entries_present(f, table_at, bits_at));
     Image32 image = decode_dib_pixels(f, r.tail(bits_at));
     for (uint32_t& p : image.pixels)

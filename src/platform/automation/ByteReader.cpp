@@ -2,7 +2,17 @@
 
 #include "platform/automation/PictureImage.h"
 
+#include <string>
+
 namespace rt::picture {
+
+namespace {
+
+[[noreturn]] void data_ends(size_t size) {
+    broken("the data ends at byte " + std::to_string(size));
+}
+
+} // namespace
 
 uint16_t ByteReader::u16(uint64_t offset) const {
     auto b = slice(offset, 2);
@@ -20,12 +30,12 @@ uint32_t ByteReader::u32_be(uint64_t offset) const {
 }
 
 std::span<const uint8_t> ByteReader::slice(uint64_t offset, uint64_t count) const {
-    if (!has(offset, count)) invalid_picture();
+    if (!has(offset, count)) data_ends(m_bytes.size());
     return m_bytes.subspan(size_t(offset), size_t(count));
 }
 
 std::span<const uint8_t> ByteReader::tail(uint64_t offset) const {
-    if (offset > m_bytes.size()) invalid_picture();
+    if (offset > m_bytes.size()) data_ends(m_bytes.size());
     return m_bytes.subspan(size_t(offset));
 }
 

@@ -6,8 +6,8 @@
 namespace rt::picture {
 
 // Little-endian reads from a picture file held in memory. Every offset and length is checked
-// against the data in 64-bit arithmetic before it is used; a read past the end raises error 481
-// "Invalid picture", which is how a truncated or lying header ends.
+// against the data in 64-bit arithmetic before it is used; a read past the end throws BrokenPicture
+// ("the data ends at byte N"), which is how a truncated or lying header ends.
 class ByteReader {
 public:
     explicit ByteReader(std::span<const uint8_t> bytes) : m_bytes(bytes) {}

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstdlib>
+#include <string>
 
 namespace rt::picture {
 
@@ -74,14 +75,16 @@ void read_masks(DibFormat& f, const ByteReader& r, uint64_t at, uint32_t header_
 void read_info_header(DibFormat& f, const ByteReader& r, uint64_t at, uint32_t size) {
     const int32_t width = r.i32(at + 4);
     const int64_t height = r.i32(at + 8);
-    if (width <= 0 || height == 0) invalid_picture();
+    if (width <= 0 || height == 0)
+        broken("DIB size " + std::to_string(width) + " x " + std::to_string(height));
     f.width = width;
     f.top_down = height < 0;
     f.height = static_cast<int32_t>(std::min<int64_t>(std::llabs(height), INT32_MAX));
     f.bit_count = r.u16(at + 14);
     f.compression = r.u32(at + 16);
     // OS/2 2.x numbers its compressions differently from 3 on (Huffman, RLE24): none of them is read.
-    if (size == kOs2V2Header && f.compression > kBiRle4) invalid_picture();
+    if (size == kOs2V2Header && f.compression > kBiRle4)
+        broken("OS/2 compression " + std::to_string(f.compression) + " is not read");
     f.header_bytes = size;
     const uint32_t used = r.u32(at + 32);
     f.palette_entries = used != 0 ? used : (f.bit_count <= 8 ? uint64_t(1) << f.bit_count : 0);
@@ -141,7 +144,7 @@ Image32 decode_rows(const DibFormat& f, std::span<const uint8_t> bits) {
     const uint64_t stride = dib_stride(f.width, f.bit_count);
     // The last row needs its pixels, not its padding: some writers stop at the last pixel byte.
     const uint64_t last_row = (uint64_t(f.width) * f.bit_count + 7) / 8;
-    if (bits.size() < stride * uint64_t(f.height - 1) + last_row) invalid_picture();
+    if (bits.size() < stride * uint64_t(f.height - 1) + last_row) broken("the pixel data ends early");
     Image32 image = Image32::black(f.width, f.height);
     for (int32_t row = 0; row < f.height; ++row) {
         const uint8_t* src = bits.data() + stride * uint64_t(row);
@@ -178,10 +181,13 @@ DibFormat read_dib_header(const ByteReader& r, uint64_t at, DibUse use) {
     else if (known_header_size(size))
         read_info_header(f, r, at, size);
     else
-        invalid_picture();
-    if (!valid_combination(f.bit_count, f.compression)) invalid_picture();
+        broken("DIB header size " + std::to_string(size) + " is not a known version");
+    if (!valid_combination(f.bit_count, f.compression))
+        broken(std::to_string(f.bit_count) + " bits a pixel with compression " +
+               std::to_string(f.compression) + " is not drawn");
     // Run-length data always runs bottom-up; the platform refuses a top-down one.
-    if (f.top_down && (f.compression == kBiRle8 || f.compression == kBiRle4)) invalid_picture();
+    if (f.top_down && (f.compression == kBiRle8 || f.compression == kBiRle4))
+        broken("top-down run-length data");
     if (use == DibUse::IconImage) f.height /= 2;
     check_image_size(f.width, f.height);
     default_masks(f);

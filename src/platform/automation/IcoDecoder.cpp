@@ -61,7 +61,7 @@ bool nearer(const Entry& a, const Entry& b) {
 
 Entry choose_entry(const ByteReader& r) {
     const uint16_t count = r.u16(4);
-    if (count == 0) invalid_picture();
+    if (count == 0) broken("no images in the directory");
     Entry best = read_entry(r, 0);
     for (uint16_t i = 1; i < count; ++i) {
         const Entry e = read_entry(r, i);
@@ -86,41 +86,44 @@ std::vector<uint8_t> read_and_mask(const ByteReader& r, uint64_t at, const DibFo
     return mask;
 }
 
-// A 32-bit image may carry alpha. The platform blends such an icon with its alpha, so a pixel of
-// alpha below 128 is treated as transparent (and black, so the masked drawing leaves the background
-// alone) where the AND mask agrees; when the AND mask is empty, as many alpha icons leave it, the
-// alpha alone decides. An alpha channel of all zeros is no alpha at all: the AND mask decides.
-void apply_alpha(IconImage& icon) {
+// A 32-bit image may carry alpha, and the platform draws such an icon by blending it with its
+// alpha, the AND mask playing no part. The alpha stays in the top bytes for the drawing, and a pixel
+// of alpha 0 is made black. When the AND mask is empty, as many alpha icons leave it, it gains the
+// pixels of alpha below 128, so that the mask alone (a mask-only drawing, a disabled stencil) shows
+// the icon's shape. An alpha channel of all zeros is no alpha at all: the AND mask decides, as for
+// any other depth.
+void keep_alpha(MaskedImage& icon) {
     auto& pixels = icon.color.pixels;
     const bool alpha_used =
         std::any_of(pixels.begin(), pixels.end(), [](uint32_t p) { return (p >> 24) != 0; });
-    if (alpha_used) {
-        const bool mask_empty =
-            std::all_of(icon.mask.begin(), icon.mask.end(), [](uint8_t m) { return m == 0; });
-        for (size_t i = 0; i < pixels.size(); ++i) {
-            if ((pixels[i] >> 24) >= 128 || !(mask_empty || icon.mask[i])) continue;
-            icon.mask[i] = 1;
-            pixels[i] = 0;
-        }
+    if (!alpha_used) return;
+    const bool mask_empty = std::all_of(icon.mask.begin(), icon.mask.end(), [](uint8_t m) { return m == 0; });
+    for (size_t i = 0; i < pixels.size(); ++i) {
+        const uint32_t alpha = pixels[i] >> 24;
+        if (alpha == 0) pixels[i] = 0;
+        if (alpha < 128 && mask_empty) icon.mask[i] = 1;
     }
-    for (uint32_t& p : pixels)
-        p &= 0x00FFFFFF;
 }
 
 // An icon image stored as a DIB: header (height doubled), colour table, colour rows, AND mask.
-IconImage decode_dib_icon(std::span<const uint8_t> data) {
+MaskedImage decode_dib_icon(std::span<const uint8_t> data) {
     const ByteReader r(data);
     DibFormat f = read_dib_header(r, 0, DibUse::IconImage);
-    if (f.compression == kBiRle8 || f.compression == kBiRle4) invalid_picture();
+    if (f.compression == kBiRle8 || f.compression == kBiRle4) broken("run-length data in an icon image");
     const uint64_t table_at = f.header_bytes;
     if (f.bit_count <= 8)
         read_palette(f, r, table_at, std::min(f.palette_entries, uint64_t(1) << f.bit_count));
     const uint64_t colour_at = table_at + f.palette_entries * f.palette_entry_bytes;
     const uint64_t colour_bytes = dib_stride(f.width, f.bit_count) * uint64_t(f.height);
-    IconImage icon;
+    MaskedImage icon;
     icon.color = decode_dib_pixels(f, r.slice(colour_at, colour_bytes));
     icon.mask = read_and_mask(r, colour_at + colour_bytes, f);
-    if (!f.alpha.empty()) apply_alpha(icon);
+    // Only a 32-bit image blends; the alpha of a 16-bit bit-field image is not drawn.
+    if (f.bit_count == 32 && !f.alpha.empty())
+        keep_alpha(icon);
+    else
+        for (uint32_t& p : icon.color.pixels)
+            p &= 0x00FFFFFF;
     return icon;
 }
 
@@ -133,9 +136,9 @@ bool looks_like_ico(std::span<const uint8_t> bytes) {
     return r.u16(0) == 0 && (type == kTypeIcon || type == kTypeCursor) && r.u16(4) != 0;
 }
 
-IconImage decode_ico(std::span<const uint8_t> bytes) {
+MaskedImage decode_ico(std::span<const uint8_t> bytes) {
     const ByteReader r(bytes);
-    if (!looks_like_ico(bytes)) invalid_picture();
+    if (!looks_like_ico(bytes)) broken("not an icon directory");
     const Entry e = choose_entry(r);
     const auto data = r.slice(e.offset, e.bytes);
     if (looks_like_png(data)) return decode_png_icon(data);

@@ -4,13 +4,18 @@
 
 namespace rt::picture {
 
-void invalid_picture() {
-    raise_error(kErrInvalidPicture);
+void broken(const std::string& reason) {
+    throw BrokenPicture(reason);
 }
 
 void check_image_size(int64_t width, int64_t height) {
-    if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide) invalid_picture();
-    if (width * height > kMaxPixels) invalid_picture();
+    const auto size = [&] { return std::to_string(width) + " x " + std::to_string(height); };
+    if (width < 1 || height < 1)
+        raise_error(kErrInvalidPicture, {}, "picture size " + size() + " has no pixels");
+    if (width > kMaxSide || height > kMaxSide || width * height > kMaxPixels)
+        raise_error(kErrInvalidPicture, {},
+                    "picture too large: " + size() + ", at most " + std::to_string(kMaxSide) +
+                        " pixels a side and " + std::to_string(kMaxPixels) + " pixels in all");
 }
 
 Image32 Image32::black(int64_t width, int64_t height) {

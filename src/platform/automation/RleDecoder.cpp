@@ -39,7 +39,7 @@ public:
 
 private:
     uint8_t next() {
-        if (m_pos >= m_data.size()) invalid_picture(); // the data ends before its end-of-bitmap
+        if (m_pos >= m_data.size()) broken("the run-length data ends before its end-of-bitmap");
         return m_data[m_pos++];
     }
 

@@ -2,11 +2,9 @@
 
 #include "platform/automation/Arithmetic.h"
 #include "platform/automation/AutomationError.h"
-#include "platform/automation/PictureDecoders.h"
+#include "platform/automation/PictureImage.h"
 #include "platform/gdi/Gdi.h"
 
-#include <filesystem>
-#include <fstream>
 #include <vector>
 
 namespace rt {
@@ -15,10 +13,6 @@ namespace {
 
 // The runtime's error when the system cannot give a picture its GDI objects.
 constexpr int32_t kErrOutOfMemory = 7;
-
-// A file larger than this cannot hold a picture within the size limits (64 Mi pixels of 32 bits
-// plus headers), so it is refused before being read.
-constexpr uintmax_t kMaxFileBytes = uintmax_t(512) << 20;
 
 [[noreturn]] void out_of_memory() {
     raise_error(kErrOutOfMemory, {}, "Out of memory");
@@ -41,28 +35,6 @@ std::vector<uint8_t> mask_bits(int32_t width, int32_t height, std::span<const ui
     return bits;
 }
 
-std::vector<uint8_t> read_file(const std::string& path) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    // A missing file, a folder or a device is "not found" as far as a picture goes.
-    if (!fs::is_regular_file(path, ec)) raise_error(kErrFileNotFound);
-    const uintmax_t size = fs::file_size(path, ec);
-    if (ec) raise_error(kErrFileNotFound);
-    if (size > kMaxFileBytes) picture::invalid_picture();
-    std::ifstream in(path, std::ios::binary);
-    if (!in) raise_error(kErrFileNotFound);
-    std::vector<uint8_t> bytes(static_cast<size_t>(size));
-    in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(bytes.size()));
-    if (in.gcount() != std::streamsize(bytes.size())) raise_error(kErrFileNotFound);
-    return bytes;
-}
-
-std::string absolute_path(const std::string& path) {
-    std::error_code ec;
-    const auto absolute = std::filesystem::absolute(path, ec);
-    return ec ? path : absolute.lexically_normal().string();
-}
-
 const MemberTable<StdPicture>& picture_members() {
     // The dispatch identifiers of the platform's picture interface.
     static const MemberTable<StdPicture> table({
@@ -73,6 +45,29 @@ const MemberTable<StdPicture>& picture_members() {
         {"Height", 5, [](StdPicture& p) { return Variant(p.HeightHimetric()); }},
     });
     return table;
+}
+
+// Copies a bitmap to (x, y) of dc leaving the pixels that `mask` marks white untouched, in three
+// raster operations that work whatever colour those pixels hold: XOR the image in, AND the mask
+// (monochrome white becomes the DC's white background colour, black its black text colour), so
+// only the transparent pixels keep the XORed value, then XOR the image again, which restores them
+// and leaves the image's own colour everywhere else.
+bool blit_masked(gdi::HDC dc, int32_t x, int32_t y, gdi::SIZE size, gdi::HBITMAP bitmap, gdi::HBITMAP mask) {
+    const gdi::HDC source = gdi::CreateCompatibleDC(dc);
+    if (!source) return false;
+    const gdi::COLORREF text = gdi::SetTextColor(dc, gdi::RGB(0, 0, 0));
+    const gdi::COLORREF back = gdi::SetBkColor(dc, gdi::RGB(255, 255, 255));
+    const gdi::HGDIOBJ previous = gdi::SelectObject(source, bitmap);
+    bool ok = gdi::BitBlt(dc, x, y, size.cx, size.cy, source, 0, 0, gdi::SRCINVERT);
+    gdi::SelectObject(source, mask);
+    ok = gdi::BitBlt(dc, x, y, size.cx, size.cy, source, 0, 0, gdi::SRCAND) && ok;
+    gdi::SelectObject(source, bitmap);
+    ok = gdi::BitBlt(dc, x, y, size.cx, size.cy, source, 0, 0, gdi::SRCINVERT) && ok;
+    gdi::SelectObject(source, previous);
+    gdi::DeleteDC(source);
+    gdi::SetTextColor(dc, text);
+    gdi::SetBkColor(dc, back);
+    return ok;
 }
 
 } // namespace
@@ -87,9 +82,8 @@ int32_t PixelsToHimetric(int32_t pixels, int dpi) {
     return to32(pixels < 0 ? -q : q);
 }
 
-StdPicture::StdPicture(int16_t type, gdi::HBITMAP bitmap, gdi::HICON icon, gdi::SIZE pixels,
-                       std::string source_path)
-    : m_type(type), m_bitmap(bitmap), m_icon(icon), m_pixels(pixels), m_source_path(std::move(source_path)) {
+StdPicture::StdPicture(int16_t type, gdi::SIZE pixels, std::string source_path)
+    : m_type(type), m_pixels(pixels), m_source_path(std::move(source_path)) {
     const int dpi = gdi::LogicalDpi();
     m_himetric = {PixelsToHimetric(pixels.cx, dpi), PixelsToHimetric(pixels.cy, dpi)};
 }
@@ -97,16 +91,35 @@ StdPicture::StdPicture(int16_t type, gdi::HBITMAP bitmap, gdi::HICON icon, gdi::
 StdPicture::~StdPicture() {
     if (m_icon) gdi::DestroyIcon(m_icon);
     if (m_bitmap) gdi::DeleteObject(m_bitmap);
+    if (m_mask) gdi::DeleteObject(m_mask);
 }
 
 std::shared_ptr<StdPicture> StdPicture::FromPixels(int32_t width, int32_t height,
                                                    std::span<const uint32_t> pixels,
                                                    std::string source_path) {
     check_pixel_count(width, height, pixels.size());
-    const gdi::HBITMAP bitmap = gdi::CreateBitmap32(width, height, pixels.data());
-    if (!bitmap) out_of_memory();
-    return std::shared_ptr<StdPicture>(
-        new StdPicture(kPicTypeBitmap, bitmap, {}, {width, height}, std::move(source_path)));
+    std::shared_ptr<StdPicture> picture(
+        new StdPicture(kPicTypeBitmap, {width, height}, std::move(source_path)));
+    picture->m_bitmap = gdi::CreateBitmap32(width, height, pixels.data());
+    if (!picture->m_bitmap) out_of_memory();
+    return picture;
+}
+
+std::shared_ptr<StdPicture> StdPicture::FromMaskedPixels(int32_t width, int32_t height,
+                                                         std::span<const uint32_t> pixels,
+                                                         std::span<const uint8_t> mask,
+                                                         std::string source_path) {
+    check_pixel_count(width, height, pixels.size());
+    if (mask.size() != pixels.size()) raise_error(kErrInvalidProcedureCall);
+    std::vector<uint32_t> colour(pixels.begin(), pixels.end());
+    for (size_t i = 0; i < colour.size(); ++i)
+        colour[i] = mask[i] ? picture::kBitmapBackground : colour[i] & 0x00FFFFFF;
+    std::shared_ptr<StdPicture> picture(
+        new StdPicture(kPicTypeBitmap, {width, height}, std::move(source_path)));
+    picture->m_bitmap = gdi::CreateBitmap32(width, height, colour.data());
+    picture->m_mask = gdi::CreateBitmap(width, height, 1, 1, mask_bits(width, height, mask).data());
+    if (!picture->m_bitmap || !picture->m_mask) out_of_memory();
+    return picture;
 }
 
 std::shared_ptr<StdPicture> StdPicture::FromIconPixels(int32_t width, int32_t height,
@@ -115,28 +128,36 @@ std::shared_ptr<StdPicture> StdPicture::FromIconPixels(int32_t width, int32_t he
                                                        std::string source_path) {
     check_pixel_count(width, height, pixels.size());
     if (mask.size() != pixels.size()) raise_error(kErrInvalidProcedureCall);
-    // No alpha in the top bytes: the icon is drawn with its mask, the same way by every drawing call.
-    std::vector<uint32_t> colour(pixels.begin(), pixels.end());
-    for (uint32_t& p : colour)
-        p &= 0x00FFFFFF;
     const std::vector<uint8_t> bits = mask_bits(width, height, mask);
     gdi::ICONINFO info;
     info.fIcon = true;
     info.xHotspot = uint32_t(width / 2);
     info.yHotspot = uint32_t(height / 2);
-    info.hbmColor = gdi::CreateBitmap32(width, height, colour.data());
+    // The colour bitmap keeps the alpha bytes: DrawIconEx blends an icon whose alpha is not all 0.
+    info.hbmColor = gdi::CreateBitmap32(width, height, pixels.data());
     info.hbmMask = gdi::CreateBitmap(width, height, 1, 1, bits.data());
     // The icon keeps copies of both bitmaps, so these two go at once.
     const gdi::HICON icon = info.hbmColor && info.hbmMask ? gdi::CreateIconIndirect(&info) : gdi::HICON{};
     if (info.hbmColor) gdi::DeleteObject(info.hbmColor);
     if (info.hbmMask) gdi::DeleteObject(info.hbmMask);
     if (!icon) out_of_memory();
-    return std::shared_ptr<StdPicture>(
-        new StdPicture(kPicTypeIcon, {}, icon, {width, height}, std::move(source_path)));
+    std::shared_ptr<StdPicture> picture(
+        new StdPicture(kPicTypeIcon, {width, height}, std::move(source_path)));
+    picture->m_icon = icon;
+    return picture;
+}
+
+std::shared_ptr<StdPicture> StdPicture::FromMetafile(int16_t type, int32_t width_himetric,
+                                                     int32_t height_himetric, std::string source_path) {
+    if (type != kPicTypeMetafile && type != kPicTypeEnhMetafile) raise_error(kErrInvalidProcedureCall);
+    if (width_himetric <= 0 || height_himetric <= 0) raise_error(kErrInvalidProcedureCall);
+    std::shared_ptr<StdPicture> picture(new StdPicture(type, {0, 0}, std::move(source_path)));
+    picture->m_himetric = {width_himetric, height_himetric};
+    return picture;
 }
 
 std::shared_ptr<StdPicture> StdPicture::Empty() {
-    return std::shared_ptr<StdPicture>(new StdPicture(kPicTypeNone, {}, {}, {0, 0}, {}));
+    return std::shared_ptr<StdPicture>(new StdPicture(kPicTypeNone, {0, 0}, {}));
 }
 
 int32_t StdPicture::Handle() const {
@@ -144,35 +165,24 @@ int32_t StdPicture::Handle() const {
     return static_cast<int32_t>(m_bitmap.value);
 }
 
+bool StdPicture::Render(gdi::HDC dc, int32_t x, int32_t y) const {
+    if (m_icon) return gdi::DrawIconEx(dc, x, y, m_icon, 0, 0, 0, {}, gdi::DI_NORMAL);
+    if (!m_bitmap) return true;
+    if (m_mask) return blit_masked(dc, x, y, m_pixels, m_bitmap, m_mask);
+    const gdi::HDC source = gdi::CreateCompatibleDC(dc);
+    if (!source) return false;
+    const gdi::HGDIOBJ previous = gdi::SelectObject(source, m_bitmap);
+    const bool ok = gdi::BitBlt(dc, x, y, m_pixels.cx, m_pixels.cy, source, 0, 0, gdi::SRCCOPY);
+    gdi::SelectObject(source, previous);
+    gdi::DeleteDC(source);
+    return ok;
+}
+
 Variant StdPicture::Get(std::string_view name) {
     return picture_members().get(*this, name);
 }
 std::optional<int32_t> StdPicture::DispId(std::string_view name) const {
     return picture_members().dispid(name);
-}
-
-std::shared_ptr<StdPicture> LoadPictureFromBytes(std::span<const uint8_t> bytes, std::string source_path) {
-    using namespace picture;
-    if (looks_like_bmp(bytes)) {
-        const Image32 image = decode_bmp(bytes);
-        return StdPicture::FromPixels(image.width, image.height, image.pixels, std::move(source_path));
-    }
-    if (looks_like_png(bytes)) {
-        const Image32 image = decode_png_bitmap(bytes);
-        return StdPicture::FromPixels(image.width, image.height, image.pixels, std::move(source_path));
-    }
-    if (looks_like_ico(bytes)) {
-        const IconImage icon = decode_ico(bytes);
-        return StdPicture::FromIconPixels(icon.color.width, icon.color.height, icon.color.pixels, icon.mask,
-                                          std::move(source_path));
-    }
-    invalid_picture();
-}
-
-std::shared_ptr<StdPicture> LoadPicture(const std::string& path) {
-    if (path.empty()) return StdPicture::Empty();
-    const std::vector<uint8_t> bytes = read_file(path);
-    return LoadPictureFromBytes(bytes, absolute_path(path));
 }
 
 } // namespace rt

@@ -191,6 +191,19 @@ void blit(const Target& dst, RECT d, const Target* src, POINT s, uint8_t code,
     }
 }
 
+// SRCCOPY of equal sizes from pixels that may have pending tiles: the clipping of blit().
+void copy_from_pending(const Target& dst, RECT d, const Pixels& src, POINT s) {
+    const int32_t x0 = std::max({d.left, 0, d.left - s.x}), y0 = std::max({d.top, 0, d.top - s.y});
+    const int32_t x1 = std::min({d.right, dst.width, d.left - s.x + src.width});
+    const int32_t y1 = std::min({d.bottom, dst.height, d.top - s.y + src.height});
+    if (x0 >= x1 || y0 >= y1) return;
+    const int32_t sx_off = s.x - d.left, sy_off = s.y - d.top;
+    for (int32_t y = y0; y < y1; ++y)
+        for_each_visible(dst, y, x0, x1, [&](int32_t a, int32_t b) {
+            src.read_row(y + sy_off, a + sx_off, b + sx_off, dst.row(y) + a);
+        });
+}
+
 // Where each destination pixel along one axis takes its source pixel from: nearest-pixel sampling
 // of the source range, mirrored when the two extents have opposite signs; -1 outside the source.
 // Only destination pixels [first, last) of the |dst_extent| are mapped.
@@ -251,34 +264,44 @@ bool transfer(HDC hdc_dst, int32_t x, int32_t y, int32_t w, int32_t h, HDC hdc_s
     DcObject* dst_dc = dc_of(hdc_dst);
     if (!dst_dc) return false;
     const uint8_t code = rop_code(rop);
-    const Target dst = target_of(*dst_dc);
     const Mapping dst_map(dst_dc->state);
+    const POINT d0 = dst_map.to_device(POINT{x, y});
+    const POINT d1 = dst_map.to_device(POINT{x + w, y + h});
+    // Copies and stretches alike write inside the destination rectangle only.
+    const RECT written{std::min(d0.x, d1.x), std::min(d0.y, d1.y), std::max(d0.x, d1.x),
+                       std::max(d0.y, d1.y)};
+    const Target dst = target_of(*dst_dc, Access::write(written));
     DcObject* src_dc = uses_source(code) ? dc_of(hdc_src) : nullptr;
     if (uses_source(code) && !src_dc) return false;
     PatternRow pattern;
     if (!setup_pattern(*dst_dc, dst, code, pattern)) return false;
     if (!dst) return true;
-    const POINT d0 = dst_map.to_device(POINT{x, y});
-    const POINT d1 = dst_map.to_device(POINT{x + w, y + h});
     if (!src_dc) {
-        RECT r{std::min(d0.x, d1.x), std::min(d0.y, d1.y), std::max(d0.x, d1.x), std::max(d0.y, d1.y)};
-        blit(dst, r, nullptr, {}, code, {}, pattern);
+        blit(dst, written, nullptr, {}, code, {}, pattern);
         return true;
     }
-    const Target src = target_of(*src_dc);
-    if (!src) return true;
     const Mapping src_map(src_dc->state);
     const POINT s0 = src_map.to_device(POINT{xs, ys});
     const POINT s1 = src_map.to_device(POINT{xs + ws, ys + hs});
-    const SourceConversion conversion = conversion_for(dst, *dst_dc, src, *src_dc);
+    const RECT read{std::min(s0.x, s1.x), std::min(s0.y, s1.y), std::max(s0.x, s1.x), std::max(s0.y, s1.y)};
     const int32_t dw = d1.x - d0.x, dh = d1.y - d0.y, sw = s1.x - s0.x, sh = s1.y - s0.y;
-    if (!stretching || (dw == sw && dh == sh && dw > 0 && dh > 0)) {
-        RECT r{std::min(d0.x, d1.x), std::min(d0.y, d1.y), std::max(d0.x, d1.x), std::max(d0.y, d1.y)};
-        POINT s{std::min(s0.x, s1.x), std::min(s0.y, s1.y)};
-        if (r.right - r.left == std::abs(sw) && r.bottom - r.top == std::abs(sh)) {
-            blit(dst, r, &src, s, code, conversion, pattern);
-            return true;
-        }
+    const bool one_to_one = (!stretching || (dw == sw && dh == sh && dw > 0 && dh > 0)) &&
+                            written.right - written.left == std::abs(sw) &&
+                            written.bottom - written.top == std::abs(sh);
+    // A plain copy from another surface with pending tiles (a redraw's surface shown in its window)
+    // takes their values as they are, without writing them into the source first.
+    const Pixels* source = pixels_of(*src_dc);
+    if (one_to_one && code == 0xCC && source && source->has_pending() && source->mono == dst.mono &&
+        source != pixels_of(*dst_dc)) {
+        copy_from_pending(dst, written, *source, POINT{read.left, read.top});
+        return true;
+    }
+    const Target src = target_of(*src_dc, Access::read(read));
+    if (!src) return true;
+    const SourceConversion conversion = conversion_for(dst, *dst_dc, src, *src_dc);
+    if (one_to_one) {
+        blit(dst, written, &src, POINT{read.left, read.top}, code, conversion, pattern);
+        return true;
     }
     if (dw == 0 || dh == 0 || sw == 0 || sh == 0) return true;
     stretch(dst, d0, dw, dh, src, s0, sw, sh, code, conversion, pattern);

@@ -418,9 +418,9 @@ bool GetWindowOrgEx(HDC hdc, POINT* origin) {
 
 SurfaceView LockBitmap(HBITMAP bitmap) {
     BitmapObject* object = lookup(bitmap);
-    if (!object || object->pixels.data.empty()) return {};
+    if (!object || object->pixels.empty()) return {};
     Pixels& p = object->pixels;
-    return {p.data.data(), p.width, p.height, p.width, p.mono ? 1 : 32};
+    return {p.expose(), p.width, p.height, p.width, p.mono ? 1 : 32};
 }
 
 SurfaceView LockDC(HDC hdc) {

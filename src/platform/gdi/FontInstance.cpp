@@ -77,22 +77,29 @@ void overstrike(Glyph& glyph) {
 
 } // namespace
 
-std::unique_ptr<FontInstance> FontInstance::open(FT_Library library, const FaceChoice& choice, FontSize size,
-                                                 bool antialiased, std::string* error) {
+FreeTypeLibrary open_freetype() {
+    FT_Library library = nullptr;
+    if (FT_Init_FreeType(&library) != 0) return nullptr;
+    return FreeTypeLibrary(library, FT_Done_FreeType);
+}
+
+std::unique_ptr<FontInstance> FontInstance::open(const FreeTypeLibrary& library, const FaceChoice& choice,
+                                                 FontSize size, bool antialiased, std::string* error) {
     FT_Face face = nullptr;
-    const FT_Error code = FT_New_Face(library, choice.file.c_str(), choice.index, &face);
+    const FT_Error code = FT_New_Face(library.get(), choice.file.c_str(), choice.index, &face);
     if (code != 0) {
         if (error) *error = "FreeType error " + std::to_string(code);
         return nullptr;
     }
-    std::unique_ptr<FontInstance> instance(new FontInstance(face, choice, antialiased && choice.scalable));
+    std::unique_ptr<FontInstance> instance(
+        new FontInstance(library, face, choice, antialiased && choice.scalable));
     if (!instance->set_size(size, error)) return nullptr;
     instance->compute_metrics();
     return instance;
 }
 
-FontInstance::FontInstance(FT_Face face, const FaceChoice& choice, bool antialiased)
-    : m_face(face), m_choice(choice), m_antialiased(antialiased) {}
+FontInstance::FontInstance(FreeTypeLibrary library, FT_Face face, const FaceChoice& choice, bool antialiased)
+    : m_library(std::move(library)), m_face(face), m_choice(choice), m_antialiased(antialiased) {}
 
 FontInstance::~FontInstance() {
     FT_Done_Face(m_face);

@@ -8,6 +8,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <type_traits>
 #include <vector>
 
 // One face at one pixel size, realised through FreeType: its cell metrics in the platform's terms
@@ -61,11 +62,16 @@ struct FontSize {
     int32_t width = 0; // > 0: average character width asked for
 };
 
+// A FreeType library shared by the faces opened in it: it is done when the last of them is. Font
+// objects keep their realised sizes, so a face may outlive the thread's font system at exit.
+using FreeTypeLibrary = std::shared_ptr<std::remove_pointer_t<FT_Library>>;
+FreeTypeLibrary open_freetype();
+
 class FontInstance {
 public:
     // Null when FreeType cannot open the file or size it; error then says why.
-    static std::unique_ptr<FontInstance> open(FT_Library library, const FaceChoice& choice, FontSize size,
-                                              bool antialiased, std::string* error);
+    static std::unique_ptr<FontInstance> open(const FreeTypeLibrary& library, const FaceChoice& choice,
+                                              FontSize size, bool antialiased, std::string* error);
     ~FontInstance();
     FontInstance(const FontInstance&) = delete;
     FontInstance& operator=(const FontInstance&) = delete;
@@ -76,18 +82,21 @@ public:
     bool antialiased() const { return m_antialiased; }
 
     const Glyph& glyph(uint8_t ch);
+    // Forgets every rendered glyph; each is rendered again when next asked for.
+    void clear_glyphs() { m_glyphs = {}; }
     int32_t advance(uint8_t ch) { return glyph(ch).advance; }
     // Renders ch turned counter-clockwise by angle radians, its pen at the fractional offset
     // (x, y) in 1/64 pixel (y down) from a whole pixel. Scalable faces only.
     bool render_rotated(uint8_t ch, double angle, int32_t x_frac, int32_t y_frac, RotatedGlyph& out);
 
 private:
-    FontInstance(FT_Face face, const FaceChoice& choice, bool antialiased);
+    FontInstance(FreeTypeLibrary library, FT_Face face, const FaceChoice& choice, bool antialiased);
     bool set_size(FontSize size, std::string* error);
     void compute_metrics();
     int32_t load_flags() const;
     bool load(uint8_t ch);
 
+    FreeTypeLibrary m_library; // outlives the face
     FT_Face m_face = nullptr;
     FaceChoice m_choice;
     bool m_antialiased = false;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 #include <mutex>
@@ -53,14 +54,10 @@ FontSystem& FontSystem::current() {
 }
 
 FontSystem::FontSystem() {
-    FT_Init_FreeType(&m_library);
+    m_library = open_freetype();
 }
 
-FontSystem::~FontSystem() {
-    m_requests.clear();
-    m_instances.clear();
-    if (m_library) FT_Done_FreeType(m_library);
-}
+FontSystem::~FontSystem() = default;
 
 std::shared_ptr<FontInstance> FontSystem::open(const FaceChoice& choice, FontSize size, bool antialiased,
                                                std::string* error) {
@@ -81,20 +78,57 @@ std::shared_ptr<FontInstance> FontSystem::open(const FaceChoice& choice, FontSiz
     return instance;
 }
 
+FontInstance* FontSystem::realize_for(FontObject& font, int32_t device_height) {
+    const int dpi = LogicalDpi();
+    const uint64_t catalog = FontCatalog::instance().generation();
+    if (!font.realized || font.realized_height != device_height || font.realized_dpi != dpi ||
+        font.realized_catalog != catalog) {
+        font.realized = realize(font.log, device_height);
+        font.realized_height = device_height;
+        font.realized_dpi = dpi;
+        font.realized_catalog = catalog;
+    }
+    return font.realized.get();
+}
+
+void FontSystem::clear_glyphs() {
+    for (auto& [key, instance] : m_instances)
+        instance->clear_glyphs();
+}
+
 std::shared_ptr<FontInstance> FontSystem::realize(const LOGFONTA& logfont, int32_t device_height) {
     RequestKey key{};
     const int32_t dpi = LogicalDpi();
     std::memcpy(key.data(), &logfont, sizeof logfont);
+    // Bytes after the face name's end are whatever the caller's buffer held; they ask for nothing.
+    const size_t name_at = offsetof(LOGFONTA, lfFaceName);
+    const size_t name_length = strnlen(logfont.lfFaceName, LF_FACESIZE);
+    std::memset(key.data() + name_at + name_length, 0, LF_FACESIZE - name_length);
     std::memcpy(key.data() + sizeof logfont, &device_height, sizeof device_height);
     std::memcpy(key.data() + sizeof logfont + sizeof device_height, &dpi, sizeof dpi);
     FontCatalog& catalog = FontCatalog::instance();
     if (catalog.generation() != m_catalog_generation) {
         m_requests.clear();
+        m_recent = {};
         m_catalog_generation = catalog.generation();
     }
+    // Newest first.
+    for (size_t k = 1; k <= kRecent; ++k) {
+        const Recent& recent = m_recent[(m_recent_next + kRecent - k) % kRecent];
+        if (recent.used && recent.key == key) return recent.instance;
+    }
+    std::shared_ptr<FontInstance> instance = look_up(key, logfont, device_height);
+    m_recent[m_recent_next] = {key, instance, true};
+    m_recent_next = (m_recent_next + 1) % kRecent;
+    return instance;
+}
+
+std::shared_ptr<FontInstance> FontSystem::look_up(const RequestKey& key, const LOGFONTA& logfont,
+                                                  int32_t device_height) {
     auto it = m_requests.find(key);
     if (it != m_requests.end()) return it->second;
     if (!m_library) return nullptr;
+    FontCatalog& catalog = FontCatalog::instance();
 
     device_height = std::clamp(device_height, -kMaxWidth, kMaxWidth);
     FaceRequest request;

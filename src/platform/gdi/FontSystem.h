@@ -22,6 +22,11 @@ public:
     // rejects falls back to the default face, with one message on stderr; null only when no face
     // at all can be opened.
     std::shared_ptr<FontInstance> realize(const LOGFONTA& logfont, int32_t device_height);
+    // The same for a font object, remembered in the object: drawing and measuring with one font
+    // again and again finds its realised size without a look-up. Null when no face can be opened.
+    FontInstance* realize_for(FontObject& font, int32_t device_height);
+    // Drops every rendered glyph of the sizes this thread keeps; the next text renders them anew.
+    void clear_glyphs();
 
 private:
     FontSystem();
@@ -29,6 +34,9 @@ private:
                                        std::string* error);
 
     using RequestKey = std::array<char, sizeof(LOGFONTA) + 2 * sizeof(int32_t)>;
+    // A request not among the recent ones: the map of every request, or a new resolution.
+    std::shared_ptr<FontInstance> look_up(const RequestKey& key, const LOGFONTA& logfont,
+                                          int32_t device_height);
     struct InstanceKey {
         std::string file;
         int index;
@@ -37,9 +45,20 @@ private:
         friend auto operator<=>(const InstanceKey&, const InstanceKey&) = default;
     };
 
-    FT_Library m_library = nullptr;
+    // The requests answered last, searched before the map: a program creates, measures and deletes
+    // the same few fonts over and over, so nearly every request is one of them.
+    struct Recent {
+        RequestKey key{};
+        std::shared_ptr<FontInstance> instance;
+        bool used = false;
+    };
+    static constexpr size_t kRecent = 8;
+
+    FreeTypeLibrary m_library;
     std::map<InstanceKey, std::shared_ptr<FontInstance>> m_instances;
     std::map<RequestKey, std::shared_ptr<FontInstance>> m_requests;
+    std::array<Recent, kRecent> m_recent{};
+    size_t m_recent_next = 0;          // the slot the next answer replaces
     uint64_t m_catalog_generation = 0; // the requests were resolved against this catalog
 };
 

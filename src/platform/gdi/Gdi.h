@@ -504,6 +504,10 @@ FaceInfo DescribeFont(HFONT font);
 constexpr uint32_t FR_PRIVATE = 0x10;
 int AddFontResourceExA(const char* path, uint32_t flags, void* reserved);
 
+// Drops the rendered glyphs the calling thread keeps for its fonts; the next text output renders
+// them again. Nothing needs it to draw correctly: it lets a benchmark time a glyph's first output.
+void ClearGlyphCache();
+
 // Family names a font dialog can offer: the classic names this GDI maps, then the families of the
 // installed faces, sorted, without duplicates.
 std::vector<std::string> ListFaceNames();

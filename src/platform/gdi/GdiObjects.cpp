@@ -33,7 +33,7 @@ HBITMAP CreateCompatibleBitmap(HDC hdc, int32_t width, int32_t height) {
     if (!size_allowed(width, height)) return {};
     const BitmapObject* current = table().get<BitmapObject>(dc->state.bitmap.value);
     const bool mono = dc->memory && current && current->pixels.mono;
-    HBITMAP result = insert_bitmap({width, height, mono, std::vector<uint32_t>(size_t(width) * height, 0)});
+    HBITMAP result = insert_bitmap(Pixels::black(width, height, mono));
     trace.result(result, ObjectKind::Bitmap);
     return result;
 }
@@ -42,9 +42,9 @@ HBITMAP CreateBitmap32(int32_t width, int32_t height, const uint32_t* pixels) {
     TraceCall trace("CreateBitmap32");
     trace.args({width, height});
     if (!size_allowed(width, height)) return {};
-    std::vector<uint32_t> data(size_t(width) * height, 0);
-    if (pixels) std::memcpy(data.data(), pixels, data.size() * sizeof(uint32_t));
-    HBITMAP result = insert_bitmap({width, height, false, std::move(data)});
+    const size_t count = size_t(width) * size_t(height);
+    HBITMAP result = insert_bitmap(pixels ? Pixels(width, height, false, PixelBuffer(pixels, pixels + count))
+                                          : Pixels::black(width, height, false));
     trace.result(result, ObjectKind::Bitmap);
     return result;
 }
@@ -56,7 +56,7 @@ HBITMAP CreateBitmap(int32_t width, int32_t height, uint32_t planes, uint32_t bi
     TraceCall trace("CreateBitmap");
     trace.args({width, height, planes, bitsPerPixel});
     if (bitsPerPixel != 1 || !size_allowed(width, height)) return {};
-    std::vector<uint32_t> data(size_t(width) * height, 0);
+    PixelBuffer data(size_t(width) * height, 0u);
     if (bits) {
         // Monochrome rows are padded to a 16-bit boundary, most significant bit first; 1 is white.
         const auto* bytes = static_cast<const uint8_t*>(bits);
@@ -67,7 +67,7 @@ HBITMAP CreateBitmap(int32_t width, int32_t height, uint32_t planes, uint32_t bi
                 if (byte & (0x80 >> (x % 8))) data[size_t(y) * width + x] = 0x00FFFFFF;
             }
     }
-    HBITMAP result = insert_bitmap({width, height, true, std::move(data)});
+    HBITMAP result = insert_bitmap(Pixels(width, height, true, std::move(data)));
     trace.result(result, ObjectKind::Bitmap);
     return result;
 }
@@ -133,7 +133,7 @@ HFONT CreateFontIndirectA(const LOGFONTA* logfont) {
     font.log = *logfont;
     font.log.lfFaceName[LF_FACESIZE - 1] = '\0';
     trace.text(font.log.lfFaceName).args({font.log.lfHeight, font.log.lfEscapement, font.log.lfWeight});
-    HFONT result{table().insert(font)};
+    HFONT result{table().insert(std::move(font))};
     trace.result(result, ObjectKind::Font);
     return result;
 }
@@ -147,7 +147,7 @@ bool DeleteObject(HGDIOBJ object) {
     const ObjectKind kind = kind_of(entry->data);
     if (kind == ObjectKind::DC || kind == ObjectKind::Icon) return false;
     if (entry->selected > 0) return false;
-    table().erase(object.value);
+    table().erase(*entry, object.value);
     return true;
 }
 

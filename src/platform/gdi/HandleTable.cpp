@@ -52,83 +52,76 @@ HandleTable::HandleTable() {
     m_stock[16] = insert(stock_font("Courier", 0, FW_NORMAL), true); // SYSTEM_FIXED_FONT
     m_stock[DEFAULT_GUI_FONT] = insert(stock_font("MS Sans Serif", -11, FW_NORMAL), true);
     BitmapObject one_pixel;
-    one_pixel.pixels = {1, 1, true, {0}};
+    one_pixel.pixels = Pixels(1, 1, true, PixelBuffer(1, 0u));
     m_stock[DEFAULT_BITMAP] = insert(std::move(one_pixel), true);
 }
 
-uint32_t HandleTable::insert(ObjectData data, bool stock) {
-    uint16_t slot;
-    if (!m_free.empty()) {
-        slot = m_free.front();
-        m_free.pop_front();
-    } else {
-        if (m_entries.size() >= kMaxSlots) return 0;
-        slot = static_cast<uint16_t>(m_entries.size());
-        m_entries.emplace_back();
+HandleTable::~HandleTable() {
+    if (detail::t_table == this) detail::t_table = nullptr;
+}
+
+uint32_t HandleTable::take_slot() {
+    if (m_free_head != kNoSlot) {
+        const uint32_t slot = m_free_head;
+        m_free_head = at(slot).next_free;
+        if (m_free_head == kNoSlot) m_free_tail = kNoSlot;
+        return slot;
     }
-    Entry& entry = m_entries[slot];
+    if (m_size >= kMaxSlots) return kNoSlot;
+    if ((m_size >> kBlockBits) == m_blocks.size())
+        m_blocks.push_back(std::make_unique<Entry[]>(kBlockMask + 1));
+    return m_size++;
+}
+
+uint32_t HandleTable::finish_insert(uint32_t slot, bool stock) {
+    Entry& entry = at(slot);
     entry.stock = stock;
     entry.selected = 0;
-    entry.data = std::move(data);
     if (!stock) count(kind_of(entry.data), +1);
-    return (uint32_t(entry.generation) << 16) | (uint32_t(slot) + 1);
+    return (uint32_t(entry.generation) << 16) | (slot + 1);
 }
 
-Entry* HandleTable::find(uint32_t value) {
-    const uint32_t slot = (value & 0xFFFF);
-    if (slot == 0 || slot > m_entries.size()) return nullptr;
-    Entry& entry = m_entries[slot - 1];
-    if (entry.generation != (value >> 16) || entry.data.index() == 0) return nullptr;
-    return &entry;
-}
-
-void HandleTable::erase(uint32_t value) {
-    Entry* entry = find(value);
-    if (!entry || entry->stock) return;
-    count(kind_of(entry->data), -1);
-    entry->data = std::monostate{};
-    entry->selected = 0;
-    entry->generation = static_cast<uint16_t>(entry->generation == 0xFFFF ? 1 : entry->generation + 1);
-    m_free.push_back(static_cast<uint16_t>((value & 0xFFFF) - 1));
-}
-
-uint32_t HandleTable::stock(int index) const {
-    if (index < 0 || index >= static_cast<int>(m_stock.size())) return 0;
-    return m_stock[static_cast<size_t>(index)];
-}
-
-void HandleTable::count(ObjectKind kind, int delta) {
-    switch (kind) {
-    case ObjectKind::DC:
-        m_live.dcs += delta;
-        break;
-    case ObjectKind::Bitmap:
-        m_live.bitmaps += delta;
-        break;
-    case ObjectKind::Pen:
-        m_live.pens += delta;
-        break;
-    case ObjectKind::Brush:
-        m_live.brushes += delta;
-        break;
-    case ObjectKind::Region:
-        m_live.regions += delta;
-        break;
-    case ObjectKind::Font:
-        m_live.fonts += delta;
-        break;
-    case ObjectKind::Icon:
-        m_live.icons += delta;
-        break;
-    case ObjectKind::None:
-        break;
+void HandleTable::erase(Entry& entry, uint32_t value) {
+    if (entry.stock) return;
+    count(kind_of(entry.data), -1);
+    entry.data.emplace<std::monostate>();
+    entry.selected = 0;
+    entry.generation = static_cast<uint16_t>(entry.generation == 0xFFFF ? 1 : entry.generation + 1);
+    // Freed slots queue up at the tail and are taken from the head: the oldest is reused first.
+    const uint32_t slot = (value & 0xFFFF) - 1;
+    entry.next_free = kNoSlot;
+    if (m_free_tail == kNoSlot) {
+        m_free_head = static_cast<uint16_t>(slot);
+    } else {
+        at(m_free_tail).next_free = static_cast<uint16_t>(slot);
     }
+    m_free_tail = static_cast<uint16_t>(slot);
 }
 
-HandleTable& table() {
+LiveObjects HandleTable::live() const {
+    auto of = [this](ObjectKind kind) { return m_live[static_cast<size_t>(kind)]; };
+    LiveObjects out;
+    out.dcs = of(ObjectKind::DC);
+    out.bitmaps = of(ObjectKind::Bitmap);
+    out.pens = of(ObjectKind::Pen);
+    out.brushes = of(ObjectKind::Brush);
+    out.regions = of(ObjectKind::Region);
+    out.fonts = of(ObjectKind::Font);
+    out.icons = of(ObjectKind::Icon);
+    return out;
+}
+
+namespace detail {
+
+constinit thread_local HandleTable* t_table = nullptr;
+
+HandleTable& make_table() {
     thread_local HandleTable instance;
+    t_table = &instance;
     return instance;
 }
+
+} // namespace detail
 
 LiveObjects live_objects() {
     return table().live();

@@ -12,11 +12,13 @@ namespace {
 constexpr uint32_t kColorMask = 0x00FFFFFF;
 
 bool has_alpha(const Pixels& p) {
-    for (uint32_t px : p.data)
-        if (px >> 24) return true;
-    return false;
+    const uint32_t* pixels = p.data();
+    return std::any_of(pixels, pixels + p.size(), [](uint32_t px) { return (px >> 24) != 0; });
 }
 
+// A 32-bit icon image stores straight (not premultiplied) alpha, and is drawn over the destination
+// channel by channel: (src x a + dst x (255 - a)) / 255, rounded to nearest by adding 127 before
+// dividing (255 is odd, so no result falls halfway).
 uint32_t blend_alpha(uint32_t dst, uint32_t src) {
     const uint32_t a = src >> 24, b = 255 - a;
     uint32_t out = 0;
@@ -97,6 +99,8 @@ bool DrawIconEx(HDC hdc, int32_t x, int32_t y, HICON icon, int32_t cx, int32_t c
         if (brush_paint(*brush, dc->state, target.mono, R2_COPYPEN, paint)) fill_rect(target, box, paint);
     }
     const bool alpha = color && (flags & DI_NORMAL) == DI_NORMAL && has_alpha(*color);
+    const uint32_t* mask_pixels = mask.data();
+    const uint32_t* color_pixels = color ? color->data() : nullptr;
     const int32_t dw = box.right - box.left, dh = box.bottom - box.top;
     const int32_t first_row = std::max(0, -box.top), last_row = std::min(dh, target.height - box.top);
     for (int32_t j = first_row; j < last_row; ++j) {
@@ -105,9 +109,9 @@ bool DrawIconEx(HDC hdc, int32_t x, int32_t y, HICON icon, int32_t cx, int32_t c
             uint32_t* row = target.row(box.top + j);
             for (int32_t px = a; px < b; ++px) {
                 const int32_t sx = static_cast<int32_t>(int64_t(px - box.left) * w / dw);
-                const uint32_t and_bits = mask.data[size_t(sy) * w + sx] & kColorMask;
+                const uint32_t and_bits = mask_pixels[size_t(sy) * w + sx] & kColorMask;
                 uint32_t image =
-                    color ? color->data[size_t(sy) * w + sx] : mask.data[size_t(sy + h) * w + sx];
+                    color ? color_pixels[size_t(sy) * w + sx] : mask_pixels[size_t(sy + h) * w + sx];
                 if (target.mono)
                     image = device_color(to_colorref(image & kColorMask), true) | (image & 0xFF000000);
                 if (alpha) {

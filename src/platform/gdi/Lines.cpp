@@ -10,15 +10,41 @@ namespace {
 
 __extension__ using Int128 = __int128;
 
-// The minor coordinate's offset at step i of n along a line with minor extent d: i * d / n rounded
-// to nearest with halves upwards, in 128 bits because lines may span the whole 32-bit plane.
-int64_t minor_offset(int64_t i, int64_t d, int64_t n) {
-    const Int128 num = Int128(2) * i * d + n;
-    const Int128 den = Int128(2) * n;
-    Int128 q = num / den;
-    if (num % den != 0 && num < 0) --q;
-    return static_cast<int64_t>(q);
-}
+// The minor coordinate's offset at step i of n along a line with minor extent d (|d| <= n):
+// i * d / n rounded to nearest with halves upwards, floor((2 i d + n) / 2n). One exact division
+// places the first step (in 128 bits: lines may span the whole 32-bit plane); every further step
+// adds 2d to the remainder and carries at most once, since |2d| <= 2n.
+class MinorSteps {
+public:
+    MinorSteps(int64_t first, int64_t d, int64_t n) : m_den(2 * n), m_step(2 * d) {
+        const Int128 num = Int128(2) * first * d + n;
+        Int128 q = num / m_den;
+        Int128 r = num % m_den;
+        if (r < 0) {
+            r += m_den;
+            --q;
+        }
+        m_offset = static_cast<int64_t>(q);
+        m_rest = static_cast<int64_t>(r);
+    }
+    int64_t offset() const { return m_offset; }
+    void next() {
+        m_rest += m_step;
+        if (m_rest >= m_den) {
+            m_rest -= m_den;
+            ++m_offset;
+        } else if (m_rest < 0) {
+            m_rest += m_den;
+            --m_offset;
+        }
+    }
+
+private:
+    int64_t m_den;
+    int64_t m_step;
+    int64_t m_offset = 0;
+    int64_t m_rest = 0; // in [0, m_den)
+};
 
 // On and off runs of the styled pens, in pixels, starting with a run that paints.
 struct Dashes {
@@ -51,6 +77,11 @@ COLORREF pen_color(const DcObject& dc) {
 }
 
 } // namespace
+
+int32_t pen_reach(const DcObject& dc, const Mapping& mapping) {
+    const PenObject* pen = lookup(dc.state.pen);
+    return pen ? std::max(1, std::abs(mapping.x_length(pen->log.lopnWidth.x))) : 1;
+}
 
 PenDraw pen_of(const DcObject& dc, const Target& target, const Mapping& mapping) {
     PenDraw draw;
@@ -86,15 +117,32 @@ void draw_line(const Target& target, POINT a, POINT b, const PenDraw& pen) {
     const int64_t dy = int64_t(b.y) - a.y;
     if (dx == 0 && dy == 0) return;
     const Dashes dashes = dashes_of(pen.style);
+    const bool thin_solid = !dashes.runs && pen.width <= 1;
     // A plain horizontal line is one span.
-    if (dy == 0 && !dashes.runs && pen.width <= 1) {
-        const int32_t x0 = dx > 0 ? a.x : b.x + 1;
-        const int32_t x1 = dx > 0 ? b.x : a.x + 1;
+    if (dy == 0 && thin_solid) {
+        // Kept inside the surface's columns, so the end point's neighbour never leaves 32 bits.
+        const auto x0 =
+            static_cast<int32_t>(std::clamp<int64_t>(dx > 0 ? a.x : int64_t(b.x) + 1, -1, target.width));
+        const auto x1 =
+            static_cast<int32_t>(std::clamp<int64_t>(dx > 0 ? b.x : int64_t(a.x) + 1, -1, target.width));
         Paint paint;
         paint.color = pen.color;
         paint.rop2 = pen.rop2;
         for_each_visible(target, a.y, x0, x1,
                          [&](int32_t s, int32_t e) { paint_span(target, a.y, s, e, paint); });
+        return;
+    }
+    // A plain vertical line is one pixel a row.
+    if (dx == 0 && thin_solid) {
+        if (a.x < 0 || a.x >= target.width) return;
+        const auto y0 = static_cast<int32_t>(std::max<int64_t>(dy > 0 ? a.y : int64_t(b.y) + 1, 0));
+        const auto y1 =
+            static_cast<int32_t>(std::min<int64_t>(dy > 0 ? b.y : int64_t(a.y) + 1, target.height));
+        for (int32_t y = y0; y < y1; ++y) {
+            if (target.clip && !target.clip->contains(a.x, y)) continue;
+            uint32_t& dst = target.row(y)[a.x];
+            dst = pen.rop2 == R2_COPYPEN ? pen.color : apply_rop2(pen.rop2, pen.color, dst);
+        }
         return;
     }
     const bool x_major = std::llabs(dx) >= std::llabs(dy);
@@ -107,6 +155,23 @@ void draw_line(const Target& target, POINT a, POINT b, const PenDraw& pen) {
                   high = int64_t(x_major ? target.width : target.height) + pen.width;
     const int64_t first = std::max<int64_t>(0, step > 0 ? low - start : start - high + 1);
     const int64_t last = std::min<int64_t>(n, step > 0 ? high - start : start - low + 1);
+    if (first >= last) return;
+    MinorSteps minor(first, x_major ? dy : dx, n);
+    int64_t major = start + step * first;
+    if (thin_solid) {
+        // One pixel a step, written straight into the surface where nothing clips it.
+        for (int64_t i = first; i < last; ++i, major += step, minor.next()) {
+            const int64_t other = (x_major ? a.y : a.x) + minor.offset();
+            const int64_t x = x_major ? major : other;
+            const int64_t y = x_major ? other : major;
+            if (x < 0 || y < 0 || x >= target.width || y >= target.height) continue;
+            const auto px = static_cast<int32_t>(x), py = static_cast<int32_t>(y);
+            if (target.clip && !target.clip->contains(px, py)) continue;
+            uint32_t& dst = target.row(py)[px];
+            dst = pen.rop2 == R2_COPYPEN ? pen.color : apply_rop2(pen.rop2, pen.color, dst);
+        }
+        return;
+    }
     int run = 0, run_left = 0;
     if (dashes.runs) {
         int period = 0;
@@ -117,15 +182,10 @@ void draw_line(const Target& target, POINT a, POINT b, const PenDraw& pen) {
             skip -= dashes.runs[run++];
         run_left = dashes.runs[run] - static_cast<int>(skip);
     }
-    for (int64_t i = first; i < last; ++i) {
-        int32_t x, y;
-        if (x_major) {
-            x = static_cast<int32_t>(a.x + step * i);
-            y = static_cast<int32_t>(a.y + minor_offset(i, dy, n));
-        } else {
-            y = static_cast<int32_t>(a.y + step * i);
-            x = static_cast<int32_t>(a.x + minor_offset(i, dx, n));
-        }
+    for (int64_t i = first; i < last; ++i, major += step, minor.next()) {
+        const int64_t other = (x_major ? a.y : a.x) + minor.offset();
+        const auto x = static_cast<int32_t>(x_major ? major : other);
+        const auto y = static_cast<int32_t>(x_major ? other : major);
         if (!dashes.runs) {
             draw_pen_pixel(target, x, y, pen.color, pen);
             continue;
@@ -167,10 +227,10 @@ bool LineTo(HDC hdc, int32_t x, int32_t y) {
     trace.args({x, y});
     if (!dc) return false;
     if (trace) trace.color("pen", pen_color(*dc));
-    const Target target = target_of(*dc);
     const Mapping mapping(dc->state);
-    draw_line(target, mapping.to_device(dc->state.position), mapping.to_device(POINT{x, y}),
-              pen_of(*dc, target, mapping));
+    const POINT ends[2] = {mapping.to_device(dc->state.position), mapping.to_device(POINT{x, y})};
+    const Target target = target_of(*dc, Access::write(bounds_of(ends, 2, pen_reach(*dc, mapping))));
+    draw_line(target, ends[0], ends[1], pen_of(*dc, target, mapping));
     dc->state.position = {x, y};
     return true;
 }
@@ -181,11 +241,16 @@ bool Polyline(HDC hdc, const POINT* points, int count) {
     trace.points(points, count);
     if (!dc || !points || count < 2) return false;
     if (trace) trace.color("pen", pen_color(*dc));
-    const Target target = target_of(*dc);
     const Mapping mapping(dc->state);
+    thread_local std::vector<POINT> device;
+    device.resize(size_t(count));
+    for (int i = 0; i < count; ++i)
+        device[size_t(i)] = mapping.to_device(points[i]);
+    const Target target =
+        target_of(*dc, Access::write(bounds_of(device.data(), count, pen_reach(*dc, mapping))));
     const PenDraw pen = pen_of(*dc, target, mapping);
     for (int i = 0; i + 1 < count; ++i)
-        draw_line(target, mapping.to_device(points[i]), mapping.to_device(points[i + 1]), pen);
+        draw_line(target, device[size_t(i)], device[size_t(i + 1)], pen);
     return true;
 }
 
@@ -194,8 +259,8 @@ COLORREF SetPixel(HDC hdc, int32_t x, int32_t y, COLORREF color) {
     trace.args({x, y}).color("color", color);
     DcObject* dc = dc_of(hdc);
     if (!dc) return CLR_INVALID;
-    const Target target = target_of(*dc);
     const POINT p = Mapping(dc->state).to_device(POINT{x, y});
+    const Target target = target_of(*dc, Access::write(bounds_of(&p, 1, 0)));
     if (!target || p.x < 0 || p.y < 0 || p.x >= target.width || p.y >= target.height) return CLR_INVALID;
     if (target.clip && !target.clip->contains(p.x, p.y)) return CLR_INVALID;
     const uint32_t px = device_color(color, target.mono);
@@ -208,8 +273,8 @@ COLORREF GetPixel(HDC hdc, int32_t x, int32_t y) {
     trace.args({x, y});
     DcObject* dc = dc_of(hdc);
     if (!dc) return CLR_INVALID;
-    const Target target = target_of(*dc);
     const POINT p = Mapping(dc->state).to_device(POINT{x, y});
+    const Target target = target_of(*dc, Access::read(bounds_of(&p, 1, 0)));
     if (!target || p.x < 0 || p.y < 0 || p.x >= target.width || p.y >= target.height) return CLR_INVALID;
     if (target.clip && !target.clip->contains(p.x, p.y)) return CLR_INVALID;
     return to_colorref(target.row(p.y)[p.x]);

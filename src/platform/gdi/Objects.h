@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/Pixels.h"
 #include "platform/gdi/Region.h"
 
 #include <memory>
@@ -10,15 +11,6 @@
 
 // What the handles of the table stand for. Internal to the GDI.
 namespace gdi {
-
-// A bitmap's pixels: 0x00RRGGBB, rows top-down without padding. A monochrome bitmap keeps the same
-// layout with only 0x000000 and 0xFFFFFF.
-struct Pixels {
-    int32_t width = 0;
-    int32_t height = 0;
-    bool mono = false;
-    std::vector<uint32_t> data;
-};
 
 struct BitmapObject {
     Pixels pixels;
@@ -34,12 +26,59 @@ struct BrushObject {
     std::shared_ptr<const Pixels> pattern; // BS_PATTERN: a copy of the pattern bitmap
 };
 
-struct RegionObject {
-    Region region;
+// A region object. A polygon region keeps its corners and is scanned into bands only when
+// something needs the bands: filling it scans its rows straight onto the surface instead, which is
+// all a redraw does with the polygons of its headers.
+class RegionObject {
+public:
+    explicit RegionObject(Region region) : m_region(std::move(region)) {}
+    static RegionObject polygon(const POINT* points, int count, int mode) {
+        RegionObject object{Region()};
+        object.m_corners.assign(points, points + count);
+        object.m_mode = mode;
+        return object;
+    }
+
+    // The bands, scanned now if the region is still a polygon.
+    const Region& region() const {
+        if (m_mode != 0) scan();
+        return m_region;
+    }
+    // The bands for a change: the corners no longer describe the region afterwards.
+    Region& region_to_change() {
+        if (m_mode != 0) scan();
+        return m_region;
+    }
+    // The corners and fill mode of a region not yet scanned, or false.
+    bool pending_polygon(const std::vector<POINT>*& corners, int& mode) const {
+        corners = &m_corners;
+        mode = m_mode;
+        return m_mode != 0;
+    }
+
+private:
+    void scan() const {
+        m_region = Region::polygon(m_corners.data(), static_cast<int>(m_corners.size()), m_mode);
+        m_mode = 0;
+        m_corners.clear();
+    }
+
+    // Scanning changes nothing anyone can see, so a const region may do it.
+    mutable Region m_region;
+    mutable std::vector<POINT> m_corners;
+    mutable int m_mode = 0; // ALTERNATE or WINDING while the corners are not scanned yet
 };
+
+class FontInstance;
 
 struct FontObject {
     LOGFONTA log;
+    // The face and size last realised for drawing with this font (shared with every font asking
+    // for the same), and what they were realised for; see FontSystem::realize_for.
+    std::shared_ptr<FontInstance> realized;
+    int32_t realized_height = 0; // device pixels, sign kept
+    int realized_dpi = 0;
+    uint64_t realized_catalog = 0;
 };
 
 struct IconObject {

@@ -17,6 +17,9 @@ struct PenDraw {
 };
 
 PenDraw pen_of(const DcObject& dc, const Target& target, const Mapping& mapping);
+// How far the DC's pen paints beyond the thin line through its points, in device pixels (at least
+// its width: a wide pen's square nib is centred on each pixel of the line).
+int32_t pen_reach(const DcObject& dc, const Mapping& mapping);
 
 // Draws from a to b, device coordinates, without painting b. The tie rule of the stepping: where
 // the ideal line passes exactly halfway between two pixels, the one with the larger minor

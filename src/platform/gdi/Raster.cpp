@@ -2,29 +2,15 @@
 
 #include "platform/gdi/HandleTable.h"
 
-#include <cstring>
-
 namespace gdi {
 
 namespace {
 
 constexpr uint32_t kColorMask = 0x00FFFFFF;
 
-// Long solid spans are copied from a row already holding the colour: the library's memcpy moves
-// wider blocks than a fill loop stores, and the row stays in the first-level cache.
-void fill_solid(uint32_t* out, int32_t n, uint32_t color) {
-    constexpr int32_t kShortSpan = 32;
-    if (n < kShortSpan) {
-        std::fill_n(out, n, color);
-        return;
-    }
-    thread_local std::vector<uint32_t> row;
-    thread_local uint32_t row_color = 0;
-    if (row.size() < size_t(n) || row_color != color) {
-        row.assign(std::max(row.size(), size_t(n)), color);
-        row_color = color;
-    }
-    std::memcpy(out, row.data(), size_t(n) * sizeof(uint32_t));
+RECT intersection(RECT a, RECT b) {
+    return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+            std::min(a.bottom, b.bottom)};
 }
 
 int32_t wrap(int32_t v, int32_t n) {
@@ -34,12 +20,48 @@ int32_t wrap(int32_t v, int32_t n) {
 
 } // namespace
 
-Target target_of(const DcObject& dc) {
+Pixels* pixels_of(const DcObject& dc) {
     BitmapObject* bitmap = table().get<BitmapObject>(dc.state.bitmap.value);
-    if (!bitmap || bitmap->pixels.data.empty()) return {};
-    Pixels& px = bitmap->pixels;
-    return {px.data.data(), px.width, px.height,
-            px.width,       px.mono,  dc.state.clip ? &*dc.state.clip : nullptr};
+    return bitmap && !bitmap->pixels.empty() ? &bitmap->pixels : nullptr;
+}
+
+Target target_of(const DcObject& dc, Access access) {
+    Pixels* px = pixels_of(dc);
+    if (!px) return {};
+    return {px->data_in(access.bounds),
+            px->width,
+            px->height,
+            px->width,
+            px->mono,
+            dc.state.clip ? &*dc.state.clip : nullptr};
+}
+
+void fill_rect_with_brush(const DcObject& dc, RECT rect, const BrushObject& brush) {
+    Pixels* px = pixels_of(dc);
+    if (!px) return;
+    Paint paint;
+    // A hollow brush writes nothing.
+    if (!brush_paint(brush, dc.state, px->mono, R2_COPYPEN, paint)) return;
+    const RECT visible = intersection(rect, RECT{0, 0, px->width, px->height});
+    if (visible.left >= visible.right || visible.top >= visible.bottom) return;
+    if (!dc.state.clip && paint.pattern.empty()) {
+        px->fill(visible, paint.color);
+        return;
+    }
+    fill_rect(target_of(dc, Access::write(visible)), visible, paint);
+}
+
+RECT bounds_of(const POINT* points, int count, int32_t reach) {
+    if (count <= 0) return {};
+    int64_t left = points[0].x, top = points[0].y, right = left, bottom = top;
+    for (int i = 1; i < count; ++i) {
+        left = std::min<int64_t>(left, points[i].x);
+        top = std::min<int64_t>(top, points[i].y);
+        right = std::max<int64_t>(right, points[i].x);
+        bottom = std::max<int64_t>(bottom, points[i].y);
+    }
+    auto clamp = [](int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); };
+    return {clamp(left - reach), clamp(top - reach), clamp(right + reach + 1), clamp(bottom + reach + 1)};
 }
 
 uint32_t device_color(COLORREF color, bool mono) {
@@ -81,15 +103,16 @@ bool brush_paint(const BrushObject& brush, const DcState& state, bool mono_targe
     out.rop2 = rop2;
     out.pattern.clear();
     if (brush.log.lbStyle == BS_HOLLOW) return false;
-    if (brush.log.lbStyle == BS_PATTERN && brush.pattern && !brush.pattern->data.empty()) {
+    if (brush.log.lbStyle == BS_PATTERN && brush.pattern && !brush.pattern->empty()) {
         const Pixels& p = *brush.pattern;
         out.pattern_width = p.width;
         out.pattern_height = p.height;
-        out.pattern.resize(p.data.size());
+        out.pattern.resize(p.size());
         const uint32_t fg = device_color(state.text_color, mono_target);
         const uint32_t bg = device_color(state.bk_color, mono_target);
-        for (size_t k = 0; k < p.data.size(); ++k) {
-            const uint32_t px = p.data[k] & kColorMask;
+        const uint32_t* pixels = p.data();
+        for (size_t k = 0; k < p.size(); ++k) {
+            const uint32_t px = pixels[k] & kColorMask;
             if (p.mono) {
                 out.pattern[k] = px ? bg : fg;
             } else {
@@ -114,7 +137,7 @@ void paint_span(const Target& t, int32_t y, int32_t x0, int32_t x1, const Paint&
         return;
     }
     if (paint.rop2 == R2_COPYPEN) {
-        fill_solid(row + x0, x1 - x0, paint.color);
+        store_pixels(row + x0, size_t(x1 - x0), paint.color);
         return;
     }
     for (int32_t x = x0; x < x1; ++x)
@@ -127,6 +150,12 @@ void fill_rect(const Target& t, RECT r, const Paint& paint) {
     const int32_t left = std::max(r.left, 0);
     const int32_t right = std::min(r.right, t.width);
     if (left >= right || top >= bottom) return;
+    // Whole rows of a surface without gaps between them are one span of memory.
+    if (!t.clip && paint.pattern.empty() && paint.rop2 == R2_COPYPEN && left == 0 && right == t.width &&
+        t.stride == t.width) {
+        store_pixels(t.row(top), size_t(bottom - top) * size_t(t.width), paint.color);
+        return;
+    }
     for (int32_t y = top; y < bottom; ++y)
         for_each_visible(t, y, left, right, [&](int32_t a, int32_t b) { paint_span(t, y, a, b, paint); });
 }

@@ -3,6 +3,7 @@
 #include "platform/gdi/Objects.h"
 
 #include <algorithm>
+#include <climits>
 #include <vector>
 
 // Pixel output: what a DC draws into (its surface and clipping) and the span and pixel writers every
@@ -21,8 +22,29 @@ struct Target {
     uint32_t* row(int32_t y) const { return pixels + static_cast<ptrdiff_t>(y) * stride; }
 };
 
+// The device pixels a drawing call may read or write on its DC's surface: those are made real (see
+// Pixels) before it gets the surface, and it touches no others. A call that cannot say where it
+// draws makes the whole surface real.
+struct Access {
+    RECT bounds{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
+
+    static Access read(RECT bounds) { return {bounds}; }
+    static Access write(RECT bounds) { return {bounds}; }
+    static Access anywhere() { return {}; }
+};
+
 // The surface of the DC's bitmap and its clip region; an empty target when it has none.
-Target target_of(const DcObject& dc);
+Target target_of(const DcObject& dc, Access access = Access::anywhere());
+// The pixels of the DC's bitmap, or null.
+Pixels* pixels_of(const DcObject& dc);
+
+// FillRect's fill of a device rectangle with a brush (R2_COPYPEN). A solid paint with nothing
+// clipping goes to Pixels::fill, which leaves the tiles it covers whole pending.
+void fill_rect_with_brush(const DcObject& dc, RECT rect, const BrushObject& brush);
+
+// The pixels a set of device points and a pen's reach around them cover, right and bottom
+// exclusive.
+RECT bounds_of(const POINT* points, int count, int32_t reach);
 
 // COLORREF (0x00BBGGRR) and surface pixels (0x00RRGGBB) swap red and blue.
 constexpr uint32_t to_pixel(COLORREF c) {

@@ -55,9 +55,9 @@ int32_t clamp32(int64_t v) {
         std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
-// Sorted spans that may overlap or touch, merged into disjoint, non-adjacent ones.
-void merge_spans(std::vector<Span>& spans) {
-    std::sort(spans.begin(), spans.end(), [](const Span& a, const Span& b) { return a.x0 < b.x0; });
+// Spans in order of their starts that may be empty, overlap or touch, merged into disjoint,
+// non-adjacent ones. A row of a polygon comes out of its sorted crossings in this order.
+void merge_sorted_spans(std::vector<Span>& spans) {
     size_t out = 0;
     for (const Span& s : spans) {
         if (s.x1 <= s.x0) continue;
@@ -152,25 +152,61 @@ Region Region::ellipse(RECT r, Rows rows) {
     return builder.finish();
 }
 
-Region Region::polygon(const POINT* points, int count, int mode, Rows rows) {
+void scan_polygon(const POINT* points, int count, int mode, Rows rows, RowSink& sink) {
+    // An edge from its upper to its lower end, stepped one row at a time. On row y its crossing is
+    // ceil(num / den) with num = xa * den + (y - ya) * (xb - xa): a sample point (x, y) lies right of
+    // the crossing when x >= crossing, so the first pixel column inside is the crossing and the
+    // column of a right-hand crossing is outside. The crossing is kept as x and a remainder
+    // r = x * den - num in [0, den), so each row adds the slope's whole part to x and carries once.
     struct Edge {
-        int64_t xa, ya, xb, yb;
+        int64_t ya, yb;
+        int64_t xa, xb;
         int dir;
+        int64_t x = 0, rest = 0;           // the crossing on the current row
+        int64_t step_x = 0, step_rest = 0; // xb - xa = step_x * den + step_rest, step_rest in [0, den)
+
+        void start(int64_t y) {
+            const int64_t den = yb - ya;
+            const Int128 num = Int128(xa) * den + Int128(y - ya) * (xb - xa);
+            x = ceil_div(num, den);
+            rest = static_cast<int64_t>(Int128(x) * den - num);
+            const int64_t dx = xb - xa;
+            step_x = dx / den;
+            step_rest = dx % den;
+            if (step_rest < 0) {
+                step_rest += den;
+                --step_x;
+            }
+        }
+        void next_row() {
+            // num grows by step_x * den + step_rest: x by step_x, and the remainder falls by
+            // step_rest, borrowing one whole column when it drops below zero.
+            x += step_x;
+            rest -= step_rest;
+            if (rest < 0) {
+                rest += yb - ya;
+                ++x;
+            }
+        }
     };
-    std::vector<Edge> edges;
-    RegionBuilder builder;
-    if (!points || count < 3) return builder.finish();
+    thread_local std::vector<Edge> edges;
+    thread_local std::vector<Edge*> active;
+    thread_local std::vector<std::pair<int64_t, int>> crossings;
+    thread_local std::vector<Span> row;
+    edges.clear();
+    active.clear();
+    if (!points || count < 3) return;
     for (int i = 0; i < count; ++i) {
         POINT a = points[i];
         POINT b = points[(i + 1) % count];
         if (a.y == b.y) continue;
         if (a.y < b.y) {
-            edges.push_back({a.x, a.y, b.x, b.y, 1});
+            edges.push_back({a.y, b.y, a.x, b.x, 1});
         } else {
-            edges.push_back({b.x, b.y, a.x, a.y, -1});
+            edges.push_back({b.y, a.y, b.x, a.x, -1});
         }
     }
-    if (edges.empty()) return builder.finish();
+    if (edges.empty()) return;
     std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.ya < b.ya; });
     int64_t y_end = edges.front().yb;
     for (const Edge& e : edges)
@@ -178,27 +214,29 @@ Region Region::polygon(const POINT* points, int count, int mode, Rows rows) {
     y_end = std::min<int64_t>(y_end, rows.second);
     const int64_t y_begin = std::max<int64_t>(edges.front().ya, rows.first);
 
-    std::vector<const Edge*> active;
-    std::vector<std::pair<int64_t, int>> crossings;
-    std::vector<Span> row;
     size_t next = 0;
     for (int64_t y = y_begin; y < y_end; ++y) {
-        while (next < edges.size() && edges[next].ya <= y)
-            active.push_back(&edges[next++]);
+        // Edges already passed by the rows asked for start at the first row they are seen on.
+        while (next < edges.size() && edges[next].ya <= y) {
+            Edge& e = edges[next++];
+            if (e.yb <= y) continue;
+            e.start(y);
+            active.push_back(&e);
+        }
         std::erase_if(active, [y](const Edge* e) { return e->yb <= y; });
         if (active.empty()) {
             if (next < edges.size()) y = edges[next].ya - 1;
             continue;
         }
-        // A sample point (x, y) lies right of the crossing when x >= crossing: the first pixel
-        // column inside is ceil(crossing), and the column of a right-hand crossing is outside.
         crossings.clear();
-        for (const Edge* e : active) {
-            const int64_t den = e->yb - e->ya;
-            const Int128 num = Int128(e->xa) * den + Int128(y - e->ya) * (e->xb - e->xa);
-            crossings.emplace_back(ceil_div(num, den), e->dir);
+        for (Edge* e : active) {
+            crossings.emplace_back(e->x, e->dir);
+            e->next_row();
         }
-        std::sort(crossings.begin(), crossings.end());
+        // Usually two crossings, already in order: an insertion sort does no work for them.
+        for (size_t k = 1; k < crossings.size(); ++k)
+            for (size_t j = k; j > 0 && crossings[j] < crossings[j - 1]; --j)
+                std::swap(crossings[j], crossings[j - 1]);
         row.clear();
         if (mode == WINDING) {
             int winding = 0;
@@ -211,10 +249,18 @@ Region Region::polygon(const POINT* points, int count, int mode, Rows rows) {
             for (size_t k = 0; k + 1 < crossings.size(); k += 2)
                 row.push_back({clamp32(crossings[k].first), clamp32(crossings[k + 1].first)});
         }
-        merge_spans(row);
-        builder.add(static_cast<int32_t>(y), static_cast<int32_t>(y + 1), row);
+        merge_sorted_spans(row);
+        if (!row.empty()) sink.row(static_cast<int32_t>(y), row);
     }
-    return builder.finish();
+}
+
+Region Region::polygon(const POINT* points, int count, int mode, Rows rows) {
+    struct Builder final : RowSink {
+        RegionBuilder builder;
+        void row(int32_t y, const std::vector<Span>& spans) override { builder.add(y, y + 1, spans); }
+    } sink;
+    scan_polygon(points, count, mode, rows, sink);
+    return sink.builder.finish();
 }
 
 Region Region::combine(const Region& a, const Region& b, int mode) {

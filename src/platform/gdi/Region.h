@@ -71,6 +71,19 @@ private:
     std::vector<Span> m_spans;
 };
 
+// Receives the rows of a scanned polygon, top to bottom, each row's spans sorted, disjoint and
+// non-adjacent; rows without spans are left out.
+class RowSink {
+public:
+    virtual void row(int32_t y, const std::vector<Span>& spans) = 0;
+
+protected:
+    ~RowSink() = default;
+};
+
+// The rows of Region::polygon, handed to sink instead of built into a region.
+void scan_polygon(const POINT* points, int count, int mode, Rows rows, RowSink& sink);
+
 // Rows are appended top to bottom; equal neighbouring rows merge into one band.
 class RegionBuilder {
 public:

@@ -14,9 +14,7 @@ namespace {
 // would, instead of taking all memory.
 constexpr int64_t kMaxShapeRows = int64_t(1) << 22;
 
-HRGN insert_region(Region region, TraceCall& trace) {
-    RegionObject object;
-    object.region = std::move(region);
+HRGN insert_region(RegionObject object, TraceCall& trace) {
     HRGN result{table().insert(std::move(object))};
     trace.result(result, ObjectKind::Region);
     return result;
@@ -38,13 +36,46 @@ Region to_device(const Region& region, const Mapping& mapping) {
     return out;
 }
 
-bool paint_region(HDC hdc, const Region& region, const BrushObject& brush, int rop2) {
+// Paints the spans of scanned rows.
+class SpanPainter final : public RowSink {
+public:
+    SpanPainter(const Target& target, const Paint& paint) : m_target(target), m_paint(paint) {}
+    void row(int32_t y, const std::vector<Span>& spans) override {
+        for (const Span& s : spans)
+            for_each_visible(m_target, y, s.x0, s.x1,
+                             [&](int32_t a, int32_t b) { paint_span(m_target, y, a, b, m_paint); });
+    }
+
+private:
+    const Target& m_target;
+    const Paint& m_paint;
+};
+
+bool paint_region(HDC hdc, const RegionObject& object, const BrushObject& brush, int rop2) {
     DcObject* dc = dc_of(hdc);
     if (!dc) return false;
-    const Target target = target_of(*dc);
+    const Mapping mapping(dc->state);
+    // A polygon not scanned yet, without a mapping, is scanned row by row onto the surface: the
+    // same rows, spans and pixels its bands would give.
+    const std::vector<POINT>* corners = nullptr;
+    int mode = 0;
+    if (mapping.identity() && object.pending_polygon(corners, mode)) {
+        const int count = static_cast<int>(corners->size());
+        const Target target = target_of(*dc, Access::write(bounds_of(corners->data(), count, 0)));
+        Paint paint;
+        if (target && brush_paint(brush, dc->state, target.mono, rop2, paint)) {
+            SpanPainter painter(target, paint);
+            scan_polygon(corners->data(), count, mode, {0, target.height}, painter);
+        }
+        return true;
+    }
+    // Without a mapping the region is in device pixels already and is filled where it is.
+    std::optional<Region> mapped;
+    if (!mapping.identity()) mapped = to_device(object.region(), mapping);
+    const Region& device = mapped ? *mapped : object.region();
+    const Target target = target_of(*dc, Access::write(device.box()));
     Paint paint;
-    if (target && brush_paint(brush, dc->state, target.mono, rop2, paint))
-        fill_region(target, to_device(region, Mapping(dc->state)), paint);
+    if (target && brush_paint(brush, dc->state, target.mono, rop2, paint)) fill_region(target, device, paint);
     return true;
 }
 
@@ -53,7 +84,7 @@ bool paint_region(HDC hdc, const Region& region, const BrushObject& brush, int r
 HRGN CreateRectRgn(int32_t left, int32_t top, int32_t right, int32_t bottom) {
     TraceCall trace("CreateRectRgn");
     trace.args({left, top, right, bottom});
-    return insert_region(Region::from_rect({left, top, right, bottom}), trace);
+    return insert_region(RegionObject(Region::from_rect({left, top, right, bottom})), trace);
 }
 
 HRGN CreateRectRgnIndirect(const RECT* rect) {
@@ -65,7 +96,7 @@ HRGN CreateEllipticRgn(int32_t left, int32_t top, int32_t right, int32_t bottom)
     TraceCall trace("CreateEllipticRgn");
     trace.args({left, top, right, bottom});
     if (std::abs(int64_t(bottom) - top) > kMaxShapeRows) return {};
-    return insert_region(Region::ellipse({left, top, right, bottom}), trace);
+    return insert_region(RegionObject(Region::ellipse({left, top, right, bottom})), trace);
 }
 
 HRGN CreatePolygonRgn(const POINT* points, int count, int mode) {
@@ -75,7 +106,7 @@ HRGN CreatePolygonRgn(const POINT* points, int count, int mode) {
     const auto [low, high] =
         std::minmax_element(points, points + count, [](const POINT& a, const POINT& b) { return a.y < b.y; });
     if (int64_t(high->y) - low->y > kMaxShapeRows) return {};
-    return insert_region(Region::polygon(points, count, mode), trace);
+    return insert_region(RegionObject::polygon(points, count, mode), trace);
 }
 
 bool SetRectRgn(HRGN region, int32_t left, int32_t top, int32_t right, int32_t bottom) {
@@ -83,7 +114,7 @@ bool SetRectRgn(HRGN region, int32_t left, int32_t top, int32_t right, int32_t b
     trace.object(region, ObjectKind::Region).args({left, top, right, bottom});
     RegionObject* object = lookup(region);
     if (!object) return false;
-    object->region = Region::from_rect({left, top, right, bottom});
+    object->region_to_change() = Region::from_rect({left, top, right, bottom});
     return true;
 }
 
@@ -97,8 +128,9 @@ int CombineRgn(HRGN dst, HRGN a, HRGN b, int mode) {
     const RegionObject* second = lookup(b);
     if (!target || !first || mode < RGN_AND || mode > RGN_COPY) return ERROR;
     if (mode != RGN_COPY && !second) return ERROR;
-    target->region = Region::combine(first->region, second ? second->region : Region(), mode);
-    return target->region.complexity();
+    Region combined = Region::combine(first->region(), second ? second->region() : Region(), mode);
+    target->region_to_change() = std::move(combined);
+    return target->region().complexity();
 }
 
 int OffsetRgn(HRGN region, int32_t dx, int32_t dy) {
@@ -106,8 +138,8 @@ int OffsetRgn(HRGN region, int32_t dx, int32_t dy) {
     trace.object(region, ObjectKind::Region).args({dx, dy});
     RegionObject* object = lookup(region);
     if (!object) return ERROR;
-    object->region.offset(dx, dy);
-    return object->region.complexity();
+    object->region_to_change().offset(dx, dy);
+    return object->region().complexity();
 }
 
 bool EqualRgn(HRGN a, HRGN b) {
@@ -115,21 +147,21 @@ bool EqualRgn(HRGN a, HRGN b) {
     trace.object(a, ObjectKind::Region).object(b, ObjectKind::Region);
     const RegionObject* first = lookup(a);
     const RegionObject* second = lookup(b);
-    return first && second && first->region == second->region;
+    return first && second && first->region() == second->region();
 }
 
 bool PtInRegion(HRGN region, int32_t x, int32_t y) {
     TraceCall trace("PtInRegion");
     trace.object(region, ObjectKind::Region).args({x, y});
     const RegionObject* object = lookup(region);
-    return object && object->region.contains(x, y);
+    return object && object->region().contains(x, y);
 }
 
 bool RectInRegion(HRGN region, const RECT* rect) {
     TraceCall trace("RectInRegion");
     trace.object(region, ObjectKind::Region);
     const RegionObject* object = lookup(region);
-    return object && rect && object->region.intersects(*rect);
+    return object && rect && object->region().intersects(*rect);
 }
 
 int GetRgnBox(HRGN region, RECT* box) {
@@ -137,15 +169,15 @@ int GetRgnBox(HRGN region, RECT* box) {
     trace.object(region, ObjectKind::Region);
     const RegionObject* object = lookup(region);
     if (!object || !box) return ERROR;
-    *box = object->region.box();
-    return object->region.complexity();
+    *box = object->region().box();
+    return object->region().complexity();
 }
 
 std::vector<RECT> GetRegionRects(HRGN region) {
     TraceCall trace("GetRegionRects");
     trace.object(region, ObjectKind::Region);
     const RegionObject* object = lookup(region);
-    return object ? object->region.rects() : std::vector<RECT>{};
+    return object ? object->region().rects() : std::vector<RECT>{};
 }
 
 bool FillRgn(HDC hdc, HRGN region, HBRUSH brush) {
@@ -155,7 +187,7 @@ bool FillRgn(HDC hdc, HRGN region, HBRUSH brush) {
     const BrushObject* paint = lookup(brush);
     if (trace && paint) trace.color("brush", paint->log.lbColor);
     if (!object || !paint) return false;
-    return paint_region(hdc, object->region, *paint, R2_COPYPEN);
+    return paint_region(hdc, *object, *paint, R2_COPYPEN);
 }
 
 bool PaintRgn(HDC hdc, HRGN region) {
@@ -166,7 +198,7 @@ bool PaintRgn(HDC hdc, HRGN region) {
     if (!dc || !object) return false;
     const BrushObject* brush = lookup(dc->state.brush);
     if (trace && brush) trace.color("brush", brush->log.lbColor);
-    return brush && paint_region(hdc, object->region, *brush, dc->state.rop2);
+    return brush && paint_region(hdc, *object, *brush, dc->state.rop2);
 }
 
 bool InvertRgn(HDC hdc, HRGN region) {
@@ -175,7 +207,7 @@ bool InvertRgn(HDC hdc, HRGN region) {
     const RegionObject* object = lookup(region);
     if (!object) return false;
     BrushObject black;
-    return paint_region(hdc, object->region, black, R2_NOT);
+    return paint_region(hdc, *object, black, R2_NOT);
 }
 
 int SelectClipRgn(HDC hdc, HRGN region) {
@@ -189,8 +221,8 @@ int SelectClipRgn(HDC hdc, HRGN region) {
     }
     const RegionObject* object = lookup(region);
     if (!object) return ERROR;
-    dc->state.clip = object->region;
-    return object->region.complexity();
+    dc->state.clip = object->region();
+    return object->region().complexity();
 }
 
 int IntersectClipRect(HDC hdc, int32_t left, int32_t top, int32_t right, int32_t bottom) {
@@ -232,7 +264,7 @@ int GetClipRgn(HDC hdc, HRGN region) {
     RegionObject* object = lookup(region);
     if (!dc || !object) return -1;
     if (!dc->state.clip) return 0;
-    object->region = *dc->state.clip;
+    object->region_to_change() = *dc->state.clip;
     return 1;
 }
 

@@ -56,13 +56,10 @@ int FillRect(HDC hdc, const RECT* rect, HBRUSH brush) {
     if (trace && object) trace.color("brush", object->log.lbColor);
     DcObject* dc = dc_of(hdc);
     if (!dc || !rect || !object) return 0;
-    const Target target = target_of(*dc);
     const Mapping mapping(dc->state);
     const POINT a = mapping.to_device(POINT{rect->left, rect->top});
     const POINT b = mapping.to_device(POINT{rect->right, rect->bottom});
-    Paint paint;
-    if (target && brush_paint(*object, dc->state, target.mono, R2_COPYPEN, paint))
-        fill_rect(target, RECT{a.x, a.y, b.x, b.y}, paint);
+    fill_rect_with_brush(*dc, RECT{a.x, a.y, b.x, b.y}, *object);
     return 1;
 }
 
@@ -105,12 +102,14 @@ bool Polygon(HDC hdc, const POINT* points, int count) {
     if (!dc || !points || count < 2) return false;
     trace.option("mode", dc->state.poly_fill_mode);
     trace_colors(trace, *dc);
-    const Target target = target_of(*dc);
-    if (!target) return true;
     const Mapping mapping(dc->state);
-    std::vector<POINT> device(points, points + count);
+    thread_local std::vector<POINT> device;
+    device.assign(points, points + count);
     for (POINT& p : device)
         p = mapping.to_device(p);
+    const Target target =
+        target_of(*dc, Access::write(bounds_of(device.data(), count, pen_reach(*dc, mapping))));
+    if (!target) return true;
     Paint paint;
     if (current_brush(*dc, target, paint))
         fill_region(target,

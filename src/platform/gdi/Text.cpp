@@ -16,13 +16,13 @@ namespace {
 constexpr int32_t kMaxFontHeight = 1 << 20;
 
 // The font of the DC at the DC's scale, its height turned into device pixels with its sign kept.
-std::shared_ptr<FontInstance> font_of(const DcObject& dc, const Mapping& mapping) {
-    const FontObject* font = lookup(dc.state.font);
+FontInstance* font_of(const DcObject& dc, const Mapping& mapping) {
+    FontObject* font = lookup(dc.state.font);
     if (!font) return nullptr;
     // Heights beyond any face's sizes are held to a range whose absolute value exists.
     const int32_t height = std::clamp(font->log.lfHeight, -kMaxFontHeight, kMaxFontHeight);
     const int32_t device = std::min(std::abs(mapping.y_length(height)), kMaxFontHeight);
-    return FontSystem::current().realize(font->log, height < 0 ? -device : device);
+    return FontSystem::current().realize_for(*font, height < 0 ? -device : device);
 }
 
 // The escapement in tenths of a degree, 0 to 3599. Raster faces cannot turn.
@@ -53,7 +53,7 @@ struct Line {
     FontInstance* font = nullptr;
     const uint8_t* text = nullptr;
     int count = 0;
-    std::vector<int32_t> pen; // each character's pen position
+    const int32_t* pen = nullptr; // each character's pen position
     int32_t width = 0;
     int32_t origin_x = 0;
     int32_t origin_y = 0;
@@ -78,10 +78,13 @@ Line lay_out(FontInstance& font, const char* text, int count, const int32_t* dx,
     line.font = &font;
     line.text = reinterpret_cast<const uint8_t*>(text);
     line.count = count;
-    line.pen.resize(size_t(count));
+    // One line is laid out at a time on a thread; its pen positions reuse one buffer.
+    thread_local std::vector<int32_t> pens;
+    pens.resize(size_t(count));
+    line.pen = pens.data();
     int32_t x = 0;
     for (int i = 0; i < count; ++i) {
-        line.pen[size_t(i)] = x;
+        pens[size_t(i)] = x;
         x += dx ? mapping.x_length(dx[i]) : font.advance(line.text[i]);
     }
     line.width = x;
@@ -122,7 +125,7 @@ void draw_straight(const Target& target, const Line& line, POINT ref, const Ink&
     const int32_t base = ref.y + line.baseline();
     for (int i = 0; i < line.count; ++i) {
         const Glyph& g = line.font->glyph(line.text[i]);
-        const int32_t gx = ref.x + line.origin_x + line.pen[size_t(i)] + g.left;
+        const int32_t gx = ref.x + line.origin_x + line.pen[i] + g.left;
         const int32_t gy = base - g.top;
         for (int32_t r = 0; r < g.rows; ++r) {
             const uint8_t* coverage = g.coverage.data() + size_t(r) * g.width;
@@ -168,7 +171,7 @@ void draw_quarter_turned(const Target& target, const Line& line, QuarterTurn tur
     for (int i = 0; i < line.count; ++i) {
         const Glyph& g = line.font->glyph(line.text[i]);
         if (g.width == 0) continue;
-        const int32_t left = line.origin_x + line.pen[size_t(i)] + g.left;
+        const int32_t left = line.origin_x + line.pen[i] + g.left;
         bounds.left = std::min(bounds.left, left);
         bounds.right = std::max(bounds.right, left + g.width);
         bounds.top = std::min(bounds.top, base - g.top);
@@ -185,7 +188,7 @@ void draw_quarter_turned(const Target& target, const Line& line, QuarterTurn tur
     };
     for (int i = 0; i < line.count; ++i) {
         const Glyph& g = line.font->glyph(line.text[i]);
-        const int32_t left = line.origin_x + line.pen[size_t(i)] + g.left - bounds.left;
+        const int32_t left = line.origin_x + line.pen[i] + g.left - bounds.left;
         const int32_t top = base - g.top - bounds.top;
         for (int32_t r = 0; r < g.rows; ++r)
             for (int32_t c = 0; c < g.width; ++c) {
@@ -227,7 +230,7 @@ void draw_turned(const Target& target, const Line& line, POINT ref, double angle
         fill_region(target, polygon(line.cell()), paint);
     }
     for (int i = 0; i < line.count; ++i) {
-        auto [x, y] = device(line.origin_x + line.pen[size_t(i)], line.baseline());
+        auto [x, y] = device(line.origin_x + line.pen[i], line.baseline());
         const double fx = std::floor(x), fy = std::floor(y);
         RotatedGlyph g;
         if (!line.font->render_rotated(line.text[i], angle, static_cast<int32_t>(std::lround((x - fx) * 64)),
@@ -258,7 +261,7 @@ bool text_out(HDC hdc, int32_t x, int32_t y, uint32_t options, const RECT* rect,
     DcObject* dc = dc_of(hdc);
     if (!dc || count < 0 || (count > 0 && !text)) return false;
     const Mapping mapping(dc->state);
-    std::shared_ptr<FontInstance> font = font_of(*dc, mapping);
+    FontInstance* font = font_of(*dc, mapping);
     if (!font) return false;
     Target target = target_of(*dc);
     const uint32_t align = dc->state.text_align;
@@ -325,7 +328,7 @@ bool GetTextExtentPoint32A(HDC hdc, const char* text, int count, SIZE* size) {
     DcObject* dc = dc_of(hdc);
     if (!dc || !size || count < 0 || (count > 0 && !text)) return false;
     const Mapping mapping(dc->state);
-    std::shared_ptr<FontInstance> font = font_of(*dc, mapping);
+    FontInstance* font = font_of(*dc, mapping);
     if (!font) return false;
     int32_t width = 0;
     for (int i = 0; i < count; ++i)
@@ -340,7 +343,7 @@ bool GetTextMetricsA(HDC hdc, TEXTMETRICA* tm) {
     DcObject* dc = dc_of(hdc);
     if (!dc || !tm) return false;
     const Mapping mapping(dc->state);
-    std::shared_ptr<FontInstance> font = font_of(*dc, mapping);
+    FontInstance* font = font_of(*dc, mapping);
     const FontObject* object = lookup(dc->state.font);
     if (!font || !object) return false;
     const FontMetrics& m = font->metrics();
@@ -379,7 +382,7 @@ int GetTextFaceA(HDC hdc, int n, char* out) {
     if (!object) return 0;
     std::string name(object->log.lfFaceName, strnlen(object->log.lfFaceName, LF_FACESIZE));
     if (name.empty()) {
-        std::shared_ptr<FontInstance> font = font_of(*dc, Mapping(dc->state));
+        FontInstance* font = font_of(*dc, Mapping(dc->state));
         if (font) name = font->choice().family;
     }
     if (!out) return static_cast<int>(name.size()) + 1;
@@ -403,6 +406,10 @@ FaceInfo DescribeFont(HFONT font) {
     info.truetype = instance->metrics().truetype;
     info.pixel_size = instance->metrics().em;
     return info;
+}
+
+void ClearGlyphCache() {
+    FontSystem::current().clear_glyphs();
 }
 
 std::vector<std::string> ListFaceNames() {

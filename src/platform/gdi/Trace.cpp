@@ -4,9 +4,13 @@
 
 namespace gdi {
 
+namespace detail {
+constinit thread_local Trace* t_active_trace = nullptr;
+} // namespace detail
+
 namespace {
 
-thread_local Trace* t_active = nullptr;
+using detail::t_active_trace;
 
 const char* prefix_of(ObjectKind kind) {
     switch (kind) {
@@ -39,12 +43,12 @@ std::string color_text(COLORREF color) {
     return buffer;
 }
 
-Trace::Trace() : m_outer(t_active) {
-    t_active = this;
+Trace::Trace() : m_outer(t_active_trace) {
+    t_active_trace = this;
 }
 
 Trace::~Trace() {
-    t_active = m_outer;
+    t_active_trace = m_outer;
 }
 
 std::string Trace::text() const {
@@ -87,106 +91,81 @@ std::string Trace::name_of(HGDIOBJ object, ObjectKind kind) {
     return std::string(prefix_of(kind)) + "#" + std::to_string(it->second);
 }
 
-Trace* active_trace() {
-    return t_active;
+void TraceCall::start(Trace* trace, std::string_view name) {
+    m_building.emplace();
+    m_building->trace = trace;
+    m_building->record.name = name;
 }
 
-TraceCall::TraceCall(std::string_view name) : m_trace(t_active) {
-    if (m_trace) m_record.name = name;
-}
-
-TraceCall::~TraceCall() {
-    if (!m_trace) return;
-    m_record.line = m_record.name + "(" + m_inside + ")" + m_after;
-    m_trace->add(std::move(m_record));
+void TraceCall::finish() {
+    Building& b = *m_building;
+    b.record.line = b.record.name + "(" + b.inside + ")" + b.after;
+    b.trace->add(std::move(b.record));
 }
 
 void TraceCall::separate() {
-    if (!m_inside.empty()) m_inside += ',';
+    if (!m_building->inside.empty()) m_building->inside += ',';
 }
 
-TraceCall& TraceCall::arg(int64_t value) {
-    if (!m_trace) return *this;
+void TraceCall::add_arg(int64_t value) {
     separate();
-    m_inside += std::to_string(value);
-    m_record.args.push_back(value);
-    return *this;
+    m_building->inside += std::to_string(value);
+    m_building->record.args.push_back(value);
 }
 
-TraceCall& TraceCall::args(std::initializer_list<int64_t> values) {
-    for (int64_t value : values)
-        arg(value);
-    return *this;
-}
-
-TraceCall& TraceCall::points(const POINT* points, int count) {
-    if (!m_trace || !points) return *this;
+void TraceCall::add_points(const POINT* points, int count) {
+    if (!points) return;
     for (int i = 0; i < count; ++i) {
         separate();
-        m_inside += "(" + std::to_string(points[i].x) + "," + std::to_string(points[i].y) + ")";
-        m_record.points.push_back(points[i]);
+        m_building->inside += "(" + std::to_string(points[i].x) + "," + std::to_string(points[i].y) + ")";
+        m_building->record.points.push_back(points[i]);
     }
-    return *this;
 }
 
-TraceCall& TraceCall::object(HGDIOBJ object, ObjectKind kind) {
-    if (!m_trace) return *this;
-    std::string name = m_trace->name_of(object, kind);
+void TraceCall::add_object(HGDIOBJ object, ObjectKind kind) {
+    std::string name = m_building->trace->name_of(object, kind);
     separate();
-    m_inside += name;
-    m_record.objects.push_back(std::move(name));
-    return *this;
+    m_building->inside += name;
+    m_building->record.objects.push_back(std::move(name));
 }
 
-TraceCall& TraceCall::text(std::string_view text) {
-    if (!m_trace) return *this;
+void TraceCall::add_text(std::string_view text) {
     separate();
-    m_inside += "\"" + std::string(text) + "\"";
-    m_record.text = text;
-    return *this;
+    m_building->inside += "\"" + std::string(text) + "\"";
+    m_building->record.text = text;
 }
 
-TraceCall& TraceCall::option(std::string_view key, int64_t value) {
-    if (!m_trace) return *this;
-    m_after += " " + std::string(key) + "=" + std::to_string(value);
-    m_record.args.push_back(value);
-    return *this;
+void TraceCall::add_option(std::string_view key, int64_t value) {
+    m_building->after += " " + std::string(key) + "=" + std::to_string(value);
+    m_building->record.args.push_back(value);
 }
 
-TraceCall& TraceCall::color(std::string_view source, COLORREF color) {
-    if (!m_trace) return *this;
-    m_after += " " + std::string(source) + "=" + color_text(color);
-    m_record.color = color;
-    m_record.color_source = source;
-    return *this;
+void TraceCall::add_color(std::string_view source, COLORREF color) {
+    m_building->after += " " + std::string(source) + "=" + color_text(color);
+    m_building->record.color = color;
+    m_building->record.color_source = source;
 }
 
-TraceCall& TraceCall::hex(std::string_view key, uint32_t value) {
-    if (!m_trace) return *this;
+void TraceCall::add_hex(std::string_view key, uint32_t value) {
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "0x%X", value);
-    m_after += " " + std::string(key) + "=" + buffer;
-    m_record.args.push_back(value);
-    return *this;
+    m_building->after += " " + std::string(key) + "=" + buffer;
+    m_building->record.args.push_back(value);
 }
 
-TraceCall& TraceCall::fill(COLORREF color) {
-    if (!m_trace) return *this;
-    m_after += " brush=" + color_text(color);
-    m_record.fill = color;
-    return *this;
+void TraceCall::add_fill(COLORREF color) {
+    m_building->after += " brush=" + color_text(color);
+    m_building->record.fill = color;
 }
 
-TraceCall& TraceCall::result(HGDIOBJ object, ObjectKind kind) {
-    if (!m_trace) return *this;
-    std::string name = m_trace->name_of(object, kind);
-    m_after += " -> " + name;
-    m_record.objects.push_back(std::move(name));
-    return *this;
+void TraceCall::add_result(HGDIOBJ object, ObjectKind kind) {
+    std::string name = m_building->trace->name_of(object, kind);
+    m_building->after += " -> " + name;
+    m_building->record.objects.push_back(std::move(name));
 }
 
 void trace_record(TraceRecord record) {
-    Trace* trace = t_active;
+    Trace* trace = t_active_trace;
     if (!trace) return;
     if (record.line.empty()) {
         std::string inside;

@@ -55,38 +55,99 @@ private:
     Trace* m_outer = nullptr;
 };
 
+namespace detail {
+// The innermost trace of the thread. Constant-initialised, so reading it from another file is a
+// plain thread-local load with no initialisation check.
+extern constinit thread_local Trace* t_active_trace;
+} // namespace detail
+
 // The trace recording on this thread, or null.
-Trace* active_trace();
+inline Trace* active_trace() {
+    return detail::t_active_trace;
+}
 
 // Builds one record; does nothing at all when no trace is active. Arguments go inside the
 // parentheses of the one-line form, options after them:
 //   TraceCall("LineTo").arg(67).arg(20).color("pen", c)  ->  LineTo(67,20) pen=#FFFFFF
+// Every entry point makes one, so without a trace it costs a thread-local load and a test: the
+// record and its text are only built while a trace is recording.
 class TraceCall {
 public:
-    explicit TraceCall(std::string_view name);
-    ~TraceCall(); // appends the record
+    explicit TraceCall(std::string_view name) {
+        if (Trace* trace = active_trace()) start(trace, name);
+    }
+    ~TraceCall() {
+        if (m_building) finish();
+    }
     TraceCall(const TraceCall&) = delete;
     TraceCall& operator=(const TraceCall&) = delete;
 
-    explicit operator bool() const { return m_trace != nullptr; }
-    TraceCall& arg(int64_t value);
-    TraceCall& args(std::initializer_list<int64_t> values);
-    TraceCall& points(const POINT* points, int count);
-    TraceCall& object(HGDIOBJ object, ObjectKind kind);
-    TraceCall& text(std::string_view text);
-    TraceCall& option(std::string_view key, int64_t value);
-    TraceCall& color(std::string_view source, COLORREF color);
-    TraceCall& hex(std::string_view key, uint32_t value); // " rop=0xCC0020"
-    TraceCall& fill(COLORREF color);                      // " brush=#RRGGBB" of an outlined shape
-    TraceCall& result(HGDIOBJ object, ObjectKind kind);
+    explicit operator bool() const { return m_building.has_value(); }
+    TraceCall& arg(int64_t value) {
+        if (m_building) add_arg(value);
+        return *this;
+    }
+    TraceCall& args(std::initializer_list<int64_t> values) {
+        if (m_building)
+            for (int64_t value : values)
+                add_arg(value);
+        return *this;
+    }
+    TraceCall& points(const POINT* points, int count) {
+        if (m_building) add_points(points, count);
+        return *this;
+    }
+    TraceCall& object(HGDIOBJ object, ObjectKind kind) {
+        if (m_building) add_object(object, kind);
+        return *this;
+    }
+    TraceCall& text(std::string_view text) {
+        if (m_building) add_text(text);
+        return *this;
+    }
+    TraceCall& option(std::string_view key, int64_t value) {
+        if (m_building) add_option(key, value);
+        return *this;
+    }
+    TraceCall& color(std::string_view source, COLORREF color) {
+        if (m_building) add_color(source, color);
+        return *this;
+    }
+    TraceCall& hex(std::string_view key, uint32_t value) { // " rop=0xCC0020"
+        if (m_building) add_hex(key, value);
+        return *this;
+    }
+    TraceCall& fill(COLORREF color) { // " brush=#RRGGBB" of an outlined shape
+        if (m_building) add_fill(color);
+        return *this;
+    }
+    TraceCall& result(HGDIOBJ object, ObjectKind kind) {
+        if (m_building) add_result(object, kind);
+        return *this;
+    }
 
 private:
-    void separate();
+    struct Building {
+        Trace* trace = nullptr;
+        TraceRecord record;
+        std::string inside;
+        std::string after;
+    };
 
-    Trace* m_trace;
-    TraceRecord m_record;
-    std::string m_inside;
-    std::string m_after;
+    void start(Trace* trace, std::string_view name);
+    void finish(); // appends the record
+    void separate();
+    void add_arg(int64_t value);
+    void add_points(const POINT* points, int count);
+    void add_object(HGDIOBJ object, ObjectKind kind);
+    void add_text(std::string_view text);
+    void add_option(std::string_view key, int64_t value);
+    void add_color(std::string_view source, COLORREF color);
+    void add_hex(std::string_view key, uint32_t value);
+    void add_fill(COLORREF color);
+    void add_result(HGDIOBJ object, ObjectKind kind);
+
+    std::optional<Building> m_building;
 };
 
 // For other platform layers (the window system's DrawFocusRect, DrawStateA, ...): appends a record

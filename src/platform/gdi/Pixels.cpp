@@ -1,0 +1,191 @@
+#include "platform/gdi/Pixels.h"
+
+#include <algorithm>
+#include <cstring>
+#include <cwchar>
+
+namespace gdi {
+
+static_assert(sizeof(wchar_t) == sizeof(uint32_t), "wmemset stores 32-bit pixels");
+
+void store_pixels(uint32_t* out, size_t n, uint32_t value) {
+    if (n < 16) {
+        std::fill_n(out, n, value);
+        return;
+    }
+    std::wmemset(reinterpret_cast<wchar_t*>(out), static_cast<wchar_t>(value), n);
+}
+
+Pixels::Pixels(int32_t w, int32_t h, bool is_mono, PixelBuffer pixels)
+    : width(w), height(h), mono(is_mono), m_data(std::move(pixels)) {}
+
+Pixels Pixels::black(int32_t w, int32_t h, bool is_mono) {
+    Pixels p(w, h, is_mono, PixelBuffer(size_t(w) * size_t(h)));
+    if (p.empty()) return p;
+    p.m_tiles.assign(size_t(p.columns()) * p.rows(), Tile{0, true});
+    p.m_pending = static_cast<int32_t>(p.m_tiles.size());
+    return p;
+}
+
+Pixels::Pixels(const Pixels& other) : width(other.width), height(other.height), mono(other.mono) {
+    m_data = PixelBuffer(other.data(), other.data() + other.size());
+}
+
+Pixels& Pixels::operator=(const Pixels& other) {
+    if (this != &other) *this = Pixels(other);
+    return *this;
+}
+
+uint32_t* Pixels::data() {
+    if (m_pending > 0) make_real_in({0, 0, width, height});
+    return m_data.data();
+}
+
+const uint32_t* Pixels::data() const {
+    if (m_pending > 0) make_real_in({0, 0, width, height});
+    return m_data.data();
+}
+
+uint32_t* Pixels::data_in(RECT r) {
+    if (m_pending > 0) make_real_in(r);
+    return m_data.data();
+}
+
+const uint32_t* Pixels::data_in(RECT r) const {
+    if (m_pending > 0) make_real_in(r);
+    return m_data.data();
+}
+
+uint32_t* Pixels::expose() {
+    uint32_t* pixels = data();
+    m_tiles.clear();
+    m_exposed = true;
+    return pixels;
+}
+
+void Pixels::make_real(int32_t column, int32_t row) const {
+    Tile& t = tile(column, row);
+    if (!t.pending) return;
+    const int32_t x0 = column << kTileShift, y0 = row << kTileShift;
+    const int32_t n = std::min(kTile, width - x0), y1 = std::min(y0 + kTile, height);
+    uint32_t* out = m_data.data() + size_t(y0) * width + x0;
+    if (n == kTile) {
+        // A whole tile's rows have a length known here, so each is a few vector stores in place.
+        for (int32_t y = y0; y < y1; ++y, out += width)
+            std::fill_n(out, kTile, t.value);
+    } else {
+        for (int32_t y = y0; y < y1; ++y, out += width)
+            store_pixels(out, size_t(n), t.value);
+    }
+    t.pending = false;
+    --m_pending;
+    ++m_tiles_version;
+}
+
+void Pixels::make_real_in(RECT r) const {
+    const int32_t left = std::max(r.left, 0), top = std::max(r.top, 0);
+    const int32_t right = std::min(r.right, width), bottom = std::min(r.bottom, height);
+    if (left >= right || top >= bottom) return;
+    for (int32_t row = top >> kTileShift; row <= (bottom - 1) >> kTileShift; ++row)
+        for (int32_t column = left >> kTileShift; column <= (right - 1) >> kTileShift; ++column)
+            make_real(column, row);
+}
+
+void Pixels::start_tiles() {
+    m_tiles.assign(size_t(columns()) * rows(), Tile{});
+    m_pending = 0;
+    ++m_tiles_version;
+}
+
+void Pixels::fill(RECT r, uint32_t value) {
+    const int32_t left = std::max(r.left, 0), top = std::max(r.top, 0);
+    const int32_t right = std::min(r.right, width), bottom = std::min(r.bottom, height);
+    if (left >= right || top >= bottom) return;
+    if (m_exposed) {
+        // Whole rows are one block of memory.
+        if (left == 0 && right == width) {
+            store_pixels(m_data.data() + size_t(top) * width, size_t(bottom - top) * width, value);
+            return;
+        }
+        for (int32_t y = top; y < bottom; ++y)
+            store_pixels(m_data.data() + size_t(y) * width + left, size_t(right - left), value);
+        return;
+    }
+    if (m_tiles.empty()) start_tiles();
+    const int32_t first = left >> kTileShift, last = (right - 1) >> kTileShift;
+    // Which tiles of a band of tile rows get pixels stored; runs of them are stored row by row.
+    thread_local std::vector<uint8_t> stored;
+    stored.assign(size_t(last - first + 1), 0);
+    for (int32_t row = top >> kTileShift; row <= (bottom - 1) >> kTileShift; ++row) {
+        const int32_t ty0 = row << kTileShift, ty1 = std::min(ty0 + kTile, height);
+        const int32_t y0 = std::max(top, ty0), y1 = std::min(bottom, ty1);
+        bool any = false;
+        for (int32_t column = first; column <= last; ++column) {
+            const int32_t tx0 = column << kTileShift, tx1 = std::min(tx0 + kTile, width);
+            Tile& t = tile(column, row);
+            uint8_t& store_here = stored[size_t(column - first)];
+            store_here = 0;
+            if (std::max(left, tx0) == tx0 && std::min(right, tx1) == tx1 && y0 == ty0 && y1 == ty1) {
+                // Covered whole: nothing of it is left to keep.
+                if (!t.pending) ++m_pending;
+                t = {value, true};
+                ++m_tiles_version;
+            } else if (!t.pending || t.value != value) {
+                make_real(column, row);
+                store_here = 1;
+                any = true;
+            }
+        }
+        if (!any) continue;
+        for (int32_t column = first; column <= last;) {
+            if (!stored[size_t(column - first)]) {
+                ++column;
+                continue;
+            }
+            int32_t end = column;
+            while (end <= last && stored[size_t(end - first)])
+                ++end;
+            const int32_t x0 = std::max(left, column << kTileShift);
+            const int32_t x1 = std::min(right, std::min(end << kTileShift, width));
+            for (int32_t y = y0; y < y1; ++y)
+                store_pixels(m_data.data() + size_t(y) * width + x0, size_t(x1 - x0), value);
+            column = end;
+        }
+    }
+}
+
+void Pixels::read_row(int32_t y, int32_t x0, int32_t x1, uint32_t* out) const {
+    const uint32_t* row = m_data.data() + size_t(y) * width;
+    if (m_pending == 0) {
+        std::memcpy(out, row + x0, size_t(x1 - x0) * sizeof(uint32_t));
+        return;
+    }
+    const int32_t band = y >> kTileShift;
+    if (m_runs.band != band || m_runs.x0 != x0 || m_runs.x1 != x1 ||
+        m_runs.tiles_version != m_tiles_version) {
+        // Neighbouring tiles pending with one value, or all real, are one run.
+        m_runs = {band, x0, x1, m_tiles_version, std::move(m_runs.runs)};
+        m_runs.runs.clear();
+        const Tile* tiles = &tile(0, band);
+        for (int32_t x = x0; x < x1;) {
+            int32_t column = x >> kTileShift;
+            const Tile& first = tiles[column];
+            do {
+                ++column;
+            } while ((column << kTileShift) < x1 && tiles[column].pending == first.pending &&
+                     (!first.pending || tiles[column].value == first.value));
+            const int32_t end = std::min(x1, column << kTileShift);
+            m_runs.runs.push_back({x, end, first.pending, first.value});
+            x = end;
+        }
+    }
+    for (const Run& run : m_runs.runs) {
+        if (run.pending) {
+            store_pixels(out + (run.x0 - x0), size_t(run.x1 - run.x0), run.value);
+        } else {
+            std::memcpy(out + (run.x0 - x0), row + run.x0, size_t(run.x1 - run.x0) * sizeof(uint32_t));
+        }
+    }
+}
+
+} // namespace gdi
