@@ -188,6 +188,9 @@ private:
     // The full redraw: returns at once when there is nothing to draw.
     void DrawControl();
     void FirstPaint();
+    void ReportRefusedValues(const host::PropertyBag& bag);
+    // Once, at the first paint after a load: the saved records that found no control.
+    void ReportUnboundRecords(std::span<const std::shared_ptr<rt::Dispatch>> contained);
 
     std::shared_ptr<VNTab> ActiveTab() const;
     void Changed(std::string_view property) { m_site.PropertyChanged(property); }
@@ -211,6 +214,7 @@ private:
     std::shared_ptr<VNTabs> m_tabs;
     // Re-configured for every caption, also while a const control is only measured.
     mutable text::CRenderText m_renderer;
+    bool m_records_reported = false;
 };
 
 } // namespace vntab

@@ -19,7 +19,8 @@
 
 namespace host {
 
-static std::string located(const std::string& file, int line, const std::string& what) {
+std::string Located(const std::string& file, int line, const std::string& what) {
+    if (file.empty()) return what;
     std::string text = file;
     if (line > 0) text.append(":").append(std::to_string(line));
     text.append(": ").append(what);
@@ -27,7 +28,11 @@ static std::string located(const std::string& file, int line, const std::string&
 }
 
 FormFileError::FormFileError(std::string file_, int line_, const std::string& what)
-    : std::runtime_error(located(file_, line_, what)), file(std::move(file_)), line(line_) {}
+    : std::runtime_error(Located(file_, line_, what)), file(std::move(file_)), line(line_) {}
+
+FormValueError::FormValueError(int line_, std::string subject_, rt::AutomationError error_)
+    : std::runtime_error(subject_ + ": error " + std::to_string(error_.number) + ": " + error_.description),
+      line(line_), subject(std::move(subject_)), error(std::move(error_)) {}
 
 namespace {
 
@@ -189,7 +194,7 @@ public:
 
 private:
     void warn(int line, const std::string& what) {
-        m_document.warnings.push_back(located(m_file, line, what));
+        m_document.warnings.push_back(Located(m_file, line, what));
     }
 
     bool next_line(std::string_view& line) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/automation/AutomationError.h"
 #include "platform/automation/Variant.h"
 
 #include <cstdint>
@@ -35,10 +36,24 @@
 // file it was read from, so an unchanged canonical file is written back byte for byte.
 namespace host {
 
+// "file:line: what", the place of anything said about a form file ("file: what" without a line,
+// `what` alone for a form that has no file).
+std::string Located(const std::string& file, int line, const std::string& what);
+
 struct FormFileError : std::runtime_error {
     std::string file;
     int line;
     FormFileError(std::string file, int line, const std::string& what);
+};
+
+// A value of a form file that the runtime refused as it was read into an object (13 "Type
+// mismatch", 6 "Overflow", 380 "Invalid property value", ...): the error, the value's line and the
+// name it is reported under ("Font.Size").
+struct FormValueError : std::runtime_error {
+    FormValueError(int line, std::string subject, rt::AutomationError error);
+    int line;
+    std::string subject;
+    rt::AutomationError error;
 };
 
 struct FormProperty {
