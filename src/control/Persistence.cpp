@@ -22,7 +22,7 @@ template <class... Visitors>
 struct Overloaded : Visitors... {
     using Visitors::operator()...;
 };
-// Spelled out for compilers without deduction from an aggregate's bases (clang 14).
+// Spelled out for compilers without deduction from aggregate initialisation.
 template <class... Visitors>
 Overloaded(Visitors...) -> Overloaded<Visitors...>;
 

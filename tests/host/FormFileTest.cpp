@@ -169,6 +169,29 @@ TEST(FormFile, MalformedInputIsRefusedWithFileLineAndWhatWasExpected) {
               "f.frm:3: expected a property: Key = Value");
 }
 
+TEST(FormFile, FilesThatAreNotFormTextAreRefusedWithTheirPlace) {
+    EXPECT_EQ(error_of(""),
+              "f.frm:1: expected VERSION and a version number on the first line, not an empty file");
+    EXPECT_EQ(error_of("' only a comment\n\n"),
+              "f.frm:2: expected VERSION and a version number on the first line, not the end of the file");
+    const std::string binary("\x7F"
+                             "ELF\x02\x01\x01\n\x00\x00\x3E",
+                             11);
+    EXPECT_EQ(error_of(binary), "f.frm:2: expected a form text file, not binary data (a zero byte)");
+    const std::string utf16("\xFF\xFEV\x00"
+                            "E\x00R\x00",
+                            8);
+    EXPECT_EQ(error_of(utf16),
+              "f.frm:1: expected UTF-8 or Windows-1252 text, not UTF-16: save the form as UTF-8");
+    const std::string folder = fs::temp_directory_path().string();
+    try {
+        ReadFormFile(folder);
+        FAIL() << "a folder was read";
+    } catch (const FormFileError& e) {
+        EXPECT_EQ(std::string(e.what()), folder + ": expected a form file, not a folder");
+    }
+}
+
 TEST(FormFile, HostileSizesAreRefusedNotCrashedOn) {
     std::string long_line = "VERSION 1.0\nBegin Form F\n  A = \"" + std::string(1 << 20, 'x') + "\"\nEnd\n";
     EXPECT_EQ(error_of(long_line), "f.frm:3: expected a line of at most 65536 characters");

@@ -92,7 +92,7 @@ std::string Trace::name_of(HGDIOBJ object, ObjectKind kind) {
 }
 
 void TraceCall::start(Trace* trace, std::string_view name) {
-    m_building = Building{};
+    m_building.emplace();
     m_building->trace = trace;
     m_building->record.name = name;
 }

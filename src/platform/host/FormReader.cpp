@@ -188,13 +188,19 @@ private:
         try {
             holder->CreateControl();
             holder->control().ReadProperties(bag);
-            holder->control().Resize();
         } catch (const rt::AutomationError& e) {
             // The control shows what it read before the error.
             if (holder->has_control()) m_form.Attach(holder);
             const PropertyBag::Entry* entry = e.source.empty() ? nullptr : bag.Find(e.source);
             if (entry) throw FormValueError(entry->line, label + "." + entry->name, e);
             throw FormValueError(node.line, label, e);
+        }
+        // The file is read; sizing the control runs it. What it raises now is the running control's
+        // error, not the file's: the form loads and the error is noted.
+        try {
+            holder->control().Resize();
+        } catch (const rt::AutomationError& e) {
+            m_form.NoteLoadError(label, e);
         }
         m_form.Attach(holder);
         for (const auto& e : bag.entries())

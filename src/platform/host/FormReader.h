@@ -25,7 +25,8 @@ struct FormLoadError : FormFileError {
 // type, two controls of one name) is refused with FormFileError ("file:line: ..."), and nothing
 // half-loaded is returned; an error raised while values are read stops the load with FormLoadError.
 // Keys nothing reads, values out of range and text the control's strings cannot hold are kept and
-// reported among the form's warnings.
+// reported among the form's warnings. An error a control raises when the container first sizes it
+// does not stop the load: it is kept among the form's load errors.
 std::shared_ptr<Form> LoadForm(const std::string& path, const FormOptions& options);
 std::shared_ptr<Form> FormFromDocument(const FormDocument& document, const std::string& path,
                                        const FormOptions& options);
