@@ -48,14 +48,22 @@ void save_records(host::PropertyBag& bag, int32_t i, const VNControls& page) {
     if (bag.Contains(name_key) || error.number != rt::kErrKeyAlreadyExists)
         throw rt::AutomationError(error.number, bag.Contains(name_key) ? name_key : count_key(i),
                                   error.description, error.help_context);
-    int32_t named = 0;
-    for (int32_t k = 1; k <= count; ++k)
-        if (bag.Contains(record_key(i, k, "Name"))) ++named;
+    int32_t named = 0, first_unnamed = 0;
+    for (int32_t k = 1; k <= count; ++k) {
+        if (bag.Contains(record_key(i, k, "Name")))
+            ++named;
+        else if (first_unnamed == 0)
+            first_unnamed = k;
+    }
+    // The named records first: the count is what is wrong. Otherwise a name is missing.
+    const std::string remedy = named < first_unnamed ? "set " + count_key(i) + " to " + std::to_string(named)
+                                                     : "give " + record_key(i, first_unnamed, "Name") +
+                                                           " and the other records a name";
     throw rt::AutomationError(error.number, count_key(i),
                               error.description + " (" + count_key(i) + " is " + std::to_string(count) +
                                   ", but only " + std::to_string(named) + " of those records " +
                                   (named == 1 ? "has" : "have") +
-                                  " a name; records without a name share the same empty key)",
+                                  " a name, and records without one share the empty key: " + remedy + ")",
                               error.help_context);
 }
 

@@ -203,9 +203,23 @@ TEST(LoadControl, ARecordTheTabRefusesIsReportedAtTheKeyThatMadeIt) {
     EXPECT_EQ(e.number, 50001);
     EXPECT_EQ(e.source, "Tab1CtlCount");
     EXPECT_EQ(e.description,
-              "Key already exists. (Tab1CtlCount is 50, but only 1 of those records has a name; "
-              "records without a name share the same empty key)");
+              "Key already exists. (Tab1CtlCount is 50, but only 1 of those records has a name, and "
+              "records without one share the empty key: set Tab1CtlCount to 1)");
     ctl->Terminate();
+
+    // A name missing between named records: the count is right, the name is what is missing.
+    host::PropertyBag gap;
+    gap.Store("NumTabs", Variant(int16_t(1)));
+    gap.Store("Tab1CtlCount", Variant(int16_t(3)));
+    gap.Store("Tab1Control3Name", Variant("Text1"));
+    auto gapped = VNTabCtl::Create(site);
+    e = ErrorOf([&] { gapped->ReadProperties(gap); });
+    EXPECT_EQ(e.source, "Tab1CtlCount");
+    EXPECT_EQ(e.description,
+              "Key already exists. (Tab1CtlCount is 3, but only 1 of those records has a name, and "
+              "records without one share the empty key: give Tab1Control1Name and the other records a "
+              "name)");
+    gapped->Terminate();
 
     // Two records of one name: the second name is where the file goes wrong.
     host::PropertyBag twice;

@@ -2,6 +2,7 @@
 
 #include "platform/automation/Ansi.h"
 #include "platform/automation/AutomationError.h"
+#include "platform/host/FormFile.h"
 #include "platform/host/FormWindows.h"
 
 #include <filesystem>
@@ -51,6 +52,12 @@ std::shared_ptr<Form> Form::Create(std::string name, const FormOptions& options,
         new Form(std::move(name), options, std::move(properties), path, std::move(style)));
     form->m_hwnd = CreateFormWindow(*form);
     return form;
+}
+
+void Form::NoteLoadError(std::string control, int line, rt::AutomationError error) {
+    std::string message = Located(m_path, line,
+                                  control + ": error " + std::to_string(error.number) + ": " + error.description);
+    m_load_errors.push_back(LoadError{std::move(control), std::move(error), std::move(message)});
 }
 
 void Form::Attach(std::shared_ptr<FormControl> control) {

@@ -97,6 +97,10 @@ public:
 
     const std::vector<std::string>& warnings() const { return m_warnings; }
     void Warn(std::string text) { m_warnings.push_back(std::move(text)); }
+    // False for a form whose reading stopped at an error (FormLoadError): it holds the controls
+    // read before it, and what the others would have been is unknown.
+    bool complete() const { return m_complete; }
+    void MarkIncomplete() { m_complete = false; }
 
     // An error a control raised once its properties were in, while the form was being put together
     // (the control could not draw at the size the container gave it): the form is complete and
@@ -104,11 +108,11 @@ public:
     struct LoadError {
         std::string control; // "Name" or "Name(Index)"
         rt::AutomationError error;
+        // "file:line: Name: error N: description", the line the control's Begin.
+        std::string message;
     };
     const std::vector<LoadError>& load_errors() const { return m_load_errors; }
-    void NoteLoadError(std::string control, rt::AutomationError error) {
-        m_load_errors.push_back(LoadError{std::move(control), std::move(error)});
-    }
+    void NoteLoadError(std::string control, int line, rt::AutomationError error);
 
     void SetEventSink(EventSink sink) { m_events = std::move(sink); }
     void RaiseEvent(ActiveXHolder& source, std::string_view event, std::span<EventArg> args);
@@ -131,6 +135,7 @@ private:
     FormFileStyle m_file_style;
     std::vector<std::shared_ptr<FormControl>> m_controls;
     std::vector<std::string> m_warnings;
+    bool m_complete = true;
     std::vector<LoadError> m_load_errors;
     EventSink m_events;
     AppInfo m_app;

@@ -200,7 +200,7 @@ private:
         try {
             holder->control().Resize();
         } catch (const rt::AutomationError& e) {
-            m_form.NoteLoadError(label, e);
+            m_form.NoteLoadError(label, node.line, e);
         }
         m_form.Attach(holder);
         for (const auto& e : bag.entries())
@@ -272,6 +272,7 @@ std::shared_ptr<Form> FormFromDocument(const FormDocument& document, const std::
         if (stop) throw *stop;
         ControlReader(*form).ReadChildren(root, nullptr);
     } catch (const FormValueError& e) {
+        form->MarkIncomplete();
         throw FormLoadError(path, e, form);
     }
     return form;
