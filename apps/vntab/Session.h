@@ -37,8 +37,10 @@ public:
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    // Loads the form (FormFileError when it cannot) and picks the control the script drives: the
-    // one named, or the form's first VNTabCtl. Paints every window once.
+    // Loads the form (FormFileError when it cannot be read as one) and picks the control the script
+    // drives: the one named, or the form's first VNTabCtl. Paints every window once. A value that
+    // raises while the form is read stops the load: the session keeps the form as far as it got
+    // and the error (load_stop()); the control named may then be missing (holder() is null).
     void Load(const std::string& path, bool design, const std::string& control_name);
     // Runs the steps in order; stops at the first that raises and returns false (see error()).
     bool Run(const std::vector<ScriptStep>& steps);
@@ -50,6 +52,12 @@ public:
     const std::vector<RecordedEvent>& events() const { return m_events; }
     const host::ScriptedDialogs& dialogs() const { return m_dialogs; }
     const std::optional<StepError>& error() const { return m_error; }
+    // The error that stopped the load: "file:line: Control.Key: error N: description" and the error.
+    struct LoadStop {
+        std::string message;
+        rt::AutomationError error;
+    };
+    const std::optional<LoadStop>& load_stop() const { return m_load_stop; }
     // Paints every window that has something to paint.
     void PaintPending();
 
@@ -79,6 +87,7 @@ private:
     std::vector<RecordedEvent> m_events;
     std::vector<Handler> m_handlers;
     std::optional<StepError> m_error;
+    std::optional<LoadStop> m_load_stop;
 };
 
 } // namespace vntab_cli

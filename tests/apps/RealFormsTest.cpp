@@ -3,29 +3,23 @@
 #include "control/Registration.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Png.h"
+#include "support/Files.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 // Forms as people keep them: Windows-1252 files from older tools and UTF-8 files, with CRLF or LF
 // line ends, go through `vntab roundtrip` unchanged; text the control cannot hold is reported.
 namespace fs = std::filesystem;
+using support::ReadFile;
 using vntab_cli::RenderCommand;
 using vntab_cli::RoundtripCommand;
 
 namespace {
 
 const fs::path kForms = fs::path(VNTAB_SOURCE_DIR) / "tests" / "host" / "forms";
-
-std::string read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream buf;
-    buf << in.rdbuf();
-    return buf.str();
-}
 
 std::vector<std::string> form_names() {
     std::vector<std::string> names;
@@ -38,13 +32,8 @@ std::vector<std::string> form_names() {
 class RealForms : public ::testing::TestWithParam<std::string> {
 protected:
     static void SetUpTestSuite() { vntab::RegisterVNTabCtl(); }
-    void SetUp() override {
-        gdi::SetLogicalDpi(96);
-        m_dir = fs::temp_directory_path() / ("vntab-real-forms-" + std::to_string(::getpid()));
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-    fs::path m_dir;
+    void SetUp() override { gdi::SetLogicalDpi(96); }
+    support::TempFolder m_dir{"real-forms"};
 };
 
 } // namespace
@@ -56,8 +45,8 @@ TEST_P(RealForms, RoundtripGivesBackTheSameBytes) {
     ASSERT_EQ(RoundtripCommand({original.string(), "-o", once.string()}), 0);
     ASSERT_EQ(RoundtripCommand({once.string(), "-o", twice.string()}), 0);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-    EXPECT_EQ(read(once), read(original));
-    EXPECT_EQ(read(twice), read(original));
+    EXPECT_EQ(ReadFile(once), ReadFile(original));
+    EXPECT_EQ(ReadFile(twice), ReadFile(original));
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, RealForms, ::testing::ValuesIn(form_names()), [](const auto& param_info) {
@@ -68,12 +57,12 @@ INSTANTIATE_TEST_SUITE_P(Forms, RealForms, ::testing::ValuesIn(form_names()), []
 
 TEST_F(RealForms, TheSetCoversBothCharacterSetsAndBothLineEnds) {
     // What the round trip above proves depends on these files staying what they are.
-    const std::string legacy = read(kForms / "cp1252-crlf.frm");
+    const std::string legacy = ReadFile(kForms / "cp1252-crlf.frm");
     EXPECT_NE(legacy.find("\"&G\xE9n\xE9ral\"\r\n"), std::string::npos);
-    EXPECT_NE(read(kForms / "cp1252-lf.frm").find("\x81\x8D\x8F\x90\x9D"), std::string::npos);
-    const std::string marked = read(kForms / "utf8-bom-crlf.frm");
+    EXPECT_NE(ReadFile(kForms / "cp1252-lf.frm").find("\x81\x8D\x8F\x90\x9D"), std::string::npos);
+    const std::string marked = ReadFile(kForms / "utf8-bom-crlf.frm");
     EXPECT_TRUE(marked.starts_with("\xEF\xBB\xBFVERSION 5.00\r\n"));
-    EXPECT_NE(read(kForms / "utf8-lf.frm")
+    EXPECT_NE(ReadFile(kForms / "utf8-lf.frm")
                   .find("Espa\xC3\xB1"
                         "a"),
               std::string::npos);
@@ -102,7 +91,7 @@ TEST_F(RealForms, TextOutsideWindows1252IsReportedWithFileAndLine) {
             form.string() +
             ":6: TabCaption2 = \"Caf\xC3\xA9 \xE2\x98\x95\": \xE2\x98\x95 (U+2615) is not in Windows-1252, "
             "the character set of the control's strings; it becomes ?, and saving writes ?\n");
-    const std::string saved = read(out);
+    const std::string saved = ReadFile(out);
     EXPECT_NE(saved.find("TabCaption1     =   \"?????\""), std::string::npos);
     EXPECT_NE(saved.find("TabCaption2     =   \"Caf\xC3\xA9 ?\""), std::string::npos);
 }
