@@ -76,12 +76,13 @@ bool read_file(const std::string& path, std::string& text) {
 
 // Why no picture can be made of a window of this size, or "" when one can.
 std::string no_picture_of(const std::string& what, int32_t width, int32_t height) {
-    const std::string size = what + " is " + std::to_string(width) + " x " + std::to_string(height) + " pixels";
+    const std::string size =
+        what + " is " + std::to_string(width) + " x " + std::to_string(height) + " pixels";
     if (width < 1 || height < 1) return size + ", which leaves nothing to draw";
     if (width > gdi::kMaxBitmapSide || height > gdi::kMaxBitmapSide ||
         int64_t(width) * height > gdi::kMaxBitmapPixels)
-        return size + ", and a picture is at most " + std::to_string(gdi::kMaxBitmapSide) + " pixels a side and " +
-               std::to_string(gdi::kMaxBitmapPixels) + " pixels in all";
+        return size + ", and a picture is at most " + std::to_string(gdi::kMaxBitmapSide) +
+               " pixels a side and " + std::to_string(gdi::kMaxBitmapPixels) + " pixels in all";
     return "";
 }
 
@@ -95,8 +96,9 @@ bool write_png(const Session& session, const RenderOptions& o) {
     gdi::RECT client{};
     user::GetClientRect(window, &client);
     const host::FormProperties& form = session.form().properties();
-    const std::string why = whole_form ? no_picture_of("the form", form.ClientPixelWidth(), form.ClientPixelHeight())
-                                       : no_picture_of("the control " + o.control, client.right, client.bottom);
+    const std::string why = whole_form
+                                ? no_picture_of("the form", form.ClientPixelWidth(), form.ClientPixelHeight())
+                                : no_picture_of("the control " + o.control, client.right, client.bottom);
     if (!why.empty()) {
         Complain("cannot write " + o.output + ": " + why);
         return false;
@@ -189,8 +191,8 @@ int RenderCommand(const std::vector<std::string>& args) {
     if (const auto& stop = session.load_stop()) {
         Complain(stop->message);
         if (!o.control.empty() && !session.holder())
-            Complain("--control " + o.control + ": the form stopped loading before such a control; " + o.output +
-                     " shows the whole form as far as it got");
+            Complain("--control " + o.control + ": the form stopped loading before such a control; " +
+                     o.output + " shows the whole form as far as it got");
         status = 1;
     }
     if (paint_error) {

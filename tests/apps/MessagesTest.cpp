@@ -1,4 +1,5 @@
 #include "Commands.h"
+#include "TabForm.h"
 
 #include "control/Registration.h"
 #include "platform/gdi/Gdi.h"
@@ -24,25 +25,7 @@ const std::string kRenderUsage =
     "vntab: usage: vntab render FORM.frm -o OUT.png [--control NAME] [--design] [--dpi N] [--events FILE | "
     "--steps \"STEPS\"] [--dump OUT.json]\n";
 
-// A form in pixels, 320 x 240, with one tab control; `keys` go into the control's block.
-std::string form_with(const std::string& keys, const std::string& client_width = "4800") {
-    return "VERSION 1.0\n"
-           "Begin Form Form1\n"
-           "   ScaleMode       =   3\n"
-           "   ClientWidth     =   " +
-           client_width +
-           "\n"
-           "   ClientHeight    =   3600\n"
-           "   Begin VNTabCtl VNTabCtl1\n"
-           "      Left            =   8\n"
-           "      Top             =   8\n"
-           "      Width           =   300\n"
-           "      Height          =   200\n"
-           "      NumTabs         =   3\n" +
-           keys +
-           "   End\n"
-           "End\n";
-}
+using apps_tests::TabForm;
 
 class Messages : public ::testing::Test {
 protected:
@@ -72,7 +55,7 @@ protected:
 } // namespace
 
 TEST_F(Messages, BadUsageNamesTheArgumentAndWhatItAccepts) {
-    const std::string f = form(form_with(""));
+    const std::string f = form(TabForm(""));
     const struct {
         std::vector<std::string> args;
         std::string said;
@@ -81,7 +64,8 @@ TEST_F(Messages, BadUsageNamesTheArgumentAndWhatItAccepts) {
          "vntab: --dpi takes a whole number from 24 to 960 (pixels per inch), not 1000\n"},
         {{f, "-o", png(), "--dpi", "96.5"},
          "vntab: --dpi takes a whole number from 24 to 960 (pixels per inch), not 96.5\n"},
-        {{f, "-o", png(), "--dpi"}, "vntab: --dpi needs a value: a whole number from 24 to 960, pixels per inch\n"},
+        {{f, "-o", png(), "--dpi"},
+         "vntab: --dpi needs a value: a whole number from 24 to 960, pixels per inch\n"},
         {{f, "-o", png(), "--frob"}, "vntab: unknown option --frob\n"},
         {{f}, "vntab: no picture to write: give -o OUT.png\n"},
         {{f, "-o"}, "vntab: -o needs a value: the PNG file to write\n"},
@@ -140,22 +124,22 @@ TEST_F(Messages, AFileThatIsNoFormIsRefusedWithItsPlaceByEveryCommand) {
 TEST_F(Messages, AValueThatRaisesStopsTheLoadAndTheFormIsShownAsFarAsItGot) {
     // The picture of tab 2 is a TIFF file; the caption before it is read, the tab after it is not.
     m_dir.Write("scan.tif", std::string("II*\0\x08\0\0\0\0\0", 10));
-    const std::string text = form_with("      TabCaption1     =   \"One\"\n"
-                                       "      TabPicture2     =   \"scan.tif\"\n"
-                                       "      TabCaption3     =   \"Three\"\n");
+    const std::string text = TabForm("      TabCaption1     =   \"One\"\n"
+                                     "      TabPicture2     =   \"scan.tif\"\n"
+                                     "      TabCaption3     =   \"Three\"\n");
     EXPECT_EQ(Render(text), 1);
-    const std::string error = "error 481: Invalid picture: " + (m_dir / "scan.tif") +
-                              ": unsupported picture format (TIFF)";
+    const std::string error =
+        "error 481: Invalid picture: " + (m_dir / "scan.tif") + ": unsupported picture format (TIFF)";
     EXPECT_EQ(said, "vntab: " + path() + ":13: VNTabCtl1.TabPicture2: " + error + "\n");
     ASSERT_TRUE(fs::exists(png()));
     const json j = json::parse(ReadFile(dump()));
     // Tabs are made as they are read: the second stands without its picture, the third is not made.
     ASSERT_EQ(j["layout"]["tabs"].size(), 2u);
     EXPECT_EQ(j["layout"]["tabs"][0]["Caption"], "One");
-    EXPECT_EQ(j["errors"], (json::array({json{{"step", 0},
-                                              {"number", 481},
-                                              {"source", "TabPicture2"},
-                                              {"description", error.substr(11)}}})));
+    EXPECT_EQ(
+        j["errors"],
+        (json::array({json{
+            {"step", 0}, {"number", 481}, {"source", "TabPicture2"}, {"description", error.substr(11)}}})));
 
     // A script is not run on a form that is not all there; a control after the error is not there.
     EXPECT_EQ(Render({path(), "-o", png(), "--control", "VNTabCtl9", "--steps", "focus"}), 1);
@@ -173,21 +157,22 @@ TEST_F(Messages, AValueThatRaisesStopsTheLoadAndTheFormIsShownAsFarAsItGot) {
     EXPECT_EQ(said, "vntab: " + path() + ":13: VNTabCtl1.TabPicture2: " + error + "\n");
     const std::string out = m_dir / "out.frm";
     EXPECT_EQ(Run(vntab_cli::RoundtripCommand, {path(), "-o", out}), 1);
-    EXPECT_EQ(said, "vntab: " + path() + ":13: VNTabCtl1.TabPicture2: " + error + "\nvntab: " + out +
-                        " is not written: the form stopped loading at line 13, and what follows would be lost\n");
+    EXPECT_EQ(said,
+              "vntab: " + path() + ":13: VNTabCtl1.TabPicture2: " + error + "\nvntab: " + out +
+                  " is not written: the form stopped loading at line 13, and what follows would be lost\n");
     EXPECT_FALSE(fs::exists(out));
 }
 
 TEST_F(Messages, AMissingPictureNamesItsPathAndTheReason) {
-    EXPECT_EQ(Render(form_with("      TabPicture1     =   \"pictures/none.png\"\n")), 1);
+    EXPECT_EQ(Render(TabForm("      TabPicture1     =   \"pictures/none.png\"\n")), 1);
     EXPECT_EQ(said, "vntab: " + path() + ":12: VNTabCtl1.TabPicture1: error 53: cannot open " +
                         (m_dir / "pictures/none.png") + ": No such file or directory\n");
     EXPECT_TRUE(fs::exists(png()));
 }
 
 TEST_F(Messages, MoreRecordsCountedThanNamedAreReportedAtTheCountWithWhatToDo) {
-    EXPECT_EQ(Render(form_with("      Tab1Control1Name =  \"Label1\"\n"
-                               "      Tab1CtlCount    =   50\n")),
+    EXPECT_EQ(Render(TabForm("      Tab1Control1Name =  \"Label1\"\n"
+                             "      Tab1CtlCount    =   50\n")),
               1);
     EXPECT_EQ(said, "vntab: " + path() +
                         ":13: VNTabCtl1.Tab1CtlCount: error 50001: Key already exists. (Tab1CtlCount is 50, "
@@ -198,9 +183,9 @@ TEST_F(Messages, MoreRecordsCountedThanNamedAreReportedAtTheCountWithWhatToDo) {
 }
 
 TEST_F(Messages, ValuesOutOfRangeAndRecordsWithoutTheirControlAreWarnedAboutAtTheirLine) {
-    EXPECT_EQ(Render(form_with("      TabStyle        =   99\n"
-                               "      Tab1Control1Name =  \"Nobody\"\n"
-                               "      Tab1CtlCount    =   1\n")),
+    EXPECT_EQ(Render(TabForm("      TabStyle        =   99\n"
+                             "      Tab1Control1Name =  \"Nobody\"\n"
+                             "      Tab1CtlCount    =   1\n")),
               0);
     EXPECT_EQ(said, "vntab: warning: " + path() +
                         ":12: VNTabCtl1.TabStyle: 99 is out of range (0 to 4); it is kept as it is\n"
@@ -224,7 +209,7 @@ TEST_F(Messages, AFormWithNoPictureToMakeSaysWhyOnceAfterTheWarningThatLocatesIt
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.client_width);
-        EXPECT_EQ(Render(form_with("", c.client_width)), 1);
+        EXPECT_EQ(Render(TabForm("", c.client_width)), 1);
         EXPECT_EQ(said, "vntab: warning: " + path() + ":4: ClientWidth: " + c.warning +
                             " at 96 DPI, and a form is 1 to 32768 pixels a side; it is kept as it is\n"
                             "vntab: cannot write " +
@@ -233,12 +218,13 @@ TEST_F(Messages, AFormWithNoPictureToMakeSaysWhyOnceAfterTheWarningThatLocatesIt
 }
 
 TEST_F(Messages, AFileThatCannotBeWrittenIsNamedOnceWithTheSystemsReason) {
-    const std::string f = form(form_with(""));
+    const std::string f = form(TabForm(""));
     const std::string nowhere = m_dir / "none/f.png";
     EXPECT_EQ(Render({f, "-o", nowhere}), 1);
     EXPECT_EQ(said, "vntab: cannot write " + nowhere + ": No such file or directory\n");
     EXPECT_EQ(Render({f, "-o", png(), "--dump", m_dir / "none/f.json"}), 1);
     EXPECT_EQ(said, "vntab: cannot write " + (m_dir / "none/f.json") + ": No such file or directory\n");
     EXPECT_EQ(Render({f, "-o", png(), "--events", m_dir / "none.txt"}), 2);
-    EXPECT_EQ(said, "vntab: cannot read the script " + (m_dir / "none.txt") + ": No such file or directory\n");
+    EXPECT_EQ(said,
+              "vntab: cannot read the script " + (m_dir / "none.txt") + ": No such file or directory\n");
 }

@@ -192,46 +192,40 @@ TEST(LoadControl, ValuesInRangeAreNotReported) {
 }
 
 TEST(LoadControl, ARecordTheTabRefusesIsReportedAtTheKeyThatMadeIt) {
+    // The error that reading these keys into a control of one tab raises.
+    const auto refusal = [](std::initializer_list<std::pair<const char*, Variant>> keys) {
+        host::PropertyBag bag;
+        bag.Store("NumTabs", Variant(int16_t(1)));
+        for (const auto& [key, value] : keys)
+            bag.Store(key, value);
+        TestSite site;
+        auto ctl = VNTabCtl::Create(site);
+        auto e = ErrorOf([&] { ctl->ReadProperties(bag); });
+        ctl->Terminate();
+        return e;
+    };
     // More records counted than named: the unnamed ones share the empty key.
-    host::PropertyBag counted;
-    counted.Store("NumTabs", Variant(int16_t(1)));
-    counted.Store("Tab1CtlCount", Variant(int16_t(50)));
-    counted.Store("Tab1Control1Name", Variant("Text1"));
-    TestSite site;
-    auto ctl = VNTabCtl::Create(site);
-    auto e = ErrorOf([&] { ctl->ReadProperties(counted); });
+    auto e = refusal({{"Tab1CtlCount", Variant(int16_t(50))}, {"Tab1Control1Name", Variant("Text1")}});
     EXPECT_EQ(e.number, 50001);
     EXPECT_EQ(e.source, "Tab1CtlCount");
     EXPECT_EQ(e.description,
               "Key already exists. (Tab1CtlCount is 50, but only 1 of those records has a name, and "
               "records without one share the empty key: set Tab1CtlCount to 1)");
-    ctl->Terminate();
 
     // A name missing between named records: the count is right, the name is what is missing.
-    host::PropertyBag gap;
-    gap.Store("NumTabs", Variant(int16_t(1)));
-    gap.Store("Tab1CtlCount", Variant(int16_t(3)));
-    gap.Store("Tab1Control3Name", Variant("Text1"));
-    auto gapped = VNTabCtl::Create(site);
-    e = ErrorOf([&] { gapped->ReadProperties(gap); });
+    e = refusal({{"Tab1CtlCount", Variant(int16_t(3))}, {"Tab1Control3Name", Variant("Text1")}});
     EXPECT_EQ(e.source, "Tab1CtlCount");
     EXPECT_EQ(e.description,
               "Key already exists. (Tab1CtlCount is 3, but only 1 of those records has a name, and "
               "records without one share the empty key: give Tab1Control1Name and the other records a "
               "name)");
-    gapped->Terminate();
 
     // Two records of one name: the second name is where the file goes wrong.
-    host::PropertyBag twice;
-    twice.Store("NumTabs", Variant(int16_t(1)));
-    twice.Store("Tab1CtlCount", Variant(int16_t(2)));
-    twice.Store("Tab1Control1Name", Variant("Text1"));
-    twice.Store("Tab1Control2Name", Variant("Text1"));
-    auto again = VNTabCtl::Create(site);
-    e = ErrorOf([&] { again->ReadProperties(twice); });
+    e = refusal({{"Tab1CtlCount", Variant(int16_t(2))},
+                 {"Tab1Control1Name", Variant("Text1")},
+                 {"Tab1Control2Name", Variant("Text1")}});
     EXPECT_EQ(e.source, "Tab1Control2Name");
     EXPECT_EQ(e.description, "Key already exists.");
-    again->Terminate();
 }
 
 TEST(LoadControl, RecordsThatFindNoControlAreReportedAtTheFirstPaint) {

@@ -422,8 +422,8 @@ TEST_F(FormTest, AControlThatRaisesWhenFirstSizedIsKeptAndItsErrorNoted) {
     EXPECT_EQ(form->load_errors()[0].control, "Gauge1");
     EXPECT_EQ(form->load_errors()[0].error.number, rt::kErrOverflow);
     // Said at the control's Begin line.
-    EXPECT_EQ(form->load_errors()[0].message, "gauges.frm:16: Gauge1: error 6: " +
-                                                  form->load_errors()[0].error.description);
+    EXPECT_EQ(form->load_errors()[0].message,
+              "gauges.frm:16: Gauge1: error 6: " + form->load_errors()[0].error.description);
     EXPECT_EQ(gauge(*form).level, -1);
     EXPECT_TRUE(form->FindControl("Text1(2)"));
     EXPECT_TRUE(load(kForm)->load_errors().empty());

@@ -55,8 +55,8 @@ std::shared_ptr<Form> Form::Create(std::string name, const FormOptions& options,
 }
 
 void Form::NoteLoadError(std::string control, int line, rt::AutomationError error) {
-    std::string message = Located(m_path, line,
-                                  control + ": error " + std::to_string(error.number) + ": " + error.description);
+    std::string message =
+        Located(m_path, line, control + ": error " + std::to_string(error.number) + ": " + error.description);
     m_load_errors.push_back(LoadError{std::move(control), std::move(error), std::move(message)});
 }
 
