@@ -84,14 +84,16 @@ protected:
     std::shared_ptr<T> AddItem(std::shared_ptr<T> item, const rt::OptionalVariant& before,
                                const std::function<void(T&)>& configure) {
         item->SetParent(std::static_pointer_cast<Self>(this->shared_from_this()));
+        m_adding = true;
         try {
-            Adding adding(m_adding);
             configure(*item);
             m_items.Insert(item, before);
         } catch (...) {
+            m_adding = false;
             item->SetParent({});
             throw;
         }
+        m_adding = false;
         RaiseAdded(item);
         return item;
     }
@@ -132,18 +134,6 @@ protected:
     }
 
 private:
-    class Adding {
-    public:
-        explicit Adding(bool& flag) : m_flag(flag), m_was(flag) { m_flag = true; }
-        ~Adding() { m_flag = m_was; }
-        Adding(const Adding&) = delete;
-        Adding& operator=(const Adding&) = delete;
-
-    private:
-        bool& m_flag;
-        bool m_was;
-    };
-
     detail::KeyedItems<T> m_items;
     bool m_adding = false;
 };

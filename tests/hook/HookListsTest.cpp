@@ -2,6 +2,7 @@
 #include "hook/VNMessages.h"
 #include "hook/VNMsgHook.h"
 #include "hook/VNWindows.h"
+#include "support/ErrorNumber.h"
 
 #include "platform/automation/AutomationError.h"
 
@@ -19,16 +20,6 @@ using rt::Variant;
 using Log = std::vector<std::string>;
 
 namespace {
-
-rt::AutomationError ErrorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const rt::AutomationError& e) {
-        return e;
-    }
-    ADD_FAILURE() << "no error raised";
-    return rt::AutomationError(0, "", "");
-}
 
 constexpr int32_t kKeyOrMessageExists = static_cast<int32_t>(0x8004041B);
 constexpr int32_t kIndexOutOfBounds = static_cast<int32_t>(0x8004041D);
