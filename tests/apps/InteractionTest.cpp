@@ -267,7 +267,8 @@ TEST_F(Interaction, AControlTheDesignerAddsJoinsTheTabShowing) {
 TEST_F(Interaction, AControlTheDesignerDeletesLeavesTheFormAndItsTab) {
     const std::string saved = Path("deleted.frm");
     ASSERT_EQ(Render(kPages, "delete txtName; save \"" + saved + "\"", {"--design"}), 0) << stderr_text;
-    for (const json& c : Dump()["controls"])
+    const json dump = Dump();
+    for (const json& c : dump["controls"])
         EXPECT_NE(c["name"], "txtName");
     const std::string text = ReadFile(saved);
     EXPECT_EQ(text.find("txtName"), std::string::npos);
