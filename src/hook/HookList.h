@@ -29,6 +29,9 @@ public:
     void Let(std::string_view name, const rt::Variant& value) override {
         Self::members().let(self(), name, value);
     }
+    void Set(std::string_view name, const std::shared_ptr<rt::Dispatch>& object) override {
+        Self::members().set(self(), name, object);
+    }
     using rt::Dispatch::Call;
     rt::Variant Call(std::string_view name, std::span<const rt::Variant> args) override {
         return Self::members().call(self(), name, args);
@@ -174,7 +177,9 @@ protected:
         using M = rt::Member<Self>;
         return {
             M{"Key", 3, [](Self& i) { return i.Key(); }, [](Self& i, const rt::Variant& v) { i.SetKey(v); }},
-            M{"Tag", 4, [](Self& i) { return i.Tag(); }, [](Self& i, const rt::Variant& v) { i.SetTag(v); }},
+            // Free data: any value, an object too.
+            M{"Tag", 4, [](Self& i) { return i.Tag(); }, [](Self& i, const rt::Variant& v) { i.SetTag(v); },
+              [](Self& i, const std::shared_ptr<rt::Dispatch>& o) { i.SetTag(rt::Variant(o)); }},
             M{"Index", 5, [](Self& i) { return rt::Variant(i.Index()); }},
         };
     }

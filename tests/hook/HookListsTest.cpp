@@ -227,6 +227,11 @@ TEST(HookLists, EveryObjectIsReachedLateBound) {
     EXPECT_EQ(seen, (std::vector<int32_t>{528, 513}));
     EXPECT_EQ(messages->Get("Count"), Variant(0));
 
+    // Tag holds any value, an object as well.
+    auto data = std::make_shared<rt::Enumerator>(std::vector<Variant>{});
+    w->Set("Tag", data);
+    EXPECT_EQ(rt::CObj(w->Get("Tag")), data);
+
     hook_object->Let("Subclass", Variant(false));
     EXPECT_EQ(hook_object->Get("Subclass"), Variant(false));
 }
