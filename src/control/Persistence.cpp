@@ -1,6 +1,7 @@
 #include "control/ControlProperty.h"
 #include "control/VNTabCtl.h"
 
+#include "hook/VNMsgHook.h"
 #include "platform/automation/Arithmetic.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/automation/Literal.h"
@@ -138,10 +139,12 @@ void VNTabCtl::InitProperties() {
     m_state.Bound = true;
     m_state.NewInstance = true;
     m_state.RotationWarned = false;
+    m_msg_hook->SetSubclass(true);
 }
 
 // A missing caption font reads as a copy of the container's ambient font.
 void VNTabCtl::ReadProperties(host::PropertyBag& bag) {
+    m_msg_hook->SetSubclass(true);
     for (const ControlProperty* property : reading_order()) {
         const SavedKey& key = *property->saved;
         const Variant fallback =
