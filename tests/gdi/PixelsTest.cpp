@@ -37,7 +37,7 @@ TEST_P(PixelsAgainstAModel, AgreeAfterRandomFillsWritesAndReads) {
         for (int step = 0; step < 60; ++step) {
             const RECT r{pick(-40, w + 10), pick(-40, h + 10), pick(-10, w + 40), pick(-10, h + 40)};
             const RECT whole{-pick(0, 3), -pick(0, 3), w + pick(0, 3), h + pick(0, 3)};
-            switch (pick(0, 5)) {
+            switch (pick(0, 6)) {
             case 0: { // the whole bitmap, as a background
                 const uint32_t v = values[pick(0, 4)];
                 p.fill(whole, v);
@@ -57,6 +57,13 @@ TEST_P(PixelsAgainstAModel, AgreeAfterRandomFillsWritesAndReads) {
                     for (int32_t x = std::max(r.left, 0); x < std::min(r.right, w); ++x)
                         if ((x + y) % 3 == 0)
                             px[size_t(y) * w + x] = m.pixels[size_t(y) * w + x] = uint32_t(x * 7 + y);
+                break;
+            }
+            case 6: { // one row's span, as a polygon's fill stores it
+                const uint32_t v = values[pick(0, 4)];
+                const int32_t y = pick(0, h - 1), x0 = pick(0, w - 1), x1 = pick(x0 + 1, w);
+                p.store_span(y, x0, x1, v);
+                m.fill(RECT{x0, y, x1, y + 1}, v);
                 break;
             }
             case 4: { // rows read without making anything real

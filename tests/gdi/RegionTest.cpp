@@ -129,6 +129,77 @@ TEST(PolygonRegion, RandomPolygonsHoldExactlyThePixelsTheFillRuleTakes) {
     }
 }
 
+// A polygon whose corners step across and down: long vertical edges, some 45-degree ones and
+// horizontal ones, the way panel bevels and header outlines are drawn.
+std::vector<POINT> upright_polygon(std::mt19937& random) {
+    std::uniform_int_distribution<int32_t> step(-40, 40);
+    std::uniform_int_distribution<int> kind(0, 5);
+    std::uniform_int_distribution<int> corners(4, 10);
+    std::vector<POINT> polygon{{std::uniform_int_distribution<int32_t>(-10, 90)(random),
+                                std::uniform_int_distribution<int32_t>(-10, 70)(random)}};
+    const int count = corners(random);
+    for (int i = 1; i < count; ++i) {
+        POINT p = polygon.back();
+        const int32_t d = step(random);
+        switch (kind(random)) {
+        case 0:
+        case 1:
+            p.y += d; // vertical
+            break;
+        case 2:
+        case 3:
+            p.x += d; // horizontal
+            break;
+        case 4:
+            p.x += d; // 45 degrees
+            p.y += d;
+            break;
+        default:
+            p.x += d;
+            p.y -= d;
+            break;
+        }
+        polygon.push_back(p);
+    }
+    return polygon;
+}
+
+// Rows between the ends of vertical edges are passed on as runs of equal rows; the region, a fill
+// from the corners on a surface with pending tiles (of the brush's own colour or another) and a
+// fill through a clip region must all still hold exactly the pixels of the fill rule.
+TEST(PolygonRegion, UprightPolygonsHoldExactlyThePixelsTheFillRuleTakes) {
+    std::mt19937 random(4242);
+    const COLORREF colour = RGB(192, 192, 192);
+    HBRUSH brush = CreateSolidBrush(colour);
+    HRGN clip = CreateEllipticRgn(-20, -10, 90, 80);
+    for (int round = 0; round < 400; ++round) {
+        const std::vector<POINT> polygon = upright_polygon(random);
+        const int count = static_cast<int>(polygon.size());
+        const int mode = round % 2 ? WINDING : ALTERNATE;
+        HRGN rgn = CreatePolygonRgn(polygon.data(), count, mode);
+        ASSERT_TRUE(rgn);
+        HRGN fresh = CreatePolygonRgn(polygon.data(), count, mode);
+        const COLORREF background = round % 3 == 0 ? colour : RGB(255, 255, 255);
+        TestSurface filled(100, 80, background);
+        const bool clipped = round % 5 == 4;
+        if (clipped) SelectClipRgn(filled.dc, clip);
+        FillRgn(filled.dc, fresh, brush);
+        for (int32_t y = -45; y < 125; ++y)
+            for (int32_t x = -45; x < 145; ++x) {
+                const bool want = inside_by_definition(polygon, mode, x, y);
+                ASSERT_EQ(PtInRegion(rgn, x, y), want) << "round " << round << " at " << x << "," << y;
+                if (x < 0 || y < 0 || x >= filled.width || y >= filled.height) continue;
+                const bool painted = want && (!clipped || PtInRegion(clip, x, y));
+                ASSERT_EQ(filled.at(x, y), painted ? colour : background)
+                    << "round " << round << " at " << x << "," << y;
+            }
+        DeleteObject(fresh);
+        DeleteObject(rgn);
+    }
+    DeleteObject(clip);
+    DeleteObject(brush);
+}
+
 // Corners far outside any surface: the rows on the surface still follow the fill rule.
 TEST(PolygonRegion, HugePolygonsFillTheirVisibleRowsByTheRule) {
     const std::vector<std::vector<POINT>> polygons = {

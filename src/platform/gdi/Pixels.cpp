@@ -154,6 +154,23 @@ void Pixels::fill(RECT r, uint32_t value) {
     }
 }
 
+void Pixels::store_span(int32_t y, int32_t x0, int32_t x1, uint32_t value) {
+    uint32_t* row = m_data.data() + size_t(y) * width;
+    if (m_pending == 0) {
+        store_pixels(row + x0, size_t(x1 - x0), value);
+        return;
+    }
+    const int32_t band = y >> kTileShift;
+    for (int32_t column = x0 >> kTileShift; column <= (x1 - 1) >> kTileShift; ++column) {
+        const int32_t a = std::max(x0, column << kTileShift), b = std::min(x1, (column + 1) << kTileShift);
+        const Tile& t = tile(column, band);
+        // Storing a pending tile's own value changes none of its pixels.
+        if (t.pending && t.value == value) continue;
+        make_real(column, band);
+        store_pixels(row + a, size_t(b - a), value);
+    }
+}
+
 void Pixels::read_row(int32_t y, int32_t x0, int32_t x1, uint32_t* out) const {
     const uint32_t* row = m_data.data() + size_t(y) * width;
     if (m_pending == 0) {

@@ -76,6 +76,9 @@ public:
     // Every pixel of r (clipped) set to value, which is already in the bitmap's format: tiles r
     // covers whole become pending, the others are made real and written.
     void fill(RECT r, uint32_t value);
+    // Pixels [x0, x1) of row y (inside the bitmap) set to value, in the bitmap's format: a pending
+    // tile that holds value already stays pending, the others are made real and written.
+    void store_span(int32_t y, int32_t x0, int32_t x1, uint32_t value);
     // Pixels [x0, x1) of row y into out, pending ones as their value; nothing is made real.
     void read_row(int32_t y, int32_t x0, int32_t x1, uint32_t* out) const;
     // The buffer with every pixel real for good: for views handed out of the GDI.

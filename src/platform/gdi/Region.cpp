@@ -229,9 +229,20 @@ void scan_polygon(const POINT* points, int count, int mode, Rows rows, RowSink& 
             continue;
         }
         crossings.clear();
+        bool upright = true;
         for (Edge* e : active) {
             crossings.emplace_back(e->x, e->dir);
             e->next_row();
+            upright = upright && e->step_x == 0 && e->step_rest == 0;
+        }
+        // While every edge crossing the rows is vertical and none starts or ends, each row has the
+        // same spans as this one: they go to the sink as one run of rows.
+        int64_t run_end = y + 1;
+        if (upright) {
+            run_end = next < edges.size() ? std::min(y_end, edges[next].ya) : y_end;
+            for (const Edge* e : active)
+                run_end = std::min(run_end, e->yb);
+            run_end = std::max(run_end, y + 1);
         }
         // Usually two crossings, already in order: an insertion sort does no work for them.
         for (size_t k = 1; k < crossings.size(); ++k)
@@ -250,7 +261,8 @@ void scan_polygon(const POINT* points, int count, int mode, Rows rows, RowSink& 
                 row.push_back({clamp32(crossings[k].first), clamp32(crossings[k + 1].first)});
         }
         merge_sorted_spans(row);
-        if (!row.empty()) sink.row(static_cast<int32_t>(y), row);
+        if (!row.empty()) sink.rows(static_cast<int32_t>(y), static_cast<int32_t>(run_end), row);
+        y = run_end - 1;
     }
 }
 
@@ -258,6 +270,9 @@ Region Region::polygon(const POINT* points, int count, int mode, Rows rows) {
     struct Builder final : RowSink {
         RegionBuilder builder;
         void row(int32_t y, const std::vector<Span>& spans) override { builder.add(y, y + 1, spans); }
+        void rows(int32_t top, int32_t bottom, const std::vector<Span>& spans) override {
+            builder.add(top, bottom, spans);
+        }
     } sink;
     scan_polygon(points, count, mode, rows, sink);
     return sink.builder.finish();

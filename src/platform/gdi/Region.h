@@ -72,10 +72,16 @@ private:
 };
 
 // Receives the rows of a scanned polygon, top to bottom, each row's spans sorted, disjoint and
-// non-adjacent; rows without spans are left out.
+// non-adjacent; rows without spans are left out. Neighbouring rows with the same spans may come in
+// one call to rows().
 class RowSink {
 public:
     virtual void row(int32_t y, const std::vector<Span>& spans) = 0;
+    // Rows [top, bottom), each with the same spans.
+    virtual void rows(int32_t top, int32_t bottom, const std::vector<Span>& spans) {
+        for (int32_t y = top; y < bottom; ++y)
+            row(y, spans);
+    }
 
 protected:
     ~RowSink() = default;
