@@ -45,6 +45,11 @@ public:
     // Installs a host font: a new GDI font with the font's face and style and escapement 0, so the
     // orientation is set after the font.
     void SetFont(const rt::StdFont* font);
+    // The font and orientation of one caption among many: what SetFont(font), a bold font when
+    // `bold` asks for it and SetOrientation(orientation) leave, except that the font the renderer
+    // holds is kept, with the height of its last render, when it already is that font at the
+    // display's resolution. Render sets the height.
+    void SetCaptionFont(const rt::StdFont* font, bool bold, int32_t orientation);
     int32_t Font3D() const { return m_font_3d; }
     void SetFont3D(int32_t effect); // 0 to 4
     int32_t ForeColor() const { return m_fore_color; }

@@ -92,7 +92,9 @@ bool CRenderText::Render(gfx::CDC& dc, float fontSize) {
     DestinationDuringRender destination(m_destination, dc.m_hdc);
     // A negative height asks for the character height: the point size at the surface's resolution.
     const double pixelsPerInch = m_render_dc.GetDeviceCaps(gdi::LOGPIXELSY);
-    Font().SetHeight(rt::clng(-(double(fontSize) * pixelsPerInch / 72.0)));
+    const int32_t font_height = rt::clng(-(double(fontSize) * pixelsPerInch / 72.0));
+    // A font of that height already made is the font a new one would be.
+    if (Font().Height() != font_height || !Font().Handle()) Font().SetHeight(font_height);
     // Without a surface nothing can reach the destination in one piece, so nothing is drawn.
     if (!surface.SelectBitmap(dc, width, height)) return false;
     m_render_dc.SetBkColor(gfx::TranslateColor(m_back_color));
