@@ -92,7 +92,13 @@ public:
     // resolution. False, with nothing drawn, when dc has no handle or the platform cannot make a
     // surface of the target's size. Every GDI object made on the way is released, also when a step
     // raises.
+    //
+    // Text alone over a transparent background is drawn straight onto `dc`, clipped to the target,
+    // where that gives the pixels the off-screen surface would: `dc` maps logical units to pixels
+    // one to one from the origin, and the target is a size the platform makes surfaces of.
+    // Everything else goes through the off-screen surface (RenderThroughSurface).
     bool Render(gfx::CDC& dc, float fontSize);
+    bool RenderThroughSurface(gfx::CDC& dc, float fontSize);
 
     // (0, 0, cx, cy): the extent of the stripped text in `holder`'s font (default: the renderer's) on
     // `dc` (default: RenderDC), grown for the 3D effect. Sets MnemonicPos.
@@ -152,6 +158,10 @@ private:
     void PlaceAdjacentPicture(const gfx::CRect& block);
     void Underline(int32_t x, int32_t y, std::string_view line, int32_t accessKey);
     void PaintBackground(gfx::CDC& dc, int32_t width, int32_t height);
+    bool DrawsInPlace(const gfx::CDC& dc) const;
+    void RenderInPlace(gfx::CDC& dc, float fontSize);
+    void SetFontHeight(float fontSize);
+    void RenderLayers(const gfx::CRect& area);
     void DrawPictureInto(const gfx::CRect& r);
     void DrawTiles(const gfx::CRect& area, int32_t pw, int32_t ph);
     gfx::CRect ShownPart(const gfx::CRect& area) const;

@@ -263,7 +263,9 @@ bool text_out(HDC hdc, int32_t x, int32_t y, uint32_t options, const RECT* rect,
     const Mapping mapping(dc->state);
     FontInstance* font = font_of(*dc, mapping);
     if (!font) return false;
-    Target target = target_of(*dc);
+    // Text writes no pixel outside the clip region, so only the tiles in its box need to be real.
+    Target target =
+        target_of(*dc, dc->state.clip ? Access::write(dc->state.clip->box()) : Access::anywhere());
     const uint32_t align = dc->state.text_align;
     const bool update_position = align & TA_UPDATECP;
     const POINT ref = mapping.to_device(update_position ? dc->state.position : POINT{x, y});
