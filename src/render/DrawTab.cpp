@@ -137,8 +137,11 @@ TabShape TabShapeOf(const ControlView& ctl, int16_t tab_index, int16_t row, bool
     return shape;
 }
 
-gdi::RECT DrawTab(ControlView& ctl, gfx::CDC& dc, int16_t tab_index, int16_t row, bool active) {
-    const gdi::RECT caption = PaintTabShape(ctl, dc, TabShapeOf(ctl, tab_index, row, active));
+gdi::RECT DrawTab(ControlView& ctl, gfx::CDC& dc, int16_t tab_index, int16_t row, bool active,
+                  RedrawObjects* objects) {
+    TabShape shape = TabShapeOf(ctl, tab_index, row, active);
+    shape.objects = objects;
+    const gdi::RECT caption = PaintTabShape(ctl, dc, shape);
     const VNTab& tab = *ctl.Tabs()->Item(rt::Variant(int32_t{tab_index}));
     RenderCaption(ctl, dc, tab, caption, active);
     DrawCaptionFocus(ctl, dc, caption, active);
