@@ -178,6 +178,13 @@ json DumpSession(const Session& session) {
     for (const auto& b : session.dialogs().shown())
         boxes.push_back(json{{"text", b.text}, {"title", b.title}, {"style", b.style}, {"answer", b.answer}});
     dump["messageBoxes"] = boxes;
+    json dialogs = json::array();
+    for (const auto& d : session.dialogs().dialogs()) {
+        json shown{{"kind", d.kind}, {"title", d.title}, {"answer", value_json(d.answer)}};
+        if (!d.text.empty()) shown["text"] = d.text;
+        dialogs.push_back(std::move(shown));
+    }
+    dump["dialogs"] = dialogs;
     gdi::LiveObjects objects = gdi::live_objects();
     int windows = window_objects(session.form().hwnd()) + 2; // the form's own window too
     int container_fonts = 0;
@@ -191,7 +198,11 @@ json DumpSession(const Session& session) {
                                        {"regions", objects.regions},
                                        {"fonts", objects.fonts - container_fonts},
                                        {"icons", objects.icons}}}};
+    // Errors a control raised while the form was put together come first, as step 0.
     json errors = json::array();
+    for (const auto& [control, e] : session.form().load_errors())
+        errors.push_back(
+            json{{"step", 0}, {"number", e.number}, {"source", e.source}, {"description", e.description}});
     if (const auto& e = session.error())
         errors.push_back(json{{"step", e->step},
                               {"number", e->number},

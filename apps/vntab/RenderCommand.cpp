@@ -9,6 +9,7 @@
 #include "platform/user/Paint.h"
 
 #include <fstream>
+#include <iostream>
 #include <sstream>
 
 namespace vntab_cli {
@@ -17,12 +18,13 @@ namespace {
 
 struct RenderOptions {
     std::string form, output, control, events, dump;
+    std::optional<std::string> steps; // the script given inline
     bool design = false;
     int dpi = 96;
 };
 
 const char* kRenderUsage = "usage: vntab render FORM.frm -o OUT.png [--control NAME] [--design] [--dpi N] "
-                           "[--events SCRIPT] [--dump OUT.json]";
+                           "[--events FILE | --steps \"STEPS\"] [--dump OUT.json]";
 
 std::optional<RenderOptions> parse(const std::vector<std::string>& args) {
     RenderOptions o;
@@ -36,6 +38,8 @@ std::optional<RenderOptions> parse(const std::vector<std::string>& args) {
             o.control = *v;
         else if (a == "--events" && (v = next()))
             o.events = *v;
+        else if (a == "--steps" && (v = next()))
+            o.steps = *v;
         else if (a == "--dump" && (v = next()))
             o.dump = *v;
         else if (a == "--dpi" && (v = next())) {
@@ -54,13 +58,21 @@ std::optional<RenderOptions> parse(const std::vector<std::string>& args) {
             return std::nullopt;
     }
     if (o.form.empty() || o.output.empty()) return std::nullopt;
+    // One script: from a file or inline.
+    if (!o.events.empty() && o.steps) return std::nullopt;
     return o;
 }
 
+// The whole of a file, or of standard input for "-".
 bool read_file(const std::string& path, std::string& text) {
+    std::ostringstream buf;
+    if (path == "-") {
+        buf << std::cin.rdbuf();
+        text = buf.str();
+        return !std::cin.bad();
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
-    std::ostringstream buf;
     buf << in.rdbuf();
     text = buf.str();
     return !in.bad();
@@ -77,20 +89,33 @@ bool write_png(const Session& session, const RenderOptions& o) {
     return ok;
 }
 
-// The steps of the script at `path`; false, said on stderr, when it cannot be read or parsed.
-bool read_script(const std::string& path, std::vector<ScriptStep>& steps) {
-    std::string text;
-    if (!read_file(path, text)) {
-        Complain("cannot read the script " + path);
+// The steps of the script, from --steps or the file --events names; false, said on stderr, when
+// it cannot be read or parsed.
+bool read_script(const RenderOptions& o, std::vector<ScriptStep>& steps) {
+    std::string text, name = "steps";
+    if (o.steps) {
+        text = *o.steps;
+    } else if (o.events.empty()) {
+        return true;
+    } else if (!read_file(o.events, text)) {
+        Complain("cannot read the script " + o.events);
         return false;
+    } else {
+        name = o.events == "-" ? "stdin" : o.events;
     }
     try {
-        steps = ParseScript(text, path);
+        steps = ParseScript(text, name);
     } catch (const ScriptError& e) {
         Complain(e.what());
         return false;
     }
     return true;
+}
+
+void complain_error(const std::string& where, int32_t number, const std::string& description,
+                    const std::string& source) {
+    Complain(where + ": error " + std::to_string(number) + ": " + description +
+             (source.empty() ? "" : " (" + source + ")"));
 }
 
 bool write_dump(const Session& session, const RenderOptions& o) {
@@ -112,26 +137,38 @@ int RenderCommand(const std::vector<std::string>& args) {
     const RenderOptions& o = *options;
     gdi::SetLogicalDpi(o.dpi);
     std::vector<ScriptStep> steps;
-    if (!o.events.empty() && !read_script(o.events, steps)) return 2;
+    if (!read_script(o, steps)) return 2;
 
+    // A file that cannot be read as a form is refused (2); a form that reads but whose control
+    // raises, while the form is put together, first painted or driven, still renders (1).
     Session session;
-    int status = 0;
+    std::optional<rt::AutomationError> paint_error;
     try {
         session.Load(o.form, o.design, o.control);
-        for (const auto& w : session.form().warnings())
-            Complain("warning: " + w);
-        if (!session.Run(steps)) {
-            const auto& e = *session.error();
-            Complain("step " + std::to_string(e.step) + ": error " + std::to_string(e.number) + ": " +
-                     e.description + (e.source.empty() ? "" : " (" + e.source + ")"));
-            status = 1;
-        }
     } catch (const host::FormFileError& e) {
         Complain(e.what());
-        return e.line > 0 ? 1 : 2;
+        return 2;
     } catch (const rt::AutomationError& e) {
         // A drawing that overflows, say, while the form is first painted.
-        Complain(o.form + ": error " + std::to_string(e.number) + ": " + e.description);
+        paint_error = e;
+    }
+    if (!session.has_form()) {
+        complain_error(o.form, paint_error->number, paint_error->description, paint_error->source);
+        return 1;
+    }
+    int status = 0;
+    for (const auto& w : session.form().warnings())
+        Complain("warning: " + w);
+    for (const auto& [control, e] : session.form().load_errors()) {
+        complain_error(o.form + ": " + control, e.number, e.description, e.source);
+        status = 1;
+    }
+    if (paint_error) {
+        complain_error(o.form, paint_error->number, paint_error->description, paint_error->source);
+        status = 1;
+    } else if (!session.Run(steps)) {
+        const auto& e = *session.error();
+        complain_error("step " + std::to_string(e.step), e.number, e.description, e.source);
         status = 1;
     }
     if (!write_png(session, o) || !write_dump(session, o)) return 1;

@@ -25,18 +25,25 @@ int RoundtripCommand(const std::vector<std::string>& args) {
     try {
         form = host::LoadForm(input, host::FormOptions{});
     } catch (const host::FormFileError& e) {
+        // Not a form this tool can read: missing, malformed, not UTF-8, not a form.
         Complain(e.what());
-        return e.line > 0 ? 1 : 2;
+        return 2;
     }
     for (const auto& w : form->warnings())
         Complain("warning: " + w);
+    // A control that raised once its properties were in is saved as it stands, and reported.
+    int status = 0;
+    for (const auto& [control, e] : form->load_errors()) {
+        Complain(input + ": " + control + ": error " + std::to_string(e.number) + ": " + e.description);
+        status = 1;
+    }
     try {
         host::SaveForm(*form, output);
     } catch (const host::FormFileError& e) {
         Complain(e.what());
         return 1;
     }
-    return 0;
+    return status;
 }
 
 } // namespace vntab_cli

@@ -43,6 +43,7 @@ public:
     // Runs the steps in order; stops at the first that raises and returns false (see error()).
     bool Run(const std::vector<ScriptStep>& steps);
 
+    bool has_form() const { return m_form != nullptr; }
     host::Form& form() const { return *m_form; }
     host::ActiveXHolder* holder() const { return m_holder.get(); }
     vntab::VNTabCtl* control() const;

@@ -18,6 +18,8 @@ const rt::MemberTable<VNControls>& members() {
         // The default member (DISPID_VALUE).
         M{"Item", 0, nullptr, nullptr, nullptr,
           [](VNControls& c, std::span<const Variant> a) { return Variant(c.Item(rt::required_arg(a, 0))); }},
+        M{"NewEnum", rt::kDispIdNewEnum, nullptr, nullptr, nullptr,
+          [](VNControls& c, std::span<const Variant>) { return Variant(c.NewEnum()); }},
     });
     return table;
 }
@@ -37,6 +39,11 @@ std::shared_ptr<VNControl> VNControls::Item(const Variant& index) const {
     int32_t position = resolve(index);
     if (position < 1 || position > Count()) rt::raise_error(rt::kErrIndexOutOfBounds, "VNControls");
     return m_records[static_cast<size_t>(position - 1)];
+}
+
+std::shared_ptr<rt::Enumerator> VNControls::NewEnum() const {
+    std::vector<Variant> items(m_records.begin(), m_records.end());
+    return std::make_shared<rt::Enumerator>(std::move(items));
 }
 
 std::shared_ptr<VNControl> VNControls::Add(std::string name, int16_t index,

@@ -2,6 +2,7 @@
 
 #include "contained/ControlsOwner.h"
 #include "platform/automation/Dispatch.h"
+#include "platform/automation/Enumerator.h"
 
 #include <cstdint>
 #include <functional>
@@ -25,6 +26,8 @@ public:
     std::shared_ptr<VNControl> Item(const rt::Variant& index) const;
     // The records in order, as NewEnum hands them out.
     const std::vector<std::shared_ptr<VNControl>>& records() const { return m_records; }
+    // An enumerator over the records as they are now (hidden in the type library; For Each uses it).
+    std::shared_ptr<rt::Enumerator> NewEnum() const;
 
     // Events of the collection, for whoever listens. CtlRemoved passes no record after Clear.
     std::function<void(const std::shared_ptr<VNControl>&, std::string& property)> CtlChanged;

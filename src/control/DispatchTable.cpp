@@ -34,6 +34,12 @@ const M kMethods[] = {
           c.OleDrag();
           return done();
       }},
+    // The standard about-box identifier.
+    M{"ShowAboutBox", -552, nullptr, nullptr, nullptr,
+      [](T& c, std::span<const Variant>) {
+          c.ShowAboutBox();
+          return done();
+      }},
 };
 
 const rt::MemberTable<T>& members() {

@@ -21,6 +21,9 @@ template <class... Visitors>
 struct Overloaded : Visitors... {
     using Visitors::operator()...;
 };
+// Spelled out for compilers without deduction from aggregate initialisation.
+template <class... Visitors>
+Overloaded(Visitors...) -> Overloaded<Visitors...>;
 
 // A font of the program's own: the control changes its caption font's settings without touching
 // the form's font, and a change is not mistaken for the default when saved.

@@ -37,15 +37,43 @@ public:
     VNTabCtl(const VNTabCtl&) = delete;
     VNTabCtl& operator=(const VNTabCtl&) = delete;
 
-    // The container's calls. Its input calls (mouse, keys, focus) and Resize come through the same
-    // interface; their handlers belong here, with the geometry they need (which header is under a
-    // point, which tab a key moves to) as layout functions over the ControlView.
+    // The container's calls. The geometry the input handlers need (which header is under a point,
+    // which tab a key moves to) lives in layout functions over the ControlView.
     std::shared_ptr<rt::Dispatch> Object() override { return shared_from_this(); }
     void InitProperties() override;
     void ReadProperties(host::PropertyBag& bag) override;
     void WriteProperties(host::PropertyBag& bag) override;
     void Paint() override;
+    // Keeps the control at least one header (plus the active tab's inflation) wide and high, then
+    // redraws.
+    void Resize() override;
     void Terminate() override;
+
+    // Input. Each is handed on to the host program as the event of the same name, its arguments by
+    // reference; the control reads back what the handler left. A left-button press on a header
+    // selects its tab (at once with the focus, else when the click completes or the focus comes);
+    // the arrow keys step through the tabs and access keys jump to a tab.
+    void MouseDown(int16_t button, int16_t shift, float x, float y) override;
+    void MouseMove(int16_t button, int16_t shift, float x, float y) override;
+    void MouseUp(int16_t button, int16_t shift, float x, float y) override;
+    void Click() override;
+    void DblClick() override;
+    void KeyDown(int16_t& key_code, int16_t shift) override;
+    void KeyPress(int16_t& key_ascii) override;
+    void KeyUp(int16_t& key_code, int16_t shift) override;
+    void AccessKeyPress(int16_t key_ascii) override;
+    // The focus rectangle follows the focus: both redraw.
+    void GotFocus() override;
+    void LostFocus() override;
+    // OLE drag and drop: handed on to the host program and nothing else.
+    void OLECompleteDrag(int32_t& effect) override;
+    void OLEDragDrop(DataObject& data, int32_t& effect, int16_t& button, int16_t& shift, float& x,
+                     float& y) override;
+    void OLEDragOver(DataObject& data, int32_t& effect, int16_t& button, int16_t& shift, float& x, float& y,
+                     int16_t& state) override;
+    void OLEGiveFeedback(int32_t& effect, bool& default_cursors) override;
+    void OLESetData(DataObject& data, int16_t& data_format) override;
+    void OLEStartDrag(DataObject& data, int32_t& allowed_effects) override;
 
     // Properties. Lengths are in the container's scale units.
     int32_t BackColor() const { return m_state.BackColor; }
@@ -123,6 +151,8 @@ public:
     void RepaintControl();
     void Refresh() { RepaintControl(); }
     void OleDrag();
+    // The modal about box: the product's name and the library's version and build.
+    void ShowAboutBox();
 
     // Automation.
     std::string TypeName() const override { return "VNTabCtl"; }
@@ -167,6 +197,14 @@ public:
     // The contained controls the container can enumerate; 0 when it offers none.
     int32_t CountContainedControls() const;
 
+    // Tab selection with the mouse. HitTest records the header under a left-button press as the
+    // pending tab and reports TabActive changed; it switches at once when the control has the focus
+    // or the form is designed, and otherwise leaves the switch pending. CommitTabChange carries out
+    // a switch to the pending tab: BeforeTabChanged (which may cancel it), the controls of the old
+    // tab out of view, the new tab drawn, its controls in view, AfterTabChanged.
+    void HitTest(int16_t button, int16_t shift, float x, float y);
+    void CommitTabChange();
+
     // Container unit conversion: the scale of the object the control stands in, and lengths
     // between it and pixels (horizontal with ScaleX, vertical with ScaleY).
     int16_t GetContainerScaleMode() const;
@@ -190,6 +228,12 @@ private:
     void FirstPaint();
 
     std::shared_ptr<VNTab> ActiveTab() const;
+    // The tab-change events with PreviousTab and NewTab from TabActive; true when the host program
+    // cancelled the change.
+    bool RaiseBeforeTabChanged();
+    void RaiseAfterTabChanged();
+    // Runs a switch the mouse left pending, if any.
+    void CommitPendingTabChange();
     void Changed(std::string_view property) { m_site.PropertyChanged(property); }
     // While the form is designed the designer keeps the window enabled, whatever Enabled says.
     void EnableWindowAtRunTime();

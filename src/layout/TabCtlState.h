@@ -65,10 +65,12 @@ struct TabCtlState {
     bool FocusRectDrawn = false;
     // Where the focus rectangle around the active caption was last drawn, client pixels.
     gdi::RECT FocusRect;
-    // A tab chosen with the mouse before the control had the focus, committed on the next
+    // The tab the last successful hit test chose: Empty until the first one, then an Integer that
+    // is kept between presses and compared with TabActive when the switch is carried out.
+    rt::Variant PendingTab;
+    // A press chose a tab while the control lacked the focus: the switch waits for the next
     // GotFocus, MouseUp or Click.
     bool TabChangePending = false;
-    int16_t PendingTab = 0;
 };
 
 } // namespace vntab

@@ -2,13 +2,12 @@
 
 #include "control/Registration.h"
 #include "platform/gdi/Gdi.h"
+#include "support/Files.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 using vntab_cli::RenderCommand;
@@ -16,27 +15,14 @@ using vntab_cli::RoundtripCommand;
 
 namespace {
 
-std::string read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream buf;
-    buf << in.rdbuf();
-    return buf.str();
-}
+using support::ReadFile;
 
 class Commands : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { vntab::RegisterVNTabCtl(); }
-    void SetUp() override {
-        gdi::SetLogicalDpi(96);
-        m_dir = fs::temp_directory_path() / ("vntab-commands-" + std::to_string(::getpid()));
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-    std::string write(const std::string& name, const std::string& text) {
-        std::ofstream(m_dir / name, std::ios::binary) << text;
-        return (m_dir / name).string();
-    }
-    fs::path m_dir;
+    void SetUp() override { gdi::SetLogicalDpi(96); }
+    std::string write(const std::string& name, const std::string& text) { return m_dir.Write(name, text); }
+    support::TempFolder m_dir{"commands"};
 };
 
 const fs::path kShowcase = fs::path(VNTAB_SOURCE_DIR) / "examples" / "showcase.frm";
@@ -65,28 +51,29 @@ std::string form_with(const std::string& keys) {
 } // namespace
 
 TEST_F(Commands, RoundtripWritesTheShowcaseBackByteForByte) {
-    std::string out = (m_dir / "again.frm").string();
+    const std::string out = m_dir / "again.frm";
     ASSERT_EQ(RoundtripCommand({kShowcase.string(), "-o", out}), 0);
-    EXPECT_EQ(read(out), read(kShowcase));
+    EXPECT_EQ(ReadFile(out), ReadFile(kShowcase));
 }
 
 TEST_F(Commands, RoundtripRefusesBadFormsAndBadUsage) {
-    EXPECT_EQ(RoundtripCommand({"missing.frm", "-o", (m_dir / "x.frm").string()}), 2);
+    EXPECT_EQ(RoundtripCommand({"missing.frm", "-o", m_dir / "x.frm"}), 2);
     EXPECT_EQ(RoundtripCommand({kShowcase.string()}), 2);
     std::string bad = write("bad.frm", "VERSION 1.0\nBegin Form F\n");
-    EXPECT_EQ(RoundtripCommand({bad, "-o", (m_dir / "x.frm").string()}), 1);
+    EXPECT_EQ(RoundtripCommand({bad, "-o", m_dir / "x.frm"}), 2);
     EXPECT_FALSE(fs::exists(m_dir / "x.frm"));
 }
 
 TEST_F(Commands, RenderDumpsTheStateTheScriptLeft) {
     std::string form = write("f.frm", form_with(""));
-    std::string script = write("s.txt", "handle BeforeTabChanged Cancel True\n"
-                                        "set TabCount 5; tab 2 Caption \"Second\"; answer cancel; set TabCount 4\n"
-                                        "set TabStyle 9");
-    std::string png = (m_dir / "f.png").string(), dump = (m_dir / "f.json").string();
+    std::string script =
+        write("s.txt", "handle BeforeTabChanged Cancel True\n"
+                       "set TabCount 5; tab 2 Caption \"Second\"; answer cancel; set TabCount 4\n"
+                       "set TabStyle 9");
+    std::string png = m_dir / "f.png", dump = m_dir / "f.json";
     EXPECT_EQ(RenderCommand({form, "-o", png, "--events", script, "--dump", dump}), 1);
     ASSERT_TRUE(fs::exists(png));
-    auto j = nlohmann::json::parse(read(dump));
+    auto j = nlohmann::json::parse(ReadFile(dump));
     EXPECT_EQ(j["properties"]["TabCount"], 4);
     EXPECT_EQ(j["layout"]["tabs"][1]["Caption"], "Second");
     ASSERT_EQ(j["errors"].size(), 1u);
@@ -106,8 +93,8 @@ TEST_F(Commands, RenderReportsArithmeticErrorsOfStoredValues) {
     std::string form = write("o.frm", form_with("      TabRows         =   3\n"
                                                 "      TabRowSeparation =   30000\n"
                                                 "      DrawTabRowSeparation =   30000\n"));
-    std::string dump = (m_dir / "o.json").string();
-    EXPECT_EQ(RenderCommand({form, "-o", (m_dir / "o.png").string(), "--dump", dump}), 1);
+    std::string dump = m_dir / "o.json";
+    EXPECT_EQ(RenderCommand({form, "-o", m_dir / "o.png", "--dump", dump}), 1);
     EXPECT_TRUE(fs::exists(m_dir / "o.png"));
-    EXPECT_EQ(RenderCommand({form, "-o", (m_dir / "o.png").string(), "--dpi", "many"}), 2);
+    EXPECT_EQ(RenderCommand({form, "-o", m_dir / "o.png", "--dpi", "many"}), 2);
 }

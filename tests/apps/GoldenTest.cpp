@@ -5,12 +5,11 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Png.h"
 #include "platform/host/Compositor.h"
+#include "support/Files.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 // Every form under tests/golden/forms (its tab control alone) and every example form (the whole
 // form) renders exactly as its reference image, and rendering it leaves no GDI object behind. The
@@ -35,13 +34,6 @@ std::vector<std::string> golden_names() {
     return names;
 }
 
-std::string read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream buf;
-    buf << in.rdbuf();
-    return buf.str();
-}
-
 class GoldenImage : public ::testing::TestWithParam<std::string> {
 protected:
     static void SetUpTestSuite() {
@@ -53,7 +45,8 @@ protected:
 TEST_P(GoldenImage, RendersExactlyAsTheReference) {
     const std::string name = GetParam();
     fs::path reference = kGolden / (name + ".png");
-    ASSERT_TRUE(fs::exists(reference)) << "no reference image for " << name << ": run tests/golden/make-goldens.sh";
+    ASSERT_TRUE(fs::exists(reference))
+        << "no reference image for " << name << ": run tests/golden/make-goldens.sh";
     int live_before = gdi::live_objects().total();
     {
         const bool example = name.starts_with(kExamplePrefix);
@@ -63,10 +56,11 @@ TEST_P(GoldenImage, RendersExactlyAsTheReference) {
         session.Load(form.string(), false, example ? "" : "VNTabCtl1");
         fs::path events = kGolden / "forms" / (name + ".events");
         if (fs::exists(events)) {
-            ASSERT_TRUE(session.Run(vntab_cli::ParseScript(read(events), events.string())))
+            ASSERT_TRUE(session.Run(vntab_cli::ParseScript(support::ReadFile(events), events.string())))
                 << "step " << session.error()->step << ": " << session.error()->description;
         }
-        gdi::HBITMAP image = host::CompositeToBitmap(example ? session.form().hwnd() : session.holder()->hwnd());
+        gdi::HBITMAP image =
+            host::CompositeToBitmap(example ? session.form().hwnd() : session.holder()->hwnd());
         ASSERT_TRUE(image);
         gdi::SurfaceView got = gdi::LockBitmap(image);
         std::string error;
@@ -77,24 +71,25 @@ TEST_P(GoldenImage, RendersExactlyAsTheReference) {
         int differing = 0;
         for (int32_t y = 0; y < got.height; ++y)
             for (int32_t x = 0; x < got.width; ++x)
-                if ((got.pixels[y * got.stride + x] & 0xFFFFFF) != (expected->pixels[y * got.width + x] & 0xFFFFFF))
+                if ((got.pixels[y * got.stride + x] & 0xFFFFFF) !=
+                    (expected->pixels[y * got.width + x] & 0xFFFFFF))
                     ++differing;
         if (differing) {
             fs::path actual = fs::path(VNTAB_BINARY_DIR) / ("golden-" + name + ".png");
             gdi::WritePng(image, actual.string(), nullptr);
-            ADD_FAILURE() << differing << " pixels differ from " << reference << "; this rendering: " << actual;
+            ADD_FAILURE() << differing << " pixels differ from " << reference
+                          << "; this rendering: " << actual;
         }
         gdi::DeleteObject(image);
     }
     EXPECT_EQ(gdi::live_objects().total(), live_before) << "GDI objects left behind after " << name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Forms, GoldenImage, ::testing::ValuesIn(golden_names()),
-                         [](const auto& param_info) {
-                             std::string n = param_info.param;
-                             for (char& c : n)
-                                 if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-                             return n;
-                         });
+INSTANTIATE_TEST_SUITE_P(Forms, GoldenImage, ::testing::ValuesIn(golden_names()), [](const auto& param_info) {
+    std::string n = param_info.param;
+    for (char& c : n)
+        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+    return n;
+});
 
 } // namespace

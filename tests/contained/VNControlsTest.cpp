@@ -184,3 +184,28 @@ TEST(DesignHolder, StoresAndReturnsAControlByItsProgId) {
     EXPECT_EQ(rt::CObj(holder->Call("get_control")), control);
     EXPECT_THROW(CreateObject("Other.Thing"), rt::AutomationError);
 }
+
+TEST(ControlRecords, NewEnumWalksTheRecordsInOrderAsTheyWere) {
+    Pages p;
+    auto a = p.page(1).Add("A", -1, p.owner);
+    auto b = p.page(1).Add("B", -1, p.owner);
+    EXPECT_EQ(p.page(1).DispId("NewEnum"), rt::kDispIdNewEnum);
+    auto walk = rt::CObj(p.page(1).Call("NewEnum"));
+    EXPECT_EQ(walk->TypeName(), "IEnumVARIANT");
+    // Removing a record does not change a walk already begun.
+    p.page(1).Remove(Variant(1));
+    auto again = std::dynamic_pointer_cast<rt::Enumerator>(rt::CObj(walk->Call("Clone")));
+    EXPECT_EQ(walk->Call("Next"), Variant(a));
+    EXPECT_EQ(walk->Call("Next"), Variant(b));
+    EXPECT_TRUE(walk->Call("Next").is_empty());
+    walk->Call("Reset");
+    EXPECT_EQ(walk->Call("Skip", {Variant(1)}), Variant(true));
+    EXPECT_EQ(walk->Call("Next"), Variant(b));
+    EXPECT_EQ(walk->Call("Skip", {Variant(1)}), Variant(false));
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->Next(), Variant(a));
+    // A walk of the page as it is now.
+    auto now = p.page(1).NewEnum();
+    EXPECT_EQ(now->Next(), Variant(b));
+    EXPECT_FALSE(now->Next().has_value());
+}

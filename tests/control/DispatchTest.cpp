@@ -1,5 +1,9 @@
 #include "support/ControlFixture.h"
 
+#include "platform/host/ScriptedDialogs.h"
+
+#include <cctype>
+
 using namespace vntab;
 using fakes::ErrorOf;
 using fakes::NewControl;
@@ -54,7 +58,8 @@ TEST(ControlDispatch, PropertiesAndMethodsInInterfaceOrderWithTheTypeLibrarysIde
         EXPECT_EQ(c.ctl->DispId(id.name), id.dispid) << id.name;
     }
     EXPECT_EQ(VNTabCtl::PropertyNames(), names);
-    for (Id id : {Id{"RepaintControl", 0x60030071}, Id{"Refresh", 0x60030075}, Id{"OleDrag", 0x6003FE67}})
+    for (Id id : {Id{"RepaintControl", 0x60030071}, Id{"Refresh", 0x60030075}, Id{"OleDrag", 0x6003FE67},
+                  Id{"ShowAboutBox", -552}})
         EXPECT_EQ(c.ctl->DispId(id.name), id.dispid) << id.name;
     EXPECT_EQ(c.ctl->DispId("tabcount"), 0x68030011);
     // The saved row distance is no member of the interface.
@@ -115,4 +120,25 @@ TEST(ControlDispatch, TheTabsCollectionIsReachableByName) {
     EXPECT_EQ(c.site.access_keys, "1R");
     EXPECT_EQ(c.ctl->TypeName(), "VNTabCtl");
     EXPECT_EQ(c.ctl->Object(), c.ctl);
+}
+
+TEST(ControlDispatch, ShowAboutBoxShowsTheProductAndItsVersionModally) {
+    NewControl c;
+    host::ScriptedDialogs dialogs;
+    host::ScopedDialogProvider provider(dialogs);
+    c.ctl->Call("ShowAboutBox");
+    ASSERT_EQ(dialogs.dialogs().size(), 1u);
+    const auto& about = dialogs.dialogs()[0];
+    EXPECT_EQ(about.kind, "about");
+    EXPECT_EQ(about.title, "About...");
+    EXPECT_EQ(about.answer, Variant(int16_t{1}));
+    const std::string product = "Varnel Kelmora\n";
+    ASSERT_EQ(about.text.substr(0, product.size()), product);
+    const std::string version = about.text.substr(product.size());
+    EXPECT_EQ(version.rfind("Version 1.0  (", 0), 0u) << version;
+    const size_t build = version.find(" - Build ");
+    ASSERT_NE(build, std::string::npos) << version;
+    EXPECT_TRUE(std::isdigit(static_cast<unsigned char>(version[build + 9]))) << version;
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_TRUE(c.site.events.empty());
 }

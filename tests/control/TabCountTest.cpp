@@ -6,7 +6,7 @@
 using namespace vntab;
 using fakes::ErrorOf;
 using fakes::NewControl;
-using fakes::Windowed;
+using fakes::PlaceOnTab;
 using rt::Variant;
 using Names = std::vector<std::string>;
 
@@ -17,16 +17,6 @@ std::vector<std::string> captions(NewControl& c) {
     for (const auto& t : c.ctl->Tabs()->tabs())
         names.push_back(t->Caption());
     return names;
-}
-
-// A control with `n` tabs and a text box placed on tab `on`, hidden unless that tab is active.
-std::shared_ptr<fakes::FakeControl> place_control(NewControl& c, int32_t on, const std::string& name) {
-    auto control = Windowed(name, 100, 50);
-    c.site.Add(control);
-    auto record = c.tab(on)->Controls()->Add(name, -1, c.ctl);
-    record->SetControl(control);
-    if (on != c.ctl->TabActive()) control->props["Left"] = Variant(100.0f - 75000.0f);
-    return control;
 }
 
 } // namespace
@@ -86,9 +76,9 @@ TEST(TabCount, ShrinkingWithoutControlsAsksNothing) {
 TEST(TabCount, ShrinkingAsksOnceAndMovesControlsToTabOne) {
     NewControl c;
     c.ctl->SetTabCount(4);
-    auto on3 = place_control(c, 3, "Text3");
-    auto on4 = place_control(c, 4, "Text4");
-    auto on1 = place_control(c, 1, "Text1");
+    auto on3 = PlaceOnTab(c, 3, "Text3");
+    auto on4 = PlaceOnTab(c, 4, "Text4");
+    auto on1 = PlaceOnTab(c, 1, "Text1");
     c.site.property_changes.clear();
     c.ctl->SetTabCount(2);
 
@@ -113,7 +103,7 @@ TEST(TabCount, ShrinkingAsksOnceAndMovesControlsToTabOne) {
 TEST(TabCount, CancellingTheQuestionChangesNothing) {
     NewControl c;
     c.ctl->SetTabCount(3);
-    auto on3 = place_control(c, 3, "Text3");
+    auto on3 = PlaceOnTab(c, 3, "Text3");
     c.site.property_changes.clear();
     c.site.answers.push_back(host::vbCancel);
     int32_t repaints = c.repaints();
@@ -128,7 +118,7 @@ TEST(TabCount, CancellingTheQuestionChangesNothing) {
 TEST(TabCount, OnlyRemovedTabsAreAskedAbout) {
     NewControl c;
     c.ctl->SetTabCount(3);
-    place_control(c, 2, "Text2");
+    PlaceOnTab(c, 2, "Text2");
     c.ctl->SetTabCount(2);
     EXPECT_TRUE(c.site.message_boxes.empty());
     EXPECT_EQ(c.tab(2)->Controls()->Count(), 1);

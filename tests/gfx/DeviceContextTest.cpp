@@ -34,6 +34,9 @@ public:
         return std::nullopt;
     }
     std::optional<gdi::COLORREF> ChooseColor(user::HWND, gdi::COLORREF) override { return std::nullopt; }
+    int AboutBox(user::HWND, std::string_view, std::string_view, std::string_view) override {
+        return user::IDOK;
+    }
 };
 
 // A CDC over a white 32-bit memory surface; releases everything at the end.

@@ -170,6 +170,23 @@ TEST(FormFile, MalformedInputIsRefusedWithFileLineAndWhatWasExpected) {
               "f.frm:3: expected a property: Key = Value");
 }
 
+TEST(FormFile, TextThatIsNotUtf8IsNoForm) {
+    // A Windows-1252 "é" as it would be saved by an editor that is not set to UTF-8.
+    EXPECT_EQ(error_of("VERSION 1.0\nBegin Form F\n  Caption = \"Caf\xE9\"\nEnd\n"),
+              "f.frm:3: expected UTF-8 text, not the byte 0xE9");
+    EXPECT_EQ(error_of("VERSION 1.0\n\xC0\xAF\n"),
+              "f.frm:2: expected UTF-8 text, not the byte 0xC0"); // overlong
+    EXPECT_EQ(error_of("VERSION 1.0\n\xED\xA0\x80\n"),
+              "f.frm:2: expected UTF-8 text, not the byte 0xED"); // surrogate
+    EXPECT_EQ(error_of("VERSION 1.0\nBegin Form F\n  A = \"\xE2\x82"),
+              "f.frm:3: expected UTF-8 text, not the byte 0xE2");
+    // A byte-order mark and characters of every length are UTF-8.
+    EXPECT_EQ(
+        error_of(
+            "\xEF\xBB\xBFVERSION 1.0\nBegin Form F\n  A = \"\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\"\nEnd\n"),
+        "");
+}
+
 TEST(FormFile, HostileSizesAreRefusedNotCrashedOn) {
     std::string long_line = "VERSION 1.0\nBegin Form F\n  A = \"" + std::string(1 << 20, 'x') + "\"\nEnd\n";
     EXPECT_EQ(error_of(long_line), "f.frm:3: expected a line of at most 65536 characters");

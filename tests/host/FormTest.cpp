@@ -47,7 +47,12 @@ public:
         bag.WriteProperty("LabelFont", Variant(font), Variant(m_site.ParentFont()));
         bag.WriteProperty("Label", Variant(label), Variant(""));
     }
-    void Resize() override { ++resizes; }
+    // A gauge below zero cannot be drawn at any size.
+    void Resize() override {
+        ++resizes;
+        if (level < 0) rt::raise_error(rt::kErrOverflow, "Gauge");
+    }
+    void AccessKeyPress(int16_t key) override { access_keys_pressed.push_back(key); }
     void Terminate() override { terminated = true; }
 
     std::weak_ptr<Gauge> m_self;
@@ -58,6 +63,7 @@ public:
     bool initialised = false;
     bool terminated = false;
     int resizes = 0;
+    std::vector<int16_t> access_keys_pressed;
 };
 
 struct RegisterGauge {
@@ -280,4 +286,27 @@ TEST_F(FormTest, BuiltInControlsPaintWithinTheirPixelRectangles) {
     gdi::SelectObject(dc, old);
     gdi::DeleteObject(surface);
     gdi::DeleteDC(dc);
+}
+
+TEST_F(FormTest, AnAccessKeyReachesTheControlAsItRegisteredTheKey) {
+    auto form = load(kForm);
+    form->ActiveXControls().at(0)->access_keys = "F&b";
+    EXPECT_TRUE(form->HandleAccessKey('f'));
+    EXPECT_TRUE(form->HandleAccessKey('B'));
+    EXPECT_FALSE(form->HandleAccessKey('x'));
+    // "&" marks a tab without an access key; it is no key itself.
+    EXPECT_FALSE(form->HandleAccessKey('&'));
+    EXPECT_EQ(gauge(*form).access_keys_pressed, (std::vector<int16_t>{'F', 'b'}));
+}
+
+TEST_F(FormTest, AControlThatRaisesWhenFirstSizedIsKeptAndItsErrorNoted) {
+    std::string raising = kForm;
+    raising.replace(raising.find("Level           =   7"), 21, "Level           =   -1");
+    auto form = load(raising);
+    ASSERT_EQ(form->load_errors().size(), 1u);
+    EXPECT_EQ(form->load_errors()[0].control, "Gauge1");
+    EXPECT_EQ(form->load_errors()[0].error.number, rt::kErrOverflow);
+    EXPECT_EQ(gauge(*form).level, -1);
+    EXPECT_TRUE(form->FindControl("Text1(2)"));
+    EXPECT_TRUE(load(kForm)->load_errors().empty());
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "contained/VNControl.h"
+#include "contained/VNControls.h"
 #include "control/VNTabCtl.h"
 #include "support/TestSite.h"
 
@@ -36,6 +38,16 @@ struct NewControl {
     int32_t strips() const { return ctl->Redraws().strip_invalidations; }
     std::shared_ptr<VNTab> tab(int32_t i) { return ctl->Tabs()->at(i); }
 };
+
+// A text box at (100, 50) placed on tab `on` of the control and known to its container; out of
+// view, as hiding leaves it, unless that tab is active.
+inline std::shared_ptr<FakeControl> PlaceOnTab(NewControl& c, int32_t on, const std::string& name) {
+    auto control = Windowed(name, 100, 50);
+    c.site.Add(control);
+    c.tab(on)->Controls()->Add(name, -1, c.ctl)->SetControl(control);
+    if (on != c.ctl->TabActive()) control->props["Left"] = rt::Variant(100.0f - 75000.0f);
+    return control;
+}
 
 // A control loaded from a bag, as the container creates one for a saved form.
 struct LoadedControl {

@@ -14,6 +14,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -172,6 +173,18 @@ public:
     std::string help_file = "unset";
 
     void Add(std::shared_ptr<rt::Dispatch> control) { contained->push_back(std::move(control)); }
+    std::vector<std::string> EventNames() const {
+        std::vector<std::string> names;
+        for (const auto& e : events)
+            names.push_back(e.name);
+        return names;
+    }
+    // The value an argument of the n-th recorded event was left with.
+    const rt::Variant& Arg(size_t n, std::string_view name) const {
+        for (const auto& [arg, value] : events.at(n).args)
+            if (arg == name) return value;
+        throw std::out_of_range("no argument " + std::string(name));
+    }
     std::vector<std::string> MessageTexts() const {
         std::vector<std::string> texts;
         for (const auto& m : message_boxes)

@@ -62,6 +62,9 @@ public:
         return std::nullopt;
     }
     std::optional<gdi::COLORREF> ChooseColor(user::HWND, gdi::COLORREF) override { return std::nullopt; }
+    int AboutBox(user::HWND, std::string_view, std::string_view, std::string_view) override {
+        return user::IDOK;
+    }
 
     std::vector<std::string> texts;
 

@@ -128,6 +128,9 @@ public:
 
 private:
     struct Building {
+        // Declared so the type is default-constructible while TraceCall is still incomplete:
+        // some compilers otherwise reject std::optional<Building>::emplace().
+        Building() {}
         Trace* trace = nullptr;
         TraceRecord record;
         std::string inside;

@@ -39,6 +39,20 @@ public:
     virtual void AccessKeyPress(int16_t /*key_ascii*/) {}
     virtual void GotFocus() {}
     virtual void LostFocus() {}
+
+    // OLE drag and drop, as the container reports a drag that starts from the control or passes
+    // over it. `data` is the container's data object, effects are drop-effect bits (1 copy, 2 move),
+    // `state` says where the drag is (0 entering, 1 leaving, 2 over). Every argument is by
+    // reference, as the host program's handlers receive it.
+    using DataObject = std::shared_ptr<rt::Dispatch>;
+    virtual void OLECompleteDrag(int32_t& /*effect*/) {}
+    virtual void OLEDragDrop(DataObject& /*data*/, int32_t& /*effect*/, int16_t& /*button*/,
+                             int16_t& /*shift*/, float& /*x*/, float& /*y*/) {}
+    virtual void OLEDragOver(DataObject& /*data*/, int32_t& /*effect*/, int16_t& /*button*/,
+                             int16_t& /*shift*/, float& /*x*/, float& /*y*/, int16_t& /*state*/) {}
+    virtual void OLEGiveFeedback(int32_t& /*effect*/, bool& /*default_cursors*/) {}
+    virtual void OLESetData(DataObject& /*data*/, int16_t& /*data_format*/) {}
+    virtual void OLEStartDrag(DataObject& /*data*/, int32_t& /*allowed_effects*/) {}
 };
 
 } // namespace host

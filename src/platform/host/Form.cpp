@@ -159,7 +159,9 @@ bool Form::HandleAccessKey(char key) {
         const std::string& keys = holder->access_keys;
         for (char k : keys) {
             if (k == '&' || rt::StrCompText(std::string(1, k), std::string(1, key)) != 0) continue;
-            holder->control().AccessKeyPress(static_cast<int16_t>(static_cast<unsigned char>(key)));
+            // Alt+f finds "&File": the control hears of the key as it registered it, whatever the case
+            // it was typed in.
+            holder->control().AccessKeyPress(static_cast<int16_t>(static_cast<unsigned char>(k)));
             return true;
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/automation/AutomationError.h"
 #include "platform/host/ActiveXHolder.h"
 #include "platform/host/ControlSite.h"
 #include "platform/host/FormControl.h"
@@ -93,6 +94,18 @@ public:
     const std::vector<std::string>& warnings() const { return m_warnings; }
     void Warn(std::string text) { m_warnings.push_back(std::move(text)); }
 
+    // An error a control raised once its properties were in, while the form was being put together
+    // (the control could not draw at the size the container gave it): the form is complete and
+    // runs, and the program hears of the error.
+    struct LoadError {
+        std::string control; // "Name" or "Name(Index)"
+        rt::AutomationError error;
+    };
+    const std::vector<LoadError>& load_errors() const { return m_load_errors; }
+    void NoteLoadError(std::string control, rt::AutomationError error) {
+        m_load_errors.push_back(LoadError{std::move(control), std::move(error)});
+    }
+
     void SetEventSink(EventSink sink) { m_events = std::move(sink); }
     void RaiseEvent(ActiveXHolder& source, std::string_view event, std::span<EventArg> args);
 
@@ -112,6 +125,7 @@ private:
     std::string m_path, m_folder;
     std::vector<std::shared_ptr<FormControl>> m_controls;
     std::vector<std::string> m_warnings;
+    std::vector<LoadError> m_load_errors;
     EventSink m_events;
     AppInfo m_app;
     user::HWND m_hwnd{};

@@ -4,8 +4,10 @@
 #include "platform/automation/Dispatch.h"
 #include "platform/automation/Literal.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <optional>
@@ -37,6 +39,40 @@ bool is_ident_start(char c) {
 }
 bool is_ident_char(char c) {
     return is_ident_start(c) || (c >= '0' && c <= '9');
+}
+
+// The offset of the first byte that is not part of a well-formed UTF-8 character (overlong forms,
+// surrogates and code points past U+10FFFF are not), npos when the text is UTF-8 throughout.
+size_t first_non_utf8(std::string_view s) {
+    // Lead bytes: how long a character is, the bits of its own it carries, its smallest code point.
+    struct Lead {
+        unsigned char mask, bits;
+        size_t length;
+        char32_t least;
+    };
+    static constexpr Lead kLeads[] = {
+        {0xE0, 0xC0, 2, 0x80}, {0xF0, 0xE0, 3, 0x800}, {0xF8, 0xF0, 4, 0x10000}};
+    size_t i = 0;
+    while (i < s.size()) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        const Lead* lead = nullptr;
+        for (const Lead& l : kLeads)
+            if ((c & l.mask) == l.bits) lead = &l;
+        if (!lead || i + lead->length > s.size()) return i;
+        char32_t cp = c & static_cast<unsigned char>(~lead->mask);
+        for (size_t k = 1; k < lead->length; ++k) {
+            const auto next = static_cast<unsigned char>(s[i + k]);
+            if ((next & 0xC0) != 0x80) return i;
+            cp = (cp << 6) | (next & 0x3F);
+        }
+        if (cp < lead->least || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return i;
+        i += lead->length;
+    }
+    return std::string_view::npos;
 }
 
 std::string_view trim(std::string_view s) {
@@ -73,6 +109,13 @@ public:
 
     FormDocument parse() {
         if (m_text.substr(0, 3) == "\xEF\xBB\xBF") m_text.remove_prefix(3);
+        // A form file is UTF-8 text; anything else is not read as a form at all.
+        if (size_t bad = first_non_utf8(m_text); bad != std::string_view::npos) {
+            const int line = 1 + static_cast<int>(std::count(m_text.begin(), m_text.begin() + bad, '\n'));
+            char byte[8];
+            std::snprintf(byte, sizeof byte, "0x%02X", static_cast<unsigned char>(m_text[bad]));
+            throw FormFileError(m_file, line, std::string("expected UTF-8 text, not the byte ") + byte);
+        }
         m_document.crlf =
             m_text.find("\r\n") != std::string_view::npos && m_text.find("\r\n") == m_text.find('\n') - 1;
         bool have_version = false;

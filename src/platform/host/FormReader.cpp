@@ -127,13 +127,19 @@ private:
         try {
             holder->CreateControl();
             holder->control().ReadProperties(bag);
-            holder->control().Resize();
         } catch (const rt::AutomationError& e) {
             const PropertyBag::Entry* entry = e.source.empty() ? nullptr : bag.Find(e.source);
             if (entry)
                 throw FormFileError(m_path, entry->line, label + "." + entry->name + ": " + e.description);
             throw FormFileError(m_path, node.line,
                                 label + ": error " + std::to_string(e.number) + ": " + e.description);
+        }
+        // The file is read; sizing the control runs it. What it raises now is the running control's
+        // error, not the file's.
+        try {
+            holder->control().Resize();
+        } catch (const rt::AutomationError& e) {
+            m_form.NoteLoadError(label, e);
         }
         for (const auto& e : bag.entries())
             if (!e.read)

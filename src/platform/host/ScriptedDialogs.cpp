@@ -15,19 +15,35 @@ int ScriptedDialogs::MessageBox(user::HWND, std::string_view text, std::string_v
     return shown.answer;
 }
 
-std::optional<std::string> ScriptedDialogs::OpenFileName(user::HWND, std::string_view, std::string_view,
+std::optional<std::string> ScriptedDialogs::OpenFileName(user::HWND, std::string_view, std::string_view title,
                                                          std::string_view) {
-    if (m_files.empty()) return std::nullopt;
-    auto answer = m_files.front();
-    m_files.pop_front();
+    std::optional<std::string> answer;
+    if (!m_files.empty()) {
+        answer = m_files.front();
+        m_files.pop_front();
+    }
+    m_dialogs.push_back(
+        Dialog{"file", rt::utf8_from_ansi(title), "", answer ? rt::Variant(*answer) : rt::Variant()});
     return answer;
 }
 
 std::optional<gdi::COLORREF> ScriptedDialogs::ChooseColor(user::HWND, gdi::COLORREF) {
-    if (m_colors.empty()) return std::nullopt;
-    auto answer = m_colors.front();
-    m_colors.pop_front();
+    std::optional<gdi::COLORREF> answer;
+    if (!m_colors.empty()) {
+        answer = m_colors.front();
+        m_colors.pop_front();
+    }
+    m_dialogs.push_back(
+        Dialog{"color", "", "", answer ? rt::Variant(static_cast<int32_t>(*answer)) : rt::Variant()});
     return answer;
+}
+
+int ScriptedDialogs::AboutBox(user::HWND, std::string_view title, std::string_view product,
+                              std::string_view version) {
+    std::string text = rt::utf8_from_ansi(product) + "\n" + rt::utf8_from_ansi(version);
+    m_dialogs.push_back(
+        Dialog{"about", rt::utf8_from_ansi(title), std::move(text), rt::Variant(int16_t{user::IDOK})});
+    return user::IDOK;
 }
 
 } // namespace host

@@ -9,8 +9,12 @@ static thread_local uint32_t t_last_error = 0;
 
 static thread_local std::string t_title = "vntab";
 
-void SetApplicationTitle(std::string title) { t_title = std::move(title); }
-const std::string& ApplicationTitle() { return t_title; }
+void SetApplicationTitle(std::string title) {
+    t_title = std::move(title);
+}
+const std::string& ApplicationTitle() {
+    return t_title;
+}
 
 DialogProvider* SetDialogProvider(DialogProvider* provider) {
     DialogProvider* previous = t_provider;
@@ -18,7 +22,9 @@ DialogProvider* SetDialogProvider(DialogProvider* provider) {
     return previous;
 }
 
-DialogProvider* GetDialogProvider() { return t_provider; }
+DialogProvider* GetDialogProvider() {
+    return t_provider;
+}
 
 static DialogProvider& provider() {
     if (!t_provider) throw NoDialogProvider();
@@ -33,7 +39,8 @@ int MessageBoxA(HWND owner, const char* text, const char* caption, uint32_t type
 static std::string_view filter_view(const char* filter) {
     if (!filter) return {};
     const char* p = filter;
-    while (*p || *(p + 1)) ++p;
+    while (*p || *(p + 1))
+        ++p;
     return std::string_view(filter, static_cast<size_t>(p - filter) + 2);
 }
 
@@ -82,6 +89,12 @@ bool ChooseColorA(CHOOSECOLORA* cc) {
     return true;
 }
 
-uint32_t CommDlgExtendedError() { return t_last_error; }
+int ShowAboutBoxA(HWND owner, const char* title, const char* product, const char* version) {
+    return provider().AboutBox(owner, title ? title : "", product ? product : "", version ? version : "");
+}
+
+uint32_t CommDlgExtendedError() {
+    return t_last_error;
+}
 
 } // namespace user

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-// Message boxes and the common dialogs. The platform shows none itself: each call goes to the
+// Message boxes, the common dialogs and about boxes. The platform shows none itself: each call goes to the
 // provider the application installed (scripted answers in tests and on the command line, real modal
 // windows in the studio). Calling one with no provider installed is a programming error and throws
 // NoDialogProvider; it never answers silently.
@@ -79,10 +79,15 @@ public:
     // Returns the button pressed (IDOK, IDCANCEL, IDYES, IDNO).
     virtual int MessageBox(HWND owner, std::string_view text, std::string_view caption, uint32_t type) = 0;
     // Returns the chosen path, or nothing when the user cancelled.
-    virtual std::optional<std::string> OpenFileName(HWND owner, std::string_view filter, std::string_view title,
+    virtual std::optional<std::string> OpenFileName(HWND owner, std::string_view filter,
+                                                    std::string_view title,
                                                     std::string_view initial_name) = 0;
     // Returns the chosen colour, or nothing when the user cancelled.
     virtual std::optional<gdi::COLORREF> ChooseColor(HWND owner, gdi::COLORREF initial) = 0;
+    // An about box: a window titled `title` showing the product's name and a version line, closed
+    // with its OK button. Returns the button that closed it (IDOK, IDCANCEL for the close box).
+    virtual int AboutBox(HWND owner, std::string_view title, std::string_view product,
+                         std::string_view version) = 0;
 };
 
 struct NoDialogProvider : std::logic_error {
@@ -101,6 +106,8 @@ DialogProvider* GetDialogProvider();
 int MessageBoxA(HWND owner, const char* text, const char* caption, uint32_t type);
 bool GetOpenFileNameA(OPENFILENAMEA* ofn);
 bool ChooseColorA(CHOOSECOLORA* cc);
+// Shows an about box modally; returns the button that closed it.
+int ShowAboutBoxA(HWND owner, const char* title, const char* product, const char* version);
 // The extended error of the last failed common-dialog call on this thread (0 after a cancel).
 uint32_t CommDlgExtendedError();
 
