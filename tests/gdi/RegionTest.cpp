@@ -225,6 +225,42 @@ TEST(PolygonRegion, HugePolygonsFillTheirVisibleRowsByTheRule) {
         }
 }
 
+// Edges whose crossings are worked out in 64 bits and edges that need 128 (far corners, steep
+// spans near 2^30): near every crossing of every row the region holds what the fill rule takes.
+TEST(PolygonRegion, CrossingsNearTheEndOfSixtyFourBitsFollowTheRule) {
+    __extension__ using Int128 = __int128;
+    constexpr int32_t kFar = int32_t(1) << 30;
+    const int32_t xs[] = {-kFar - 1, -kFar, -kFar + 1, -7, 0, 13, kFar - 1, kFar, kFar + 1, 2147483647};
+    std::mt19937 random(1030);
+    std::uniform_int_distribution<size_t> pick_x(0, std::size(xs) - 1);
+    std::uniform_int_distribution<int32_t> pick_y(-20, 20);
+    for (int round = 0; round < 200; ++round) {
+        std::vector<POINT> polygon(3 + size_t(round % 3));
+        for (POINT& p : polygon)
+            p = {xs[pick_x(random)], pick_y(random)};
+        const int mode = round % 2 ? WINDING : ALTERNATE;
+        HRGN rgn = CreatePolygonRgn(polygon.data(), static_cast<int>(polygon.size()), mode);
+        ASSERT_TRUE(rgn);
+        for (int32_t y = -21; y <= 21; ++y)
+            for (size_t i = 0; i < polygon.size(); ++i) {
+                POINT a = polygon[i], b = polygon[(i + 1) % polygon.size()];
+                if (a.y == b.y) continue;
+                if (a.y > b.y) std::swap(a, b);
+                if (y < a.y || y >= b.y) continue;
+                const Int128 den = int64_t(b.y) - a.y;
+                const Int128 num = Int128(a.x) * den + Int128(y - a.y) * (int64_t(b.x) - a.x);
+                const auto crossing = static_cast<int64_t>(num / den + (num % den > 0 ? 1 : 0));
+                for (int64_t x = crossing - 1; x <= crossing + 1; ++x) {
+                    if (x < INT32_MIN || x > INT32_MAX) continue;
+                    ASSERT_EQ(PtInRegion(rgn, static_cast<int32_t>(x), y),
+                              inside_by_definition(polygon, mode, x, y))
+                        << "round " << round << " at " << x << "," << y;
+                }
+            }
+        DeleteObject(rgn);
+    }
+}
+
 // A polygon region is filled straight from its corners until something asks for its bands; once
 // scanned it is filled band by band. Both ways must paint the same pixels, for every fill call,
 // mix and clip.
@@ -283,6 +319,47 @@ TEST(PolygonRegion, BadArgumentsFail) {
     EXPECT_FALSE(CreatePolygonRgn(nullptr, 3, ALTERNATE));
     EXPECT_FALSE(CreatePolygonRgn(p, 3, 7));
     EXPECT_FALSE(CreatePolygonRgn(p, 1, ALTERNATE));
+}
+
+// Two rectangles are met in one step; the region must hold exactly the pixels both hold, be the
+// same region a complex clip trimmed to the same pixels gives, and report its kind as any other.
+TEST(CombineRgn, TwoRectanglesMeetInExactlyTheirCommonPixels) {
+    std::mt19937 random(31);
+    std::uniform_int_distribution<int32_t> coordinate(-15, 40);
+    for (int round = 0; round < 500; ++round) {
+        const RECT ra{coordinate(random), coordinate(random), coordinate(random), coordinate(random)};
+        const RECT rb{coordinate(random), coordinate(random), coordinate(random), coordinate(random)};
+        HRGN a = CreateRectRgn(ra.left, ra.top, ra.right, ra.bottom);
+        HRGN b = CreateRectRgn(rb.left, rb.top, rb.right, rb.bottom);
+        HRGN both = CreateRectRgn(0, 0, 0, 0);
+        const int kind = CombineRgn(both, a, b, RGN_AND);
+        int64_t pixels = 0;
+        for (int32_t y = -20; y < 45; ++y)
+            for (int32_t x = -20; x < 45; ++x) {
+                const bool want = PtInRegion(a, x, y) && PtInRegion(b, x, y);
+                pixels += want;
+                ASSERT_EQ(PtInRegion(both, x, y), want) << "round " << round << " at " << x << "," << y;
+            }
+        EXPECT_EQ(area(both), pixels) << round;
+        EXPECT_EQ(kind, pixels ? SIMPLEREGION : NULLREGION) << round;
+        // The same meeting through a region of two pieces, which takes the general way.
+        HRGN far = CreateRectRgn(100, 100, 101, 101);
+        HRGN split = CreateRectRgn(0, 0, 0, 0);
+        CombineRgn(split, a, far, RGN_OR);
+        CombineRgn(split, split, b, RGN_AND);
+        EXPECT_TRUE(EqualRgn(split, both)) << round;
+        for (HRGN r : {a, b, both, far, split})
+            DeleteObject(r);
+    }
+    // A rectangle without width or height is the empty region, whichever way it is reached.
+    HRGN line = CreateRectRgn(5, 0, 5, 10);
+    HRGN none = CreateRectRgn(0, 0, 0, 0);
+    RECT box{1, 1, 1, 1};
+    EXPECT_EQ(GetRgnBox(line, &box), NULLREGION);
+    EXPECT_EQ(box, (RECT{0, 0, 0, 0}));
+    EXPECT_EQ(CombineRgn(none, line, line, RGN_OR), NULLREGION);
+    DeleteObject(line);
+    DeleteObject(none);
 }
 
 struct CombineCase {

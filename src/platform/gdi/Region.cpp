@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 namespace gdi {
@@ -118,6 +119,9 @@ void RegionBuilder::add(int32_t top, int32_t bottom, const std::vector<Span>& sp
 Region Region::from_rect(RECT r) {
     if (r.left > r.right) std::swap(r.left, r.right);
     if (r.top > r.bottom) std::swap(r.top, r.bottom);
+    // A rectangle without width or height holds no pixel: the empty region, as every other way
+    // to no pixels gives it.
+    if (r.left == r.right || r.top == r.bottom) return Region();
     RegionBuilder builder;
     builder.add(r.top, r.bottom, {{r.left, r.right}});
     return builder.finish();
@@ -167,10 +171,19 @@ void scan_polygon(const POINT* points, int count, int mode, Rows rows, RowSink& 
 
         void start(int64_t y) {
             const int64_t den = yb - ya;
-            const Int128 num = Int128(xa) * den + Int128(y - ya) * (xb - xa);
-            x = ceil_div(num, den);
-            rest = static_cast<int64_t>(Int128(x) * den - num);
             const int64_t dx = xb - xa;
+            constexpr int64_t kNear = int64_t(1) << 30;
+            if (den < kNear && std::abs(xa) < kNear && std::abs(dx) < kNear) {
+                // Each product stays under 2^60 here, so the crossing needs no wide division.
+                const int64_t num = xa * den + (y - ya) * dx;
+                x = num / den;
+                if (num % den != 0 && num > 0) ++x;
+                rest = x * den - num;
+            } else {
+                const Int128 num = Int128(xa) * den + Int128(y - ya) * dx;
+                x = ceil_div(num, den);
+                rest = static_cast<int64_t>(Int128(x) * den - num);
+            }
             step_x = dx / den;
             step_rest = dx % den;
             if (step_rest < 0) {
@@ -280,6 +293,8 @@ Region Region::polygon(const POINT* points, int count, int mode, Rows rows) {
 
 Region Region::combine(const Region& a, const Region& b, int mode) {
     if (mode == RGN_COPY) return a;
+    if (mode == RGN_AND && a.complexity() == SIMPLEREGION && b.complexity() == SIMPLEREGION)
+        return meeting(a.box(), b.box());
     std::vector<int32_t> ys;
     ys.reserve(2 * (a.m_bands.size() + b.m_bands.size()));
     for (const Band& band : a.m_bands)
@@ -323,7 +338,7 @@ RECT Region::box() const {
     return box;
 }
 
-const Band* Region::band_at(int32_t y) const {
+const Band* Region::search_band(int32_t y) const {
     auto it = std::upper_bound(m_bands.begin(), m_bands.end(), y,
                                [](int32_t value, const Band& band) { return value < band.bottom; });
     if (it == m_bands.end() || it->top > y) return nullptr;
@@ -358,7 +373,15 @@ void Region::offset(int32_t dx, int32_t dy) {
 
 Region Region::intersected(RECT rect) const {
     if (rect.right <= rect.left || rect.bottom <= rect.top) return Region();
+    if (complexity() == SIMPLEREGION) return meeting(box(), rect);
     return combine(*this, from_rect(rect), RGN_AND);
+}
+
+Region Region::meeting(RECT a, RECT b) {
+    const RECT both{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+                    std::min(a.bottom, b.bottom)};
+    if (both.left >= both.right || both.top >= both.bottom) return Region();
+    return from_rect(both);
 }
 
 Region Region::eroded() const {

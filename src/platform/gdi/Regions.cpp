@@ -254,9 +254,11 @@ int IntersectClipRect(HDC hdc, int32_t left, int32_t top, int32_t right, int32_t
     trace.args({left, top, right, bottom});
     DcObject* dc = dc_of(hdc);
     if (!dc) return ERROR;
-    const Region rect = Region::from_rect(Mapping(dc->state).to_device(RECT{left, top, right, bottom}));
-    const Region base = dc->state.clip ? *dc->state.clip : Region::from_rect(surface_rect(*dc));
-    dc->state.clip = Region::combine(base, rect, RGN_AND);
+    RECT rect = Mapping(dc->state).to_device(RECT{left, top, right, bottom});
+    if (rect.left > rect.right) std::swap(rect.left, rect.right);
+    if (rect.top > rect.bottom) std::swap(rect.top, rect.bottom);
+    dc->state.clip =
+        dc->state.clip ? dc->state.clip->intersected(rect) : Region::meeting(surface_rect(*dc), rect);
     return dc->state.clip->complexity();
 }
 
