@@ -97,6 +97,34 @@ void Pixels::start_tiles() {
     ++m_tiles_version;
 }
 
+namespace {
+
+// value into columns [0, n) of `rows` rows from out on, `stride` pixels apart. The narrow stores are
+// the edges of bevels and panels, one to three pixels wide and hundreds of rows tall: they are
+// written in place row by row.
+void store_rows(uint32_t* out, size_t stride, int32_t rows, size_t n, uint32_t value) {
+    switch (n) {
+    case 1:
+        for (int32_t y = 0; y < rows; ++y, out += stride)
+            out[0] = value;
+        return;
+    case 2:
+        for (int32_t y = 0; y < rows; ++y, out += stride)
+            out[0] = out[1] = value;
+        return;
+    case 3:
+        for (int32_t y = 0; y < rows; ++y, out += stride)
+            out[0] = out[1] = out[2] = value;
+        return;
+    default:
+        for (int32_t y = 0; y < rows; ++y, out += stride)
+            store_pixels(out, n, value);
+        return;
+    }
+}
+
+} // namespace
+
 void Pixels::fill(RECT r, uint32_t value) {
     const int32_t left = std::max(r.left, 0), top = std::max(r.top, 0);
     const int32_t right = std::min(r.right, width), bottom = std::min(r.bottom, height);
@@ -107,50 +135,45 @@ void Pixels::fill(RECT r, uint32_t value) {
             store_pixels(m_data.data() + size_t(top) * width, size_t(bottom - top) * width, value);
             return;
         }
-        for (int32_t y = top; y < bottom; ++y)
-            store_pixels(m_data.data() + size_t(y) * width + left, size_t(right - left), value);
+        store_rows(m_data.data() + size_t(top) * width + left, size_t(width), bottom - top,
+                   size_t(right - left), value);
         return;
     }
     if (m_tiles.empty()) start_tiles();
     const int32_t first = left >> kTileShift, last = (right - 1) >> kTileShift;
-    // Which tiles of a band of tile rows get pixels stored; runs of them are stored row by row.
-    thread_local std::vector<uint8_t> stored;
-    stored.assign(size_t(last - first + 1), 0);
+    // The columns whose every pixel lies between left and right: from the first starting at or
+    // after left to the last ending at or before right (the last column ends at the bitmap's edge).
+    const int32_t whole_first = (left + kTile - 1) >> kTileShift;
+    const int32_t whole_last = (right == width || (right & (kTile - 1)) == 0) ? last : last - 1;
     for (int32_t row = top >> kTileShift; row <= (bottom - 1) >> kTileShift; ++row) {
         const int32_t ty0 = row << kTileShift, ty1 = std::min(ty0 + kTile, height);
         const int32_t y0 = std::max(top, ty0), y1 = std::min(bottom, ty1);
-        bool any = false;
+        const bool all_rows = y0 == ty0 && y1 == ty1;
+        Tile* tiles = &tile(0, row);
+        // Stores the columns [from, to) of this band's rows.
+        auto store = [&](int32_t from, int32_t to) {
+            const int32_t x0 = std::max(left, from << kTileShift);
+            const int32_t x1 = std::min(right, std::min(to << kTileShift, width));
+            store_rows(m_data.data() + size_t(y0) * width + x0, size_t(width), y1 - y0, size_t(x1 - x0),
+                       value);
+        };
+        int32_t run = -1; // the first column of the run of tiles to store, or none
         for (int32_t column = first; column <= last; ++column) {
-            const int32_t tx0 = column << kTileShift, tx1 = std::min(tx0 + kTile, width);
-            Tile& t = tile(column, row);
-            uint8_t& store_here = stored[size_t(column - first)];
-            store_here = 0;
-            if (std::max(left, tx0) == tx0 && std::min(right, tx1) == tx1 && y0 == ty0 && y1 == ty1) {
+            Tile& t = tiles[column];
+            if (all_rows && column >= whole_first && column <= whole_last) {
                 // Covered whole: nothing of it is left to keep.
-                if (!t.pending) ++m_pending;
+                m_pending += !t.pending;
                 t = {value, true};
                 ++m_tiles_version;
             } else if (!t.pending || t.value != value) {
                 make_real(column, row);
-                store_here = 1;
-                any = true;
-            }
-        }
-        if (!any) continue;
-        for (int32_t column = first; column <= last;) {
-            if (!stored[size_t(column - first)]) {
-                ++column;
+                if (run < 0) run = column;
                 continue;
             }
-            int32_t end = column;
-            while (end <= last && stored[size_t(end - first)])
-                ++end;
-            const int32_t x0 = std::max(left, column << kTileShift);
-            const int32_t x1 = std::min(right, std::min(end << kTileShift, width));
-            for (int32_t y = y0; y < y1; ++y)
-                store_pixels(m_data.data() + size_t(y) * width + x0, size_t(x1 - x0), value);
-            column = end;
+            if (run >= 0) store(run, column);
+            run = -1;
         }
+        if (run >= 0) store(run, last + 1);
     }
 }
 
