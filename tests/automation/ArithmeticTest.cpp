@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <vector>
+
 using namespace rt;
 
 TEST(Arithmetic, SixteenBitStepsOverflowAtTheLimits) {
@@ -50,4 +53,47 @@ TEST(Arithmetic, ConversionsRoundHalvesToEven) {
     EXPECT_EQ(cint(-32768.5), -32768);
     EXPECT_EQ(round_even(28.5), 28.0);
     EXPECT_EQ(round_even(29.5), 30.0);
+}
+
+// clng rounds most values in place; it must give what round_even and the range check give, for
+// halves, values a hair off them, large magnitudes and the ends of the range.
+TEST(Arithmetic, ClngInPlaceAgreesWithTheCheckedConversion) {
+    auto checked = [](double v) -> int64_t {
+        const double r = round_even(v);
+        return (r < -2147483648.0 || r > 2147483647.0) ? -1 - (int64_t{1} << 40) : int64_t(r);
+    };
+    auto in_place = [](double v) -> int64_t {
+        try {
+            return clng(v);
+        } catch (const AutomationError&) {
+            return -1 - (int64_t{1} << 40);
+        }
+    };
+    std::vector<double> values = {0.0,
+                                  -0.0,
+                                  0.5,
+                                  -0.5,
+                                  1.5,
+                                  -1.5,
+                                  2147483646.5,
+                                  2147483647.0,
+                                  2147483647.4,
+                                  2147483647.5,
+                                  -2147483648.0,
+                                  -2147483648.4,
+                                  -2147483648.5,
+                                  -2147483648.6,
+                                  1e300,
+                                  -1e300,
+                                  4503599627370497.0};
+    for (int64_t n = -3000; n <= 3000; ++n)
+        for (double frac : {0.0, 0.25, 0.5, 0.75})
+            values.push_back(double(n) * 1048573.0 + frac);
+    for (size_t k = 0, n = values.size(); k < n; ++k) {
+        values.push_back(std::nextafter(values[k], 1e308));
+        values.push_back(std::nextafter(values[k], -1e308));
+    }
+    for (double v : values)
+        ASSERT_EQ(in_place(v), checked(v)) << std::hexfloat << v;
+    EXPECT_EQ(error_number([] { clng(std::nan("")); }), 6);
 }

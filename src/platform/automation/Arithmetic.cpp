@@ -65,7 +65,7 @@ int16_t cint(double value) {
     return static_cast<int16_t>(r);
 }
 
-int32_t clng(double value) {
+int32_t clng_checked(double value) {
     if (std::isnan(value)) raise_error(kErrOverflow);
     double r = round_even(value);
     if (r < -2147483648.0 || r > 2147483647.0) raise_error(kErrOverflow);

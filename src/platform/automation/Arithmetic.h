@@ -28,7 +28,18 @@ int32_t to32(int64_t value);
 
 // Rounded conversions of a fractional value (halves to even), error 6 out of range.
 int16_t cint(double value);
-int32_t clng(double value);
+int32_t clng_checked(double value);
+// Every coordinate of a drawing passes through clng, so the common case is worked out in place: a
+// value well inside the Long range is rounded by adding and taking away 1.5 * 2^52, which leaves
+// no fraction bits; the addition rounds as nearbyint does, to nearest with halves to even, and the
+// subtraction is exact. Anything else (NaN, the ends of the range) takes the checked way.
+inline int32_t clng(double value) {
+    if (value > -2147483648.0 && value < 2147483647.0) {
+        constexpr double kNoFraction = 6755399441055744.0;
+        return static_cast<int32_t>((value + kNoFraction) - kNoFraction);
+    }
+    return clng_checked(value);
+}
 // A Single from a Double, error 6 when the magnitude does not fit.
 float csng(double value);
 
