@@ -97,7 +97,7 @@ public:
             m_canvas.dc().LineTo(step.x.Eval(m_measures), step.y.Eval(m_measures));
             break;
         case Step::Kind::Pt:
-            m_corners.push_back({step.x.Eval(m_measures), step.y.Eval(m_measures)});
+            AddCorner({step.x.Eval(m_measures), step.y.Eval(m_measures)});
             break;
         }
     }
@@ -105,11 +105,13 @@ public:
     // Ends the line group or fills the collected shape.
     void Finish() {
         EndLines();
-        if (m_shape == Step::Kind::Polygon) m_canvas.FillPolygon(m_ink, m_corners);
-        if (m_shape == Step::Kind::Box && m_corners.size() == 2)
-            m_canvas.FillBox(m_ink, m_corners[0].x, m_corners[0].y, m_corners[1].x, m_corners[1].y);
+        const std::span<const DPoint> corners = Corners();
+        if (m_shape == Step::Kind::Polygon) m_canvas.FillPolygon(m_ink, corners);
+        if (m_shape == Step::Kind::Box && corners.size() == 2)
+            m_canvas.FillBox(m_ink, corners[0].x, corners[0].y, corners[1].x, corners[1].y);
         m_shape = Step::Kind::Pen;
-        m_corners.clear();
+        m_count = 0;
+        m_more.clear();
     }
 
 private:
@@ -120,14 +122,31 @@ private:
         m_selected = false;
     }
 
+    // A script's shapes have a few corners each, kept in place; a shape with more moves them all
+    // to the vector.
+    void AddCorner(DPoint corner) {
+        if (m_count < m_few.size()) {
+            m_few[m_count++] = corner;
+            return;
+        }
+        if (m_more.empty()) m_more.assign(m_few.begin(), m_few.end());
+        m_more.push_back(corner);
+        ++m_count;
+    }
+    std::span<const DPoint> Corners() const {
+        if (m_count <= m_few.size()) return {m_few.data(), m_count};
+        return m_more;
+    }
+
     ShapeCanvas& m_canvas;
     const Measures& m_measures;
     gdi::HGDIOBJ m_previous;
     bool m_selected = false;
     Step::Kind m_shape = Step::Kind::Pen;
     Ink m_ink = Ink::CurrentPen;
-    // A script's shapes have a few corners each; the vector keeps its storage from shape to shape.
-    std::vector<DPoint> m_corners;
+    std::array<DPoint, 16> m_few;
+    size_t m_count = 0;
+    std::vector<DPoint> m_more;
 };
 
 } // namespace
