@@ -121,10 +121,11 @@ Region Region::from_rect(RECT r) {
     if (r.top > r.bottom) std::swap(r.top, r.bottom);
     // A rectangle without width or height holds no pixel: the empty region, as every other way
     // to no pixels gives it.
-    if (r.left == r.right || r.top == r.bottom) return Region();
-    RegionBuilder builder;
-    builder.add(r.top, r.bottom, {{r.left, r.right}});
-    return builder.finish();
+    Region region;
+    if (r.left == r.right || r.top == r.bottom) return region;
+    region.m_bands.push_back({r.top, r.bottom, 0, 1});
+    region.m_spans.push_back({r.left, r.right});
+    return region;
 }
 
 Region Region::ellipse(RECT r, Rows rows) {
