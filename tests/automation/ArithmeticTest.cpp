@@ -97,3 +97,17 @@ TEST(Arithmetic, ClngInPlaceAgreesWithTheCheckedConversion) {
         ASSERT_EQ(in_place(v), checked(v)) << std::hexfloat << v;
     EXPECT_EQ(error_number([] { clng(std::nan("")); }), 6);
 }
+
+// Sums and differences done in place raise exactly where the checked steps do.
+TEST(Arithmetic, LongSumsAndDifferencesRaiseAtTheEndsOfTheRange) {
+    const int64_t kMin = -2147483648LL, kMax = 2147483647LL;
+    EXPECT_EQ(add32(kMin, kMax), -1);
+    EXPECT_EQ(sub32(kMin, -1), kMin + 1);
+    EXPECT_EQ(sub32(-1, kMax), kMin);
+    EXPECT_EQ(error_number([&] { add32(kMin, -1); }), 6);
+    EXPECT_EQ(error_number([&] { sub32(kMin, 1); }), 6);
+    EXPECT_EQ(error_number([&] { sub32(0, kMin); }), 6);
+    EXPECT_EQ(error_number([&] { sub32(kMax + 1, kMax + 1); }), 6)
+        << "an operand out of range, even if the result fits";
+    EXPECT_EQ(error_number([&] { add32(INT64_MAX, INT64_MIN); }), 6);
+}

@@ -42,8 +42,8 @@ int16_t mod16(int32_t a, int32_t b) {
     return to16(int64_t{a} % b);
 }
 
-int32_t add32(int64_t a, int64_t b) { return to32(operand32(a) + operand32(b)); }
-int32_t sub32(int64_t a, int64_t b) { return to32(operand32(a) - operand32(b)); }
+int32_t add32_checked(int64_t a, int64_t b) { return to32(operand32(a) + operand32(b)); }
+int32_t sub32_checked(int64_t a, int64_t b) { return to32(operand32(a) - operand32(b)); }
 int32_t mul32(int64_t a, int64_t b) { return to32(operand32(a) * operand32(b)); }
 int32_t div32(int64_t a, int64_t b) {
     a = operand32(a);

@@ -16,8 +16,20 @@ int16_t mul16(int32_t a, int32_t b);
 int16_t div16(int32_t a, int32_t b); // the `\` operator
 int16_t mod16(int32_t a, int32_t b);
 
-int32_t add32(int64_t a, int64_t b);
-int32_t sub32(int64_t a, int64_t b);
+int32_t add32_checked(int64_t a, int64_t b);
+int32_t sub32_checked(int64_t a, int64_t b);
+// Sums and differences of Longs are most of the arithmetic of a layout and a redraw: when the
+// operands and the result are Longs the step is done in place, otherwise the checked way raises.
+inline int32_t add32(int64_t a, int64_t b) {
+    if (a == static_cast<int32_t>(a) && b == static_cast<int32_t>(b) && a + b == static_cast<int32_t>(a + b))
+        return static_cast<int32_t>(a + b);
+    return add32_checked(a, b);
+}
+inline int32_t sub32(int64_t a, int64_t b) {
+    if (a == static_cast<int32_t>(a) && b == static_cast<int32_t>(b) && a - b == static_cast<int32_t>(a - b))
+        return static_cast<int32_t>(a - b);
+    return sub32_checked(a, b);
+}
 int32_t mul32(int64_t a, int64_t b);
 int32_t div32(int64_t a, int64_t b);
 int32_t mod32(int64_t a, int64_t b);
