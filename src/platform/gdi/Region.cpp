@@ -212,7 +212,7 @@ void scan_polygon(const POINT* points, int count, int mode, Rows rows, RowSink& 
     if (!points || count < 3) return;
     for (int i = 0; i < count; ++i) {
         POINT a = points[i];
-        POINT b = points[(i + 1) % count];
+        POINT b = points[i + 1 < count ? i + 1 : 0];
         if (a.y == b.y) continue;
         if (a.y < b.y) {
             edges.push_back({a.y, b.y, a.x, b.x, 1});
@@ -221,7 +221,10 @@ void scan_polygon(const POINT* points, int count, int mode, Rows rows, RowSink& 
         }
     }
     if (edges.empty()) return;
-    std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.ya < b.ya; });
+    // By their upper ends. A shape has a handful of edges, mostly in order already.
+    for (size_t k = 1; k < edges.size(); ++k)
+        for (size_t j = k; j > 0 && edges[j].ya < edges[j - 1].ya; --j)
+            std::swap(edges[j], edges[j - 1]);
     int64_t y_end = edges.front().yb;
     for (const Edge& e : edges)
         y_end = std::max(y_end, e.yb);
@@ -229,6 +232,7 @@ void scan_polygon(const POINT* points, int count, int mode, Rows rows, RowSink& 
     const int64_t y_begin = std::max<int64_t>(edges.front().ya, rows.first);
 
     size_t next = 0;
+    int64_t first_end = INT64_MAX; // the row the first active edge ends on
     for (int64_t y = y_begin; y < y_end; ++y) {
         // Edges already passed by the rows asked for start at the first row they are seen on.
         while (next < edges.size() && edges[next].ya <= y) {
@@ -236,8 +240,14 @@ void scan_polygon(const POINT* points, int count, int mode, Rows rows, RowSink& 
             if (e.yb <= y) continue;
             e.start(y);
             active.push_back(&e);
+            first_end = std::min(first_end, e.yb);
         }
-        std::erase_if(active, [y](const Edge* e) { return e->yb <= y; });
+        if (first_end <= y) {
+            std::erase_if(active, [y](const Edge* e) { return e->yb <= y; });
+            first_end = INT64_MAX;
+            for (const Edge* e : active)
+                first_end = std::min(first_end, e->yb);
+        }
         if (active.empty()) {
             if (next < edges.size()) y = edges[next].ya - 1;
             continue;
@@ -263,18 +273,23 @@ void scan_polygon(const POINT* points, int count, int mode, Rows rows, RowSink& 
             for (size_t j = k; j > 0 && crossings[j] < crossings[j - 1]; --j)
                 std::swap(crossings[j], crossings[j - 1]);
         row.clear();
-        if (mode == WINDING) {
+        if (crossings.size() == 2) {
+            // One edge in, one out: one span, by either rule.
+            const Span span{clamp32(crossings[0].first), clamp32(crossings[1].first)};
+            if (span.x0 < span.x1) row.push_back(span);
+        } else if (mode == WINDING) {
             int winding = 0;
             for (size_t k = 0; k + 1 < crossings.size(); ++k) {
                 winding += crossings[k].second;
                 if (winding != 0)
                     row.push_back({clamp32(crossings[k].first), clamp32(crossings[k + 1].first)});
             }
+            merge_sorted_spans(row);
         } else {
             for (size_t k = 0; k + 1 < crossings.size(); k += 2)
                 row.push_back({clamp32(crossings[k].first), clamp32(crossings[k + 1].first)});
+            merge_sorted_spans(row);
         }
-        merge_sorted_spans(row);
         if (!row.empty()) sink.rows(static_cast<int32_t>(y), static_cast<int32_t>(run_end), row);
         y = run_end - 1;
     }
