@@ -86,9 +86,11 @@ void Pixels::make_real_in(RECT r) const {
     const int32_t left = std::max(r.left, 0), top = std::max(r.top, 0);
     const int32_t right = std::min(r.right, width), bottom = std::min(r.bottom, height);
     if (left >= right || top >= bottom) return;
-    for (int32_t row = top >> kTileShift; row <= (bottom - 1) >> kTileShift; ++row)
+    for (int32_t row = top >> kTileShift; row <= (bottom - 1) >> kTileShift; ++row) {
+        const Tile* tiles = &tile(0, row);
         for (int32_t column = left >> kTileShift; column <= (right - 1) >> kTileShift; ++column)
-            make_real(column, row);
+            if (tiles[column].pending) make_real(column, row);
+    }
 }
 
 void Pixels::start_tiles() {
