@@ -111,3 +111,13 @@ TEST(Arithmetic, LongSumsAndDifferencesRaiseAtTheEndsOfTheRange) {
         << "an operand out of range, even if the result fits";
     EXPECT_EQ(error_number([&] { add32(INT64_MAX, INT64_MIN); }), 6);
 }
+
+TEST(Arithmetic, SinglesFromDoublesRaiseOnlyBeyondTheLargestSingle) {
+    EXPECT_EQ(csng(3.4028234663852886e38), 3.4028234663852886e38f);
+    EXPECT_EQ(csng(-3.4028234663852886e38), -3.4028234663852886e38f);
+    EXPECT_EQ(error_number([] { csng(3.4028236e38); }), 6);
+    EXPECT_EQ(error_number([] { csng(-1e39); }), 6);
+    EXPECT_TRUE(std::isinf(csng(HUGE_VAL)));
+    EXPECT_TRUE(std::isnan(csng(std::nan(""))));
+    EXPECT_EQ(csng(0.1), 0.1f);
+}

@@ -72,7 +72,7 @@ int32_t clng_checked(double value) {
     return static_cast<int32_t>(r);
 }
 
-float csng(double value) {
+float csng_checked(double value) {
     if (std::isfinite(value) && std::fabs(value) > FLT_MAX) raise_error(kErrOverflow);
     return static_cast<float>(value);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cfloat>
 #include <cstdint>
 
 // Checked automation arithmetic. Integer (16-bit) and Long (32-bit) steps raise error 6 "Overflow"
@@ -52,7 +53,12 @@ inline int32_t clng(double value) {
     }
     return clng_checked(value);
 }
-// A Single from a Double, error 6 when the magnitude does not fit.
-float csng(double value);
+// A Single from a Double, error 6 when the magnitude does not fit; worked out in place when it
+// fits, as every corner of a drawn polygon does.
+float csng_checked(double value);
+inline float csng(double value) {
+    if (value >= -FLT_MAX && value <= FLT_MAX) return static_cast<float>(value);
+    return csng_checked(value);
+}
 
 } // namespace rt
