@@ -11,6 +11,7 @@
 //   ratio redraw_vs_gdi_floor_640x480_24tabs_none_look1 1.41
 //   per_header redraw_rows_1000tabs_40rows 812.4        (nanoseconds of CPU time per header)
 //   ratio redraw_per_header_1000tabs_40rows_vs_100tabs_4rows 1.02
+#include "Figures.h"
 #include "RedrawControl.h"
 
 #include "layout/Constants.h"
@@ -18,9 +19,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <cstring>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -83,45 +82,19 @@ void plain_floor(benchmark::State& state) {
     }
 }
 
-// Keeps each benchmark's CPU time per iteration for the ratios: on a machine shared with other work
-// the CPU time of the one benchmark thread is steadier than the wall-clock time.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    RatioReporter() : ConsoleReporter(OO_Tabular) {}
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-                m_times[run.benchmark_name()] = run.GetAdjustedCPUTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    const double* time(const std::string& name) const {
-        const auto it = m_times.find(name);
-        return it == m_times.end() || it->second <= 0 ? nullptr : &it->second;
-    }
-    void print_ratio(const std::string& name, const std::string& measured, const std::string& base) const {
-        const double* a = time(measured);
-        const double* b = time(base);
-        if (a && b) std::printf("ratio %s %.2f\n", name.c_str(), *a / *b);
-    }
-
-private:
-    std::map<std::string, double> m_times;
-};
-
 constexpr std::pair<int32_t, const char*> kJustifications[] = {{vnJustifiedNone, "none"},
                                                                {vnJustifiedFitCaption, "fit_caption"},
                                                                {vnJustifiedProportional, "proportional"},
                                                                {vnJustifiedByCaption, "by_caption"}};
 constexpr std::pair<int32_t, int32_t> kRows[] = {{100, 4}, {250, 10}, {1000, 40}};
 
-void print_figures(const RatioReporter& reporter) {
+void print_figures(const bench::FiguresReporter& reporter) {
     for (const auto& [value, name] : kJustifications)
         for (int32_t look : {vn3DWindows95, vn3DWindows}) {
             const std::string run = "redraw/" + std::to_string(value) + "/" + std::to_string(look);
             const std::string figure = std::string("640x480_24tabs_") + name + "_look" + std::to_string(look);
-            reporter.print_ratio("redraw_vs_plain_floor_" + figure, run, "plain_floor");
-            reporter.print_ratio("redraw_vs_gdi_floor_" + figure, run, "gdi_floor");
+            reporter.ratio("redraw_vs_plain_floor_" + figure, run, "plain_floor");
+            reporter.ratio("redraw_vs_gdi_floor_" + figure, run, "gdi_floor");
         }
     // The time a header takes once the floor every redraw pays is taken off; the runs report
     // microseconds, the figure is in nanoseconds.
@@ -134,11 +107,14 @@ void print_figures(const RatioReporter& reporter) {
         const double each = per_header(tabs, rows);
         if (each <= 0) continue;
         const std::string label = std::to_string(tabs) + "tabs_" + std::to_string(rows) + "rows";
-        std::printf("per_header redraw_rows_%s %.1f\n", label.c_str(), each);
+        bench::FiguresReporter::figure("per_header", "redraw_rows_" + label, each);
         const double first = per_header(kRows[0].first, kRows[0].second);
         if (first > 0 && tabs != kRows[0].first)
-            std::printf("ratio redraw_per_header_%s_vs_%dtabs_%drows %.2f\n", label.c_str(), kRows[0].first,
-                        kRows[0].second, each / first);
+            bench::FiguresReporter::figure("ratio",
+                                           "redraw_per_header_" + label + "_vs_" +
+                                               std::to_string(kRows[0].first) + "tabs_" +
+                                               std::to_string(kRows[0].second) + "rows",
+                                           each / first);
     }
 }
 
@@ -153,11 +129,5 @@ BENCHMARK(gdi_floor)->Unit(benchmark::kMicrosecond);
 BENCHMARK(plain_floor)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::fflush(stdout);
-    print_figures(reporter);
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunAndPrint(argc, argv, print_figures);
 }
