@@ -196,13 +196,7 @@ void Pixels::store_span(int32_t y, int32_t x0, int32_t x1, uint32_t value) {
     }
 }
 
-void Pixels::read_row(int32_t y, int32_t x0, int32_t x1, uint32_t* out) const {
-    const uint32_t* row = m_data.data() + size_t(y) * width;
-    if (m_pending == 0) {
-        std::memcpy(out, row + x0, size_t(x1 - x0) * sizeof(uint32_t));
-        return;
-    }
-    const int32_t band = y >> kTileShift;
+const std::vector<Pixels::Run>& Pixels::runs_of(int32_t band, int32_t x0, int32_t x1) const {
     if (m_runs.band != band || m_runs.x0 != x0 || m_runs.x1 != x1 ||
         m_runs.tiles_version != m_tiles_version) {
         // Neighbouring tiles pending with one value, or all real, are one run.
@@ -221,12 +215,68 @@ void Pixels::read_row(int32_t y, int32_t x0, int32_t x1, uint32_t* out) const {
             x = end;
         }
     }
-    for (const Run& run : m_runs.runs) {
+    return m_runs.runs;
+}
+
+void Pixels::read_row(int32_t y, int32_t x0, int32_t x1, uint32_t* out) const {
+    const uint32_t* row = m_data.data() + size_t(y) * width;
+    if (m_pending == 0) {
+        std::memcpy(out, row + x0, size_t(x1 - x0) * sizeof(uint32_t));
+        return;
+    }
+    for (const Run& run : runs_of(y >> kTileShift, x0, x1)) {
         if (run.pending) {
             store_pixels(out + (run.x0 - x0), size_t(run.x1 - run.x0), run.value);
         } else {
             std::memcpy(out + (run.x0 - x0), row + run.x0, size_t(run.x1 - run.x0) * sizeof(uint32_t));
         }
+    }
+}
+
+void Pixels::read_rows(int32_t y0, int32_t y1, int32_t x0, int32_t x1, uint32_t* out, size_t stride) const {
+    // Rows follow one another without a gap in this buffer when they are whole, and in out when
+    // its rows are exactly as long as the part read.
+    const bool whole_rows = x0 == 0 && x1 == width;
+    const bool out_packed = stride == size_t(x1 - x0);
+    if (m_pending == 0) {
+        if (whole_rows && out_packed) {
+            std::memcpy(out, m_data.data() + size_t(y0) * width,
+                        size_t(y1 - y0) * size_t(width) * sizeof(uint32_t));
+            return;
+        }
+        for (int32_t y = y0; y < y1; ++y, out += stride)
+            std::memcpy(out, m_data.data() + size_t(y) * width + x0, size_t(x1 - x0) * sizeof(uint32_t));
+        return;
+    }
+    while (y0 < y1) {
+        const int32_t band = y0 >> kTileShift;
+        const int32_t band_end = std::min(y1, (band + 1) << kTileShift);
+        const int32_t rows = band_end - y0;
+        const std::vector<Run>& runs = runs_of(band, x0, x1);
+        // One run over whole rows is the band's rows in one piece.
+        if (runs.size() == 1 && whole_rows && out_packed) {
+            if (runs[0].pending) {
+                store_pixels(out, size_t(rows) * size_t(width), runs[0].value);
+            } else {
+                std::memcpy(out, m_data.data() + size_t(y0) * width,
+                            size_t(rows) * size_t(width) * sizeof(uint32_t));
+            }
+        } else {
+            for (const Run& run : runs) {
+                uint32_t* to = out + (run.x0 - x0);
+                const size_t n = size_t(run.x1 - run.x0);
+                if (run.pending) {
+                    for (int32_t y = y0; y < band_end; ++y, to += stride)
+                        store_pixels(to, n, run.value);
+                } else {
+                    const uint32_t* from = m_data.data() + size_t(y0) * width + run.x0;
+                    for (int32_t y = y0; y < band_end; ++y, to += stride, from += width)
+                        std::memcpy(to, from, n * sizeof(uint32_t));
+                }
+            }
+        }
+        out += size_t(rows) * stride;
+        y0 = band_end;
     }
 }
 
