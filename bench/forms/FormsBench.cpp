@@ -118,14 +118,18 @@ double ReadLinesMs(const fs::path& path) {
 }
 
 void Figure(const char* kind, const std::string& name, double value) {
-    std::printf("%s %s %.2f\n", kind, name.c_str(), value);
+    std::printf(std::string(kind) == "kib" ? "%s %s %.0f\n" : "%s %s %.2f\n", kind, name.c_str(), value);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::string vntab = argc > 1 ? argv[1] : VNTAB_BINARY;
-    const fs::path source = argc > 2 ? argv[2] : VNTAB_SOURCE;
+    // The options every benchmark program of the folder is given (--benchmark_...) mean nothing here.
+    std::vector<std::string> given;
+    for (int i = 1; i < argc; ++i)
+        if (std::string(argv[i]).rfind("--", 0) != 0) given.push_back(argv[i]);
+    const std::string vntab = given.size() > 0 ? given[0] : VNTAB_BINARY;
+    const fs::path source = given.size() > 1 ? given[1] : VNTAB_SOURCE;
     const fs::path examples = source / "examples";
     const fs::path dir = fs::temp_directory_path() / ("vntab-bench-forms-" + std::to_string(getpid()));
     fs::create_directories(dir);
