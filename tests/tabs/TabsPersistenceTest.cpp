@@ -7,6 +7,7 @@
 #include "contained/VNControls.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/host/PropertyBag.h"
+#include "support/ErrorNumber.h"
 
 #include <gtest/gtest.h>
 
@@ -188,12 +189,7 @@ TEST(TabsLoad, ThousandsOfTabsLoadInOrderAndARepeatedKeyFarOnStopsThere) {
     bag.Store("TabKey" + std::to_string(kRepeat), Variant(" PAGE17 "));
     Tabs t;
     std::string keys;
-    try {
-        t.tabs->LoadTabs(bag, keys);
-        FAIL();
-    } catch (const rt::AutomationError& e) {
-        EXPECT_EQ(e.number, 50001);
-    }
+    EXPECT_EQ(error_number([&] { t.tabs->LoadTabs(bag, keys); }), 50001);
     EXPECT_EQ(t.tabs->Count(), kRepeat);
     EXPECT_EQ(keys.size(), static_cast<size_t>(kRepeat));
     EXPECT_EQ(rt::CStr(t.tabs->at(kRepeat - 1)->Key()), "page" + std::to_string(kRepeat - 1));
