@@ -14,6 +14,7 @@
 #include "platform/user/Window.h"
 
 #include <cctype>
+#include <filesystem>
 
 namespace vntab_cli {
 
@@ -29,27 +30,28 @@ std::string lower(std::string s) {
     return s;
 }
 
-[[noreturn]] void fail_step(const std::string& what) {
-    rt::raise_error(rt::kErrInvalidProcedureCall, "vntab", what);
-}
-
-int32_t whole(const std::string& word) {
-    if (!rt::IsNumericText(word)) fail_step("expected a number, not " + word);
-    return rt::CLng(Variant(rt::Val(word)));
-}
-
 // A word of a collection argument: a number is a position, anything else a key.
 Variant index_word(const ScriptStep& step, size_t i) {
     const std::string& w = step.words[i];
-    if (!step.quoted[i] && rt::IsNumericText(w)) return Variant(whole(w));
+    if (!step.quoted[i] && rt::IsNumericText(w)) return Variant(WholeWord(w));
     return Variant(rt::ansi_from_utf8(w));
 }
 
 } // namespace
 
+void FailStep(const std::string& what) {
+    rt::raise_error(rt::kErrInvalidProcedureCall, "vntab", what);
+}
+
+int32_t WholeWord(const std::string& word) {
+    if (!rt::IsNumericText(word)) FailStep("expected a number, not " + word);
+    return rt::CLng(Variant(rt::Val(word)));
+}
+
 Session::Session() : m_provider(m_dialogs) {}
 
 Session::~Session() {
+    m_page.reset();
     m_holder.reset();
     m_form.reset();
 }
@@ -136,22 +138,20 @@ static void assign(rt::Dispatch& target, const std::string& property, const Vari
 
 void Session::RunStep(const ScriptStep& step) {
     if (RunProgramStep(step)) return;
-    if (!m_holder) fail_step("the form has no VNTabCtl for the script to drive");
-    if (RunControlStep(step) || RunInputStep(step) || RunFormStep(step)) return;
-    fail_step("unknown step " + step.verb);
+    if (!m_holder) FailStep("the form has no VNTabCtl for the script to drive");
+    if (RunControlStep(step) || RunInputStep(step) || RunFormStep(step) || RunPageStep(step)) return;
+    FailStep("unknown step " + step.verb);
 }
 
 // What the host program does: answers to message boxes, event handlers, saving the form.
 bool Session::RunProgramStep(const ScriptStep& step) {
     const std::string& verb = step.verb;
     if (verb == "answer") {
-        std::string which = lower(step.words[0]);
-        if (which != "ok" && which != "cancel") fail_step("expected answer ok or answer cancel");
-        m_dialogs.QueueAnswer(which == "ok" ? user::IDOK : user::IDCANCEL);
+        Answer(step);
     } else if (verb == "handle") {
         int count = 1;
         if (step.words.size() == 4 && !step.quoted[3] && rt::IsNumericText(step.words[3]))
-            count = whole(step.words[3]);
+            count = WholeWord(step.words[3]);
         m_handlers.push_back(Handler{step.words[0], step.words[1], MakeValue(*step.value), count});
     } else if (verb == "save") {
         host::SaveForm(*m_form, step.words[0]);
@@ -161,6 +161,23 @@ bool Session::RunProgramStep(const ScriptStep& step) {
     return true;
 }
 
+// The next message box, open-file or colour dialog. A dialog hands back a whole path, so a path the
+// script gives is taken from the current folder, as every other path on the command line.
+void Session::Answer(const ScriptStep& step) {
+    const std::string which = lower(step.words[0]);
+    if (which == "ok") {
+        m_dialogs.QueueAnswer(user::IDOK);
+    } else if (which == "cancel") {
+        m_dialogs.QueueCancel();
+    } else if (which == "file") {
+        const std::string& path = step.words[1];
+        m_dialogs.QueueFile(
+            rt::ansi_from_utf8(path.empty() ? path : std::filesystem::absolute(path).string()));
+    } else {
+        m_dialogs.QueueColor(static_cast<gdi::COLORREF>(rt::CLng(step.value->value)));
+    }
+}
+
 // Properties and methods of the control and of its tabs, through late binding.
 bool Session::RunControlStep(const ScriptStep& step) {
     const std::string& verb = step.verb;
@@ -168,7 +185,7 @@ bool Session::RunControlStep(const ScriptStep& step) {
         assign(*m_holder, step.words[0], MakeValue(*step.value));
     } else if (verb == "tab") {
         auto tabs = rt::CObj(m_holder->object()->Get("Tabs"));
-        auto tab = rt::CObj(tabs->Call("Item", {Variant(whole(step.words[0]))}));
+        auto tab = rt::CObj(tabs->Call("Item", {Variant(WholeWord(step.words[0]))}));
         assign(*tab, step.words[1], MakeValue(*step.value));
     } else if (verb == "call") {
         m_holder->Call(step.words[0], std::span<const Variant>());
@@ -193,7 +210,7 @@ bool Session::RunInputStep(const ScriptStep& step) {
         user::SetFocus(m_form->hwnd());
     } else if (verb == "access") {
         std::string ch = rt::ansi_from_utf8(step.words[0]);
-        if (ch.size() != 1) fail_step("expected one character after access");
+        if (ch.size() != 1) FailStep("expected one character after access");
         m_form->HandleAccessKey(ch[0]);
     } else if (verb == "key") {
         Key(step);
@@ -209,20 +226,20 @@ bool Session::RunInputStep(const ScriptStep& step) {
 bool Session::RunFormStep(const ScriptStep& step) {
     const std::string& verb = step.verb;
     if (verb == "resize") {
-        double w = ToUnits(whole(step.words[0]), true);
-        double h = ToUnits(whole(step.words[1]), false);
+        double w = ToUnits(WholeWord(step.words[0]), true);
+        double h = ToUnits(WholeWord(step.words[1]), false);
         m_holder->Move(m_holder->Left(), m_holder->Top(), w, h);
     } else if (verb == "paint") {
         user::InvalidateRect(m_holder->hwnd(), nullptr, true);
     } else if (verb == "add") {
-        int32_t w = step.words.size() > 4 ? whole(step.words[4]) : 100;
-        int32_t h = step.words.size() > 5 ? whole(step.words[5]) : 24;
-        if (m_form->UserMode()) fail_step("add works only on a form being designed (--design)");
+        int32_t w = step.words.size() > 4 ? WholeWord(step.words[4]) : 100;
+        int32_t h = step.words.size() > 5 ? WholeWord(step.words[5]) : 24;
+        if (m_form->UserMode()) FailStep("add works only on a form being designed (--design)");
         m_form->AddHostControl(step.words[0], step.words[1], m_holder.get(),
-                               ToUnits(whole(step.words[2]), true), ToUnits(whole(step.words[3]), false),
-                               ToUnits(w, true), ToUnits(h, false));
+                               ToUnits(WholeWord(step.words[2]), true),
+                               ToUnits(WholeWord(step.words[3]), false), ToUnits(w, true), ToUnits(h, false));
     } else if (verb == "delete") {
-        if (m_form->UserMode()) fail_step("delete works only on a form being designed (--design)");
+        if (m_form->UserMode()) FailStep("delete works only on a form being designed (--design)");
         m_form->RemoveControl(step.words[0]);
     } else {
         return false;
@@ -238,11 +255,11 @@ double Session::ToUnits(int32_t pixels, bool horizontal) const {
 }
 
 void Session::Mouse(const ScriptStep& step) {
-    gdi::POINT at{whole(step.words[0]), whole(step.words[1])};
+    gdi::POINT at{WholeWord(step.words[0]), WholeWord(step.words[1])};
     user::MapWindowPoints(m_holder->hwnd(), m_form->hwnd(), &at, 1);
-    int32_t button = step.words.size() > 2 ? whole(step.words[2]) : 1;
-    int32_t shift = step.words.size() > 3 ? whole(step.words[3]) : 0;
-    if (button != 1 && button != 2 && button != 4) fail_step("expected button 1, 2 or 4");
+    int32_t button = step.words.size() > 2 ? WholeWord(step.words[2]) : 1;
+    int32_t shift = step.words.size() > 3 ? WholeWord(step.words[3]) : 0;
+    if (button != 1 && button != 2 && button != 4) FailStep("expected button 1, 2 or 4");
     user::SetKeyDown(user::VK_SHIFT, shift & 1);
     user::SetKeyDown(user::VK_CONTROL, shift & 2);
     user::SetKeyDown(user::VK_MENU, shift & 4);
@@ -290,15 +307,15 @@ void Session::Key(const ScriptStep& step) {
     if (!vk && name.size() == 1 && std::isalnum(static_cast<unsigned char>(name[0])))
         vk = static_cast<user::UINT>(std::toupper(static_cast<unsigned char>(name[0])));
     if (!vk && !step.quoted[0] && rt::IsNumericText(step.words[0]))
-        vk = static_cast<user::UINT>(whole(step.words[0]));
+        vk = static_cast<user::UINT>(WholeWord(step.words[0]));
     if (!vk)
-        fail_step("expected a key name (Left, Right, Up, Down, Tab, Enter, Escape, Space, a letter or a "
-                  "digit) or a code");
-    int32_t shift = step.words.size() > 1 ? whole(step.words[1]) : 0;
+        FailStep("expected a key name (Left, Right, Up, Down, Tab, Enter, Escape, Space, a letter or a "
+                 "digit) or a code");
+    int32_t shift = step.words.size() > 1 ? WholeWord(step.words[1]) : 0;
     uint32_t modifiers = (shift & 1 ? user::kShiftMask : 0) | (shift & 2 ? user::kCtrlMask : 0) |
                          (shift & 4 ? user::kAltMask : 0);
     if (!user::SendKeyStroke(vk, modifiers))
-        fail_step("no window has the focus for key " + step.words[0] + " (use focus first)");
+        FailStep("no window has the focus for key " + step.words[0] + " (use focus first)");
 }
 
 } // namespace vntab_cli

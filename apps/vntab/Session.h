@@ -2,6 +2,7 @@
 
 #include "Script.h"
 
+#include "pages/PropertyPage.h"
 #include "platform/host/ControlSite.h"
 #include "platform/host/Form.h"
 #include "platform/host/ScriptedDialogs.h"
@@ -17,9 +18,15 @@ class VNTabCtl;
 
 namespace vntab_cli {
 
+// Stops a step that cannot run as written: error 5 from "vntab", saying what was wrong.
+[[noreturn]] void FailStep(const std::string& what);
+// A word that must be a number, rounded to a whole one.
+int32_t WholeWord(const std::string& word);
+
 // One run of a form as `vntab render` drives it: the form loaded in run or design mode, message
 // boxes answered from the script, every event the control raises recorded with its arguments as
-// the handler left them, and the script's steps carried out on one tab control.
+// the handler left them, and the script's steps carried out on one tab control, and at design time on
+// the property page the script opened for it.
 class Session {
 public:
     struct RecordedEvent {
@@ -50,6 +57,8 @@ public:
     const std::vector<RecordedEvent>& events() const { return m_events; }
     const host::ScriptedDialogs& dialogs() const { return m_dialogs; }
     const std::optional<StepError>& error() const { return m_error; }
+    // The property page the script opened last, or nothing.
+    const vntab::pages::PropertyPage* page() const { return m_page.get(); }
     // Paints every window that has something to paint.
     void PaintPending();
 
@@ -66,6 +75,11 @@ private:
     bool RunControlStep(const ScriptStep& step);
     bool RunInputStep(const ScriptStep& step);
     bool RunFormStep(const ScriptStep& step);
+    bool RunPageStep(const ScriptStep& step);
+    void Answer(const ScriptStep& step);
+    // The open page's field of this name; the step fails when there is none.
+    vntab::pages::Field& PageField(const std::string& name) const;
+    void SetField(vntab::pages::Field& field, const ScriptStep& step);
     // Pixels of the driven control's container in the container's own scale.
     double ToUnits(int32_t pixels, bool horizontal) const;
     rt::Variant MakeValue(const ScriptValue& value) const;
@@ -79,6 +93,7 @@ private:
     std::vector<RecordedEvent> m_events;
     std::vector<Handler> m_handlers;
     std::optional<StepError> m_error;
+    std::unique_ptr<vntab::pages::PropertyPage> m_page;
 };
 
 } // namespace vntab_cli
