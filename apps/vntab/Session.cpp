@@ -61,7 +61,13 @@ vntab::VNTabCtl* Session::control() const {
 }
 
 void Session::Load(const std::string& path, bool design, const std::string& control_name) {
-    m_form = host::LoadForm(path, host::FormOptions{!design});
+    try {
+        m_form = host::LoadForm(path, host::FormOptions{!design});
+    } catch (const host::FormLoadError& e) {
+        if (!e.form) throw;
+        m_form = e.form;
+        m_load_stop = LoadStop{e.what(), e.error};
+    }
     m_form->SetEventSink([this](host::ActiveXHolder& source, std::string_view event,
                                 std::span<host::EventArg> args) { OnEvent(source, event, args); });
     for (const auto& holder : m_form->ActiveXControls()) {
@@ -72,7 +78,7 @@ void Session::Load(const std::string& path, bool design, const std::string& cont
             break;
         }
     }
-    if (!control_name.empty() && !m_holder)
+    if (!control_name.empty() && !m_holder && !m_load_stop)
         throw host::FormFileError(path, 0, "the form has no control named " + control_name);
     PaintPending();
 }

@@ -6,7 +6,7 @@
 
 static const char* kUsage = "usage:\n"
                             "  vntab render FORM.frm -o OUT.png [--control NAME] [--design] [--dpi N]\n"
-                            "               [--events SCRIPT] [--dump OUT.json]\n"
+                            "               [--events FILE | --steps \"STEPS\"] [--dump OUT.json]\n"
                             "  vntab roundtrip FORM.frm -o OUT.frm\n"
                             "  vntab info FORM.frm\n";
 

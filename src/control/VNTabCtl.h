@@ -226,6 +226,9 @@ private:
     // The full redraw: returns at once when there is nothing to draw.
     void DrawControl();
     void FirstPaint();
+    void ReportRefusedValues(const host::PropertyBag& bag);
+    // Once, at the first paint after a load: the saved records that found no control.
+    void ReportUnboundRecords(std::span<const std::shared_ptr<rt::Dispatch>> contained);
 
     std::shared_ptr<VNTab> ActiveTab() const;
     // The tab-change events with PreviousTab and NewTab from TabActive; true when the host program
@@ -255,6 +258,7 @@ private:
     std::shared_ptr<VNTabs> m_tabs;
     // Re-configured for every caption, also while a const control is only measured.
     mutable text::CRenderText m_renderer;
+    bool m_records_reported = false;
 };
 
 } // namespace vntab

@@ -69,6 +69,15 @@ public:
     // first record that finds none (the records after it stay unattached).
     // While the program runs, a bound control's TabStop is cleared: the control manages it from now.
     bool BindControls(std::span<const std::shared_ptr<rt::Dispatch>> contained) const;
+    // The records binding left without a control, in tab and record order: the key each was saved
+    // under ("Tab2Control1Name"), the control it names, and whether that control is among
+    // `contained` (it is left out only because binding stopped at an earlier record).
+    struct UnboundRecord {
+        std::string saved_key;
+        std::string control;
+        bool control_exists = false;
+    };
+    std::vector<UnboundRecord> UnboundRecords(std::span<const std::shared_ptr<rt::Dispatch>> contained) const;
 
     std::string TypeName() const override { return "VNTabs"; }
     rt::Variant Get(std::string_view name) override;
