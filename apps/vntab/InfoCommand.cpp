@@ -87,7 +87,7 @@ void print_control(host::FormControl& c, int depth) {
 
 int InfoCommand(const std::vector<std::string>& args) {
     if (args.size() != 1) {
-        Complain("usage: vntab info FORM.frm");
+        Complain(Usage("info"));
         return 2;
     }
     // The form as it stands after its first paint: its tab controls laid out.

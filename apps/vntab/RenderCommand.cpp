@@ -23,9 +23,6 @@ struct RenderOptions {
     int dpi = 96;
 };
 
-const char* kRenderUsage = "usage: vntab render FORM.frm -o OUT.png [--control NAME] [--design] [--dpi N] "
-                           "[--events FILE | --steps \"STEPS\"] [--dump OUT.json]";
-
 std::optional<RenderOptions> parse(const std::vector<std::string>& args) {
     RenderOptions o;
     for (size_t i = 0; i < args.size(); ++i) {
@@ -131,7 +128,7 @@ bool write_dump(const Session& session, const RenderOptions& o) {
 int RenderCommand(const std::vector<std::string>& args) {
     auto options = parse(args);
     if (!options) {
-        Complain(kRenderUsage);
+        Complain(Usage("render"));
         return 2;
     }
     const RenderOptions& o = *options;

@@ -13,12 +13,12 @@ int RoundtripCommand(const std::vector<std::string>& args) {
         else if (input.empty() && args[i][0] != '-')
             input = args[i];
         else {
-            Complain("usage: vntab roundtrip FORM.frm -o OUT.frm");
+            Complain(Usage("roundtrip"));
             return 2;
         }
     }
     if (input.empty() || output.empty()) {
-        Complain("usage: vntab roundtrip FORM.frm -o OUT.frm");
+        Complain(Usage("roundtrip"));
         return 2;
     }
     std::shared_ptr<host::Form> form;
