@@ -18,7 +18,6 @@ if [ ! -x "$root/usr/bin/apt-get" ] || [ -e "$root/usr/bin/vntab" ]; then
   rm -rf "$root"
   mmdebstrap --variant=minbase bookworm "$root" >"$root.mmdebstrap.log" 2>&1 \
     || { echo "check-deb: could not make the root (see $root.mmdebstrap.log)"; exit 1; }
-  cp /etc/apt/sources.list.d/debian.sources "$root/etc/apt/sources.list.d/" 2>/dev/null
 fi
 mkdir -p "$root/root/debs" "$root/home/user/elsewhere"
 rm -f "$root"/root/debs/*.deb "$root"/home/user/elsewhere/*

@@ -46,8 +46,9 @@ constexpr CommandHelp kCommands[] = {
     {"help", "vntab help [COMMAND]", "Says how to use vntab, or one of its commands."},
 };
 
-constexpr std::string_view kExitStatus = "Exit status: 0 success, 1 an error raised while the form ran (the outputs\n"
-                                         "are still written), 2 bad usage or a file that cannot be read.\n";
+constexpr std::string_view kExitStatus =
+    "Exit status: 0 success, 1 an error raised while the form ran (the outputs\n"
+    "are still written), 2 bad usage or a file that cannot be read.\n";
 
 const CommandHelp* find(std::string_view name) {
     for (const CommandHelp& c : kCommands)

@@ -180,7 +180,9 @@ bool Session::RunInputStep(const ScriptStep& step) {
 bool Session::RunFormStep(const ScriptStep& step) {
     const std::string& verb = step.verb;
     host::Form& form = m_runner.form();
-    auto units = [&](size_t i, bool horizontal) { return m_runner.ToUnits(whole(step.words[i]), horizontal); };
+    auto units = [&](size_t i, bool horizontal) {
+        return m_runner.ToUnits(whole(step.words[i]), horizontal);
+    };
     if (verb == "resize") {
         m_runner.ResizeControl(whole(step.words[0]), whole(step.words[1]));
     } else if (verb == "paint") {

@@ -88,7 +88,8 @@ private:
     static auto find(Args& all, std::string_view wanted) -> decltype(&all.front().second) {
         for (auto& [name, value] : all)
             if (std::equal(name.begin(), name.end(), wanted.begin(), wanted.end(), [](char a, char b) {
-                    return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+                    return std::tolower(static_cast<unsigned char>(a)) ==
+                           std::tolower(static_cast<unsigned char>(b));
                 }))
                 return &value;
         return nullptr;

@@ -97,7 +97,9 @@ Form Form::lone_control(int width, int height) {
 }
 
 void Form::add_tab_control(const std::string& name, int x, int y, int width, int height) {
-    m_impl->Guarded([&] { m_impl->runner.AddControl(kTabControl, name, gdi::RECT{x, y, x + width, y + height}); });
+    m_impl->Guarded([&] {
+        m_impl->runner.AddControl(kTabControl, name, gdi::RECT{x, y, x + width, y + height});
+    });
 }
 
 void Form::select_control(const std::string& name) {
@@ -111,7 +113,8 @@ std::vector<std::string> Form::problems() const {
     const host::Form& form = m_impl->runner.form();
     std::vector<std::string> out(form.warnings());
     for (const auto& [control, e] : form.load_errors())
-        out.push_back(control + ": error " + std::to_string(e.number) + ": " + rt::utf8_from_ansi(e.description));
+        out.push_back(control + ": error " + std::to_string(e.number) + ": " +
+                      rt::utf8_from_ansi(e.description));
     return out;
 }
 
@@ -172,15 +175,15 @@ void Form::mouse_move(int x, int y, unsigned buttons_held, unsigned modifiers) {
 
 void Form::mouse_down(int x, int y, MouseButton button, unsigned modifiers) {
     m_impl->Guarded([&] {
-        m_impl->runner.SendMouse(host::FormRunner::MouseMessage::Down, gdi::POINT{x, y}, static_cast<int>(button),
-                                 static_cast<int>(modifiers));
+        m_impl->runner.SendMouse(host::FormRunner::MouseMessage::Down, gdi::POINT{x, y},
+                                 static_cast<int>(button), static_cast<int>(modifiers));
     });
 }
 
 void Form::mouse_up(int x, int y, MouseButton button, unsigned modifiers) {
     m_impl->Guarded([&] {
-        m_impl->runner.SendMouse(host::FormRunner::MouseMessage::Up, gdi::POINT{x, y}, static_cast<int>(button),
-                                 static_cast<int>(modifiers));
+        m_impl->runner.SendMouse(host::FormRunner::MouseMessage::Up, gdi::POINT{x, y},
+                                 static_cast<int>(button), static_cast<int>(modifiers));
     });
 }
 
@@ -225,7 +228,8 @@ void Form::on_event(std::function<void(Event&)> handler) {
             const Event raised = event;
             handler(event);
             for (size_t i = 0; i < args.size() && i < event.args.size(); ++i)
-                if (event.args[i].second != raised.args[i].second) args[i].value = embed::ToVariant(event.args[i].second);
+                if (event.args[i].second != raised.args[i].second)
+                    args[i].value = embed::ToVariant(event.args[i].second);
         });
 }
 
@@ -255,7 +259,8 @@ void Form::set(std::string_view property, const Value& value) {
 }
 
 Value Form::get_tab(int index, std::string_view property) const {
-    return m_impl->Guarded([&] { return embed::ToValue(tab_object(m_impl->control(), index)->Get(property)); });
+    return m_impl->Guarded(
+        [&] { return embed::ToValue(tab_object(m_impl->control(), index)->Get(property)); });
 }
 
 void Form::set_tab(int index, std::string_view property, const Value& value) {

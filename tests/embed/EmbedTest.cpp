@@ -55,8 +55,8 @@ TEST_F(Embed, AClickOnAHeaderSwitchesThePageAndRaisesItsEvents) {
     EXPECT_EQ(form.get("TabActive"), Value(2));
     EXPECT_EQ(pixel(form.pixels(), 98, 83), kSwatch[1]);
     const auto events = form.take_events();
-    EXPECT_EQ(names(events),
-              (std::vector<std::string>{"MouseDown", "BeforeTabChanged", "AfterTabChanged", "MouseUp", "Click"}));
+    EXPECT_EQ(names(events), (std::vector<std::string>{"MouseDown", "BeforeTabChanged", "AfterTabChanged",
+                                                       "MouseUp", "Click"}));
     // MouseDown reports the button, the shift keys and the point.
     const vntab::Event& down = events.front();
     EXPECT_EQ(*down.arg("button"), Value(1));
@@ -90,7 +90,8 @@ TEST_F(Embed, AHandlerCancelsATabChangeAndSeesItsArgumentsKept) {
     EXPECT_EQ(form.get("TabActive"), Value(1));
     EXPECT_EQ(pixel(form.pixels(), 98, 83), kSwatch[0]);
     const auto events = form.events();
-    const auto before = std::find_if(events.begin(), events.end(), [](auto& e) { return e.name == "BeforeTabChanged"; });
+    const auto before =
+        std::find_if(events.begin(), events.end(), [](auto& e) { return e.name == "BeforeTabChanged"; });
     ASSERT_NE(before, events.end());
     EXPECT_EQ(*before->arg("cancel"), Value(true));
     EXPECT_EQ(names(events).size(), 4u) << "no AfterTabChanged";
@@ -169,11 +170,20 @@ TEST_F(Embed, RefusalsComeBackAsErrorsWithTheirNumbers) {
     EXPECT_EQ(number([&] { form.set("TabActive", 9); }), 380);
     EXPECT_EQ(number([&] { form.get("NoSuchProperty"); }), 438);
     EXPECT_EQ(number([&] { form.set("TabActive", std::string("two")); }), 13);
-    EXPECT_EQ(number([&] { form.set_tab(7, "Caption", std::string("x")); }), static_cast<int32_t>(0x8004041D));
+    EXPECT_EQ(number([&] { form.set_tab(7, "Caption", std::string("x")); }),
+              static_cast<int32_t>(0x8004041D));
     EXPECT_EQ(number([&] { form.select_control("Nothing"); }), 5);
     EXPECT_EQ(number([&] { form.add_tab_control("VNTabCtl1", 0, 0, 10, 10); }), 5);
     EXPECT_EQ(number([&] { Form::empty(10, 10).get("TabActive"); }), 5);
     EXPECT_EQ(form.get("TabActive"), Value(1)) << "nothing changed";
+
+    EXPECT_TRUE(form.problems().empty());
+    const std::string odd =
+        m_dir.Write("odd.frm", "VERSION 1.0\nBegin Form F\n   Begin VNTabCtl T\n      Width = 1500\n"
+                               "      Height = 900\n      Sparkle = 3\n   End\nEnd\n");
+    const auto problems = Form::open(odd).problems();
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_NE(problems[0].find("Sparkle"), std::string::npos) << problems[0];
 
     EXPECT_THROW(Form::open((m_dir / "missing.frm")), vntab::FileError);
     const std::string broken = m_dir.Write("broken.frm", "VERSION 1.0\nBegin Form F\n   Caption = \"x\n");

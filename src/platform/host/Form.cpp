@@ -1,8 +1,8 @@
 #include "Form.h"
 
 #include "platform/automation/Ansi.h"
-#include "platform/automation/AutomationError.h"
 #include "platform/automation/Arithmetic.h"
+#include "platform/automation/AutomationError.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/host/FormWindows.h"
 #include "platform/user/WindowGeometry.h"

@@ -87,10 +87,12 @@ void FormRunner::CreateForm(int32_t width, int32_t height, const FormOptions& op
 
 void FormRunner::AddControl(std::string_view type_name, const std::string& name, const gdi::RECT& bounds) {
     const FormProperties& p = m_form->properties();
-    auto units = [&](int32_t pixels, Axis axis) { return p.ScaleLength(pixels, vbPixels, p.ScaleMode(), axis); };
-    m_holder = m_form->AddActiveXControl(std::string(type_name), name, nullptr, units(bounds.left, Axis::X),
-                                         units(bounds.top, Axis::Y), units(bounds.right - bounds.left, Axis::X),
-                                         units(bounds.bottom - bounds.top, Axis::Y));
+    auto units = [&](int32_t pixels, Axis axis) {
+        return p.ScaleLength(pixels, vbPixels, p.ScaleMode(), axis);
+    };
+    m_holder = m_form->AddActiveXControl(
+        std::string(type_name), name, nullptr, units(bounds.left, Axis::X), units(bounds.top, Axis::Y),
+        units(bounds.right - bounds.left, Axis::X), units(bounds.bottom - bounds.top, Axis::Y));
     PaintPending();
 }
 
@@ -196,7 +198,8 @@ gdi::POINT FormRunner::ControlToForm(gdi::POINT point) const {
 double FormRunner::ToUnits(int32_t pixels, bool horizontal) const {
     ActiveXHolder& holder = driven();
     const int16_t scale = holder.CoordinateScaleMode();
-    return horizontal ? holder.site().ScaleX(pixels, vbPixels, scale) : holder.site().ScaleY(pixels, vbPixels, scale);
+    return horizontal ? holder.site().ScaleX(pixels, vbPixels, scale)
+                      : holder.site().ScaleY(pixels, vbPixels, scale);
 }
 
 gdi::HBITMAP FormRunner::Snapshot(bool control_only) const {
