@@ -173,7 +173,7 @@ public:
     std::vector<Event> events() const;
     std::vector<Event> take_events();
 
-    // The tab control's properties and methods by name ("TabActive", "TabCount", "Style",
+    // The tab control's properties and methods by name ("TabActive", "TabCount", "TabStyle",
     // "Refresh"); a tab's properties by its 1-based index ("Caption", "Key", "BackColor").
     Value get(std::string_view property) const;
     void set(std::string_view property, const Value& value);
