@@ -4,6 +4,7 @@
 #include "contained/VNControls.h"
 #include "control/VNTabCtl.h"
 #include "layout/TabLayout.h"
+#include "pages/PropertyPage.h"
 #include "platform/automation/Ansi.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/automation/StdPicture.h"
@@ -140,6 +141,49 @@ json controls_json(host::ActiveXHolder& holder, vntab::VNTabCtl& control) {
     return out;
 }
 
+// The kinds of field by their names in the dump, in the order FieldKind lists them.
+constexpr const char* kFieldKinds[] = {"text", "list", "check", "picture", "colorBox", "button"};
+
+// A field as the developer sees it: a text field's text and colour, a list's items, position and the
+// chosen item's text, a check box's tick, a picture box's picture and a colour box's colour as
+// `value`; null where the kind has no such thing.
+json field_json(const vntab::pages::Field& field) {
+    using namespace vntab::pages;
+    json out{{"kind", kFieldKinds[static_cast<size_t>(field.kind())]},
+             {"text", nullptr},
+             {"foreColor", nullptr},
+             {"listIndex", nullptr},
+             {"value", nullptr},
+             {"enabled", field.enabled}};
+    if (auto* text = dynamic_cast<const TextField*>(&field)) {
+        out["text"] = rt::utf8_from_ansi(text->text());
+        out["foreColor"] = text->fore_color;
+    } else if (auto* list = dynamic_cast<const ListField*>(&field)) {
+        out["text"] = rt::utf8_from_ansi(list->text());
+        out["listIndex"] = list->list_index();
+        json items = json::array();
+        for (const std::string& item : list->items())
+            items.push_back(rt::utf8_from_ansi(item));
+        out["items"] = items;
+    } else if (auto* check = dynamic_cast<const CheckField*>(&field)) {
+        out["value"] = check->checked();
+    } else if (auto* picture = dynamic_cast<const PictureField*>(&field)) {
+        out["value"] = value_json(Variant(picture->picture()));
+    } else if (auto* box = dynamic_cast<const ColorBoxField*>(&field)) {
+        out["value"] = box->fill_color;
+    }
+    return out;
+}
+
+json page_json(const vntab::pages::PropertyPage* page) {
+    if (!page) return nullptr;
+    json fields = json::object();
+    for (const vntab::pages::Field* field : page->fields())
+        fields[field->name()] = field_json(*field);
+    return json{
+        {"name", page->caption()}, {"class", page->name()}, {"changed", page->Changed()}, {"fields", fields}};
+}
+
 // Each window keeps a surface and a device context of its own; they are the form's, not the
 // drawing's, and are left out of the count.
 int window_objects(user::HWND parent) {
@@ -185,6 +229,7 @@ json DumpSession(const Session& session) {
         dialogs.push_back(std::move(shown));
     }
     dump["dialogs"] = dialogs;
+    dump["page"] = page_json(session.page());
     gdi::LiveObjects objects = gdi::live_objects();
     int windows = window_objects(session.form().hwnd()) + 2; // the form's own window too
     int container_fonts = 0;

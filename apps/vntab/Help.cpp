@@ -34,8 +34,10 @@ constexpr CommandHelp kCommands[] = {
      "  key NAME|CODE [SHIFT]   access CHAR   focus   blur\n"
      "  set PROP VALUE   tab N PROP VALUE   call METHOD\n"
      "  tabs add [INDEX [KEY [CAPTION]]]   tabs remove INDEX   tabs clear\n"
-     "  handle EVENT ARG VALUE [COUNT]   answer ok|cancel\n"
-     "  resize W H   paint   save PATH   (design mode) add KIND NAME X Y [W H]   delete NAME\n"
+     "  handle EVENT ARG VALUE [COUNT]   answer ok|cancel   answer file \"PATH\"   answer color &H...&\n"
+     "  resize W H   paint   save PATH\n"
+     "  (design mode) add KIND NAME X Y [W H]   delete NAME\n"
+     "  (design mode) page General|TabAppearance|Tabs   field NAME VALUE   press NAME   apply\n"
      "VALUE is a number, &H...& hexadecimal, True/False, a \"string\", picture \"PATH\" or\n"
      "font \"NAME\" SIZE [bold] [italic]."},
     {"roundtrip", "vntab roundtrip FORM.frm -o OUT.frm",

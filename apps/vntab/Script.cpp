@@ -84,8 +84,9 @@ int expected_words(const std::string& verb, size_t& max) {
         {"down", 2, 4},   {"up", 2, 4},     {"move", 2, 2},     {"click", 2, 2},       {"dblclick", 2, 2},
         {"key", 1, 2},    {"access", 1, 1}, {"focus", 0, 0},    {"blur", 0, 0},        {"set", 2, 7},
         {"tab", 3, 8},    {"call", 1, 1},   {"tabs add", 0, 3}, {"tabs remove", 1, 1}, {"tabs clear", 0, 0},
-        {"handle", 3, 9}, {"answer", 1, 1}, {"resize", 2, 2},   {"paint", 0, 0},       {"save", 1, 1},
-        {"add", 4, 6},    {"delete", 1, 1},
+        {"handle", 3, 9}, {"answer", 1, 2}, {"resize", 2, 2},   {"paint", 0, 0},       {"save", 1, 1},
+        {"add", 4, 6},    {"delete", 1, 1}, {"page", 1, 1},     {"field", 2, 3},       {"press", 1, 1},
+        {"apply", 0, 0},
     };
     for (const auto& a : arities)
         if (verb == a.verb) {
@@ -117,8 +118,36 @@ ScriptValue font_value(const std::vector<std::string>& words, const std::vector<
     return v;
 }
 
+// answer ok | cancel | file "PATH" | color COLORREF: the colour, a number from 0 to &HFFFFFF&, is
+// kept as the step's value.
+void check_answer(ScriptStep& step, const std::string& where) {
+    const std::string which = step.quoted[0] ? std::string() : lower(step.words[0]);
+    if (step.words.size() == 1 && (which == "ok" || which == "cancel")) return;
+    if (step.words.size() == 2 && which == "file" && step.quoted[1]) return;
+    if (step.words.size() == 2 && which == "color" && !step.quoted[1]) {
+        const rt::Variant color = plain_value(step.words[1], where);
+        const bool whole = color.type() == rt::VarType::Integer || color.type() == rt::VarType::Long;
+        if (whole && rt::CLng(color) >= 0 && rt::CLng(color) <= 0xFFFFFF) {
+            step.value = ScriptValue{};
+            step.value->value = rt::Variant(rt::CLng(color));
+            return;
+        }
+        throw ScriptError(where + ": expected a colour from 0 to &HFFFFFF&, not " + step.words[1]);
+    }
+    throw ScriptError(where + ": expected answer ok, cancel, file \"PATH\" or color &H...&");
+}
+
+// field NAME VALUE, or field NAME picture "PATH": the picture is the step's value; a single word is
+// read when the step runs, as the field's kind wants it.
+void check_field(ScriptStep& step, const std::string& where) {
+    if (step.words.size() == 2) return;
+    if (step.quoted[1] || lower(step.words[1]) != "picture" || !step.quoted[2])
+        throw ScriptError(where + ": expected field NAME VALUE or field NAME picture \"PATH\"");
+    step.value = ParseValue(step.words, step.quoted, 1, 3, where);
+}
+
 // One command: its verb (two words for "tabs ..."), its words within the verb's arity, and the value
-// that set, tab and handle carry.
+// that set, tab, handle, answer color and field ... picture carry.
 ScriptStep parse_step(const std::vector<Word>& words, int line, int number, const std::string& where) {
     ScriptStep step;
     step.line = line;
@@ -149,6 +178,8 @@ ScriptStep parse_step(const std::vector<Word>& words, int line, int number, cons
             end = 3;
         step.value = ParseValue(step.words, step.quoted, 2, end, where);
     }
+    if (step.verb == "answer") check_answer(step, where);
+    if (step.verb == "field") check_field(step, where);
     return step;
 }
 

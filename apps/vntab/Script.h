@@ -18,8 +18,8 @@ namespace vntab_cli {
 struct ScriptValue {
     enum class Kind { Plain, Picture, Font };
     Kind kind = Kind::Plain;
-    rt::Variant value;    // Plain; strings are ANSI
-    std::string path;     // Picture, as UTF-8
+    rt::Variant value; // Plain; strings are ANSI
+    std::string path;  // Picture, as UTF-8
     std::string font_name;
     double font_size = 0;
     bool bold = false;
@@ -29,10 +29,10 @@ struct ScriptValue {
 struct ScriptStep {
     int number = 0; // 1-based position in the script, as errors report it
     int line = 0;
-    std::string verb; // lower case; two-word commands joined: "tabs add"
-    std::vector<std::string> words;     // the remaining words as written (quotes removed)
-    std::vector<bool> quoted;           // whether each word was a quoted string
-    std::optional<ScriptValue> value;   // for set, tab and handle
+    std::string verb;                 // lower case; two-word commands joined: "tabs add"
+    std::vector<std::string> words;   // the remaining words as written (quotes removed)
+    std::vector<bool> quoted;         // whether each word was a quoted string
+    std::optional<ScriptValue> value; // set, tab, handle, answer color, field ... picture
 };
 
 struct ScriptError : std::runtime_error {

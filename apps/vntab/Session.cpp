@@ -7,6 +7,7 @@
 #include "platform/user/Messages.h"
 
 #include <cctype>
+#include <filesystem>
 
 namespace vntab_cli {
 
@@ -22,23 +23,23 @@ std::string lower(std::string s) {
     return s;
 }
 
-[[noreturn]] void fail_step(const std::string& what) {
-    rt::raise_error(rt::kErrInvalidProcedureCall, "vntab", what);
-}
-
-int32_t whole(const std::string& word) {
-    if (!rt::IsNumericText(word)) fail_step("expected a number, not " + word);
-    return rt::CLng(Variant(rt::Val(word)));
-}
-
 // A word of a collection argument: a number is a position, anything else a key.
 Variant index_word(const ScriptStep& step, size_t i) {
     const std::string& w = step.words[i];
-    if (!step.quoted[i] && rt::IsNumericText(w)) return Variant(whole(w));
+    if (!step.quoted[i] && rt::IsNumericText(w)) return Variant(WholeWord(w));
     return Variant(rt::ansi_from_utf8(w));
 }
 
 } // namespace
+
+void FailStep(const std::string& what) {
+    rt::raise_error(rt::kErrInvalidProcedureCall, "vntab", what);
+}
+
+int32_t WholeWord(const std::string& word) {
+    if (!rt::IsNumericText(word)) FailStep("expected a number, not " + word);
+    return rt::CLng(Variant(rt::Val(word)));
+}
 
 Session::Session() : m_provider(m_runner.dialogs()) {
     m_runner.SetEventHandler(
@@ -106,22 +107,20 @@ static void assign(rt::Dispatch& target, const std::string& property, const Vari
 
 void Session::RunStep(const ScriptStep& step) {
     if (RunProgramStep(step)) return;
-    if (!holder()) fail_step("the form has no VNTabCtl for the script to drive");
-    if (RunControlStep(step) || RunInputStep(step) || RunFormStep(step)) return;
-    fail_step("unknown step " + step.verb);
+    if (!holder()) FailStep("the form has no VNTabCtl for the script to drive");
+    if (RunControlStep(step) || RunInputStep(step) || RunFormStep(step) || RunPageStep(step)) return;
+    FailStep("unknown step " + step.verb);
 }
 
 // What the host program does: answers to message boxes, event handlers, saving the form.
 bool Session::RunProgramStep(const ScriptStep& step) {
     const std::string& verb = step.verb;
     if (verb == "answer") {
-        std::string which = lower(step.words[0]);
-        if (which != "ok" && which != "cancel") fail_step("expected answer ok or answer cancel");
-        m_runner.dialogs().QueueAnswer(which == "ok" ? user::IDOK : user::IDCANCEL);
+        Answer(step);
     } else if (verb == "handle") {
         int count = 1;
         if (step.words.size() == 4 && !step.quoted[3] && rt::IsNumericText(step.words[3]))
-            count = whole(step.words[3]);
+            count = WholeWord(step.words[3]);
         m_handlers.push_back(Handler{step.words[0], step.words[1], MakeValue(*step.value), count});
     } else if (verb == "save") {
         m_runner.Save(step.words[0]);
@@ -129,6 +128,23 @@ bool Session::RunProgramStep(const ScriptStep& step) {
         return false;
     }
     return true;
+}
+
+// The next message box, open-file or colour dialog. A dialog hands back a whole path, so a path the
+// script gives is taken from the current folder, as every other path on the command line.
+void Session::Answer(const ScriptStep& step) {
+    const std::string which = lower(step.words[0]);
+    if (which == "ok") {
+        m_runner.dialogs().QueueAnswer(user::IDOK);
+    } else if (which == "cancel") {
+        m_runner.dialogs().QueueCancel();
+    } else if (which == "file") {
+        const std::string& path = step.words[1];
+        m_runner.dialogs().QueueFile(
+            rt::ansi_from_utf8(path.empty() ? path : std::filesystem::absolute(path).string()));
+    } else {
+        m_runner.dialogs().QueueColor(static_cast<gdi::COLORREF>(rt::CLng(step.value->value)));
+    }
 }
 
 // Properties and methods of the control and of its tabs, through late binding.
@@ -139,7 +155,7 @@ bool Session::RunControlStep(const ScriptStep& step) {
         assign(control, step.words[0], MakeValue(*step.value));
     } else if (verb == "tab") {
         auto tabs = rt::CObj(control.object()->Get("Tabs"));
-        auto tab = rt::CObj(tabs->Call("Item", {Variant(whole(step.words[0]))}));
+        auto tab = rt::CObj(tabs->Call("Item", {Variant(WholeWord(step.words[0]))}));
         assign(*tab, step.words[1], MakeValue(*step.value));
     } else if (verb == "call") {
         control.Call(step.words[0], std::span<const Variant>());
@@ -164,7 +180,7 @@ bool Session::RunInputStep(const ScriptStep& step) {
         m_runner.Blur();
     } else if (verb == "access") {
         std::string ch = rt::ansi_from_utf8(step.words[0]);
-        if (ch.size() != 1) fail_step("expected one character after access");
+        if (ch.size() != 1) FailStep("expected one character after access");
         m_runner.SendAccessKey(ch[0]);
     } else if (verb == "key") {
         Key(step);
@@ -181,19 +197,19 @@ bool Session::RunFormStep(const ScriptStep& step) {
     const std::string& verb = step.verb;
     host::Form& form = m_runner.form();
     auto units = [&](size_t i, bool horizontal) {
-        return m_runner.ToUnits(whole(step.words[i]), horizontal);
+        return m_runner.ToUnits(WholeWord(step.words[i]), horizontal);
     };
     if (verb == "resize") {
-        m_runner.ResizeControl(whole(step.words[0]), whole(step.words[1]));
+        m_runner.ResizeControl(WholeWord(step.words[0]), WholeWord(step.words[1]));
     } else if (verb == "paint") {
         m_runner.InvalidateControl();
     } else if (verb == "add") {
         double w = step.words.size() > 4 ? units(4, true) : m_runner.ToUnits(100, true);
         double h = step.words.size() > 5 ? units(5, false) : m_runner.ToUnits(24, false);
-        if (form.UserMode()) fail_step("add works only on a form being designed (--design)");
+        if (form.UserMode()) FailStep("add works only on a form being designed (--design)");
         form.AddHostControl(step.words[0], step.words[1], holder(), units(2, true), units(3, false), w, h);
     } else if (verb == "delete") {
-        if (form.UserMode()) fail_step("delete works only on a form being designed (--design)");
+        if (form.UserMode()) FailStep("delete works only on a form being designed (--design)");
         form.RemoveControl(step.words[0]);
     } else {
         return false;
@@ -205,10 +221,11 @@ bool Session::RunFormStep(const ScriptStep& step) {
 // window system sends for them.
 void Session::Mouse(const ScriptStep& step) {
     using Message = host::FormRunner::MouseMessage;
-    const gdi::POINT at = m_runner.ControlToForm(gdi::POINT{whole(step.words[0]), whole(step.words[1])});
-    const int32_t button = step.words.size() > 2 ? whole(step.words[2]) : 1;
-    const int32_t shift = step.words.size() > 3 ? whole(step.words[3]) : 0;
-    if (button != 1 && button != 2 && button != 4) fail_step("expected button 1, 2 or 4");
+    const gdi::POINT at =
+        m_runner.ControlToForm(gdi::POINT{WholeWord(step.words[0]), WholeWord(step.words[1])});
+    const int32_t button = step.words.size() > 2 ? WholeWord(step.words[2]) : 1;
+    const int32_t shift = step.words.size() > 3 ? WholeWord(step.words[3]) : 0;
+    if (button != 1 && button != 2 && button != 4) FailStep("expected button 1, 2 or 4");
     const std::string& verb = step.verb;
     if (verb == "down") {
         m_runner.SendMouse(Message::Down, at, button, shift);
@@ -240,13 +257,13 @@ void Session::Key(const ScriptStep& step) {
     if (!vk && name.size() == 1 && std::isalnum(static_cast<unsigned char>(name[0])))
         vk = static_cast<user::UINT>(std::toupper(static_cast<unsigned char>(name[0])));
     if (!vk && !step.quoted[0] && rt::IsNumericText(step.words[0]))
-        vk = static_cast<user::UINT>(whole(step.words[0]));
+        vk = static_cast<user::UINT>(WholeWord(step.words[0]));
     if (!vk)
-        fail_step("expected a key name (Left, Right, Up, Down, Tab, Enter, Escape, Space, a letter or a "
-                  "digit) or a code");
-    const int32_t shift = step.words.size() > 1 ? whole(step.words[1]) : 0;
+        FailStep("expected a key name (Left, Right, Up, Down, Tab, Enter, Escape, Space, a letter or a "
+                 "digit) or a code");
+    const int32_t shift = step.words.size() > 1 ? WholeWord(step.words[1]) : 0;
     if (!m_runner.SendKey(vk, shift))
-        fail_step("no window has the focus for key " + step.words[0] + " (use focus first)");
+        FailStep("no window has the focus for key " + step.words[0] + " (use focus first)");
 }
 
 } // namespace vntab_cli

@@ -2,6 +2,7 @@
 
 #include "Script.h"
 
+#include "pages/PropertyPage.h"
 #include "platform/host/FormRunner.h"
 
 #include <memory>
@@ -15,9 +16,15 @@ class VNTabCtl;
 
 namespace vntab_cli {
 
+// Stops a step that cannot run as written: error 5 from "vntab", saying what was wrong.
+[[noreturn]] void FailStep(const std::string& what);
+// A word that must be a number, rounded to a whole one.
+int32_t WholeWord(const std::string& word);
+
 // One run of a form as `vntab render` drives it: the form loaded in run or design mode, message
 // boxes answered from the script, every event the control raises recorded with its arguments as
-// the handler left them, and the script's steps carried out on one tab control.
+// the handler left them, and the script's steps carried out on one tab control, and at design time on
+// the property page the script opened for it.
 class Session {
 public:
     using RecordedEvent = host::FormRunner::RecordedEvent;
@@ -40,11 +47,13 @@ public:
 
     bool has_form() const { return m_runner.has_form(); }
     host::Form& form() const { return m_runner.form(); }
-    host::ActiveXHolder* holder() const { return m_runner.holder(); }
+    host::ActiveXHolder* holder() const { return m_runner.holder().get(); }
     vntab::VNTabCtl* control() const;
     const std::vector<RecordedEvent>& events() const { return m_runner.events(); }
     const host::ScriptedDialogs& dialogs() const { return m_runner.dialogs(); }
     const std::optional<StepError>& error() const { return m_error; }
+    // The property page the script opened last, or nothing.
+    const vntab::pages::PropertyPage* page() const { return m_page.get(); }
 
 private:
     struct Handler {
@@ -59,6 +68,11 @@ private:
     bool RunControlStep(const ScriptStep& step);
     bool RunInputStep(const ScriptStep& step);
     bool RunFormStep(const ScriptStep& step);
+    bool RunPageStep(const ScriptStep& step);
+    void Answer(const ScriptStep& step);
+    // The open page's field of this name; the step fails when there is none.
+    vntab::pages::Field& PageField(const std::string& name) const;
+    void SetField(vntab::pages::Field& field, const ScriptStep& step);
     rt::Variant MakeValue(const ScriptValue& value) const;
     void Mouse(const ScriptStep& step);
     void Key(const ScriptStep& step);
@@ -67,6 +81,8 @@ private:
     host::ScopedDialogProvider m_provider;
     std::vector<Handler> m_handlers;
     std::optional<StepError> m_error;
+    // Last, so that it goes first: the page works on the driven control.
+    std::unique_ptr<vntab::pages::PropertyPage> m_page;
 };
 
 } // namespace vntab_cli

@@ -32,7 +32,7 @@ struct Form::Impl {
     bool control_fills = false;
 
     host::ActiveXHolder& control() const {
-        host::ActiveXHolder* holder = runner.holder();
+        host::ActiveXHolder* holder = runner.holder().get();
         if (!holder) rt::raise_error(rt::kErrInvalidProcedureCall, "Form", "The form has no tab control");
         return *holder;
     }

@@ -1,14 +1,7 @@
-#include "Commands.h"
+#include "RenderFixture.h"
 
-#include "control/Registration.h"
-#include "platform/gdi/Gdi.h"
 #include "platform/gdi/Png.h"
-#include "support/Files.h"
 
-#include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
-
-#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -31,26 +24,8 @@ constexpr uint32_t kSwatch[] = {0xFF0000, 0x00FF00, 0x0000FF};
 const std::vector<std::string> kPageOf[] = {
     {"lblName", "txtName"}, {"picSwatch", "chkBold"}, {"lstFonts", "cmdApply"}};
 
-class Interaction : public ::testing::Test {
+class Interaction : public support::RenderFixture {
 protected:
-    static void SetUpTestSuite() { vntab::RegisterVNTabCtl(); }
-    void SetUp() override { gdi::SetLogicalDpi(96); }
-
-    // Renders the driven control alone with an inline script; keeps the dump, the picture and what
-    // was said on stderr.
-    int Render(const fs::path& form, const std::string& steps, std::vector<std::string> more = {}) {
-        std::vector<std::string> args = {form.string(), "-o", png(), "--dump", dump_path(), "--steps", steps};
-        args.insert(args.end(), more.begin(), more.end());
-        testing::internal::CaptureStderr();
-        const int status = RenderCommand(args);
-        stderr_text = testing::internal::GetCapturedStderr();
-        return status;
-    }
-    json Dump() const { return json::parse(ReadFile(dump_path())); }
-    std::string png() const { return m_dir / "out.png"; }
-    std::string dump_path() const { return m_dir / "out.json"; }
-    std::string Path(const std::string& name) const { return m_dir / name; }
-
     // The pixel of the last picture, 0xRRGGBB.
     uint32_t Pixel(int32_t x, int32_t y) const {
         auto image = gdi::ReadPng(png(), nullptr);
@@ -85,9 +60,6 @@ protected:
             }
         }
     }
-
-    std::string stderr_text;
-    support::TempFolder m_dir{"interaction"};
 };
 
 std::vector<std::string> Names(const json& events) {

@@ -76,3 +76,39 @@ TEST(Script, MalformedScriptsNameTheLine) {
     EXPECT_EQ(error_of("set X 1 2"), "s:1: expected one value, not 2 words");
     EXPECT_EQ(error_of("handle Click Button 1 x"), "s:1: expected one value, not 2 words");
 }
+
+TEST(Script, PageStepsAndDialogAnswers) {
+    auto steps =
+        ParseScript("page Tabs; field txtCaption \"A b\"; field txtTabCount 12a; field picTabPicture "
+                    "picture \"p.ico\"; press cmdAdd; apply; answer file \"a.bmp\"; answer color "
+                    "&H336699&; answer Cancel",
+                    "s");
+    ASSERT_EQ(steps.size(), 9u);
+    EXPECT_EQ(steps[1].words, (std::vector<std::string>{"txtCaption", "A b"}));
+    // A text is typed as written: it need not be a value of the script's own.
+    EXPECT_EQ(steps[2].words[1], "12a");
+    EXPECT_FALSE(steps[2].value);
+    EXPECT_EQ(steps[3].value->kind, ScriptValue::Kind::Picture);
+    EXPECT_EQ(steps[3].value->path, "p.ico");
+    EXPECT_EQ(steps[5].verb, "apply");
+    EXPECT_EQ(steps[6].words[1], "a.bmp");
+    EXPECT_EQ(steps[7].value->value, rt::Variant(0x336699));
+    EXPECT_EQ(steps[8].words[0], "Cancel");
+}
+
+TEST(Script, MalformedPageStepsAndAnswers) {
+    EXPECT_EQ(error_of("answer maybe"), "s:1: expected answer ok, cancel, file \"PATH\" or color &H...&");
+    EXPECT_EQ(error_of("answer file a.bmp"),
+              "s:1: expected answer ok, cancel, file \"PATH\" or color &H...&");
+    EXPECT_EQ(error_of("answer color &H80000005&"),
+              "s:1: expected a colour from 0 to &HFFFFFF&, not &H80000005&");
+    EXPECT_EQ(error_of("answer color 1.5"), "s:1: expected a colour from 0 to &HFFFFFF&, not 1.5");
+    EXPECT_EQ(error_of("answer color red"),
+              "s:1: expected a number, &H...&, True, False or a quoted string, not red");
+    EXPECT_EQ(error_of("field picTabPicture picture p.ico"),
+              "s:1: expected field NAME VALUE or field NAME picture \"PATH\"");
+    EXPECT_EQ(error_of("field txtCaption a b"),
+              "s:1: expected field NAME VALUE or field NAME picture \"PATH\"");
+    EXPECT_EQ(error_of("page"), "s:1: wrong number of words after page");
+    EXPECT_EQ(error_of("apply now"), "s:1: wrong number of words after apply");
+}

@@ -252,6 +252,32 @@ TEST_F(FormTest, MessageBoxesGoToTheInstalledProvider) {
     EXPECT_TRUE(dialogs.shown()[1].answered_by_default);
 }
 
+TEST(ScriptedDialogsTest, EachDialogTakesTheFirstQueuedAnswerThatFitsIt) {
+    ScriptedDialogs dialogs;
+    dialogs.QueueColor(0x112233);
+    dialogs.QueueCancel();
+    dialogs.QueueFile("/pictures/a.bmp");
+    dialogs.QueueAnswer(user::IDOK);
+    // The file dialog passes over the colour and takes the plain cancel, which fits any dialog.
+    EXPECT_EQ(dialogs.OpenFileName({}, "", "Pick", ""), std::nullopt);
+    EXPECT_EQ(dialogs.MessageBox({}, "Sure?", "t", user::MB_OKCANCEL), user::IDOK);
+    EXPECT_EQ(dialogs.ChooseColor({}, 0), gdi::COLORREF{0x112233});
+    EXPECT_EQ(dialogs.OpenFileName({}, "", "", ""), "/pictures/a.bmp");
+    // Nothing left: the dialogs are cancelled, the message box is answered OK by default.
+    EXPECT_EQ(dialogs.ChooseColor({}, 0), std::nullopt);
+    EXPECT_EQ(dialogs.MessageBox({}, "Note", "t", user::MB_OK), user::IDOK);
+    EXPECT_FALSE(dialogs.shown()[0].answered_by_default);
+    EXPECT_TRUE(dialogs.shown()[1].answered_by_default);
+    std::vector<std::pair<std::string, Variant>> shown;
+    for (const auto& d : dialogs.dialogs())
+        shown.emplace_back(d.kind, d.answer);
+    EXPECT_EQ(shown, (std::vector<std::pair<std::string, Variant>>{{"file", Variant()},
+                                                                   {"color", Variant(0x112233)},
+                                                                   {"file", Variant("/pictures/a.bmp")},
+                                                                   {"color", Variant()}}));
+    EXPECT_EQ(dialogs.dialogs()[0].title, "Pick");
+}
+
 TEST_F(FormTest, NewControlsGetTheirDefaultsAndAreTerminatedWithTheForm) {
     auto form = Form::CreateNew("Form1", FormOptions{false});
     auto holder = form->AddActiveXControl("Gauge", "Gauge1", nullptr, 0, 0, 1500, 750);

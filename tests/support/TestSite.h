@@ -171,6 +171,10 @@ public:
     int32_t ole_drop_mode = 0;
     int ole_drags = 0;
     std::string help_file = "unset";
+    // The designer's side, for property pages: the selected controls and each changed flag a page
+    // reported, in order.
+    std::vector<std::shared_ptr<rt::Dispatch>> selected;
+    std::vector<bool> page_changes;
 
     void Add(std::shared_ptr<rt::Dispatch> control) { contained->push_back(std::move(control)); }
     std::vector<std::string> EventNames() const {
@@ -256,11 +260,11 @@ public:
     host::AppVersion AppVersionInfo() const override { return {}; }
     std::string HelpFile() const override { return help_file; }
     void SetHelpFile(std::string path) override { help_file = std::move(path); }
-    std::shared_ptr<rt::Dispatch> LoadPicture(std::string_view) override {
-        rt::raise_error(rt::kErrFileNotFound);
+    std::shared_ptr<rt::Dispatch> LoadPicture(std::string_view path) override {
+        return rt::LoadPicture(rt::utf8_from_ansi(path));
     }
-    std::vector<std::shared_ptr<rt::Dispatch>> SelectedControls() const override { return {}; }
-    void SetPropertyPageChanged(bool) override {}
+    std::vector<std::shared_ptr<rt::Dispatch>> SelectedControls() const override { return selected; }
+    void SetPropertyPageChanged(bool changed) override { page_changes.push_back(changed); }
 
 private:
     int16_t container() const {

@@ -55,7 +55,7 @@ public:
     bool has_form() const { return m_form != nullptr; }
     Form& form() const { return *m_form; }
     // The driven control, or null when the form has none.
-    ActiveXHolder* holder() const { return m_holder.get(); }
+    const std::shared_ptr<ActiveXHolder>& holder() const { return m_holder; }
     ScriptedDialogs& dialogs() { return m_dialogs; }
     const ScriptedDialogs& dialogs() const { return m_dialogs; }
 

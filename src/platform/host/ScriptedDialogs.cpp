@@ -4,12 +4,21 @@
 
 namespace host {
 
+std::optional<ScriptedDialogs::Answer> ScriptedDialogs::Take(Fits kind) {
+    for (auto it = m_answers.begin(); it != m_answers.end(); ++it)
+        if (it->fits == kind || it->fits == Fits::Any) {
+            Answer answer = std::move(*it);
+            m_answers.erase(it);
+            return answer;
+        }
+    return std::nullopt;
+}
+
 int ScriptedDialogs::MessageBox(user::HWND, std::string_view text, std::string_view caption, uint32_t type) {
     Shown shown{rt::utf8_from_ansi(text), rt::utf8_from_ansi(caption), type, user::IDOK, true};
-    if (!m_answers.empty()) {
-        shown.answer = m_answers.front();
+    if (std::optional<Answer> answer = Take(Fits::MessageBox)) {
+        shown.answer = answer->button;
         shown.answered_by_default = false;
-        m_answers.pop_front();
     }
     m_shown.push_back(shown);
     return shown.answer;
@@ -18,10 +27,7 @@ int ScriptedDialogs::MessageBox(user::HWND, std::string_view text, std::string_v
 std::optional<std::string> ScriptedDialogs::OpenFileName(user::HWND, std::string_view, std::string_view title,
                                                          std::string_view) {
     std::optional<std::string> answer;
-    if (!m_files.empty()) {
-        answer = m_files.front();
-        m_files.pop_front();
-    }
+    if (std::optional<Answer> queued = Take(Fits::File)) answer = std::move(queued->path);
     m_dialogs.push_back(
         Dialog{"file", rt::utf8_from_ansi(title), "", answer ? rt::Variant(*answer) : rt::Variant()});
     return answer;
@@ -29,10 +35,7 @@ std::optional<std::string> ScriptedDialogs::OpenFileName(user::HWND, std::string
 
 std::optional<gdi::COLORREF> ScriptedDialogs::ChooseColor(user::HWND, gdi::COLORREF) {
     std::optional<gdi::COLORREF> answer;
-    if (!m_colors.empty()) {
-        answer = m_colors.front();
-        m_colors.pop_front();
-    }
+    if (std::optional<Answer> queued = Take(Fits::Color)) answer = queued->color;
     m_dialogs.push_back(
         Dialog{"color", "", "", answer ? rt::Variant(static_cast<int32_t>(*answer)) : rt::Variant()});
     return answer;

@@ -11,9 +11,11 @@
 namespace host {
 
 // A dialog provider that answers from a script instead of asking a person: tests and the command
-// line queue answers; a message box with no answer queued is answered OK (the first button) and
-// noted, a file or colour dialog with no answer queued is cancelled, an about box is closed with OK.
-// Every box and dialog shown is recorded.
+// line queue answers, and each box or dialog shown takes the first queued answer that fits it: a
+// button for a message box, a path for an open-file dialog, a colour for a colour dialog, and a
+// plain cancel (QueueCancel) for whichever of the three comes first. A message box with no answer
+// that fits is answered OK (the first button) and noted, a file or colour dialog is cancelled, an
+// about box is closed with OK. Every box and dialog shown is recorded.
 class ScriptedDialogs final : public user::DialogProvider {
 public:
     struct Shown {
@@ -32,9 +34,16 @@ public:
         rt::Variant answer;
     };
 
-    void QueueAnswer(int button) { m_answers.push_back(button); }
-    void QueueFile(std::optional<std::string> path) { m_files.push_back(std::move(path)); }
-    void QueueColor(std::optional<gdi::COLORREF> color) { m_colors.push_back(color); }
+    // The button of the next message box.
+    void QueueAnswer(int button) { m_answers.push_back({Fits::MessageBox, button, {}, {}}); }
+    // The path (ANSI) the next open-file dialog returns; nothing cancels it.
+    void QueueFile(std::optional<std::string> path) {
+        m_answers.push_back({Fits::File, 0, std::move(path), {}});
+    }
+    // The colour the next colour dialog returns; nothing cancels it.
+    void QueueColor(std::optional<gdi::COLORREF> color) { m_answers.push_back({Fits::Color, 0, {}, color}); }
+    // Cancels the next message box, open-file or colour dialog, whichever is shown first.
+    void QueueCancel() { m_answers.push_back({Fits::Any, user::IDCANCEL, {}, {}}); }
     const std::vector<Shown>& shown() const { return m_shown; }
     const std::vector<Dialog>& dialogs() const { return m_dialogs; }
     void ClearShown() {
@@ -50,9 +59,17 @@ public:
                  std::string_view version) override;
 
 private:
-    std::deque<int> m_answers;
-    std::deque<std::optional<std::string>> m_files;
-    std::deque<std::optional<gdi::COLORREF>> m_colors;
+    enum class Fits { MessageBox, File, Color, Any };
+    struct Answer {
+        Fits fits;
+        int button;
+        std::optional<std::string> path;
+        std::optional<gdi::COLORREF> color;
+    };
+    // Takes the first queued answer for a dialog of this kind out of the queue.
+    std::optional<Answer> Take(Fits kind);
+
+    std::deque<Answer> m_answers;
     std::vector<Shown> m_shown;
     std::vector<Dialog> m_dialogs;
 };
