@@ -4,8 +4,8 @@
 # the help, and `vntab render` of the installed examples, compared pixel for pixel with the same
 # renderings made here. Then removes the package again.
 # usage: tools/check-deb.sh build/default/package/vntab_VERSION_ARCH.deb [ROOT_DIR]
-# Needs root (mmdebstrap, chroot, bind mounts). The root is made once and reused while it has no
-# vntab installed; the log is ROOT_DIR.check.log.
+# Needs root (mmdebstrap, chroot, bind mounts). The bare root is made once as ROOT_DIR.tar and
+# unpacked anew for every check; the log is ROOT_DIR.check.log.
 set -u
 deb=$(readlink -f "${1:?the .deb to check}")
 root=${2:-${TMPDIR:-/tmp}/vntab-bare-debian}
@@ -13,14 +13,18 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 vntab=$here/build/default/apps/vntab/vntab
 log=$root.check.log
 
-if [ ! -x "$root/usr/bin/apt-get" ] || [ -e "$root/usr/bin/vntab" ]; then
+if [ ! -s "$root.tar" ]; then
   command -v mmdebstrap >/dev/null || apt-get install -y -qq mmdebstrap >/dev/null
-  rm -rf "$root"
-  mmdebstrap --variant=minbase bookworm "$root" >"$root.mmdebstrap.log" 2>&1 \
-    || { echo "check-deb: could not make the root (see $root.mmdebstrap.log)"; exit 1; }
+  mmdebstrap --variant=minbase bookworm "$root.tar" >"$root.mmdebstrap.log" 2>&1 \
+    || { rm -f "$root.tar"; echo "check-deb: could not make the root (see $root.mmdebstrap.log)"; exit 1; }
 fi
+# A root left mounted by an interrupted check is let go first; nothing is removed through a mount.
+for d in proc sys dev; do
+  umount "$root/$d" 2>/dev/null
+  if mountpoint -q "$root/$d"; then echo "check-deb: $root/$d is still mounted"; exit 1; fi
+done
+rm -rf --one-file-system "$root" && mkdir -p "$root" && tar -xf "$root.tar" -C "$root"
 mkdir -p "$root/root/debs" "$root/home/user/elsewhere"
-rm -f "$root"/root/debs/*.deb "$root"/home/user/elsewhere/*
 cp "$deb" "$root/root/debs/"
 for d in proc sys dev; do mountpoint -q "$root/$d" || mount --bind /$d "$root/$d"; done
 cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null
