@@ -67,8 +67,13 @@ fuzz: deps
 	    $$f -max_total_time=$(FUZZ_SECONDS) -timeout=30 -rss_limit_mb=4096 \
 	        build/fuzz/work/$$name $$( [ -d $$corpus ] && echo $$corpus ) || exit 1; done
 
+# Each program prints its figures last, one a line (`ratio NAME VALUE`, ...). On a machine shared
+# with other work, repeat and interleave the runs so that a benchmark and its floor see the same
+# neighbours; the figures are then the medians.
+BENCH_FLAGS ?= --benchmark_repetitions=5 --benchmark_enable_random_interleaving=true \
+               --benchmark_report_aggregates_only=true
 bench: build
-	@for b in build/default/bench/*/bench_*; do [ -x "$$b" ] && $$b; done
+	@for b in build/default/bench/*/bench_*; do [ -x "$$b" ] && $$b $(BENCH_FLAGS); done
 
 clean:
 	rm -rf build

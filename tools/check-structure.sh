@@ -2,6 +2,7 @@
 # Checks the shape of the source tree:
 #   - the folders of src/ include each other without a circle;
 #   - src/platform includes nothing outside src/platform;
+#   - src/hook stands on the platform alone (any window may be hooked, the tab control included);
 #   - layout/ and render/ see the control only through its narrow view, never VNTabCtl.h;
 #   - no source file of src/ or apps/ is longer than 600 lines.
 # Prints every violation and exits 1 when there is one. Needs only bash, grep, awk and tsort.
@@ -35,6 +36,12 @@ while IFS= read -r file; do
                     echo "platform reaches above itself: $file includes $target"; status=1 ;;
                 esac ;;
         esac
+        case $from in
+            hook)
+                case $to in platform/*) ;; *)
+                    echo "hook reaches beyond the platform: $file includes $target"; status=1 ;;
+                esac ;;
+        esac
         case $from:$target in
             layout:control/VNTabCtl.h | render:control/VNTabCtl.h)
                 echo "$from sees the whole control: $file includes $target"; status=1 ;;
@@ -59,5 +66,5 @@ while IFS= read -r line; do
     fi
 done < <(find src apps -name '*.h' -o -name '*.cpp' | xargs wc -l)
 
-[ $status = 0 ] && echo "structure: no circle between folders, platform self-contained, files within 600 lines"
+[ $status = 0 ] && echo "structure: no circle between folders, platform self-contained, hook on the platform alone, files within 600 lines"
 exit $status

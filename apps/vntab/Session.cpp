@@ -52,6 +52,7 @@ vntab::VNTabCtl* Session::control() const {
 
 void Session::Load(const std::string& path, bool design, const std::string& control_name) {
     m_runner.Load(path, host::FormOptions{!design}, "VNTabCtl", control_name);
+    if (const auto& stop = m_runner.load_stop()) m_load_stop = LoadStop{stop->what(), stop->error};
 }
 
 // The script's handlers set by-reference arguments of the events they wait for.

@@ -39,8 +39,10 @@ public:
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    // Loads the form (FormFileError when it cannot) and picks the control the script drives: the
-    // one named, or the form's first VNTabCtl. Paints every window once.
+    // Loads the form (FormFileError when it cannot be read as one) and picks the control the script
+    // drives: the one named, or the form's first VNTabCtl. Paints every window once. A value that
+    // raises while the form is read stops the load: the session keeps the form as far as it got
+    // and the error (load_stop()); the control named may then be missing (holder() is null).
     void Load(const std::string& path, bool design, const std::string& control_name);
     // Runs the steps in order; stops at the first that raises and returns false (see error()).
     bool Run(const std::vector<ScriptStep>& steps);
@@ -54,6 +56,12 @@ public:
     const std::optional<StepError>& error() const { return m_error; }
     // The property page the script opened last, or nothing.
     const vntab::pages::PropertyPage* page() const { return m_page.get(); }
+    // The error that stopped the load: "file:line: Control.Key: error N: description" and the error.
+    struct LoadStop {
+        std::string message;
+        rt::AutomationError error;
+    };
+    const std::optional<LoadStop>& load_stop() const { return m_load_stop; }
 
 private:
     struct Handler {
@@ -83,6 +91,7 @@ private:
     std::optional<StepError> m_error;
     // Last, so that it goes first: the page works on the driven control.
     std::unique_ptr<vntab::pages::PropertyPage> m_page;
+    std::optional<LoadStop> m_load_stop;
 };
 
 } // namespace vntab_cli

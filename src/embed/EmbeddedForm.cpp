@@ -54,11 +54,16 @@ struct Form::Impl {
         for (const auto& holder : runner.form().ActiveXControls())
             if (rt::EqualsText(holder->TypeName(), kTabControl))
                 active.emplace_back(holder->KeyName(), holder->Get("TabActive"));
-        runner.Load(path, kRunning, kTabControl, driven);
+        Load(path, driven);
         for (const auto& [name, tab] : active)
             if (auto control = runner.form().FindControl(name)) control->Let("TabActive", tab);
         runner.PaintPending();
         Fill();
+    }
+    // A form that an error stopped while it was read is refused whole, as a file that cannot be read.
+    void Load(const std::string& path, const std::string& control) {
+        runner.Load(path, kRunning, kTabControl, control);
+        if (const auto& stop = runner.load_stop()) throw FileError(stop->file, stop->line, stop->what());
     }
     template <class Work>
     auto Guarded(Work&& work) -> decltype(work()) {
@@ -76,7 +81,7 @@ Form Form::open(const std::string& path, const OpenOptions& options) {
     auto impl = std::make_unique<Impl>();
     impl->control_fills = options.control_fills;
     impl->Guarded([&] {
-        impl->runner.Load(path, kRunning, kTabControl, options.control);
+        impl->Load(path, options.control);
         impl->Fill();
     });
     return Form(std::move(impl));

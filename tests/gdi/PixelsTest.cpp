@@ -37,7 +37,7 @@ TEST_P(PixelsAgainstAModel, AgreeAfterRandomFillsWritesAndReads) {
         for (int step = 0; step < 60; ++step) {
             const RECT r{pick(-40, w + 10), pick(-40, h + 10), pick(-10, w + 40), pick(-10, h + 40)};
             const RECT whole{-pick(0, 3), -pick(0, 3), w + pick(0, 3), h + pick(0, 3)};
-            switch (pick(0, 5)) {
+            switch (pick(0, 7)) {
             case 0: { // the whole bitmap, as a background
                 const uint32_t v = values[pick(0, 4)];
                 p.fill(whole, v);
@@ -57,6 +57,26 @@ TEST_P(PixelsAgainstAModel, AgreeAfterRandomFillsWritesAndReads) {
                     for (int32_t x = std::max(r.left, 0); x < std::min(r.right, w); ++x)
                         if ((x + y) % 3 == 0)
                             px[size_t(y) * w + x] = m.pixels[size_t(y) * w + x] = uint32_t(x * 7 + y);
+                break;
+            }
+            case 6: { // one row's span, as a polygon's fill stores it
+                const uint32_t v = values[pick(0, 4)];
+                const int32_t y = pick(0, h - 1), x0 = pick(0, w - 1), x1 = pick(x0 + 1, w);
+                p.store_span(y, x0, x1, v);
+                m.fill(RECT{x0, y, x1, y + 1}, v);
+                break;
+            }
+            case 7: { // rows read a band at a time, into rows of their own length or longer
+                const int32_t y0 = pick(0, h - 1), y1 = pick(y0 + 1, h), x0 = pick(0, w - 1),
+                              x1 = pick(x0 + 1, w);
+                const size_t stride = size_t(x1 - x0) + size_t(pick(0, 1) * pick(1, 5));
+                std::vector<uint32_t> rows(size_t(y1 - y0) * stride + 1, 0xDEADBEEF);
+                p.read_rows(y0, y1, x0, x1, rows.data(), stride);
+                for (int32_t y = y0; y < y1; ++y)
+                    for (int32_t x = x0; x < x1; ++x)
+                        ASSERT_EQ(rows[size_t(y - y0) * stride + size_t(x - x0)], m.pixels[size_t(y) * w + x])
+                            << x << "," << y;
+                ASSERT_EQ(rows.back(), 0xDEADBEEFu) << "nothing past the end";
                 break;
             }
             case 4: { // rows read without making anything real

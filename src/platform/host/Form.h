@@ -43,9 +43,11 @@ public:
     // A new, empty form with its window.
     static std::shared_ptr<Form> CreateNew(std::string name, const FormOptions& options);
     // A form of the file at `path` with the properties read from it, its window and no controls yet
-    // (the reader adds them); relative paths of pictures are relative to the file's folder.
+    // (the reader adds them); relative paths of pictures are relative to the file's folder. Saving
+    // writes the file in `style`, the way it was written.
     static std::shared_ptr<Form> Create(std::string name, const FormOptions& options,
-                                        FormProperties properties, const std::string& path);
+                                        FormProperties properties, const std::string& path,
+                                        FormFileStyle style);
     ~Form() override;
 
     // Puts a control made for this form on its container (the form itself when it has none), after
@@ -77,6 +79,8 @@ public:
     // The file the form belongs to and its folder ("" for a new form).
     const std::string& path() const { return m_path; }
     const std::string& folder() const { return m_folder; }
+    // How the form's file is written: character set, byte-order mark, line ends and VERSION.
+    const FormFileStyle& file_style() const { return m_file_style; }
 
     const std::vector<std::shared_ptr<FormControl>>& controls() const { return m_controls; }
     // Every control, containers before what they contain.
@@ -96,6 +100,10 @@ public:
 
     const std::vector<std::string>& warnings() const { return m_warnings; }
     void Warn(std::string text) { m_warnings.push_back(std::move(text)); }
+    // False for a form whose reading stopped at an error (FormLoadError): it holds the controls
+    // read before it, and what the others would have been is unknown.
+    bool complete() const { return m_complete; }
+    void MarkIncomplete() { m_complete = false; }
 
     // An error a control raised once its properties were in, while the form was being put together
     // (the control could not draw at the size the container gave it): the form is complete and
@@ -103,11 +111,11 @@ public:
     struct LoadError {
         std::string control; // "Name" or "Name(Index)"
         rt::AutomationError error;
+        // "file:line: Name: error N: description", the line the control's Begin.
+        std::string message;
     };
     const std::vector<LoadError>& load_errors() const { return m_load_errors; }
-    void NoteLoadError(std::string control, rt::AutomationError error) {
-        m_load_errors.push_back(LoadError{std::move(control), std::move(error)});
-    }
+    void NoteLoadError(std::string control, int line, rt::AutomationError error);
 
     void SetEventSink(EventSink sink) { m_events = std::move(sink); }
     void RaiseEvent(ActiveXHolder& source, std::string_view event, std::span<EventArg> args);
@@ -120,14 +128,17 @@ public:
     bool property_page_changed = false;
 
 private:
-    Form(std::string name, const FormOptions& options, FormProperties properties, const std::string& path);
+    Form(std::string name, const FormOptions& options, FormProperties properties, const std::string& path,
+         FormFileStyle style);
 
     std::string m_name;
     FormOptions m_options;
     FormProperties m_properties;
     std::string m_path, m_folder;
+    FormFileStyle m_file_style;
     std::vector<std::shared_ptr<FormControl>> m_controls;
     std::vector<std::string> m_warnings;
+    bool m_complete = true;
     std::vector<LoadError> m_load_errors;
     EventSink m_events;
     AppInfo m_app;

@@ -64,7 +64,14 @@ void FormRunner::Adopt(std::shared_ptr<Form> form) {
 
 void FormRunner::Load(const std::string& path, const FormOptions& options, std::string_view type_name,
                       const std::string& control_name) {
-    Adopt(LoadForm(path, options));
+    m_load_stop.reset();
+    try {
+        Adopt(LoadForm(path, options));
+    } catch (FormLoadError& e) {
+        if (!e.form) throw;
+        Adopt(std::move(e.form));
+        m_load_stop = std::move(e);
+    }
     for (const auto& holder : m_form->ActiveXControls()) {
         const bool wanted = control_name.empty() ? rt::EqualsText(holder->TypeName(), type_name)
                                                  : rt::EqualsText(holder->KeyName(), control_name);
@@ -73,7 +80,7 @@ void FormRunner::Load(const std::string& path, const FormOptions& options, std::
             break;
         }
     }
-    if (!control_name.empty() && !m_holder)
+    if (!control_name.empty() && !m_holder && !m_load_stop)
         throw FormFileError(path, 0, "the form has no control named " + control_name);
     PaintPending();
 }

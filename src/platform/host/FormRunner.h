@@ -2,10 +2,12 @@
 
 #include "platform/host/ActiveXHolder.h"
 #include "platform/host/Form.h"
+#include "platform/host/FormReader.h"
 #include "platform/host/ScriptedDialogs.h"
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -41,7 +43,8 @@ public:
 
     // Reads the form (FormFileError when it cannot) and drives the control named, or else the
     // form's first control of `type_name`. Paints every window once; an error the paint raises
-    // propagates with the form kept.
+    // propagates with the form kept. A load that an error stopped keeps the form as far as it got,
+    // and load_stop() says what stopped it.
     void Load(const std::string& path, const FormOptions& options, std::string_view type_name,
               const std::string& control_name);
     // A new, empty form whose client area is width x height pixels.
@@ -53,6 +56,7 @@ public:
     void Drive(std::string_view key_name);
 
     bool has_form() const { return m_form != nullptr; }
+    const std::optional<FormLoadError>& load_stop() const { return m_load_stop; }
     Form& form() const { return *m_form; }
     // The driven control, or null when the form has none.
     const std::shared_ptr<ActiveXHolder>& holder() const { return m_holder; }
@@ -103,6 +107,7 @@ private:
     std::shared_ptr<ActiveXHolder> m_holder;
     EventHandler m_handler;
     std::vector<RecordedEvent> m_events;
+    std::optional<FormLoadError> m_load_stop; // without its form, which is m_form
 };
 
 } // namespace host
