@@ -117,9 +117,8 @@ void Form::select_control(const std::string& name) {
 std::vector<std::string> Form::problems() const {
     const host::Form& form = m_impl->runner.form();
     std::vector<std::string> out(form.warnings());
-    for (const auto& [control, e] : form.load_errors())
-        out.push_back(control + ": error " + std::to_string(e.number) + ": " +
-                      rt::utf8_from_ansi(e.description));
+    for (const auto& e : form.load_errors())
+        out.push_back(e.message);
     return out;
 }
 

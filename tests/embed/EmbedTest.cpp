@@ -194,6 +194,15 @@ TEST_F(Embed, RefusalsComeBackAsErrorsWithTheirNumbers) {
         EXPECT_EQ(e.path(), broken);
         EXPECT_EQ(e.line(), 3);
     }
+    // A value that stops the load refuses the whole form, naming its line.
+    const std::string stopped = m_dir.Write(
+        "stopped.frm", "VERSION 1.0\nBegin Form F\n   Begin VNTabCtl T\n      Left = \"far\"\n   End\nEnd\n");
+    try {
+        Form::open(stopped);
+        ADD_FAILURE() << "a form that stopped loading opened";
+    } catch (const vntab::FileError& e) {
+        EXPECT_EQ(e.line(), 4) << e.what();
+    }
     EXPECT_THROW(form.save(m_dir / "no-such-folder/x.frm"), vntab::FileError);
     EXPECT_THROW(form.write_png(m_dir / "no-such-folder/x.png"), vntab::FileError);
 }
