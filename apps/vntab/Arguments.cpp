@@ -30,7 +30,7 @@ void Arguments::form(const std::string& argument, std::string& form) {
     form = argument;
 }
 
-int ComplainAboutUsage(const UsageError& error, const char* usage) {
+int ComplainAboutUsage(const UsageError& error, const std::string& usage) {
     Complain(error.what());
     Complain(usage);
     return 2;

@@ -34,6 +34,6 @@ private:
 };
 
 // Says what is wrong and the command's usage line on stderr; returns 2, the status of bad usage.
-int ComplainAboutUsage(const UsageError& error, const char* usage);
+int ComplainAboutUsage(const UsageError& error, const std::string& usage);
 
 } // namespace vntab_cli

@@ -95,7 +95,7 @@ int InfoCommand(const std::vector<std::string>& args) {
             in.form(in.take(), path);
         if (path.empty()) throw UsageError("no form given: name the .frm file to describe");
     } catch (const UsageError& e) {
-        return ComplainAboutUsage(e, "usage: vntab info FORM.frm");
+        return ComplainAboutUsage(e, Usage("info"));
     }
     // The form as it stands after its first paint: its tab controls laid out. A form that cannot
     // be read is refused (2); one that stopped loading, or whose control raised, is shown as far

@@ -27,9 +27,6 @@ struct RenderOptions {
     int dpi = 96;
 };
 
-const char* kRenderUsage = "usage: vntab render FORM.frm -o OUT.png [--control NAME] [--design] [--dpi N] "
-                           "[--events FILE | --steps \"STEPS\"] [--dump OUT.json]";
-
 RenderOptions parse(const std::vector<std::string>& args) {
     RenderOptions o;
     Arguments in(args);
@@ -157,7 +154,7 @@ int RenderCommand(const std::vector<std::string>& args) {
     try {
         o = parse(args);
     } catch (const UsageError& e) {
-        return ComplainAboutUsage(e, kRenderUsage);
+        return ComplainAboutUsage(e, Usage("render"));
     }
     gdi::SetLogicalDpi(o.dpi);
     std::vector<ScriptStep> steps;

@@ -8,8 +8,6 @@ namespace vntab_cli {
 
 namespace {
 
-const char* kRoundtripUsage = "usage: vntab roundtrip FORM.frm -o OUT.frm";
-
 void parse(const std::vector<std::string>& args, std::string& input, std::string& output) {
     Arguments in(args);
     while (!in.done()) {
@@ -30,7 +28,7 @@ int RoundtripCommand(const std::vector<std::string>& args) {
     try {
         parse(args, input, output);
     } catch (const UsageError& e) {
-        return ComplainAboutUsage(e, kRoundtripUsage);
+        return ComplainAboutUsage(e, Usage("roundtrip"));
     }
     std::shared_ptr<host::Form> form;
     try {

@@ -3,9 +3,7 @@
 #include "Script.h"
 
 #include "pages/PropertyPage.h"
-#include "platform/host/ControlSite.h"
-#include "platform/host/Form.h"
-#include "platform/host/ScriptedDialogs.h"
+#include "platform/host/FormRunner.h"
 
 #include <memory>
 #include <optional>
@@ -29,10 +27,7 @@ int32_t WholeWord(const std::string& word);
 // the property page the script opened for it.
 class Session {
 public:
-    struct RecordedEvent {
-        std::string name;
-        std::vector<std::pair<std::string, rt::Variant>> args;
-    };
+    using RecordedEvent = host::FormRunner::RecordedEvent;
     struct StepError {
         int step;
         int32_t number;
@@ -40,7 +35,7 @@ public:
     };
 
     Session();
-    ~Session();
+    ~Session() = default;
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
@@ -52,12 +47,12 @@ public:
     // Runs the steps in order; stops at the first that raises and returns false (see error()).
     bool Run(const std::vector<ScriptStep>& steps);
 
-    bool has_form() const { return m_form != nullptr; }
-    host::Form& form() const { return *m_form; }
-    host::ActiveXHolder* holder() const { return m_holder.get(); }
+    bool has_form() const { return m_runner.has_form(); }
+    host::Form& form() const { return m_runner.form(); }
+    host::ActiveXHolder* holder() const { return m_runner.holder().get(); }
     vntab::VNTabCtl* control() const;
-    const std::vector<RecordedEvent>& events() const { return m_events; }
-    const host::ScriptedDialogs& dialogs() const { return m_dialogs; }
+    const std::vector<RecordedEvent>& events() const { return m_runner.events(); }
+    const host::ScriptedDialogs& dialogs() const { return m_runner.dialogs(); }
     const std::optional<StepError>& error() const { return m_error; }
     // The property page the script opened last, or nothing.
     const vntab::pages::PropertyPage* page() const { return m_page.get(); }
@@ -67,8 +62,6 @@ public:
         rt::AutomationError error;
     };
     const std::optional<LoadStop>& load_stop() const { return m_load_stop; }
-    // Paints every window that has something to paint.
-    void PaintPending();
 
 private:
     struct Handler {
@@ -76,7 +69,7 @@ private:
         rt::Variant value;
         int remaining;
     };
-    void OnEvent(host::ActiveXHolder& source, std::string_view event, std::span<host::EventArg> args);
+    void ApplyHandlers(std::string_view event, std::span<host::EventArg> args);
     void RunStep(const ScriptStep& step);
     // Each runs the step when it is one of its kind and says whether it was.
     bool RunProgramStep(const ScriptStep& step);
@@ -88,19 +81,15 @@ private:
     // The open page's field of this name; the step fails when there is none.
     vntab::pages::Field& PageField(const std::string& name) const;
     void SetField(vntab::pages::Field& field, const ScriptStep& step);
-    // Pixels of the driven control's container in the container's own scale.
-    double ToUnits(int32_t pixels, bool horizontal) const;
     rt::Variant MakeValue(const ScriptValue& value) const;
     void Mouse(const ScriptStep& step);
     void Key(const ScriptStep& step);
 
-    host::ScriptedDialogs m_dialogs;
+    host::FormRunner m_runner;
     host::ScopedDialogProvider m_provider;
-    std::shared_ptr<host::Form> m_form;
-    std::shared_ptr<host::ActiveXHolder> m_holder;
-    std::vector<RecordedEvent> m_events;
     std::vector<Handler> m_handlers;
     std::optional<StepError> m_error;
+    // Last, so that it goes first: the page works on the driven control.
     std::unique_ptr<vntab::pages::PropertyPage> m_page;
     std::optional<LoadStop> m_load_stop;
 };

@@ -5,6 +5,7 @@
 #include "platform/gdi/Gdi.h"
 #include "support/Files.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -77,4 +78,40 @@ TEST_F(Commands, RenderReportsArithmeticErrorsOfStoredValues) {
     EXPECT_EQ(RenderCommand({form, "-o", m_dir / "o.png", "--dump", dump}), 1);
     EXPECT_TRUE(fs::exists(m_dir / "o.png"));
     EXPECT_EQ(RenderCommand({form, "-o", m_dir / "o.png", "--dpi", "many"}), 2);
+}
+
+TEST_F(Commands, VersionAndHelpTellWhatTheToolIsAndHowToUseIt) {
+    using testing::HasSubstr;
+    auto run = [](std::vector<std::string> args, std::string* out, std::string* err) {
+        testing::internal::CaptureStdout();
+        testing::internal::CaptureStderr();
+        const int status = vntab_cli::RunCommandLine(std::move(args));
+        *out = testing::internal::GetCapturedStdout();
+        *err = testing::internal::GetCapturedStderr();
+        return status;
+    };
+    std::string out, err;
+    EXPECT_EQ(run({"--version"}, &out, &err), 0);
+    EXPECT_THAT(out, testing::MatchesRegex("vntab [0-9]+\\.[0-9]+\\.[0-9]+\n"));
+
+    EXPECT_EQ(run({"help"}, &out, &err), 0);
+    for (const char* synopsis : {"vntab render FORM.frm -o OUT.png", "vntab roundtrip FORM.frm -o OUT.frm",
+                                 "vntab info FORM.frm", "vntab help [COMMAND]", "Exit status"})
+        EXPECT_THAT(out, HasSubstr(synopsis));
+    EXPECT_EQ(run({"help", "render"}, &out, &err), 0);
+    EXPECT_THAT(out, HasSubstr("usage: vntab render"));
+    EXPECT_THAT(out, HasSubstr("--steps \"STEPS\""));
+    EXPECT_THAT(out, HasSubstr("handle EVENT ARG VALUE [COUNT]"));
+
+    EXPECT_EQ(run({"help", "paint"}, &out, &err), 2);
+    EXPECT_EQ(err, "vntab: no command 'paint'\n");
+    EXPECT_EQ(run({"draw", "x.frm"}, &out, &err), 2);
+    EXPECT_THAT(err, HasSubstr("unknown command 'draw'"));
+    EXPECT_EQ(run({}, &out, &err), 2);
+    EXPECT_THAT(err, HasSubstr("usage:"));
+    // A usage error says what is wrong, then the command's synopsis.
+    EXPECT_EQ(run({"render", kShowcase.string()}, &out, &err), 2);
+    EXPECT_THAT(
+        err, testing::EndsWith("\nvntab: usage: vntab render FORM.frm -o OUT.png [--control NAME] [--design] "
+                               "[--dpi N] [--events FILE | --steps \"STEPS\"] [--dump OUT.json]\n"));
 }

@@ -1,9 +1,12 @@
 #include "Form.h"
 
 #include "platform/automation/Ansi.h"
+#include "platform/automation/Arithmetic.h"
 #include "platform/automation/AutomationError.h"
+#include "platform/gdi/Gdi.h"
 #include "platform/host/FormFile.h"
 #include "platform/host/FormWindows.h"
+#include "platform/user/WindowGeometry.h"
 
 #include <filesystem>
 #include <map>
@@ -123,6 +126,17 @@ void Form::RemoveControl(std::string_view key_name) {
         container->RemoveChild(control.get());
     else
         std::erase(m_controls, control);
+}
+
+void Form::ResizeClient(int32_t width, int32_t height) {
+    if (width < 0 || height < 0) rt::raise_error(rt::kErrInvalidPropertyValue);
+    auto twips = [](int32_t pixels, Axis axis) {
+        return Variant(static_cast<int32_t>(
+            rt::round_even(ConvertLength(pixels, vbPixels, vbTwips, axis, gdi::LogicalDpi()))));
+    };
+    m_properties.Let("ClientWidth", twips(width, Axis::X));
+    m_properties.Let("ClientHeight", twips(height, Axis::Y));
+    user::MoveWindow(m_hwnd, 0, 0, width, height, true);
 }
 
 Variant Form::Get(std::string_view name) {

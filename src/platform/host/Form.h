@@ -91,6 +91,9 @@ public:
 
     // The form's window, the root of its controls' windows.
     user::HWND hwnd() const { return m_hwnd; }
+    // The client area becomes width x height pixels, as a user sizes the form's window: the window
+    // and ClientWidth and ClientHeight follow; the controls stay where they are.
+    void ResizeClient(int32_t width, int32_t height);
     // Alt with a key: the control whose access keys hold the key gets it (AccessKeyPress); false
     // when no control has it.
     bool HandleAccessKey(char key);
