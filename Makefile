@@ -1,15 +1,17 @@
 # A thin wrapper over CMake presets. `make demo` and `make test` work on a fresh Debian machine:
-# both install the Debian packages that are missing first.
+# both install the Debian packages that are missing first. `make install PREFIX=...` installs the
+# build (/usr/local by default); `make package` makes the Debian package in build/default/package.
 
 PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
             libfreetype-dev libfontconfig-dev libpng-dev libgif-dev libjpeg-dev nlohmann-json3-dev \
             fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra xfonts-75dpi xfonts-100dpi \
             libsdl2-dev libimgui-dev libgl-dev libgl1-mesa-dri xvfb xdotool \
-            clang libclang-rt-14-dev
+            clang libclang-rt-14-dev dpkg-dev file
 JOBS ?= $(shell nproc)
 VNTAB := build/default/apps/vntab/vntab
+PREFIX ?= /usr/local
 
-.PHONY: all deps build demo test check-asan fuzz bench measure-studio clean
+.PHONY: all deps build demo test check-asan fuzz bench measure-studio install package clean
 
 all: build
 
@@ -39,6 +41,16 @@ demo: build
 test: build
 	ctest --preset default -j $(JOBS)
 
+# DESTDIR stages the files elsewhere; installed for real as root, the library cache learns of libvntab.
+install: build
+	DESTDIR=$(DESTDIR) cmake --install build/default --prefix $(PREFIX)
+	@if [ -z "$(DESTDIR)" ] && [ "$$(id -u)" = 0 ]; then ldconfig; fi
+
+# dpkg-shlibdeps (dpkg-dev) names the libraries the package needs; it reads them with `file`.
+package: build
+	cd build/default && cpack --config CPackConfig.cmake
+	@ls build/default/package/*.deb
+
 check-asan: deps
 	cmake --preset asan >/dev/null
 	cmake --build --preset asan -j $(JOBS)
@@ -55,8 +67,13 @@ fuzz: deps
 	    $$f -max_total_time=$(FUZZ_SECONDS) -timeout=30 -rss_limit_mb=4096 \
 	        build/fuzz/work/$$name $$( [ -d $$corpus ] && echo $$corpus ) || exit 1; done
 
+# Each program prints its figures last, one a line (`ratio NAME VALUE`, ...). On a machine shared
+# with other work, repeat and interleave the runs so that a benchmark and its floor see the same
+# neighbours; the figures are then the medians.
+BENCH_FLAGS ?= --benchmark_repetitions=5 --benchmark_enable_random_interleaving=true \
+               --benchmark_report_aggregates_only=true
 bench: build
-	@for b in build/default/bench/*/bench_*; do [ -x "$$b" ] && $$b; done
+	@for b in build/default/bench/*/bench_*; do [ -x "$$b" ] && $$b $(BENCH_FLAGS); done
 
 # Frames per second of the studio redrawing its form while its 1280x800 window is being resized, on
 # a virtual display with Mesa's software renderer: with the X server's shared memory (Mesa then makes

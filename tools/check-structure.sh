@@ -2,6 +2,7 @@
 # Checks the shape of the source tree:
 #   - the folders of src/ include each other without a circle;
 #   - src/platform includes nothing outside src/platform;
+#   - src/hook stands on the platform alone (any window may be hooked, the tab control included);
 #   - layout/ and render/ see the control only through its narrow view, never VNTabCtl.h;
 #   - src/ includes nothing of apps/; an application includes no other application, only the
 #     library they share (apps/driver);
@@ -47,6 +48,12 @@ while IFS= read -r file; do
             apps/*:apps/*) echo "one application includes another: $file includes $target"; status=1 ;;
             *:apps/*) echo "src reaches up into the applications: $file includes $target"; status=1 ;;
         esac
+        case $from in
+            hook)
+                case $to in platform/*) ;; *)
+                    echo "hook reaches beyond the platform: $file includes $target"; status=1 ;;
+                esac ;;
+        esac
         case $from:$target in
             layout:control/VNTabCtl.h | render:control/VNTabCtl.h)
                 echo "$from sees the whole control: $file includes $target"; status=1 ;;
@@ -71,5 +78,5 @@ while IFS= read -r line; do
     fi
 done < <(find src apps -name '*.h' -o -name '*.cpp' | xargs wc -l)
 
-[ $status = 0 ] && echo "structure: no circle between folders, platform self-contained, files within 600 lines"
+[ $status = 0 ] && echo "structure: no circle between folders, platform self-contained, hook on the platform alone, files within 600 lines"
 exit $status

@@ -243,11 +243,16 @@ json DumpSession(const Session& session) {
                                        {"regions", objects.regions},
                                        {"fonts", objects.fonts - container_fonts},
                                        {"icons", objects.icons}}}};
-    // Errors a control raised while the form was put together come first, as step 0.
+    // Errors raised while the form was put together come first, as step 0: those of controls that
+    // loaded, then the one that stopped the load.
     json errors = json::array();
-    for (const auto& [control, e] : session.form().load_errors())
+    const auto load_error = [&](const rt::AutomationError& e) {
         errors.push_back(
             json{{"step", 0}, {"number", e.number}, {"source", e.source}, {"description", e.description}});
+    };
+    for (const auto& e : session.form().load_errors())
+        load_error(e.error);
+    if (const auto& stop = session.load_stop()) load_error(stop->error);
     if (const auto& e = session.error())
         errors.push_back(json{{"step", e->step},
                               {"number", e->number},

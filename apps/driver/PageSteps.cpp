@@ -34,11 +34,11 @@ bool tick(const std::string& word, const std::string& field) {
 bool Session::RunPageStep(const ScriptStep& step) {
     const std::string& verb = step.verb;
     if (verb == "page") {
-        if (m_form->UserMode()) FailStep("page works only on a form being designed (--design)");
+        if (m_runner.form().UserMode()) FailStep("page works only on a form being designed (--design)");
         // A page opened anew forgets what the previous one had not applied, as a cancelled one.
         m_page.reset();
-        m_form->selected_controls = {m_holder};
-        m_page = vntab::pages::CreatePropertyPage(step.words[0], m_holder->site());
+        m_runner.form().selected_controls = {m_runner.holder()};
+        m_page = vntab::pages::CreatePropertyPage(step.words[0], m_runner.holder()->site());
         if (!m_page) FailStep("expected page General, TabAppearance or Tabs, not " + step.words[0]);
         m_page->SelectionChanged();
     } else if (verb == "field") {

@@ -4,14 +4,7 @@
 #include "platform/automation/Ansi.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/automation/StdPicture.h"
-#include "platform/host/FormReader.h"
-#include "platform/host/FormSite.h"
-#include "platform/host/FormWriter.h"
-#include "platform/user/Input.h"
-#include "platform/user/MessageQueue.h"
 #include "platform/user/Messages.h"
-#include "platform/user/Paint.h"
-#include "platform/user/Window.h"
 
 #include <algorithm>
 #include <cctype>
@@ -40,62 +33,38 @@ Variant index_word(const ScriptStep& step, size_t i) {
 
 } // namespace
 
-Session::Session() : m_provider(m_dialogs) {}
-
-Session::~Session() {
-    m_page.reset();
-    m_holder.reset();
-    m_form.reset();
+Session::Session() : m_provider(m_runner.dialogs()) {
+    m_runner.SetEventHandler(
+        [this](std::string_view event, std::span<host::EventArg> args) { ApplyHandlers(event, args); });
 }
 
 vntab::VNTabCtl* Session::control() const {
-    return m_holder ? dynamic_cast<vntab::VNTabCtl*>(m_holder->object().get()) : nullptr;
+    return holder() ? dynamic_cast<vntab::VNTabCtl*>(holder()->object().get()) : nullptr;
 }
 
 void Session::Load(const std::string& path, bool design, const std::string& control_name) {
-    Adopt(host::LoadForm(path, host::FormOptions{!design}), control_name);
+    m_page.reset();
+    m_load_stop.reset();
+    m_runner.Load(path, host::FormOptions{!design}, "VNTabCtl", control_name);
+    if (const auto& stop = m_runner.load_stop()) m_load_stop = LoadStop{stop->what(), stop->error};
 }
 
 void Session::Adopt(std::shared_ptr<host::Form> form, const std::string& control_name) {
-    // The old form goes after the page open on its control and the control itself.
+    // The page open on the old form's control goes with it.
     m_page.reset();
-    m_holder.reset();
-    m_form = std::move(form);
-    m_form->SetEventSink([this](host::ActiveXHolder& source, std::string_view event,
-                                std::span<host::EventArg> args) { OnEvent(source, event, args); });
-    for (const auto& holder : m_form->ActiveXControls()) {
-        bool wanted = control_name.empty() ? holder->TypeName() == "VNTabCtl"
-                                           : rt::EqualsText(holder->KeyName(), control_name);
-        if (wanted) {
-            m_holder = holder;
-            break;
-        }
-    }
-    if (!control_name.empty() && !m_holder)
-        throw host::FormFileError(m_form->path(), 0, "the form has no control named " + control_name);
-    PaintPending();
+    m_runner.Adopt(std::move(form), "VNTabCtl", control_name);
 }
 
-void Session::PaintPending() {
-    user::PumpMessages();
-}
-
-// The handlers and the record are the driven control's; the observer hears every control.
-void Session::OnEvent(host::ActiveXHolder& source, std::string_view event, std::span<host::EventArg> args) {
-    const bool driven = &source == m_holder.get();
+// The script's handlers set by-reference arguments of the events they wait for.
+void Session::ApplyHandlers(std::string_view event, std::span<host::EventArg> args) {
     for (Handler& h : m_handlers) {
-        if (!driven || h.remaining <= 0 || !rt::EqualsText(h.event, event)) continue;
+        if (h.remaining <= 0 || !rt::EqualsText(h.event, event)) continue;
         for (host::EventArg& a : args)
             if (rt::EqualsText(a.name, h.arg)) {
                 a.value = h.value;
                 --h.remaining;
             }
     }
-    RecordedEvent e{std::string(event), {}};
-    for (const host::EventArg& a : args)
-        e.args.emplace_back(std::string(a.name), a.value);
-    if (m_observer) m_observer(source, e);
-    if (driven) m_events.push_back(std::move(e));
 }
 
 bool Session::Run(const std::vector<ScriptStep>& steps) {
@@ -107,10 +76,10 @@ bool Session::Run(const std::vector<ScriptStep>& steps) {
 bool Session::RunStep(const ScriptStep& step) {
     try {
         CarryOut(step);
-        PaintPending();
+        m_runner.PaintPending();
     } catch (const rt::AutomationError& e) {
         m_error = StepError{step.number, e.number, e.source, e.description};
-        PaintPending();
+        m_runner.PaintPending();
         return false;
     } catch (const host::FormFileError& e) {
         m_error = StepError{step.number, kErrPathFileAccess, "vntab", e.what()};
@@ -148,7 +117,7 @@ static void assign(rt::Dispatch& target, const std::string& property, const Vari
 
 void Session::CarryOut(const ScriptStep& step) {
     if (RunProgramStep(step)) return;
-    if (!m_holder) FailStep("the form has no VNTabCtl for the script to drive");
+    if (!holder()) FailStep("the form has no VNTabCtl for the script to drive");
     if (RunControlStep(step) || RunInputStep(step) || RunFormStep(step) || RunPageStep(step)) return;
     FailStep("unknown step " + step.verb);
 }
@@ -164,7 +133,7 @@ bool Session::RunProgramStep(const ScriptStep& step) {
             count = WholeWord(step.words[3]);
         m_handlers.push_back(Handler{step.words[0], step.words[1], MakeValue(*step.value), count});
     } else if (verb == "save") {
-        host::SaveForm(*m_form, step.words[0]);
+        m_runner.Save(step.words[0]);
     } else {
         return false;
     }
@@ -176,31 +145,32 @@ bool Session::RunProgramStep(const ScriptStep& step) {
 void Session::Answer(const ScriptStep& step) {
     const std::string which = lower(step.words[0]);
     if (which == "ok") {
-        m_dialogs.QueueAnswer(user::IDOK);
+        m_runner.dialogs().QueueAnswer(user::IDOK);
     } else if (which == "cancel") {
-        m_dialogs.QueueCancel();
+        m_runner.dialogs().QueueCancel();
     } else if (which == "file") {
         const std::string& path = step.words[1];
-        m_dialogs.QueueFile(
+        m_runner.dialogs().QueueFile(
             rt::ansi_from_utf8(path.empty() ? path : std::filesystem::absolute(path).string()));
     } else {
-        m_dialogs.QueueColor(static_cast<gdi::COLORREF>(rt::CLng(step.value->value)));
+        m_runner.dialogs().QueueColor(static_cast<gdi::COLORREF>(rt::CLng(step.value->value)));
     }
 }
 
 // Properties and methods of the control and of its tabs, through late binding.
 bool Session::RunControlStep(const ScriptStep& step) {
     const std::string& verb = step.verb;
+    host::ActiveXHolder& control = *holder();
     if (verb == "set") {
-        assign(*m_holder, step.words[0], MakeValue(*step.value));
+        assign(control, step.words[0], MakeValue(*step.value));
     } else if (verb == "tab") {
-        auto tabs = rt::CObj(m_holder->object()->Get("Tabs"));
+        auto tabs = rt::CObj(control.object()->Get("Tabs"));
         auto tab = rt::CObj(tabs->Call("Item", {Variant(WholeWord(step.words[0]))}));
         assign(*tab, step.words[1], MakeValue(*step.value));
     } else if (verb == "call") {
-        m_holder->Call(step.words[0], std::span<const Variant>());
+        control.Call(step.words[0], std::span<const Variant>());
     } else if (verb == "tabs add" || verb == "tabs remove" || verb == "tabs clear") {
-        auto tabs = rt::CObj(m_holder->object()->Get("Tabs"));
+        auto tabs = rt::CObj(control.object()->Get("Tabs"));
         std::vector<Variant> args;
         for (size_t i = 0; i < step.words.size(); ++i)
             args.push_back(i == 0 ? index_word(step, 0) : Variant(rt::ansi_from_utf8(step.words[i])));
@@ -215,15 +185,16 @@ bool Session::RunControlStep(const ScriptStep& step) {
 bool Session::RunInputStep(const ScriptStep& step) {
     const std::string& verb = step.verb;
     if (verb == "focus") {
-        user::SetFocus(m_holder->hwnd());
+        m_runner.Focus();
     } else if (verb == "blur") {
-        user::SetFocus(m_form->hwnd());
+        m_runner.Blur();
     } else if (verb == "access") {
         std::string ch = rt::ansi_from_utf8(step.words[0]);
         if (ch.size() != 1) FailStep("expected one character after access");
-        m_form->HandleAccessKey(ch[0]);
+        m_runner.SendAccessKey(ch[0]);
     } else if (verb == "key") {
-        Key(step);
+        if (!m_runner.SendKey(StepKey(step), StepShift(step)))
+            FailStep("no window has the focus for key " + step.words[0] + " (use focus first)");
     } else if (verb == "down" || verb == "up" || verb == "move" || verb == "click" || verb == "dblclick") {
         Mouse(step);
     } else {
@@ -235,90 +206,52 @@ bool Session::RunInputStep(const ScriptStep& step) {
 // What the container and its designer do: size, paint, add and delete controls.
 bool Session::RunFormStep(const ScriptStep& step) {
     const std::string& verb = step.verb;
+    host::Form& form = m_runner.form();
+    auto units = [&](size_t i, bool horizontal) {
+        return m_runner.ToUnits(WholeWord(step.words[i]), horizontal);
+    };
     if (verb == "resize") {
-        double w = ToUnits(WholeWord(step.words[0]), true);
-        double h = ToUnits(WholeWord(step.words[1]), false);
-        m_holder->Move(m_holder->Left(), m_holder->Top(), w, h);
+        m_runner.ResizeControl(WholeWord(step.words[0]), WholeWord(step.words[1]));
     } else if (verb == "paint") {
-        user::InvalidateRect(m_holder->hwnd(), nullptr, true);
+        m_runner.InvalidateControl();
     } else if (verb == "add") {
-        int32_t w = step.words.size() > 4 ? WholeWord(step.words[4]) : 100;
-        int32_t h = step.words.size() > 5 ? WholeWord(step.words[5]) : 24;
-        if (m_form->UserMode()) FailStep("add works only on a form being designed (--design)");
-        m_form->AddHostControl(step.words[0], step.words[1], m_holder.get(),
-                               ToUnits(WholeWord(step.words[2]), true),
-                               ToUnits(WholeWord(step.words[3]), false), ToUnits(w, true), ToUnits(h, false));
+        double w = step.words.size() > 4 ? units(4, true) : m_runner.ToUnits(100, true);
+        double h = step.words.size() > 5 ? units(5, false) : m_runner.ToUnits(24, false);
+        if (form.UserMode()) FailStep("add works only on a form being designed (--design)");
+        form.AddHostControl(step.words[0], step.words[1], holder(), units(2, true), units(3, false), w, h);
     } else if (verb == "delete") {
-        if (m_form->UserMode()) FailStep("delete works only on a form being designed (--design)");
-        m_form->RemoveControl(step.words[0]);
+        if (form.UserMode()) FailStep("delete works only on a form being designed (--design)");
+        form.RemoveControl(step.words[0]);
     } else {
         return false;
     }
     return true;
 }
 
-double Session::ToUnits(int32_t pixels, bool horizontal) const {
-    host::FormSite& site = m_holder->site();
-    int16_t scale = m_holder->CoordinateScaleMode();
-    return horizontal ? site.ScaleX(pixels, host::vbPixels, scale)
-                      : site.ScaleY(pixels, host::vbPixels, scale);
-}
-
+// Mouse steps are in the driven control's client pixels; click and dblclick are the messages the
+// window system sends for them.
 void Session::Mouse(const ScriptStep& step) {
-    gdi::POINT at{WholeWord(step.words[0]), WholeWord(step.words[1])};
-    user::MapWindowPoints(m_holder->hwnd(), m_form->hwnd(), &at, 1);
+    using Message = host::FormRunner::MouseMessage;
+    const gdi::POINT at =
+        m_runner.ControlToForm(gdi::POINT{WholeWord(step.words[0]), WholeWord(step.words[1])});
     const int32_t button = StepButton(step);
     const int32_t shift = StepShift(step);
-    user::SetKeyDown(user::VK_SHIFT, shift & 1);
-    user::SetKeyDown(user::VK_CONTROL, shift & 2);
-    user::SetKeyDown(user::VK_MENU, shift & 4);
-    user::WPARAM keys = (shift & 1 ? user::MK_SHIFT : 0) | (shift & 2 ? user::MK_CONTROL : 0);
-    user::WPARAM held = button == 1 ? user::MK_LBUTTON : button == 2 ? user::MK_RBUTTON : user::MK_MBUTTON;
-    user::UINT down = button == 1   ? user::WM_LBUTTONDOWN
-                      : button == 2 ? user::WM_RBUTTONDOWN
-                                    : user::WM_MBUTTONDOWN;
-    user::UINT up = button == 1 ? user::WM_LBUTTONUP : button == 2 ? user::WM_RBUTTONUP : user::WM_MBUTTONUP;
-    auto send = [&](user::UINT message, user::WPARAM flags) {
-        user::SendMouseInput(m_form->hwnd(), message, at.x, at.y, keys | flags);
-        PaintPending();
-    };
     const std::string& verb = step.verb;
-    if (verb == "down")
-        send(down, held);
-    else if (verb == "up")
-        send(up, 0);
-    else if (verb == "move")
-        send(user::WM_MOUSEMOVE, 0);
-    else if (verb == "click") {
-        send(down, held);
-        send(up, 0);
-    } else { // a double click, as the window system delivers it
-        send(user::WM_LBUTTONDOWN, user::MK_LBUTTON);
-        send(user::WM_LBUTTONUP, 0);
-        send(user::WM_LBUTTONDBLCLK, user::MK_LBUTTON);
-        send(user::WM_LBUTTONUP, 0);
+    if (verb == "down") {
+        m_runner.SendMouse(Message::Down, at, button, shift);
+    } else if (verb == "up") {
+        m_runner.SendMouse(Message::Up, at, button, shift);
+    } else if (verb == "move") {
+        m_runner.SendMouse(Message::Move, at, 0, shift);
+    } else if (verb == "click") {
+        m_runner.SendMouse(Message::Down, at, button, shift);
+        m_runner.SendMouse(Message::Up, at, button, shift);
+    } else {
+        m_runner.SendMouse(Message::Down, at, 1, shift);
+        m_runner.SendMouse(Message::Up, at, 1, shift);
+        m_runner.SendMouse(Message::DoubleClick, at, 1, shift);
+        m_runner.SendMouse(Message::Up, at, 1, shift);
     }
-    user::SetKeyDown(user::VK_SHIFT, false);
-    user::SetKeyDown(user::VK_CONTROL, false);
-    user::SetKeyDown(user::VK_MENU, false);
-}
-
-void Session::Key(const ScriptStep& step) {
-    const user::UINT vk = StepKey(step);
-    const int32_t shift = StepShift(step);
-    uint32_t modifiers = (shift & 1 ? user::kShiftMask : 0) | (shift & 2 ? user::kCtrlMask : 0) |
-                         (shift & 4 ? user::kAltMask : 0);
-    if (vk == user::VK_TAB && !(modifiers & (user::kCtrlMask | user::kAltMask))) {
-        // The form keeps the Tab key to itself and moves the focus; the key's release reaches the
-        // window that got it.
-        if (shift & 1) user::SendKeyInput(user::WM_KEYDOWN, user::VK_SHIFT);
-        m_form->TabToNextControl(shift & 1);
-        user::SendKeyInput(user::WM_KEYUP, user::VK_TAB);
-        if (shift & 1) user::SendKeyInput(user::WM_KEYUP, user::VK_SHIFT);
-        return;
-    }
-    if (!user::SendKeyStroke(vk, modifiers))
-        FailStep("no window has the focus for key " + step.words[0] + " (use focus first)");
 }
 
 } // namespace driver

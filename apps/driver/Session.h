@@ -3,11 +3,8 @@
 #include "driver/Script.h"
 
 #include "pages/PropertyPage.h"
-#include "platform/host/ControlSite.h"
-#include "platform/host/Form.h"
-#include "platform/host/ScriptedDialogs.h"
+#include "platform/host/FormRunner.h"
 
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -25,10 +22,8 @@ namespace driver {
 // the property page the script opened for it.
 class Session {
 public:
-    struct RecordedEvent {
-        std::string name;
-        std::vector<std::pair<std::string, rt::Variant>> args;
-    };
+    using RecordedEvent = host::FormRunner::RecordedEvent;
+    using EventObserver = host::FormRunner::EventObserver;
     struct StepError {
         int step;
         int32_t number;
@@ -36,12 +31,14 @@ public:
     };
 
     Session();
-    ~Session();
+    ~Session() = default;
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    // Loads the form (FormFileError when it cannot) and picks the control the script drives: the
-    // one named, or the form's first VNTabCtl. Paints every window once.
+    // Loads the form (FormFileError when it cannot be read as one) and picks the control the script
+    // drives: the one named, or the form's first VNTabCtl. Paints every window once. A value that
+    // raises while the form is read stops the load: the session keeps the form as far as it got
+    // and the error (load_stop()); the control named may then be missing (holder() is null).
     void Load(const std::string& path, bool design, const std::string& control_name);
     // The same for a form the host put together itself (from a document in memory, say), in place
     // of the one running: the events recorded so far, the handlers and the queued answers stay.
@@ -54,21 +51,26 @@ public:
     static bool IsInputStep(const ScriptStep& step);
 
     // Hears every event any control of the form raises, as the handlers left its arguments.
-    using EventObserver = std::function<void(host::ActiveXHolder& source, const RecordedEvent& event)>;
-    void ObserveEvents(EventObserver observer) { m_observer = std::move(observer); }
+    void ObserveEvents(EventObserver observer) { m_runner.ObserveEvents(std::move(observer)); }
 
-    bool has_form() const { return m_form != nullptr; }
-    host::Form& form() const { return *m_form; }
-    host::ActiveXHolder* holder() const { return m_holder.get(); }
+    bool has_form() const { return m_runner.has_form(); }
+    host::Form& form() const { return m_runner.form(); }
+    host::ActiveXHolder* holder() const { return m_runner.holder().get(); }
     vntab::VNTabCtl* control() const;
-    const std::vector<RecordedEvent>& events() const { return m_events; }
-    const host::ScriptedDialogs& dialogs() const { return m_dialogs; }
-    host::ScriptedDialogs& dialogs() { return m_dialogs; }
+    const std::vector<RecordedEvent>& events() const { return m_runner.events(); }
+    const host::ScriptedDialogs& dialogs() const { return m_runner.dialogs(); }
+    host::ScriptedDialogs& dialogs() { return m_runner.dialogs(); }
     const std::optional<StepError>& error() const { return m_error; }
     // The property page the script opened last, or nothing.
     const vntab::pages::PropertyPage* page() const { return m_page.get(); }
     // Paints every window that has something to paint.
-    void PaintPending();
+    void PaintPending() { m_runner.PaintPending(); }
+    // The error that stopped the load: "file:line: Control.Key: error N: description" and the error.
+    struct LoadStop {
+        std::string message;
+        rt::AutomationError error;
+    };
+    const std::optional<LoadStop>& load_stop() const { return m_load_stop; }
 
 private:
     struct Handler {
@@ -76,7 +78,7 @@ private:
         rt::Variant value;
         int remaining;
     };
-    void OnEvent(host::ActiveXHolder& source, std::string_view event, std::span<host::EventArg> args);
+    void ApplyHandlers(std::string_view event, std::span<host::EventArg> args);
     void CarryOut(const ScriptStep& step);
     // Each runs the step when it is one of its kind and says whether it was.
     bool RunProgramStep(const ScriptStep& step);
@@ -88,21 +90,16 @@ private:
     // The open page's field of this name; the step fails when there is none.
     vntab::pages::Field& PageField(const std::string& name) const;
     void SetField(vntab::pages::Field& field, const ScriptStep& step);
-    // Pixels of the driven control's container in the container's own scale.
-    double ToUnits(int32_t pixels, bool horizontal) const;
     rt::Variant MakeValue(const ScriptValue& value) const;
     void Mouse(const ScriptStep& step);
-    void Key(const ScriptStep& step);
 
-    host::ScriptedDialogs m_dialogs;
+    host::FormRunner m_runner;
     host::ScopedDialogProvider m_provider;
-    std::shared_ptr<host::Form> m_form;
-    std::shared_ptr<host::ActiveXHolder> m_holder;
-    std::vector<RecordedEvent> m_events;
     std::vector<Handler> m_handlers;
-    EventObserver m_observer;
     std::optional<StepError> m_error;
+    // Last, so that it goes first: the page works on the driven control.
     std::unique_ptr<vntab::pages::PropertyPage> m_page;
+    std::optional<LoadStop> m_load_stop;
 };
 
 } // namespace driver

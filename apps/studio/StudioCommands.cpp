@@ -46,9 +46,8 @@ bool Studio::OpenForm(const std::string& path) {
     m_log.Add(EventLog::Kind::Note, "opened " + path);
     for (const std::string& warning : m_document.warnings())
         m_log.Add(EventLog::Kind::Note, "warning: " + warning);
-    for (const auto& [control, e] : m_document.load_errors())
-        m_log.Add(EventLog::Kind::Error, control + ": error " + std::to_string(e.number) + ": " +
-                                             e.description + " (while loading)");
+    for (const host::Form::LoadError& e : m_document.load_errors())
+        m_log.Add(EventLog::Kind::Error, e.message + " (while loading)");
     m_form_changed = true;
     FitWindowToForm();
     return true;

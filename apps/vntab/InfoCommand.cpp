@@ -1,8 +1,10 @@
+#include "Arguments.h"
 #include "Commands.h"
 #include "driver/Dump.h"
 #include "driver/Session.h"
 
 #include "platform/automation/Ansi.h"
+#include "platform/automation/AutomationError.h"
 #include "platform/gdi/Gdi.h"
 
 #include <cstdio>
@@ -88,21 +90,41 @@ void print_control(host::FormControl& c, int depth) {
 } // namespace
 
 int InfoCommand(const std::vector<std::string>& args) {
-    if (args.size() != 1) {
-        Complain("usage: vntab info FORM.frm");
-        return 2;
-    }
-    // The form as it stands after its first paint: its tab controls laid out.
-    Session session;
+    std::string path;
     try {
-        session.Load(args[0], false, "");
+        Arguments in(args);
+        while (!in.done())
+            in.form(in.take(), path);
+        if (path.empty()) throw UsageError("no form given: name the .frm file to describe");
+    } catch (const UsageError& e) {
+        return ComplainAboutUsage(e, Usage("info"));
+    }
+    // The form as it stands after its first paint: its tab controls laid out. A form that cannot
+    // be read is refused (2); one that stopped loading, or whose control raised, is shown as far
+    // as it got (1).
+    Session session;
+    int status = 0;
+    try {
+        session.Load(path, false, "");
     } catch (const host::FormFileError& e) {
         Complain(e.what());
-        return e.line > 0 ? 1 : 2;
+        return 2;
+    } catch (const rt::AutomationError& e) {
+        Complain(path + ": error " + std::to_string(e.number) + ": " + e.description);
+        if (!session.has_form()) return 1;
+        status = 1;
     }
     host::Form& form = session.form();
     for (const auto& w : form.warnings())
         Complain("warning: " + w);
+    for (const auto& e : form.load_errors()) {
+        Complain(e.message);
+        status = 1;
+    }
+    if (const auto& stop = session.load_stop()) {
+        Complain(stop->message);
+        status = 1;
+    }
     const host::FormProperties& p = form.properties();
     const auto& font = p.Font();
     std::cout << "Form " << form.Name() << "  \"" << rt::utf8_from_ansi(p.Caption()) << "\"\n"
@@ -111,7 +133,7 @@ int InfoCommand(const std::vector<std::string>& args) {
               << " " << rt::format_number(font->Size(), 7) << "\n";
     for (const auto& c : form.controls())
         print_control(*c, 1);
-    return 0;
+    return status;
 }
 
 } // namespace vntab_cli

@@ -1,3 +1,4 @@
+#include "Arguments.h"
 #include "Commands.h"
 #include "driver/Dump.h"
 #include "driver/Script.h"
@@ -7,7 +8,10 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/host/Compositor.h"
 #include "platform/user/Paint.h"
+#include "platform/user/WindowGeometry.h"
 
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -29,43 +33,32 @@ struct RenderOptions {
     int dpi = 96;
 };
 
-const char* kRenderUsage = "usage: vntab render FORM.frm -o OUT.png [--control NAME] [--design] [--dpi N] "
-                           "[--events FILE | --steps \"STEPS\"] [--dump OUT.json]";
-
-std::optional<RenderOptions> parse(const std::vector<std::string>& args) {
+RenderOptions parse(const std::vector<std::string>& args) {
     RenderOptions o;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        auto next = [&]() -> const std::string* { return i + 1 < args.size() ? &args[++i] : nullptr; };
-        const std::string* v = nullptr;
-        if (a == "-o" && (v = next()))
-            o.output = *v;
-        else if (a == "--control" && (v = next()))
-            o.control = *v;
-        else if (a == "--events" && (v = next()))
-            o.events = *v;
-        else if (a == "--steps" && (v = next()))
-            o.steps = *v;
-        else if (a == "--dump" && (v = next()))
-            o.dump = *v;
-        else if (a == "--dpi" && (v = next())) {
-            try {
-                size_t used = 0;
-                o.dpi = std::stoi(*v, &used);
-                if (used != v->size() || o.dpi < 24 || o.dpi > 960) return std::nullopt;
-            } catch (const std::exception&) {
-                return std::nullopt;
-            }
-        } else if (a == "--design")
+    Arguments in(args);
+    while (!in.done()) {
+        const std::string& a = in.take();
+        if (a == "-o")
+            o.output = in.value_of(a, "the PNG file to write");
+        else if (a == "--control")
+            o.control = in.value_of(a, "the name of a control of the form");
+        else if (a == "--events")
+            o.events = in.value_of(a, "the script file to run, - for standard input");
+        else if (a == "--steps")
+            o.steps = in.value_of(a, "the script to run, in quotes");
+        else if (a == "--dump")
+            o.dump = in.value_of(a, "the JSON file to write");
+        else if (a == "--dpi")
+            o.dpi = in.whole_number_of(a, 24, 960, "pixels per inch");
+        else if (a == "--design")
             o.design = true;
-        else if (o.form.empty() && !a.empty() && a[0] != '-')
-            o.form = a;
         else
-            return std::nullopt;
+            in.form(a, o.form);
     }
-    if (o.form.empty() || o.output.empty()) return std::nullopt;
-    // One script: from a file or inline.
-    if (!o.events.empty() && o.steps) return std::nullopt;
+    if (o.form.empty()) throw UsageError("no form given: name the .frm file to render");
+    if (o.output.empty()) throw UsageError("no picture to write: give -o OUT.png");
+    if (!o.events.empty() && o.steps)
+        throw UsageError("--events and --steps each give the whole script: give one of them");
     return o;
 }
 
@@ -84,14 +77,41 @@ bool read_file(const std::string& path, std::string& text) {
     return !in.bad();
 }
 
-// The picture: the whole form, or with --control the control's client area only.
+// Why no picture can be made of a window of this size, or "" when one can.
+std::string no_picture_of(const std::string& what, int32_t width, int32_t height) {
+    const std::string size =
+        what + " is " + std::to_string(width) + " x " + std::to_string(height) + " pixels";
+    if (width < 1 || height < 1) return size + ", which leaves nothing to draw";
+    if (width > gdi::kMaxBitmapSide || height > gdi::kMaxBitmapSide ||
+        int64_t(width) * height > gdi::kMaxBitmapPixels)
+        return size + ", and a picture is at most " + std::to_string(gdi::kMaxBitmapSide) +
+               " pixels a side and " + std::to_string(gdi::kMaxBitmapPixels) + " pixels in all";
+    return "";
+}
+
+// The picture: the whole form, or with --control the control's client area only (the whole form
+// when the load stopped before that control).
 bool write_png(const Session& session, const RenderOptions& o) {
-    user::HWND window = o.control.empty() ? session.form().hwnd() : session.holder()->hwnd();
+    const bool whole_form = o.control.empty() || !session.holder();
+    const user::HWND window = whole_form ? session.form().hwnd() : session.holder()->hwnd();
+    // The form's size as its file gives it (its window holds no size it cannot draw); a control's
+    // as the script last left it.
+    gdi::RECT client{};
+    user::GetClientRect(window, &client);
+    const host::FormProperties& form = session.form().properties();
+    const std::string why = whole_form
+                                ? no_picture_of("the form", form.ClientPixelWidth(), form.ClientPixelHeight())
+                                : no_picture_of("the control " + o.control, client.right, client.bottom);
+    if (!why.empty()) {
+        Complain("cannot write " + o.output + ": " + why);
+        return false;
+    }
     gdi::HBITMAP image = host::CompositeToBitmap(window);
-    std::string error;
+    std::string error = "the picture could not be made";
     bool ok = image && gdi::WritePng(image, o.output, &error);
     if (image) gdi::DeleteObject(image);
-    if (!ok) Complain("cannot write " + o.output + (error.empty() ? "" : ": " + error));
+    // WritePng's error names the file.
+    if (!ok) Complain(image ? error : "cannot write " + o.output + ": " + error);
     return ok;
 }
 
@@ -104,7 +124,7 @@ bool read_script(const RenderOptions& o, std::vector<ScriptStep>& steps) {
     } else if (o.events.empty()) {
         return true;
     } else if (!read_file(o.events, text)) {
-        Complain("cannot read the script " + o.events);
+        Complain("cannot read the script " + o.events + ": " + std::strerror(errno));
         return false;
     } else {
         name = o.events == "-" ? "stdin" : o.events;
@@ -127,26 +147,28 @@ void complain_error(const std::string& where, int32_t number, const std::string&
 bool write_dump(const Session& session, const RenderOptions& o) {
     if (o.dump.empty()) return true;
     std::ofstream out(o.dump);
-    out << DumpSession(session).dump(2) << '\n';
-    if (!out) Complain("cannot write " + o.dump);
+    if (out) out << DumpSession(session).dump(2) << '\n';
+    if (out) out.close();
+    if (!out) Complain("cannot write " + o.dump + ": " + std::strerror(errno));
     return static_cast<bool>(out);
 }
 
 } // namespace
 
 int RenderCommand(const std::vector<std::string>& args) {
-    auto options = parse(args);
-    if (!options) {
-        Complain(kRenderUsage);
-        return 2;
+    RenderOptions o;
+    try {
+        o = parse(args);
+    } catch (const UsageError& e) {
+        return ComplainAboutUsage(e, Usage("render"));
     }
-    const RenderOptions& o = *options;
     gdi::SetLogicalDpi(o.dpi);
     std::vector<ScriptStep> steps;
     if (!read_script(o, steps)) return 2;
 
     // A file that cannot be read as a form is refused (2); a form that reads but whose control
-    // raises, while the form is put together, first painted or driven, still renders (1).
+    // raises, while the form is put together, first painted or driven, still renders (1), and so
+    // does a form whose reading stopped at a value that raised, as far as it got.
     Session session;
     std::optional<rt::AutomationError> paint_error;
     try {
@@ -165,13 +187,23 @@ int RenderCommand(const std::vector<std::string>& args) {
     int status = 0;
     for (const auto& w : session.form().warnings())
         Complain("warning: " + w);
-    for (const auto& [control, e] : session.form().load_errors()) {
-        complain_error(o.form + ": " + control, e.number, e.description, e.source);
+    for (const auto& e : session.form().load_errors()) {
+        Complain(e.message);
+        status = 1;
+    }
+    if (const auto& stop = session.load_stop()) {
+        Complain(stop->message);
+        if (!o.control.empty() && !session.holder())
+            Complain("--control " + o.control + ": the form stopped loading before such a control; " +
+                     o.output + " shows the whole form as far as it got");
         status = 1;
     }
     if (paint_error) {
         complain_error(o.form, paint_error->number, paint_error->description, paint_error->source);
         status = 1;
+    } else if (session.load_stop()) {
+        // The script is not run on a form that is not all there.
+        if (!steps.empty()) Complain("the script is not run: the form did not load completely");
     } else if (!session.Run(steps)) {
         const auto& e = *session.error();
         complain_error("step " + std::to_string(e.step), e.number, e.description, e.source);

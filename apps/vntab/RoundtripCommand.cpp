@@ -1,3 +1,4 @@
+#include "Arguments.h"
 #include "Commands.h"
 
 #include "platform/host/FormReader.h"
@@ -5,27 +6,41 @@
 
 namespace vntab_cli {
 
+namespace {
+
+void parse(const std::vector<std::string>& args, std::string& input, std::string& output) {
+    Arguments in(args);
+    while (!in.done()) {
+        const std::string& a = in.take();
+        if (a == "-o")
+            output = in.value_of(a, "the form file to write");
+        else
+            in.form(a, input);
+    }
+    if (input.empty()) throw UsageError("no form given: name the .frm file to read");
+    if (output.empty()) throw UsageError("no form to write: give -o OUT.frm");
+}
+
+} // namespace
+
 int RoundtripCommand(const std::vector<std::string>& args) {
     std::string input, output;
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "-o" && i + 1 < args.size())
-            output = args[++i];
-        else if (input.empty() && args[i][0] != '-')
-            input = args[i];
-        else {
-            Complain("usage: vntab roundtrip FORM.frm -o OUT.frm");
-            return 2;
-        }
-    }
-    if (input.empty() || output.empty()) {
-        Complain("usage: vntab roundtrip FORM.frm -o OUT.frm");
-        return 2;
+    try {
+        parse(args, input, output);
+    } catch (const UsageError& e) {
+        return ComplainAboutUsage(e, Usage("roundtrip"));
     }
     std::shared_ptr<host::Form> form;
     try {
         form = host::LoadForm(input, host::FormOptions{});
+    } catch (const host::FormLoadError& e) {
+        // Saving what was read would drop the rest of the file without a word.
+        Complain(e.what());
+        Complain(output + " is not written: the form stopped loading at line " + std::to_string(e.line) +
+                 ", and what follows would be lost");
+        return 1;
     } catch (const host::FormFileError& e) {
-        // Not a form this tool can read: missing, malformed, not UTF-8, not a form.
+        // Not a form this tool can read: missing, malformed, not a form.
         Complain(e.what());
         return 2;
     }
@@ -33,8 +48,8 @@ int RoundtripCommand(const std::vector<std::string>& args) {
         Complain("warning: " + w);
     // A control that raised once its properties were in is saved as it stands, and reported.
     int status = 0;
-    for (const auto& [control, e] : form->load_errors()) {
-        Complain(input + ": " + control + ": error " + std::to_string(e.number) + ": " + e.description);
+    for (const auto& e : form->load_errors()) {
+        Complain(e.message);
         status = 1;
     }
     try {

@@ -5,6 +5,8 @@
 // 32-bit buffer and one memcpy of it to a second buffer. Text is measured against itself: a glyph
 // drawn from the cache against the same glyph drawn the first time, and creating, selecting and
 // deleting a font around each measurement against measuring with a font kept selected.
+#include "Figures.h"
+
 #include "platform/gdi/Gdi.h"
 
 #include <benchmark/benchmark.h>
@@ -248,29 +250,6 @@ void font_create_select_measure_delete(benchmark::State& state) {
     }
 }
 
-// Keeps each benchmark's CPU time per iteration for the ratios: on a machine shared with other work
-// the CPU time of the one benchmark thread is steadier than the wall-clock time.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    // Without colour codes, so every ratio line starts with "ratio".
-    RatioReporter() : ConsoleReporter(OO_Tabular) {}
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-                m_times[run.benchmark_name()] = run.GetAdjustedCPUTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void print_ratio(const char* name, const char* measured, const char* floor) const {
-        auto a = m_times.find(measured), b = m_times.find(floor);
-        if (a == m_times.end() || b == m_times.end() || b->second <= 0) return;
-        std::printf("ratio %s %.2f\n", name, a->second / b->second);
-    }
-
-private:
-    std::map<std::string, double> m_times;
-};
-
 } // namespace
 
 BENCHMARK(fillrect_640x480);
@@ -288,21 +267,17 @@ BENCHMARK(measure_caption);
 BENCHMARK(font_create_select_measure_delete);
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::fflush(stdout);
-    reporter.print_ratio("fillrect_640x480_vs_memset", "fillrect_640x480", "memset_640x480");
-    reporter.print_ratio("bitblt_640x480_vs_memcpy", "bitblt_640x480", "memcpy_640x480");
-    reporter.print_ratio("fill_and_copy_640x480_vs_plain_floor", "fill_and_copy_640x480",
-                         "plain_floor_640x480");
-    reporter.print_ratio("fill_and_copy_written_640x480_vs_plain_floor", "fill_and_copy_written_640x480",
-                         "plain_floor_640x480");
-    reporter.print_ratio("textout_line_vs_memcpy_text_cell", "textout_line", "memcpy_text_cell");
-    // How many times a first-time glyph costs a cached one.
-    reporter.print_ratio("glyph_first_vs_cached", "glyph_first", "glyph_cached");
-    reporter.print_ratio("font_create_select_measure_delete_vs_measure", "font_create_select_measure_delete",
-                         "measure_caption");
-    benchmark::Shutdown();
-    return 0;
+    return vntab::bench::RunAndPrint(argc, argv, [](const vntab::bench::FiguresReporter& reporter) {
+        reporter.ratio("fillrect_640x480_vs_memset", "fillrect_640x480", "memset_640x480");
+        reporter.ratio("bitblt_640x480_vs_memcpy", "bitblt_640x480", "memcpy_640x480");
+        reporter.ratio("fill_and_copy_640x480_vs_plain_floor", "fill_and_copy_640x480",
+                       "plain_floor_640x480");
+        reporter.ratio("fill_and_copy_written_640x480_vs_plain_floor", "fill_and_copy_written_640x480",
+                       "plain_floor_640x480");
+        reporter.ratio("textout_line_vs_memcpy_text_cell", "textout_line", "memcpy_text_cell");
+        // How many times a first-time glyph costs a cached one.
+        reporter.ratio("glyph_first_vs_cached", "glyph_first", "glyph_cached");
+        reporter.ratio("font_create_select_measure_delete_vs_measure", "font_create_select_measure_delete",
+                       "measure_caption");
+    });
 }

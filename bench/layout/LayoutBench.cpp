@@ -2,8 +2,11 @@
 // tabs under each justification, on a 640 x 480 control with automatic rows. Beside them, the floor:
 // storing as many rectangles into the tabs, the least any layout has to do. After the run one line
 // a figure:
-//   per_tab equal_width/100 41.7          (nanoseconds of CPU time per tab)
-//   ratio equal_width/100_vs_store_rects 3.20
+//   per_tab equal_width_100tabs 41.7          (nanoseconds of CPU time per tab)
+//   ratio equal_width_100tabs_vs_store_rects 3.20
+//   ratio equal_width_per_tab_1000_vs_10 0.95  (linear in the tabs: about 1 or below)
+//   ratio fit_caption_per_tab_1000_vs_150ns 0.45
+#include "Figures.h"
 #include "support/TestSite.h"
 
 #include "control/VNTabCtl.h"
@@ -15,8 +18,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -84,37 +85,33 @@ void store_rects(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
-// Keeps each run's CPU time per iteration: on a machine shared with other work the CPU time of the
-// one benchmark thread is steadier than the wall-clock time.
-class PerTabReporter : public benchmark::ConsoleReporter {
-public:
-    PerTabReporter() : ConsoleReporter(OO_Tabular) {}
+constexpr const char* kLayouts[] = {"equal_width", "proportional", "fit_caption", "by_caption"};
+constexpr int kTabCounts[] = {10, 100, 1000};
 
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-                m_times[run.benchmark_name()] = run.GetAdjustedCPUTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    // Times are in nanoseconds per iteration (the default unit), one iteration a whole layout.
-    void PrintFigures() const {
-        for (const char* name : {"equal_width", "proportional", "fit_caption", "by_caption", "store_rects"}) {
-            for (int tabs : {10, 100, 1000}) {
-                const std::string run = std::string(name) + "/" + std::to_string(tabs);
-                const auto it = m_times.find(run);
-                if (it == m_times.end()) continue;
-                std::printf("per_tab %s %.1f\n", run.c_str(), it->second / tabs);
-                const auto floor = m_times.find("store_rects/" + std::to_string(tabs));
-                if (floor != m_times.end() && floor->second > 0 && run != floor->first)
-                    std::printf("ratio %s_vs_store_rects %.2f\n", run.c_str(), it->second / floor->second);
-            }
+// Times are in nanoseconds per iteration (the default unit), one iteration a whole layout.
+void PrintFigures(const bench::FiguresReporter& reporter) {
+    for (const char* name : kLayouts) {
+        for (int tabs : kTabCounts) {
+            const std::string run = std::string(name) + "/" + std::to_string(tabs);
+            const std::string label = std::string(name) + "_" + std::to_string(tabs) + "tabs";
+            const double* t = reporter.time(run);
+            if (!t) continue;
+            bench::FiguresReporter::figure("per_tab", label, *t / tabs);
+            reporter.ratio(label + "_vs_store_rects", run, "store_rects/" + std::to_string(tabs));
         }
+        // Linear in the tabs: the time a tab takes at 1,000 tabs against the time a tab takes at 10.
+        const double* ten = reporter.time(std::string(name) + "/10");
+        const double* thousand = reporter.time(std::string(name) + "/1000");
+        if (ten && thousand)
+            bench::FiguresReporter::figure("ratio", std::string(name) + "_per_tab_1000_vs_10",
+                                           (*thousand / 1000) / (*ten / 10));
     }
-
-private:
-    std::map<std::string, double> m_times;
-};
+    // The caption-based layouts against their budget of 150 ns a tab at 1,000 tabs.
+    for (const char* name : {"fit_caption", "by_caption"})
+        if (const double* t = reporter.time(std::string(name) + "/1000"))
+            bench::FiguresReporter::figure("ratio", std::string(name) + "_per_tab_1000_vs_150ns",
+                                           *t / 1000 / 150);
+}
 
 } // namespace
 
@@ -125,11 +122,5 @@ BENCHMARK(by_caption)->Arg(10)->Arg(100)->Arg(1000);
 BENCHMARK(store_rects)->Arg(10)->Arg(100)->Arg(1000);
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    PerTabReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::fflush(stdout);
-    reporter.PrintFigures();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunAndPrint(argc, argv, PrintFigures);
 }

@@ -1,134 +1,133 @@
-// The full redraw of a 640 x 480 control with 24 tabs in 3 rows, once for each justification:
-// layout, rotation, background, every header with its panel part and caption, and the copy to the
-// window. Beside it, the floor measured in the same run: making the same off-screen surface,
-// filling it and copying it to the window once, which every redraw does whatever it draws. After
-// the run one line a justification:
-//   ratio redraw_none_vs_floor 6.40
-#include "support/TestSite.h"
+// The full redraw of a 640 x 480 control with 24 tabs in 3 rows, once for each justification and
+// each 3D look: layout, rotation, background, every header with its panel part and caption, and the
+// copy to the window. Beside it, two floors measured in the same run:
+//   - the plain floor: one memset of a 640 x 480 32-bit buffer and one memcpy of it to another, the
+//     memory traffic any redraw of that surface costs at least;
+//   - the GDI floor: making the same off-screen surface through the GDI, filling it and copying it
+//     to the window once, which every redraw does whatever it draws.
+// Then the redraw of 100, 250 and 1,000 tabs in 4, 10 and 40 rows on the same control, to show the
+// cost growing with the headers painted and nothing else. After the run, one line a figure:
+//   ratio redraw_vs_plain_floor_640x480_24tabs_none_look1 1.93
+//   ratio redraw_vs_gdi_floor_640x480_24tabs_none_look1 1.41
+//   per_header redraw_rows_1000tabs_40rows 812.4        (nanoseconds of CPU time per header)
+//   ratio redraw_per_header_1000tabs_40rows_vs_100tabs_4rows 1.02
+#include "Figures.h"
+#include "RedrawControl.h"
 
-#include "control/VNTabCtl.h"
 #include "layout/Constants.h"
 #include "platform/gdi/Gdi.h"
-#include "tabs/VNTabs.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <map>
+#include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 using namespace vntab;
 
 namespace {
 
-constexpr int32_t kWidth = 640;
-constexpr int32_t kHeight = 480;
+constexpr size_t kBytes = size_t(bench::kWidth) * bench::kHeight * sizeof(uint32_t);
 
-// The window: the site's DC with a 32-bit screen of the control's size selected into it.
-struct Screen {
-    fakes::TestSite site;
-    gdi::HBITMAP bitmap;
-    gdi::HGDIOBJ previous;
-
-    Screen() {
-        site.container_scale_mode = host::vbPixels;
-        site.client_width = kWidth;
-        site.client_height = kHeight;
-        bitmap = gdi::CreateBitmap32(kWidth, kHeight, nullptr);
-        previous = gdi::SelectObject(site.hDC(), bitmap);
-    }
-    ~Screen() {
-        gdi::SelectObject(site.hDC(), previous);
-        gdi::DeleteObject(bitmap);
-    }
-    Screen(const Screen&) = delete;
-    Screen& operator=(const Screen&) = delete;
-};
-
-void redraw(benchmark::State& state) {
-    Screen screen;
-    auto ctl = VNTabCtl::Create(screen.site);
-    ctl->InitProperties();
-    TabCtlState& s = ctl->State();
-    s.Busy = true;
-    while (ctl->Tabs()->Count() < 24)
-        ctl->Tabs()->Add();
-    s.TabRows = 3;
-    s.TabActive = 11; // in the middle row, so the rows turn
-    s.TabJustification = static_cast<int32_t>(state.range(0));
-    s.Busy = false;
-    ctl->RepaintControl();
-    for (auto _ : state) {
-        ctl->RepaintControl();
-        benchmark::DoNotOptimize(gdi::LockBitmap(screen.bitmap).pixels[0]);
-    }
-    ctl->Terminate();
+void time_redraws(benchmark::State& state, int32_t tabs, int16_t rows, int32_t justification, int32_t look) {
+    bench::RedrawControl control(tabs, rows, justification, look);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(control.Redraw());
 }
 
-// What every redraw costs at least: the surface, its background and the one copy.
-void floor(benchmark::State& state) {
-    Screen screen;
+// Arguments: justification, look.
+void redraw(benchmark::State& state) {
+    time_redraws(state, 24, 3, static_cast<int32_t>(state.range(0)), static_cast<int32_t>(state.range(1)));
+}
+
+// Arguments: tabs, rows.
+void redraw_rows(benchmark::State& state) {
+    time_redraws(state, static_cast<int32_t>(state.range(0)), static_cast<int16_t>(state.range(1)),
+                 vnJustifiedNone, vn3DWindows95);
+}
+
+// What every redraw through the GDI costs at least: the surface, its background and the one copy.
+// The window is the control's, which is not redrawn here.
+void gdi_floor(benchmark::State& state) {
+    using bench::kHeight;
+    using bench::kWidth;
+    bench::RedrawControl screen(24, 3, vnJustifiedNone, vn3DWindows95);
+    const gdi::HDC window = screen.WindowDC();
     gdi::HBRUSH brush = gdi::CreateSolidBrush(gdi::RGB(192, 192, 192));
     const gdi::RECT all{0, 0, kWidth, kHeight};
     for (auto _ : state) {
-        gdi::HDC surface = gdi::CreateCompatibleDC(screen.site.hDC());
-        gdi::HBITMAP bitmap = gdi::CreateCompatibleBitmap(screen.site.hDC(), kWidth, kHeight);
+        gdi::HDC surface = gdi::CreateCompatibleDC(window);
+        gdi::HBITMAP bitmap = gdi::CreateCompatibleBitmap(window, kWidth, kHeight);
         gdi::HGDIOBJ previous = gdi::SelectObject(surface, bitmap);
         gdi::FillRect(surface, &all, brush);
-        gdi::BitBlt(screen.site.hDC(), 0, 0, kWidth, kHeight, surface, 0, 0, gdi::SRCCOPY);
+        gdi::BitBlt(window, 0, 0, kWidth, kHeight, surface, 0, 0, gdi::SRCCOPY);
         gdi::SelectObject(surface, previous);
         gdi::DeleteObject(bitmap);
         gdi::DeleteDC(surface);
-        benchmark::DoNotOptimize(gdi::LockBitmap(screen.bitmap).pixels[0]);
+        benchmark::DoNotOptimize(gdi::LockBitmap(screen.WindowBitmap()).pixels[0]);
     }
     gdi::DeleteObject(brush);
 }
 
-// Keeps each benchmark's CPU time per iteration for the ratios: on a machine shared with other work
-// the CPU time of the one benchmark thread is steadier than the wall-clock time.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    RatioReporter() : ConsoleReporter(OO_Tabular) {}
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-                m_times[run.benchmark_name()] = run.GetAdjustedCPUTime();
-        ConsoleReporter::ReportRuns(runs);
+// What any redraw of the surface costs at least: its buffer set and copied once, with plain memory
+// operations.
+void plain_floor(benchmark::State& state) {
+    std::vector<uint32_t> surface(kBytes / sizeof(uint32_t)), window(kBytes / sizeof(uint32_t));
+    int k = 0;
+    for (auto _ : state) {
+        std::memset(surface.data(), (k ^= 1) ? 0xC0 : 0x80, kBytes);
+        std::memcpy(window.data(), surface.data(), kBytes);
+        benchmark::ClobberMemory();
     }
-    void print_ratio(const std::string& name, const std::string& measured, const std::string& base) const {
-        auto a = m_times.find(measured), b = m_times.find(base);
-        if (a == m_times.end() || b == m_times.end() || b->second <= 0) return;
-        std::printf("ratio %s %.2f\n", name.c_str(), a->second / b->second);
-    }
+}
 
-private:
-    std::map<std::string, double> m_times;
-};
+constexpr std::pair<int32_t, const char*> kJustifications[] = {{vnJustifiedNone, "none"},
+                                                               {vnJustifiedFitCaption, "fit_caption"},
+                                                               {vnJustifiedProportional, "proportional"},
+                                                               {vnJustifiedByCaption, "by_caption"}};
+constexpr std::pair<int32_t, int32_t> kRows[] = {{100, 4}, {250, 10}, {1000, 40}};
+
+void print_figures(const bench::FiguresReporter& reporter) {
+    for (const auto& [value, name] : kJustifications)
+        for (int32_t look : {vn3DWindows95, vn3DWindows}) {
+            const std::string run = "redraw/" + std::to_string(value) + "/" + std::to_string(look);
+            const std::string figure = std::string("640x480_24tabs_") + name + "_look" + std::to_string(look);
+            reporter.ratio("redraw_vs_plain_floor_" + figure, run, "plain_floor");
+            reporter.ratio("redraw_vs_gdi_floor_" + figure, run, "gdi_floor");
+        }
+    // The time a header takes once the floor every redraw pays is taken off; the runs report
+    // microseconds, the figure is in nanoseconds.
+    const double* gdi = reporter.time("gdi_floor");
+    auto per_header = [&](int32_t tabs, int32_t rows) -> double {
+        const double* t = reporter.time("redraw_rows/" + std::to_string(tabs) + "/" + std::to_string(rows));
+        return t && gdi ? (*t - *gdi) * 1000.0 / tabs : 0.0;
+    };
+    for (const auto& [tabs, rows] : kRows) {
+        const double each = per_header(tabs, rows);
+        if (each <= 0) continue;
+        const std::string label = std::to_string(tabs) + "tabs_" + std::to_string(rows) + "rows";
+        bench::FiguresReporter::figure("per_header", "redraw_rows_" + label, each);
+        const double first = per_header(kRows[0].first, kRows[0].second);
+        if (first > 0 && tabs != kRows[0].first)
+            bench::FiguresReporter::figure("ratio",
+                                           "redraw_per_header_" + label + "_vs_" +
+                                               std::to_string(kRows[0].first) + "tabs_" +
+                                               std::to_string(kRows[0].second) + "rows",
+                                           each / first);
+    }
+}
 
 } // namespace
 
 BENCHMARK(redraw)
-    ->Arg(vnJustifiedNone)
-    ->Arg(vnJustifiedFitCaption)
-    ->Arg(vnJustifiedProportional)
-    ->Arg(vnJustifiedByCaption)
+    ->ArgsProduct({{vnJustifiedNone, vnJustifiedFitCaption, vnJustifiedProportional, vnJustifiedByCaption},
+                   {vn3DWindows95, vn3DWindows}})
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK(floor)->Unit(benchmark::kMicrosecond);
+BENCHMARK(redraw_rows)->Args({100, 4})->Args({250, 10})->Args({1000, 40})->Unit(benchmark::kMicrosecond);
+BENCHMARK(gdi_floor)->Unit(benchmark::kMicrosecond);
+BENCHMARK(plain_floor)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::fflush(stdout);
-    const std::pair<int32_t, const char*> justifications[] = {{vnJustifiedNone, "none"},
-                                                              {vnJustifiedFitCaption, "fit_caption"},
-                                                              {vnJustifiedProportional, "proportional"},
-                                                              {vnJustifiedByCaption, "by_caption"}};
-    for (const auto& [value, name] : justifications)
-        reporter.print_ratio(std::string("redraw_") + name + "_vs_floor", "redraw/" + std::to_string(value),
-                             "floor");
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunAndPrint(argc, argv, print_figures);
 }

@@ -13,6 +13,14 @@ std::optional<rt::Variant> TryGet(rt::Dispatch& control, std::string_view name) 
     }
 }
 
+std::optional<double> TryNumber(rt::Dispatch& control, std::string_view name) {
+    try {
+        return rt::CDbl(control.Get(name));
+    } catch (const rt::AutomationError&) {
+        return std::nullopt;
+    }
+}
+
 bool TryLet(rt::Dispatch& control, std::string_view name, const rt::Variant& value) {
     try {
         control.Let(name, value);

@@ -12,6 +12,8 @@
 namespace vntab {
 
 std::optional<rt::Variant> TryGet(rt::Dispatch& control, std::string_view name);
+// A property read as a number; nothing when it cannot be read or is not a number.
+std::optional<double> TryNumber(rt::Dispatch& control, std::string_view name);
 bool TryLet(rt::Dispatch& control, std::string_view name, const rt::Variant& value);
 bool TryCall(rt::Dispatch& control, std::string_view name);
 

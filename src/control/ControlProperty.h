@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <variant>
 
@@ -53,11 +54,15 @@ struct SavedKey {
     Apply on_init = Apply::Store;
     // Runs after the value is read from the bag (not when a new control gets its default).
     void (VNTabCtl::*after_read)() = nullptr;
+    // For a value stored as it was read: what the property's set accepts ("0 to 4") when it would
+    // refuse `stored` (error 380), nothing when it would take it. Null: the set takes any value.
+    std::optional<std::string> (*refused)(const VNTabCtl&, int32_t stored) = nullptr;
 
     SavedKey Named(std::string_view name) const;
     SavedKey ReadBy(Apply apply) const;
     SavedKey InitBy(Apply apply) const;
     SavedKey AfterRead(void (VNTabCtl::*step)()) const;
+    SavedKey Accepting(std::optional<std::string> (*check)(const VNTabCtl&, int32_t)) const;
 };
 
 SavedKey Integer(int16_t TabCtlState::*field, int16_t default_value, BagOrder at);

@@ -21,11 +21,33 @@ void VNTabCtl::Paint() {
 void VNTabCtl::FirstPaint() {
     // The designer's help shows the control's own help; a running program keeps its own.
     m_site.SetHelpFile(UserMode() ? std::string() : DesignTimeHelpFile());
-    if (CountContainedControls() < 1 || m_state.TabActive < 1) return;
-    m_tabs->BindControls(ContainedControls());
-    // Records that found no control stay unbound; the control works with those bound so far.
-    m_state.Bound = true;
-    ShowTabControls();
+    const std::vector<std::shared_ptr<rt::Dispatch>> contained = ContainedControls();
+    if (CountContainedControls() >= 1 && m_state.TabActive >= 1) {
+        m_tabs->BindControls(contained);
+        // Records that found no control stay unbound; the control works with those bound so far.
+        m_state.Bound = true;
+        ShowTabControls();
+    }
+    ReportUnboundRecords(contained);
+}
+
+void VNTabCtl::ReportUnboundRecords(std::span<const std::shared_ptr<rt::Dispatch>> contained) {
+    if (m_records_reported) return;
+    m_records_reported = true;
+    std::string stopped_at;
+    for (const VNTabs::UnboundRecord& record : m_tabs->UnboundRecords(contained)) {
+        if (!record.control_exists) {
+            m_site.ReportSavedValue(record.saved_key, "no control on it is named " + record.control +
+                                                          "; the record is kept, with no control to show");
+            if (stopped_at.empty()) stopped_at = record.saved_key;
+        } else if (!stopped_at.empty()) {
+            m_site.ReportSavedValue(record.saved_key,
+                                    record.control +
+                                        " stays out of view: records are bound in order, and "
+                                        "binding stopped at " +
+                                        stopped_at + ", which finds no control");
+        }
+    }
 }
 
 // The full redraw. It lays the headers out again from scratch, draws the control off-screen and

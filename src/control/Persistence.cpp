@@ -1,8 +1,10 @@
 #include "control/ControlProperty.h"
 #include "control/VNTabCtl.h"
 
+#include "hook/VNMsgHook.h"
 #include "platform/automation/Arithmetic.h"
 #include "platform/automation/AutomationError.h"
+#include "platform/automation/Literal.h"
 #include "tabs/VNTabs.h"
 
 #include <algorithm>
@@ -137,10 +139,12 @@ void VNTabCtl::InitProperties() {
     m_state.Bound = true;
     m_state.NewInstance = true;
     m_state.RotationWarned = false;
+    m_msg_hook->SetSubclass(true);
 }
 
 // A missing caption font reads as a copy of the container's ambient font.
 void VNTabCtl::ReadProperties(host::PropertyBag& bag) {
+    m_msg_hook->SetSubclass(true);
     for (const ControlProperty* property : reading_order()) {
         const SavedKey& key = *property->saved;
         const Variant fallback =
@@ -168,6 +172,25 @@ void VNTabCtl::ReadProperties(host::PropertyBag& bag) {
         throw;
     }
     finish();
+    ReportRefusedValues(bag);
+}
+
+// Values are read as they are saved, unchecked; the container hears of each saved value that the
+// property's set would refuse, so that a form holding one says so.
+void VNTabCtl::ReportRefusedValues(const host::PropertyBag& bag) {
+    for (const ControlProperty* property : reading_order()) {
+        const SavedKey& key = *property->saved;
+        if (!key.refused || !bag.Contains(property->Key())) continue;
+        const int32_t stored = rt::CLng(bag_value(m_state, key));
+        const std::optional<std::string> accepted = key.refused(*this, stored);
+        if (!accepted) continue;
+        // Colours as a form file writes them.
+        const bool colour = property->Key().find("Color") != std::string_view::npos;
+        const std::string shown =
+            colour ? rt::LongHexLiteral(static_cast<uint32_t>(stored)) : std::to_string(stored);
+        m_site.ReportSavedValue(property->Key(),
+                                shown + " is out of range (" + *accepted + "); it is kept as it is");
+    }
 }
 
 // The caption font is left out while it has the settings of the form's font.

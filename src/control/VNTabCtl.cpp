@@ -35,11 +35,14 @@ void VNTabCtl::Initialize() {
     auto own = font ? font->Clone() : std::make_shared<rt::StdFont>();
     own->SetName("Times New Roman");
     m_site.SetFont(own);
+    CreateMessageHook();
 }
 
 void VNTabCtl::Terminate() {
     // A collection the program still holds no longer reaches a control that is gone.
     m_tabs->SetParentControl({});
+    // The window gets its own procedure back.
+    m_msg_hook.reset();
 }
 
 void VNTabCtl::RepaintControl() {

@@ -15,12 +15,18 @@
 #include <string>
 #include <vector>
 
+namespace hook {
+class VNMsgHook;
+}
+
 namespace vntab {
 
 class VNTabs;
 
 // The multi-row tab control. The container creates it with Create, then calls InitProperties (a
 // new control) or ReadProperties (a saved one), and later Paint, WriteProperties and Terminate.
+// From its first properties until Terminate it hooks its own window, so that the designer's clicks
+// reach it and child windows coming and going keep the active tab's page in step.
 // Its properties are reached by name through Dispatch or through the typed accessors below;
 // lengths are exchanged in the container's scale units and stored in pixels. Every set validates
 // first (error 380 and nothing changed), then stores, reports the change to the container and
@@ -223,9 +229,19 @@ public:
 
 private:
     void Initialize();
+    // The hook on the control's own window: the watched messages, and what the control does when
+    // one arrives (before the window's own procedure sees it).
+    void CreateMessageHook();
+    void OnHookMessage(int32_t msg, int32_t wparam, int32_t lparam, bool& process_default_proc);
+    // The designer's press at a client point: whether it lies on a contained control standing in
+    // the tab strip, which keeps it from the tabs.
+    bool PressOnContainedControl(float x, float y) const;
     // The full redraw: returns at once when there is nothing to draw.
     void DrawControl();
     void FirstPaint();
+    void ReportRefusedValues(const host::PropertyBag& bag);
+    // Once, at the first paint after a load: the saved records that found no control.
+    void ReportUnboundRecords(std::span<const std::shared_ptr<rt::Dispatch>> contained);
 
     std::shared_ptr<VNTab> ActiveTab() const;
     // The tab-change events with PreviousTab and NewTab from TabActive; true when the host program
@@ -255,6 +271,11 @@ private:
     std::shared_ptr<VNTabs> m_tabs;
     // Re-configured for every caption, also while a const control is only measured.
     mutable text::CRenderText m_renderer;
+    bool m_records_reported = false;
+    std::shared_ptr<hook::VNMsgHook> m_msg_hook;
+    // The last watched message, and the low byte of the last child-window notification's code.
+    int32_t m_last_hook_message = 0;
+    int32_t m_parent_notice = 0;
 };
 
 } // namespace vntab

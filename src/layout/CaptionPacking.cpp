@@ -16,14 +16,6 @@
 
 namespace vntab {
 
-std::vector<int32_t> MeasureCaptions(const ControlView& ctl, gdi::HDC dc) {
-    std::vector<int32_t> widths;
-    widths.reserve(ctl.Tabs()->tabs().size());
-    for (const auto& tab : ctl.Tabs()->tabs())
-        widths.push_back(MeasureCaption(ctl, dc, *tab));
-    return widths;
-}
-
 int32_t SidePictureLength(const ControlView& ctl, const VNTab& tab, bool down_the_side) {
     const TabCtlState& s = ctl.State();
     if (s.TabPictureAlign != vnPictLeftOfText && s.TabPictureAlign != vnPictRightOfText) return 0;

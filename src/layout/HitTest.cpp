@@ -38,23 +38,23 @@ bool InVisibleBand(const TabCtlState& s, const gdi::RECT& rect, float x, float y
     }
 }
 
-// Points on the panel's side of the edge the headers stand on, the edge itself included.
-bool OnPanelSide(const TabCtlState& s, float x, float y) {
+} // namespace
+
+bool OnHeaderSide(const TabCtlState& s, float x, float y, bool edge_included) {
+    const float edge = s.PanelEdge;
     switch (s.Orientation) {
     case vnOrientationTop:
-        return y >= s.PanelEdge;
+        return edge_included ? y <= edge : y < edge;
     case vnOrientationRight:
-        return x <= s.PanelEdge;
+        return edge_included ? x >= edge : x > edge;
     case vnOrientationBottom:
-        return y <= s.PanelEdge;
+        return edge_included ? y >= edge : y > edge;
     case vnOrientationLeft:
-        return x >= s.PanelEdge;
+        return edge_included ? x <= edge : x < edge;
     default:
         return false;
     }
 }
-
-} // namespace
 
 bool PointInTab(const ControlView& ctl, int32_t tab_index, float x, float y) {
     const TabCtlState& s = ctl.State();
@@ -83,7 +83,7 @@ bool PointInTab(const ControlView& ctl, int32_t tab_index, float x, float y) {
 
 HeaderHit HeaderUnderPoint(const ControlView& ctl, float x, float y) {
     const TabCtlState& s = ctl.State();
-    if (s.RowCapacity == 0 || OnPanelSide(s, x, y)) return {};
+    if (s.RowCapacity == 0 || !OnHeaderSide(s, x, y, false)) return {};
     // A top tab's active header is drawn over the ends of its neighbours: a press there stays on
     // it. The other orientations test it in turn with the rest.
     if (s.Orientation == vnOrientationTop && PointInTab(ctl, s.TabActive, x, y)) return {true, 0};
@@ -91,6 +91,13 @@ HeaderHit HeaderUnderPoint(const ControlView& ctl, float x, float y) {
     for (int16_t i = 1; i <= count; ++i)
         if (PointInTab(ctl, i, x, y) && InVisibleBand(s, RectOf(ctl, i), x, y)) return {true, i};
     return {true, 0};
+}
+
+bool PointOnAnyHeader(const ControlView& ctl, float x, float y) {
+    const int16_t count = ctl.TabCount();
+    for (int16_t i = 1; i <= count; ++i)
+        if (PointInTab(ctl, i, x, y)) return true;
+    return false;
 }
 
 } // namespace vntab

@@ -5,6 +5,7 @@
 namespace vntab {
 
 class ControlView;
+struct TabCtlState;
 
 // Which header lies under a point, from the rectangles the last layout left: every TabRect,
 // PanelEdge, DrawTabRowSeparation and RowCapacity. Points are client pixels, fractional as the
@@ -15,6 +16,14 @@ class ControlView;
 // is drawn. Right and left headers keep their length in the rectangle's width, so the extents are
 // swapped for them. The tabs collection's "Index out of bounds." for an index it does not have.
 bool PointInTab(const ControlView& ctl, int32_t tab_index, float x, float y);
+
+// Whether a point lies on the side of PanelEdge that the headers stand on, with or without the
+// edge itself. A press selects a header only off the edge; the designer's press counts the edge as
+// part of the strip when it looks for controls standing there.
+bool OnHeaderSide(const TabCtlState& s, float x, float y, bool edge_included);
+
+// Whether a point lies on some tab's header (PointInTab over every tab).
+bool PointOnAnyHeader(const ControlView& ctl, float x, float y);
 
 // What a left-button press at a point finds.
 struct HeaderHit {

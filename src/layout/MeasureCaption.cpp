@@ -1,29 +1,42 @@
 #include "layout/TabLayout.h"
 
+#include "layout/CaptionPacking.h"
 #include "layout/ControlView.h"
-#include "platform/automation/Arithmetic.h"
 #include "tabs/VNTab.h"
-#include "text/CFontHolder.h"
+#include "tabs/VNTabs.h"
 #include "text/CRenderText.h"
+#include "text/CaptionFont.h"
 
 namespace vntab {
 
-// The caption is handed to the control's caption renderer, which measures its text block (the
-// caption without access-key markers) in the caption font, selected into `dc` for the measurement.
-// The font holder leaves the height at 0, so it is set to the caption's point size at the DC's
-// resolution, the size the caption is drawn in. Without a caption font the DC's own font measures.
+namespace {
+
+// The caption font at the DC's resolution, grown as the control's caption renderer grows its text.
+text::CaptionMeasurer CaptionMeasurerOf(const ControlView& ctl, gdi::HDC dc) {
+    const int32_t growth = ctl.Renderer().AdjustFor3DFont({}).CX;
+    return text::CaptionMeasurer(dc, ctl.State().TabCaptionFont.get(), growth);
+}
+
+} // namespace
+
+// A caption is measured as the caption renderer measures its text block: the caption without its
+// access-key markers, in the caption font (the caption's point size at the DC's resolution)
+// selected into `dc`. Without a caption font the DC's own font measures.
 int32_t MeasureCaption(const ControlView& ctl, gdi::HDC dc, const VNTab& tab) {
-    const rt::StdFont* font = ctl.State().TabCaptionFont.get();
-    gfx::CDC target;
-    target.Attach(dc);
-    text::CFontHolder caption_font;
-    caption_font.InitializeFont(font);
-    if (font)
-        caption_font.Font()->SetHeight(
-            rt::clng(-(font->Size() * target.GetDeviceCaps(gdi::LOGPIXELSY) / 72.0)));
-    text::CRenderText& renderer = ctl.Renderer();
-    renderer.SetText(tab.Caption());
-    return renderer.GetTextSize(&target, &caption_font).Width();
+    text::CaptionMeasurer measurer = CaptionMeasurerOf(ctl, dc);
+    return measurer.Width(tab.Caption());
+}
+
+// One font for every caption, made once and kept selected while they are measured.
+std::vector<int32_t> MeasureCaptions(const ControlView& ctl, gdi::HDC dc) {
+    std::vector<int32_t> widths;
+    const auto& tabs = ctl.Tabs()->tabs();
+    if (tabs.empty()) return widths;
+    widths.reserve(tabs.size());
+    text::CaptionMeasurer measurer = CaptionMeasurerOf(ctl, dc);
+    for (const auto& tab : tabs)
+        widths.push_back(measurer.Width(tab->Caption()));
+    return widths;
 }
 
 } // namespace vntab

@@ -72,9 +72,9 @@ int32_t CaptionOrientation(int32_t orientation) {
     }
 }
 
-// The caption and picture into the caption rectangle. The order of the set-up matters: SetFont
-// builds a new font, which loses the bold of the previous active tab and the escapement, so bold
-// and orientation come after it.
+// The caption and picture into the caption rectangle, in the caption font (bold for the active
+// tab when TabActiveBold says so) turned for the orientation. Consecutive captions in the same font
+// share it.
 void RenderCaption(const ControlView& ctl, gfx::CDC& dc, const VNTab& tab, const gdi::RECT& caption,
                    bool active) {
     const TabCtlState& s = ctl.State();
@@ -85,9 +85,8 @@ void RenderCaption(const ControlView& ctl, gfx::CDC& dc, const VNTab& tab, const
     // The header the shape routine drew shows through; the disabled look is the colour above.
     renderer.SetBackTransparent(true);
     renderer.SetEnabled(true);
-    renderer.SetFont(s.TabCaptionFont.get());
-    if (active && s.TabActiveBold) renderer.Font().SetBold(true);
-    renderer.SetOrientation(CaptionOrientation(s.Orientation));
+    renderer.SetCaptionFont(s.TabCaptionFont.get(), active && s.TabActiveBold,
+                            CaptionOrientation(s.Orientation));
     renderer.TargetRect().SetFromRECT(caption);
     renderer.SetText(tab.Caption());
     renderer.SetTextAlignment(s.TabCaptionAlign);
@@ -138,8 +137,11 @@ TabShape TabShapeOf(const ControlView& ctl, int16_t tab_index, int16_t row, bool
     return shape;
 }
 
-gdi::RECT DrawTab(ControlView& ctl, gfx::CDC& dc, int16_t tab_index, int16_t row, bool active) {
-    const gdi::RECT caption = PaintTabShape(ctl, dc, TabShapeOf(ctl, tab_index, row, active));
+gdi::RECT DrawTab(ControlView& ctl, gfx::CDC& dc, int16_t tab_index, int16_t row, bool active,
+                  RedrawObjects* objects) {
+    TabShape shape = TabShapeOf(ctl, tab_index, row, active);
+    shape.objects = objects;
+    const gdi::RECT caption = PaintTabShape(ctl, dc, shape);
     const VNTab& tab = *ctl.Tabs()->Item(rt::Variant(int32_t{tab_index}));
     RenderCaption(ctl, dc, tab, caption, active);
     DrawCaptionFocus(ctl, dc, caption, active);

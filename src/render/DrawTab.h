@@ -22,8 +22,10 @@ TabShape TabShapeOf(const ControlView& ctl, int16_t tab_index, int16_t row, bool
 // fills the header, draws its edges and its share of the panel; the caption renderer then draws
 // the tab's caption and picture into the caption rectangle the shape left (bold when active and
 // TabActiveBold, gray on a disabled control, turned with the orientation), and the active tab of
-// a focused control gets the dotted focus rectangle. Returns the caption rectangle.
-gdi::RECT DrawTab(ControlView& ctl, gfx::CDC& dc, int16_t tab_index, int16_t row, bool active);
+// a focused control gets the dotted focus rectangle. Returns the caption rectangle. Within a redraw,
+// `objects` holds the pens and brushes the headers share.
+gdi::RECT DrawTab(ControlView& ctl, gfx::CDC& dc, int16_t tab_index, int16_t row, bool active,
+                  RedrawObjects* objects = nullptr);
 
 // The whole picture of the control on the redraw's surface, once the layout has run: the
 // background in BackColor, then the headers back to front, the active one last.

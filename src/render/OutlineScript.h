@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -34,6 +35,7 @@ public:
     static constexpr Expr Of(Measure m) {
         Expr e;
         e.m_k[static_cast<size_t>(m)] = 1.0;
+        e.note_terms();
         return e;
     }
 
@@ -44,15 +46,20 @@ public:
         for (double& k : e.m_k)
             k /= divisor;
         e.m_constant /= divisor;
+        e.note_terms();
         return e;
     }
     friend constexpr Expr operator+(int c, const Expr& e) { return Expr(c) + e; }
     friend constexpr Expr operator-(int c, const Expr& e) { return Expr(c) - e; }
 
+    // The terms are added in the order of the measures, so a value comes out the same to the last
+    // bit however many measures the expression leaves out.
     double Eval(const Measures& m) const {
         double value = m_constant;
-        for (size_t i = 0; i < m_k.size(); ++i)
-            if (m_k[i] != 0.0) value += m_k[i] * m[i];
+        for (uint32_t terms = m_terms; terms != 0; terms &= terms - 1) {
+            const auto i = static_cast<size_t>(std::countr_zero(terms));
+            value += m_k[i] * m[i];
+        }
         return value;
     }
 
@@ -62,11 +69,20 @@ private:
         for (size_t i = 0; i < m_k.size(); ++i)
             e.m_k[i] += sign * o.m_k[i];
         e.m_constant += sign * o.m_constant;
+        e.note_terms();
         return e;
+    }
+    // Every corner and line end of a header is an expression, most of them over two or three
+    // measures: the measures with a factor are noted once, when the expression is built.
+    constexpr void note_terms() {
+        m_terms = 0;
+        for (size_t i = 0; i < m_k.size(); ++i)
+            if (m_k[i] != 0.0) m_terms |= uint32_t{1} << i;
     }
 
     std::array<double, static_cast<size_t>(Measure::Count)> m_k{};
     double m_constant = 0.0;
+    uint32_t m_terms = 0; // bit i: m_k[i] is not 0
 };
 
 // What a step paints with: the tab's brush, a brush or pen of one of the three edge colours, or

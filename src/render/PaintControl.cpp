@@ -23,9 +23,11 @@ void DrawHeaders(ControlView& ctl, gfx::CDC& dc) {
     const int16_t count = ctl.TabCount();
     const int16_t active = ctl.State().TabActive;
     const int16_t active_row = GetTabRow(ctl, active);
+    // The headers share their pens and brushes, made once a colour for the whole redraw.
+    RedrawObjects objects;
     auto draw_if = [&](int32_t tab, auto wanted) {
         const int16_t row = GetTabRow(ctl, tab);
-        if (wanted(row)) DrawTab(ctl, dc, static_cast<int16_t>(tab), row, false);
+        if (wanted(row)) DrawTab(ctl, dc, static_cast<int16_t>(tab), row, false, &objects);
     };
     auto behind = [&](int16_t row) { return row > active_row; };
     for (int32_t tab = active - 1; tab >= 1; --tab)
@@ -34,7 +36,7 @@ void DrawHeaders(ControlView& ctl, gfx::CDC& dc) {
         draw_if(tab, behind);
     for (int32_t tab = count; tab >= 1; --tab)
         if (tab != active) draw_if(tab, [&](int16_t row) { return row == active_row; });
-    DrawTab(ctl, dc, active, active_row, true);
+    DrawTab(ctl, dc, active, active_row, true, &objects);
 }
 
 } // namespace

@@ -2,19 +2,17 @@
 
 #include "gfx/CPoint.h"
 #include "gfx/CRect.h"
-#include "gfx/CRgn.h"
 #include "platform/automation/Arithmetic.h"
 #include "render/GdiScopes.h"
 
-#include <memory>
+#include <array>
 #include <vector>
 
 namespace vntab::render {
 
-ShapeCanvas::ShapeCanvas(gfx::CDC& dc, gdi::HBRUSH tab_brush, const EdgeColors& colors)
-    : m_dc(dc), m_tab_brush(tab_brush), m_colors(colors) {
-    m_pen.Init(gdi::PS_SOLID, gfx::CPoint(1, 0), 0);
-}
+ShapeCanvas::ShapeCanvas(gfx::CDC& dc, gdi::HBRUSH tab_brush, const EdgeColors& colors,
+                         RedrawObjects& objects)
+    : m_dc(dc), m_tab_brush(tab_brush), m_colors(colors), m_objects(objects) {}
 
 gdi::COLORREF ShapeCanvas::color_of(Ink ink) const {
     switch (ink) {
@@ -31,59 +29,42 @@ gdi::COLORREF ShapeCanvas::color_of(Ink ink) const {
     return 0;
 }
 
+gdi::HGDIOBJ ShapeCanvas::SelectPen(Ink ink) {
+    if (ink == Ink::CurrentPen) return {};
+    return m_dc.SelectObject(m_objects.Pen(color_of(ink)));
+}
+
 ShapeCanvas::LineGroup::LineGroup(ShapeCanvas& canvas, Ink ink) : m_dc(canvas.m_dc) {
-    if (ink == Ink::CurrentPen) return;
-    // The colours are COLORREFs already; a COLORREF never has the top bit set, so the pen's
-    // translation of an OLE colour leaves it unchanged.
-    canvas.m_pen.SetColor(static_cast<int32_t>(canvas.color_of(ink)));
-    m_previous = m_dc.SelectObject(canvas.m_pen.hPen());
-    m_selected = true;
+    m_previous = canvas.SelectPen(ink);
+    m_selected = ink != Ink::CurrentPen;
 }
 
 ShapeCanvas::LineGroup::~LineGroup() {
     if (m_selected) m_dc.SelectObject(m_previous);
 }
 
-namespace {
+gdi::HBRUSH ShapeCanvas::brush_of(Ink ink) {
+    return ink == Ink::TabBrush ? m_tab_brush : m_objects.Brush(color_of(ink));
+}
 
-// The brush of one fill: the routine's tab brush, or a solid brush of an edge colour made for this
-// fill alone and deleted with it.
-class FillBrush {
-public:
-    FillBrush(Ink ink, gdi::HBRUSH tab_brush, gdi::COLORREF color) : m_owned(ink != Ink::TabBrush) {
-        const gdi::LOGBRUSH solid = OwnedBrush::Solid(color);
-        m_brush = m_owned ? gdi::CreateBrushIndirect(&solid) : tab_brush;
-    }
-    ~FillBrush() {
-        if (m_owned) gdi::DeleteObject(m_brush);
-    }
-    FillBrush(const FillBrush&) = delete;
-    FillBrush& operator=(const FillBrush&) = delete;
-
-    gdi::HBRUSH get() const { return m_brush; }
-
-private:
-    bool m_owned;
-    gdi::HBRUSH m_brush;
-};
-
-} // namespace
-
+// The corners are rounded as singles, as CPoint takes them; a few of them stay on the stack.
 void ShapeCanvas::FillPolygon(Ink ink, std::span<const DPoint> corners) {
-    std::vector<gfx::CPoint> points(corners.size());
-    for (size_t i = 0; i < corners.size(); ++i)
-        points[i].SetFromSingles(rt::csng(corners[i].x), rt::csng(corners[i].y));
-    const FillBrush brush(ink, m_tab_brush, color_of(ink));
-    gfx::CRgn region;
-    region.CreatePolygonRgn(points, static_cast<int32_t>(points.size()), gdi::ALTERNATE);
-    m_dc.FillRgn(region, brush.get());
-    region.DeleteObject();
+    std::array<gdi::POINT, 16> few;
+    std::vector<gdi::POINT> many(corners.size() > few.size() ? corners.size() : 0);
+    gdi::POINT* points = many.empty() ? few.data() : many.data();
+    for (size_t i = 0; i < corners.size(); ++i) {
+        gfx::CPoint point;
+        point.SetFromSingles(rt::csng(corners[i].x), rt::csng(corners[i].y));
+        points[i] = point.GetPOINT();
+    }
+    const gdi::HRGN region = gdi::CreatePolygonRgn(points, static_cast<int>(corners.size()), gdi::ALTERNATE);
+    gdi::FillRgn(m_dc.m_hdc, region, brush_of(ink));
+    gdi::DeleteObject(region);
 }
 
 void ShapeCanvas::FillBox(Ink ink, double left, double top, double right, double bottom) {
     const gfx::CRect box(rt::clng(left), rt::clng(top), rt::clng(right), rt::clng(bottom));
-    const FillBrush brush(ink, m_tab_brush, color_of(ink));
-    m_dc.FillRect(box, brush.get());
+    m_dc.FillRect(box, brush_of(ink));
 }
 
 namespace {
@@ -92,7 +73,7 @@ namespace {
 class ScriptRun {
 public:
     ScriptRun(ShapeCanvas& canvas, const Measures& measures) : m_canvas(canvas), m_measures(measures) {}
-    ~ScriptRun() = default;
+    ~ScriptRun() { EndLines(); }
     ScriptRun(const ScriptRun&) = delete;
     ScriptRun& operator=(const ScriptRun&) = delete;
 
@@ -100,7 +81,8 @@ public:
         switch (step.kind) {
         case Step::Kind::Pen:
             Finish();
-            m_lines = std::make_unique<ShapeCanvas::LineGroup>(m_canvas, step.ink);
+            m_previous = m_canvas.SelectPen(step.ink);
+            m_selected = step.ink != Ink::CurrentPen;
             break;
         case Step::Kind::Polygon:
         case Step::Kind::Box:
@@ -109,40 +91,62 @@ public:
             m_ink = step.ink;
             break;
         case Step::Kind::MoveTo:
-            Lines().MoveTo(step.x.Eval(m_measures), step.y.Eval(m_measures));
+            m_canvas.dc().MoveTo(step.x.Eval(m_measures), step.y.Eval(m_measures));
             break;
         case Step::Kind::LineTo:
-            Lines().LineTo(step.x.Eval(m_measures), step.y.Eval(m_measures));
+            m_canvas.dc().LineTo(step.x.Eval(m_measures), step.y.Eval(m_measures));
             break;
         case Step::Kind::Pt:
-            m_corners.push_back({step.x.Eval(m_measures), step.y.Eval(m_measures)});
+            AddCorner({step.x.Eval(m_measures), step.y.Eval(m_measures)});
             break;
         }
     }
 
     // Ends the line group or fills the collected shape.
     void Finish() {
-        m_lines.reset();
-        if (m_shape == Step::Kind::Polygon) m_canvas.FillPolygon(m_ink, m_corners);
-        if (m_shape == Step::Kind::Box && m_corners.size() == 2)
-            m_canvas.FillBox(m_ink, m_corners[0].x, m_corners[0].y, m_corners[1].x, m_corners[1].y);
+        EndLines();
+        const std::span<const DPoint> corners = Corners();
+        if (m_shape == Step::Kind::Polygon) m_canvas.FillPolygon(m_ink, corners);
+        if (m_shape == Step::Kind::Box && corners.size() == 2)
+            m_canvas.FillBox(m_ink, corners[0].x, corners[0].y, corners[1].x, corners[1].y);
         m_shape = Step::Kind::Pen;
-        m_corners.clear();
+        m_count = 0;
+        m_more.clear();
     }
 
 private:
-    // Lines outside any group draw with the current pen.
-    ShapeCanvas::LineGroup& Lines() {
-        if (!m_lines) m_lines = std::make_unique<ShapeCanvas::LineGroup>(m_canvas, Ink::CurrentPen);
-        return *m_lines;
+    // A line group selects its pen and selects the previous one back at its end; lines outside any
+    // group draw with the current pen.
+    void EndLines() {
+        if (m_selected) m_canvas.dc().SelectObject(m_previous);
+        m_selected = false;
+    }
+
+    // A script's shapes have a few corners each, kept in place; a shape with more moves them all
+    // to the vector.
+    void AddCorner(DPoint corner) {
+        if (m_count < m_few.size()) {
+            m_few[m_count++] = corner;
+            return;
+        }
+        if (m_more.empty()) m_more.assign(m_few.begin(), m_few.end());
+        m_more.push_back(corner);
+        ++m_count;
+    }
+    std::span<const DPoint> Corners() const {
+        if (m_count <= m_few.size()) return {m_few.data(), m_count};
+        return m_more;
     }
 
     ShapeCanvas& m_canvas;
     const Measures& m_measures;
-    std::unique_ptr<ShapeCanvas::LineGroup> m_lines;
+    gdi::HGDIOBJ m_previous;
+    bool m_selected = false;
     Step::Kind m_shape = Step::Kind::Pen;
     Ink m_ink = Ink::CurrentPen;
-    std::vector<DPoint> m_corners;
+    std::array<DPoint, 16> m_few;
+    size_t m_count = 0;
+    std::vector<DPoint> m_more;
 };
 
 } // namespace

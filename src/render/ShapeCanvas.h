@@ -1,9 +1,9 @@
 #pragma once
 
 #include "gfx/CDC.h"
-#include "gfx/CPen.h"
 #include "platform/gdi/Gdi.h"
 #include "render/OutlineScript.h"
+#include "render/RedrawObjects.h"
 
 #include <initializer_list>
 #include <span>
@@ -24,12 +24,12 @@ struct DPoint {
 };
 
 // What one shape routine draws with: the off-screen surface, the tab's brush (selected into the
-// surface by the routine), the tab's edge colours and the routine's one pen. The pen is solid and one
-// pixel wide; each line group sets its colour (which recreates it), selects it and selects the
-// previous pen back at the end, so between groups the surface holds its default pen again.
+// surface by the routine), the tab's edge colours and the redraw's pens and brushes. Each line group
+// selects the solid one-pixel pen of its colour and selects the previous pen back at the end, so
+// between groups the surface holds its default pen again.
 class ShapeCanvas {
 public:
-    ShapeCanvas(gfx::CDC& dc, gdi::HBRUSH tab_brush, const EdgeColors& colors);
+    ShapeCanvas(gfx::CDC& dc, gdi::HBRUSH tab_brush, const EdgeColors& colors, RedrawObjects& objects);
 
     gfx::CDC& dc() { return m_dc; }
     gdi::HBRUSH tab_brush() const { return m_tab_brush; }
@@ -57,9 +57,12 @@ public:
         gdi::HGDIOBJ m_previous;
     };
     LineGroup Lines(Ink ink) { return LineGroup(*this, ink); }
+    // Selects the pen of an ink and returns the pen it replaces; the current pen stays (null
+    // returned).
+    gdi::HGDIOBJ SelectPen(Ink ink);
 
-    // A polygon filled through an ALTERNATE polygon region. The tab brush is the routine's own; any
-    // other ink gets a solid brush of its colour that is deleted as soon as the region is filled.
+    // A polygon filled through an ALTERNATE polygon region, with the tab brush or the redraw's solid
+    // brush of the ink's colour.
     void FillPolygon(Ink ink, std::span<const DPoint> corners);
     void FillPolygon(Ink ink, std::initializer_list<DPoint> corners) {
         FillPolygon(ink, std::span<const DPoint>(corners.begin(), corners.size()));
@@ -71,10 +74,12 @@ public:
     void Run(std::span<const Step> steps, const Measures& measures);
 
 private:
+    gdi::HBRUSH brush_of(Ink ink);
+
     gfx::CDC& m_dc;
     gdi::HBRUSH m_tab_brush;
     EdgeColors m_colors;
-    gfx::CPen m_pen;
+    RedrawObjects& m_objects;
 };
 
 // A caption rectangle from its expressions, each rounded half to even.

@@ -14,9 +14,12 @@ gdi::RECT PaintShape(const ControlView& ctl, gfx::CDC& dc, const TabShape& shape
                      PanelPart panel_part) {
     const TabCtlState& s = ctl.State();
     const VNTab& tab = *ctl.Tabs()->Item(rt::Variant(int32_t{shape.tab_index}));
-    OwnedBrush tab_brush(OwnedBrush::Solid(gfx::TranslateColor(tab.BackColor())));
-    SelectionScope brush_selected(dc, tab_brush.get());
-    ShapeCanvas canvas(dc, tab_brush.get(), shape.colors);
+    // Outside a redraw the routine keeps its pens and brushes to itself.
+    RedrawObjects own;
+    RedrawObjects& objects = shape.objects ? *shape.objects : own;
+    const gdi::HBRUSH tab_brush = objects.Brush(gfx::TranslateColor(tab.BackColor()));
+    SelectionScope brush_selected(dc, tab_brush);
+    ShapeCanvas canvas(dc, tab_brush, shape.colors, objects);
 
     const int32_t look = s.DrawTab3DAppearance == vn3DWindows ? 2 : 1;
     const StyleSettings settings{orientation, look, s.TabStyleWidth, s.TabStyleHeight, s.TabHeight};

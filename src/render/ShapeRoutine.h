@@ -16,9 +16,10 @@ struct PanelScene {
 };
 using PanelPart = void (*)(const PanelScene& scene);
 
-// A shape routine: makes the tab brush from the tab's BackColor and selects it, calls the style
-// painter of TabStyle, then the orientation's panel part, and finally selects the previous brush
-// back and deletes the tab brush. Returns the caption rectangle the style painter left.
+// A shape routine: selects the tab brush of the tab's BackColor, calls the style painter of
+// TabStyle, then the orientation's panel part, and finally selects the previous brush back. Pens and
+// brushes come from the shape's redraw, or from the routine's own when it has none. Returns the
+// caption rectangle the style painter left.
 gdi::RECT PaintShape(const ControlView& ctl, gfx::CDC& dc, const TabShape& shape, int32_t orientation,
                      PanelPart panel_part);
 

@@ -29,13 +29,14 @@ struct RowValues {
 
 // One header as DrawTab hands it to a shape routine: the tab, its row (0 next to the panel), the
 // header with its bevel width as the style painter draws it, the row values and the tab's edge
-// colours.
+// colours, and the pens and brushes of the redraw it belongs to (none outside a redraw).
 struct TabShape {
     int16_t tab_index = 0;
     int16_t row = 0;
     Header header;
     RowValues rows;
     EdgeColors colors;
+    RedrawObjects* objects = nullptr;
 };
 
 gdi::RECT PaintTabTop(const ControlView& ctl, gfx::CDC& dc, const TabShape& shape);

@@ -2,6 +2,7 @@
 #include "contained/VNControl.h"
 #include "contained/VNControls.h"
 #include "platform/automation/Arithmetic.h"
+#include "platform/automation/AutomationError.h"
 #include "platform/user/OleColor.h"
 #include "tabs/VNTab.h"
 #include "tabs/VNTabs.h"
@@ -38,15 +39,58 @@ void save_records(host::PropertyBag& bag, int32_t i, const VNControls& page) {
     bag.Store(count_key(i), Variant(page.Count()));
 }
 
+// A record the page refuses (error 50001 for a key it already holds) is reported at the record's
+// name, or at the tab's count when the name is missing: a count larger than the names saved makes
+// records with no name, which share the empty key.
+[[noreturn]] void refuse_record(const host::PropertyBag& bag, int32_t i, int32_t j, int16_t count,
+                                const rt::AutomationError& error) {
+    const std::string name_key = record_key(i, j, "Name");
+    if (bag.Contains(name_key) || error.number != rt::kErrKeyAlreadyExists)
+        throw rt::AutomationError(error.number, bag.Contains(name_key) ? name_key : count_key(i),
+                                  error.description, error.help_context);
+    int32_t named = 0, first_unnamed = 0;
+    for (int32_t k = 1; k <= count; ++k) {
+        if (bag.Contains(record_key(i, k, "Name")))
+            ++named;
+        else if (first_unnamed == 0)
+            first_unnamed = k;
+    }
+    // The named records first: the count is what is wrong. Otherwise a name is missing.
+    const std::string remedy = named < first_unnamed ? "set " + count_key(i) + " to " + std::to_string(named)
+                                                     : "give " + record_key(i, first_unnamed, "Name") +
+                                                           " and the other records a name";
+    throw rt::AutomationError(error.number, count_key(i),
+                              error.description + " (" + count_key(i) + " is " + std::to_string(count) +
+                                  ", but only " + std::to_string(named) + " of those records " +
+                                  (named == 1 ? "has" : "have") +
+                                  " a name, and records without one share the empty key: " + remedy + ")",
+                              error.help_context);
+}
+
 void load_records(host::PropertyBag& bag, int32_t i, VNControls& page,
                   const std::weak_ptr<ControlsOwner>& owner) {
     int16_t count = rt::CInt(bag.ReadProperty(count_key(i), Variant(int16_t(0))));
     for (int32_t j = 1; j <= count; ++j) {
         std::string name = rt::CStr(bag.ReadProperty(record_key(i, j, "Name"), Variant(std::string())));
         int16_t index = rt::CInt(bag.ReadProperty(record_key(i, j, "Index"), Variant(int16_t(-1))));
-        auto record = page.Add(std::move(name), index, owner);
+        std::shared_ptr<VNControl> record;
+        try {
+            record = page.Add(std::move(name), index, owner);
+        } catch (const rt::AutomationError& e) {
+            refuse_record(bag, i, j, count, e);
+        }
         record->StoreTabStop(rt::CBool(bag.ReadProperty(record_key(i, j, "TabStop"), Variant(true))));
     }
+}
+
+// The contained control whose Name (and Index) make `key`, or null.
+std::shared_ptr<rt::Dispatch> control_with_key(const std::string& key,
+                                               std::span<const std::shared_ptr<rt::Dispatch>> contained) {
+    for (const auto& control : contained) {
+        if (!control) continue;
+        if (auto found = ContainedControlKey(*control); found && *found == key) return control;
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -103,21 +147,28 @@ bool VNTabs::BindControls(std::span<const std::shared_ptr<rt::Dispatch>> contain
     bool user_mode = owner && owner->UserMode();
     for (const auto& tab : m_tabs) {
         for (const auto& record : tab->Controls()->records()) {
-            std::shared_ptr<rt::Dispatch> found;
-            for (const auto& control : contained) {
-                if (!control) continue;
-                auto key = ContainedControlKey(*control);
-                if (key && *key == record->Key()) {
-                    found = control;
-                    break;
-                }
-            }
+            std::shared_ptr<rt::Dispatch> found = control_with_key(record->Key(), contained);
             if (!found) return false;
             if (user_mode) TryLet(*found, "TabStop", Variant(false));
             record->SetControl(found);
         }
     }
     return true;
+}
+
+std::vector<VNTabs::UnboundRecord>
+VNTabs::UnboundRecords(std::span<const std::shared_ptr<rt::Dispatch>> contained) const {
+    std::vector<UnboundRecord> unbound;
+    for (const auto& tab : m_tabs) {
+        int32_t j = 0;
+        for (const auto& record : tab->Controls()->records()) {
+            ++j;
+            if (record->Control()) continue;
+            unbound.push_back({record_key(tab->Index(), j, "Name"), record->Key(),
+                               control_with_key(record->Key(), contained) != nullptr});
+        }
+    }
+    return unbound;
 }
 
 } // namespace vntab

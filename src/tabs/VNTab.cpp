@@ -4,6 +4,8 @@
 #include "platform/automation/AutomationError.h"
 #include "tabs/VNTabs.h"
 
+#include <utility>
+
 namespace vntab {
 
 using rt::Variant;
@@ -85,9 +87,10 @@ void VNTab::SetForeColor(int32_t color) {
 }
 
 void VNTab::SetKey(const Variant& key) {
-    if (auto parent = Parent(); parent && parent->KeyExists(key))
-        rt::raise_error(rt::kErrKeyAlreadyExists, "VNTab");
-    m_key = key;
+    const auto parent = Parent();
+    if (parent && parent->KeyExists(key)) rt::raise_error(rt::kErrKeyAlreadyExists, "VNTab");
+    const Variant old_key = std::exchange(m_key, key);
+    if (parent) parent->OnKeyChanged(*this, old_key);
     Notify("Key");
 }
 

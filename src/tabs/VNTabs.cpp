@@ -109,6 +109,7 @@ std::shared_ptr<VNTab> VNTabs::insert_new_tab(const rt::OptionalVariant& index,
         m_tabs.insert(m_tabs.begin() + (position - 1), tab);
         Renumber();
     }
+    count_key(tab->Key(), 1);
     return tab;
 }
 
@@ -118,6 +119,7 @@ void VNTabs::check_position(int32_t position, int32_t last) const {
 
 void VNTabs::Clear() {
     m_tabs.clear();
+    m_key_counts.clear();
     if (auto owner = ParentControl()) owner->OnTabRemoved(nullptr);
 }
 
@@ -126,6 +128,7 @@ void VNTabs::Remove(const Variant& index) {
     check_position(position, Count());
     auto tab = at(position);
     m_tabs.erase(m_tabs.begin() + (position - 1));
+    count_key(tab->Key(), -1);
     Renumber();
     if (auto owner = ParentControl()) owner->OnTabRemoved(tab);
 }
@@ -145,12 +148,40 @@ void VNTabs::NotifyTabChanged(const std::shared_ptr<VNTab>& tab, std::string pro
     if (auto owner = ParentControl()) owner->OnTabChanged(tab, property);
 }
 
+namespace {
+
+// A key as KeyExists compares it: converted to a string (error 13 for an object), trimmed of
+// blanks and in upper case, so that two keys equal as text are the same string.
+std::string compared_key(const Variant& key) {
+    return rt::UCase(rt::Trim(rt::CStr(key)));
+}
+
+} // namespace
+
 bool VNTabs::KeyExists(const Variant& key) const {
-    std::string wanted = rt::Trim(rt::CStr(key));
+    const std::string wanted = compared_key(key);
     if (wanted.empty()) return false;
-    for (const auto& tab : m_tabs)
-        if (rt::EqualsText(rt::Trim(rt::CStr(tab->Key())), wanted)) return true;
-    return false;
+    return m_key_counts.contains(wanted);
+}
+
+// Every key in the collection was converted when it was set, so converting it again cannot fail.
+void VNTabs::count_key(const Variant& key, int32_t change) {
+    std::string compared = compared_key(key);
+    if (compared.empty()) return;
+    const auto it = m_key_counts.try_emplace(std::move(compared), 0).first;
+    it->second += change;
+    if (it->second <= 0) m_key_counts.erase(it);
+}
+
+bool VNTabs::holds(const VNTab& tab) const {
+    const int32_t index = tab.Index();
+    return index >= 1 && index <= static_cast<int32_t>(m_tabs.size()) && at(index).get() == &tab;
+}
+
+void VNTabs::OnKeyChanged(const VNTab& tab, const Variant& old_key) {
+    if (!holds(tab)) return;
+    count_key(old_key, -1);
+    count_key(tab.Key(), 1);
 }
 
 int32_t VNTabs::ResolveIndex(const Variant& index) const {

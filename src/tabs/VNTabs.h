@@ -8,6 +8,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace vntab {
@@ -49,6 +50,9 @@ public:
     void NotifyTabChanged(const std::shared_ptr<VNTab>& tab, std::string property);
     // Whether some tab has the key, both trimmed, ignoring case; never for an empty key.
     bool KeyExists(const rt::Variant& key) const;
+    // Called by a tab whose key has just changed from `old_key`; a tab no longer in the collection
+    // is ignored.
+    void OnKeyChanged(const VNTab& tab, const rt::Variant& old_key);
     // A number (or numeric string) is a position; anything else is looked up as a key.
     int32_t ResolveIndex(const rt::Variant& index) const;
     // The position of the first tab whose key equals this one exactly; 0 when none does.
@@ -65,6 +69,15 @@ public:
     // first record that finds none (the records after it stay unattached).
     // While the program runs, a bound control's TabStop is cleared: the control manages it from now.
     bool BindControls(std::span<const std::shared_ptr<rt::Dispatch>> contained) const;
+    // The records binding left without a control, in tab and record order: the key each was saved
+    // under ("Tab2Control1Name"), the control it names, and whether that control is among
+    // `contained` (it is left out only because binding stopped at an earlier record).
+    struct UnboundRecord {
+        std::string saved_key;
+        std::string control;
+        bool control_exists = false;
+    };
+    std::vector<UnboundRecord> UnboundRecords(std::span<const std::shared_ptr<rt::Dispatch>> contained) const;
 
     std::string TypeName() const override { return "VNTabs"; }
     rt::Variant Get(std::string_view name) override;
@@ -77,8 +90,14 @@ private:
     std::shared_ptr<VNTab> insert_new_tab(const rt::OptionalVariant& index, const rt::OptionalVariant& key,
                                           const rt::OptionalVariant& caption);
     void check_position(int32_t position, int32_t last) const;
+    bool holds(const VNTab& tab) const;
+    void count_key(const rt::Variant& key, int32_t change);
 
     std::vector<std::shared_ptr<VNTab>> m_tabs;
+    // How many tabs hold each key, by the key as KeyExists compares it (trimmed, upper case); empty
+    // keys are not counted. Adding a tab checks its key against all the others, and a form can hold
+    // tens of thousands of tabs.
+    std::unordered_map<std::string, int32_t> m_key_counts;
     bool m_adding = false;
     std::weak_ptr<TabsOwner> m_parent_control;
 };

@@ -1,5 +1,7 @@
 #include "text/CFontHolder.h"
 
+#include "text/CaptionFont.h"
+
 namespace text {
 
 CFontHolder::CFontHolder() : m_font(std::make_unique<gfx::CFont>()) {}
@@ -16,12 +18,9 @@ void CFontHolder::InitializeFont(const rt::StdFont* font) {
     ReleaseFont();
     m_font = std::make_unique<gfx::CFont>();
     if (!font) return;
-    // Every write rebuilds the font handle, so the handle exists from the first copy on.
-    m_font->SetName(font->Name());
-    m_font->SetItalic(font->Italic());
-    m_font->SetBold(font->Bold());
-    m_font->SetStrikeOut(font->Strikethrough());
-    m_font->SetUnderline(font->Underline());
+    // The name, italic, bold, strikethrough and underline copied one by one would rebuild the font
+    // handle at each copy; the description they leave is made into a font once.
+    m_font->SetLogFont(HostLogFont(font));
 }
 
 void CFontHolder::ReleaseFont() {

@@ -1,6 +1,7 @@
 #include "text/CRenderText.h"
 
 #include "platform/automation/Arithmetic.h"
+#include "text/CaptionFont.h"
 #include "text/TextFrame.h"
 
 namespace text {
@@ -15,6 +16,23 @@ void CRenderText::SetFont(const rt::StdFont* font) {
     // InitializeFont releases the old font first and starts from a fresh CFont, which is why the
     // escapement is back to 0 afterwards.
     m_font_holder.InitializeFont(font);
+}
+
+void CRenderText::SetCaptionFont(const rt::StdFont* font, bool bold, int32_t orientation) {
+    // An orientation out of range is ignored, as SetOrientation ignores it: the new font is not
+    // turned.
+    const bool turned = orientation >= 0 && orientation <= 3;
+    gdi::LOGFONTA wanted = HostLogFont(font, 0, turned ? -900 * orientation : 0);
+    // SetBold(true) on a font without a host font gives weight 700 to a description that had none.
+    if (bold) wanted.lfWeight = gdi::FW_BOLD;
+    if (turned) m_orientation = orientation;
+    const gfx::CFont* held = m_font_holder.Font();
+    const gdi::LOGFONTA current = held->GetLogFont();
+    wanted.lfHeight = current.lfHeight;
+    if (held->Handle() && held->PixelsY() == gdi::LogicalDpi() && SameLogFont(current, wanted)) return;
+    m_font_holder.InitializeFont(nullptr);
+    wanted.lfHeight = 0;
+    Font().SetLogFont(wanted);
 }
 
 void CRenderText::SetFont3D(int32_t effect) {

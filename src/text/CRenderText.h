@@ -45,6 +45,11 @@ public:
     // Installs a host font: a new GDI font with the font's face and style and escapement 0, so the
     // orientation is set after the font.
     void SetFont(const rt::StdFont* font);
+    // The font and orientation of one caption among many: what SetFont(font), a bold font when
+    // `bold` asks for it and SetOrientation(orientation) leave, except that the font the renderer
+    // holds is kept, with the height of its last render, when it already is that font at the
+    // display's resolution. Render sets the height.
+    void SetCaptionFont(const rt::StdFont* font, bool bold, int32_t orientation);
     int32_t Font3D() const { return m_font_3d; }
     void SetFont3D(int32_t effect); // 0 to 4
     int32_t ForeColor() const { return m_fore_color; }
@@ -87,7 +92,13 @@ public:
     // resolution. False, with nothing drawn, when dc has no handle or the platform cannot make a
     // surface of the target's size. Every GDI object made on the way is released, also when a step
     // raises.
+    //
+    // Text alone over a transparent background is drawn straight onto `dc`, clipped to the target,
+    // where that gives the pixels the off-screen surface would: `dc` maps logical units to pixels
+    // one to one from the origin, and the target is a size the platform makes surfaces of.
+    // Everything else goes through the off-screen surface (RenderThroughSurface).
     bool Render(gfx::CDC& dc, float fontSize);
+    bool RenderThroughSurface(gfx::CDC& dc, float fontSize);
 
     // (0, 0, cx, cy): the extent of the stripped text in `holder`'s font (default: the renderer's) on
     // `dc` (default: RenderDC), grown for the 3D effect. Sets MnemonicPos.
@@ -147,6 +158,10 @@ private:
     void PlaceAdjacentPicture(const gfx::CRect& block);
     void Underline(int32_t x, int32_t y, std::string_view line, int32_t accessKey);
     void PaintBackground(gfx::CDC& dc, int32_t width, int32_t height);
+    bool DrawsInPlace(const gfx::CDC& dc) const;
+    void RenderInPlace(gfx::CDC& dc, float fontSize);
+    void SetFontHeight(float fontSize);
+    void RenderLayers(const gfx::CRect& area);
     void DrawPictureInto(const gfx::CRect& r);
     void DrawTiles(const gfx::CRect& area, int32_t pw, int32_t ph);
     gfx::CRect ShownPart(const gfx::CRect& area) const;

@@ -8,6 +8,7 @@
 #include "text/TextFrame.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace text {
 
@@ -83,22 +84,40 @@ private:
 } // namespace
 
 bool CRenderText::Render(gfx::CDC& dc, float fontSize) {
+    if (!DrawsInPlace(dc)) return RenderThroughSurface(dc, fontSize);
+    RenderInPlace(dc, fontSize);
+    return true;
+}
+
+bool CRenderText::RenderThroughSurface(gfx::CDC& dc, float fontSize) {
     if (!dc.m_hdc) return false;
     const int32_t width = m_target_rect.Width();
     const int32_t height = m_target_rect.Height();
-    const gfx::CRect area(0, 0, width, height);
 
     OffscreenSurface surface(m_render_dc, dc);
     DestinationDuringRender destination(m_destination, dc.m_hdc);
-    // A negative height asks for the character height: the point size at the surface's resolution.
-    const double pixelsPerInch = m_render_dc.GetDeviceCaps(gdi::LOGPIXELSY);
-    Font().SetHeight(rt::clng(-(double(fontSize) * pixelsPerInch / 72.0)));
+    SetFontHeight(fontSize);
     // Without a surface nothing can reach the destination in one piece, so nothing is drawn.
     if (!surface.SelectBitmap(dc, width, height)) return false;
     m_render_dc.SetBkColor(gfx::TranslateColor(m_back_color));
     PaintBackground(dc, width, height);
+    RenderLayers(gfx::CRect(0, 0, width, height));
 
-    // Pictures in the area lie under the text; pictures beside it are placed once the text is.
+    // The destination gets the finished caption in one copy, never a partly drawn one.
+    dc.BitBlt(m_target_rect.Left, m_target_rect.Top, width, height, m_render_dc.m_hdc, 0, 0, gdi::SRCCOPY);
+    return true;
+}
+
+// A negative height asks for the character height: the point size at the surface's resolution. A
+// font of that height already made is the font a new one would be.
+void CRenderText::SetFontHeight(float fontSize) {
+    const double pixelsPerInch = m_render_dc.GetDeviceCaps(gdi::LOGPIXELSY);
+    const int32_t font_height = rt::clng(-(double(fontSize) * pixelsPerInch / 72.0));
+    if (Font().Height() != font_height || !Font().Handle()) Font().SetHeight(font_height);
+}
+
+// Pictures in the area lie under the text; pictures beside it are placed once the text is.
+void CRenderText::RenderLayers(const gfx::CRect& area) {
     if (!IsBesideText(m_picture_alignment)) RenderPicture(area);
     if (m_enabled) {
         RenderText(area);
@@ -108,10 +127,68 @@ bool CRenderText::Render(gfx::CDC& dc, float fontSize) {
         RenderText(area);
     }
     if (IsBesideText(m_picture_alignment)) RenderPicture(area, true);
+}
 
-    // The destination gets the finished caption in one copy, never a partly drawn one.
-    dc.BitBlt(m_target_rect.Left, m_target_rect.Top, width, height, m_render_dc.m_hdc, 0, 0, gdi::SRCCOPY);
-    return true;
+// The off-screen surface holds a copy of what lies under the target, gets the text drawn over it
+// and is copied back whole: the pixels the text does not touch go back unchanged, and the
+// destination's clip region applies to the copy. Drawing the text straight onto the destination,
+// clipped to the target, changes the same pixels to the same values when nothing else differs:
+// the destination maps one to one from the origin, as the surface does (the drawing is moved by the
+// target's corner through the viewport origin), its drawing state is the new surface's where the
+// text reads it (alignment, raster operation; colours and background mode are set by the drawing
+// itself), and the target is a size the platform makes a surface of, so that the surface path would
+// not have given up. A picture is drawn through the surface: its ways of drawing are many.
+bool CRenderText::DrawsInPlace(const gfx::CDC& dc) const {
+    constexpr int32_t kMaxSide = 1 << 15;
+    constexpr int64_t kMaxPixels = int64_t(1) << 26;
+    constexpr int32_t kMaxCorner = 1 << 24;
+    if (!dc.m_hdc || !m_back_transparent || Picture()) return false;
+    const gfx::CRect& t = m_target_rect;
+    const int64_t width = int64_t(t.Right) - t.Left, height = int64_t(t.Bottom) - t.Top;
+    if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide || width * height > kMaxPixels)
+        return false;
+    if (std::abs(int64_t(t.Left)) > kMaxCorner || std::abs(int64_t(t.Top)) > kMaxCorner) return false;
+    if (gdi::GetMapMode(dc.m_hdc) != gdi::MM_TEXT) return false;
+    gdi::POINT viewport, window;
+    if (!gdi::GetViewportOrgEx(dc.m_hdc, &viewport) || !gdi::GetWindowOrgEx(dc.m_hdc, &window)) return false;
+    return viewport.x == 0 && viewport.y == 0 && window.x == 0 && window.y == 0;
+}
+
+namespace {
+
+// The destination as the renderer's DC for one render: its state saved, the viewport moved to the
+// target's corner, drawing clipped to the target and the state a new DC starts with where text
+// drawing reads it. The end restores the destination and lets the renderer's DC go.
+class InPlaceDestination {
+public:
+    InPlaceDestination(gfx::CDC& renderDC, gfx::CDC& destination, const gfx::CRect& target) : m_dc(renderDC) {
+        m_dc.Attach(destination.m_hdc);
+        m_saved = gdi::SaveDC(m_dc.m_hdc);
+        gdi::SetViewportOrgEx(m_dc.m_hdc, target.Left, target.Top, nullptr);
+        gdi::IntersectClipRect(m_dc.m_hdc, 0, 0, target.Width(), target.Height());
+        gdi::SetTextAlign(m_dc.m_hdc, gdi::TA_TOP | gdi::TA_LEFT);
+        gdi::SetROP2(m_dc.m_hdc, gdi::R2_COPYPEN);
+    }
+    ~InPlaceDestination() {
+        if (m_saved) gdi::RestoreDC(m_dc.m_hdc, m_saved);
+        m_dc.Detach();
+    }
+    InPlaceDestination(const InPlaceDestination&) = delete;
+    InPlaceDestination& operator=(const InPlaceDestination&) = delete;
+
+private:
+    gfx::CDC& m_dc;
+    int m_saved = 0;
+};
+
+} // namespace
+
+void CRenderText::RenderInPlace(gfx::CDC& dc, float fontSize) {
+    InPlaceDestination in_place(m_render_dc, dc, m_target_rect);
+    DestinationDuringRender destination(m_destination, dc.m_hdc);
+    SetFontHeight(fontSize);
+    m_render_dc.SetBkColor(gfx::TranslateColor(m_back_color));
+    RenderLayers(gfx::CRect(0, 0, m_target_rect.Width(), m_target_rect.Height()));
 }
 
 void CRenderText::PaintBackground(gfx::CDC& dc, int32_t width, int32_t height) {

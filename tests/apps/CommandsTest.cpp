@@ -1,9 +1,11 @@
 #include "Commands.h"
+#include "TabForm.h"
 
 #include "control/Registration.h"
 #include "platform/gdi/Gdi.h"
 #include "support/Files.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -15,6 +17,7 @@ using vntab_cli::RoundtripCommand;
 
 namespace {
 
+using apps_tests::TabForm;
 using support::ReadFile;
 
 class Commands : public ::testing::Test {
@@ -26,28 +29,6 @@ protected:
 };
 
 const fs::path kShowcase = fs::path(VNTAB_SOURCE_DIR) / "examples" / "showcase.frm";
-
-const char* kForm = "VERSION 1.0\n"
-                    "Begin Form Form1\n"
-                    "   ScaleMode       =   3\n"
-                    "   ClientWidth     =   4800\n"
-                    "   ClientHeight    =   3600\n"
-                    "   Begin VNTabCtl VNTabCtl1\n"
-                    "      Left            =   8\n"
-                    "      Top             =   8\n"
-                    "      Width           =   300\n"
-                    "      Height          =   200\n"
-                    "%s"
-                    "      NumTabs         =   3\n"
-                    "   End\n"
-                    "End\n";
-
-std::string form_with(const std::string& keys) {
-    char buf[2048];
-    std::snprintf(buf, sizeof buf, kForm, keys.c_str());
-    return buf;
-}
-
 } // namespace
 
 TEST_F(Commands, RoundtripWritesTheShowcaseBackByteForByte) {
@@ -65,7 +46,7 @@ TEST_F(Commands, RoundtripRefusesBadFormsAndBadUsage) {
 }
 
 TEST_F(Commands, RenderDumpsTheStateTheScriptLeft) {
-    std::string form = write("f.frm", form_with(""));
+    std::string form = write("f.frm", TabForm(""));
     std::string script =
         write("s.txt", "handle BeforeTabChanged Cancel True\n"
                        "set TabCount 5; tab 2 Caption \"Second\"; answer cancel; set TabCount 4\n"
@@ -90,11 +71,47 @@ TEST_F(Commands, RenderDumpsTheStateTheScriptLeft) {
 
 TEST_F(Commands, RenderReportsArithmeticErrorsOfStoredValues) {
     // Out-of-range values are stored as they are; drawing them overflows the 16-bit row arithmetic.
-    std::string form = write("o.frm", form_with("      TabRows         =   3\n"
-                                                "      TabRowSeparation =   30000\n"
-                                                "      DrawTabRowSeparation =   30000\n"));
+    std::string form = write("o.frm", TabForm("      TabRows         =   3\n"
+                                              "      TabRowSeparation =   30000\n"
+                                              "      DrawTabRowSeparation =   30000\n"));
     std::string dump = m_dir / "o.json";
     EXPECT_EQ(RenderCommand({form, "-o", m_dir / "o.png", "--dump", dump}), 1);
     EXPECT_TRUE(fs::exists(m_dir / "o.png"));
     EXPECT_EQ(RenderCommand({form, "-o", m_dir / "o.png", "--dpi", "many"}), 2);
+}
+
+TEST_F(Commands, VersionAndHelpTellWhatTheToolIsAndHowToUseIt) {
+    using testing::HasSubstr;
+    auto run = [](std::vector<std::string> args, std::string* out, std::string* err) {
+        testing::internal::CaptureStdout();
+        testing::internal::CaptureStderr();
+        const int status = vntab_cli::RunCommandLine(std::move(args));
+        *out = testing::internal::GetCapturedStdout();
+        *err = testing::internal::GetCapturedStderr();
+        return status;
+    };
+    std::string out, err;
+    EXPECT_EQ(run({"--version"}, &out, &err), 0);
+    EXPECT_THAT(out, testing::MatchesRegex("vntab [0-9]+\\.[0-9]+\\.[0-9]+\n"));
+
+    EXPECT_EQ(run({"help"}, &out, &err), 0);
+    for (const char* synopsis : {"vntab render FORM.frm -o OUT.png", "vntab roundtrip FORM.frm -o OUT.frm",
+                                 "vntab info FORM.frm", "vntab help [COMMAND]", "Exit status"})
+        EXPECT_THAT(out, HasSubstr(synopsis));
+    EXPECT_EQ(run({"help", "render"}, &out, &err), 0);
+    EXPECT_THAT(out, HasSubstr("usage: vntab render"));
+    EXPECT_THAT(out, HasSubstr("--steps \"STEPS\""));
+    EXPECT_THAT(out, HasSubstr("handle EVENT ARG VALUE [COUNT]"));
+
+    EXPECT_EQ(run({"help", "paint"}, &out, &err), 2);
+    EXPECT_EQ(err, "vntab: no command 'paint'\n");
+    EXPECT_EQ(run({"draw", "x.frm"}, &out, &err), 2);
+    EXPECT_THAT(err, HasSubstr("unknown command 'draw'"));
+    EXPECT_EQ(run({}, &out, &err), 2);
+    EXPECT_THAT(err, HasSubstr("usage:"));
+    // A usage error says what is wrong, then the command's synopsis.
+    EXPECT_EQ(run({"render", kShowcase.string()}, &out, &err), 2);
+    EXPECT_THAT(
+        err, testing::EndsWith("\nvntab: usage: vntab render FORM.frm -o OUT.png [--control NAME] [--design] "
+                               "[--dpi N] [--events FILE | --steps \"STEPS\"] [--dump OUT.json]\n"));
 }

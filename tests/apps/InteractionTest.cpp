@@ -41,15 +41,16 @@ protected:
     }
 
     // Exactly the controls of `tab` (1-based) in view, with their tab stops; the others hidden and out
-    // of the Tab key's way; the swatch of that tab on screen and nothing of the others'.
-    void ExpectPageShown(int tab) {
+    // of the Tab key's way; the swatch of that tab on screen and nothing of the others'. While the
+    // form is designed, tab stops are left alone.
+    void ExpectPageShown(int tab, bool running = true) {
         json j = Dump();
         EXPECT_EQ(j["properties"]["TabActive"], tab);
         for (const json& c : j["controls"]) {
             SCOPED_TRACE(c["name"].get<std::string>());
             const bool on_page = c["tab"] == tab;
             EXPECT_EQ(c["visible"], on_page);
-            if (!c["TabStop"].is_null()) {
+            if (running && !c["TabStop"].is_null()) {
                 EXPECT_EQ(c["TabStop"], on_page);
             }
         }
@@ -197,7 +198,8 @@ TEST_F(Interaction, ScriptsComeFromAFileStandardInputOrTheCommandLine) {
 TEST_F(Interaction, FormsThatCannotBeReadAreRefusedWithStatus2) {
     const std::string syntax = Path("syntax.frm"), encoding = Path("encoding.frm"), other = Path("other.frm");
     std::ofstream(syntax) << "VERSION 1.0\nBegin Form F\n";
-    std::ofstream(encoding) << "VERSION 1.0\nBegin Form F\n   Caption = \"Caf\xE9\"\nEnd\n";
+    // UTF-16 is no form text; Windows-1252 and UTF-8 are (tests/apps/RealFormsTest.cpp).
+    std::ofstream(encoding) << std::string("\xFF\xFEV\0E\0R\0", 8);
     std::ofstream(other) << "VERSION 1.0\nBegin Label L\nEnd\n";
     for (const std::string& form : {syntax, encoding, other, Path("missing.frm")}) {
         SCOPED_TRACE(form);
@@ -205,4 +207,66 @@ TEST_F(Interaction, FormsThatCannotBeReadAreRefusedWithStatus2) {
         EXPECT_FALSE(fs::exists(png()));
     }
     EXPECT_NE(stderr_text.find("missing.frm"), std::string::npos);
+}
+
+// The designer's mouse reaches the control only through the hook on its window: a click on a header
+// switches tabs with the tab events but without the mouse events, and controls added or deleted by
+// the designer keep the pages in step.
+TEST_F(Interaction, TheDesignersClickOnAHeaderShowsItsPage) {
+    ASSERT_EQ(Render(kPages, "click 122 12", {"--design"}), 0) << stderr_text;
+    ExpectPageShown(2, false);
+    json j = Dump();
+    EXPECT_EQ(Names(j["events"]), (std::vector<std::string>{"BeforeTabChanged", "AfterTabChanged"}));
+    EXPECT_EQ(j["events"][1]["args"], (json{{"NewTab", 2}}));
+    ASSERT_EQ(Render(kPages, "dblclick 202 12; click 100 150", {"--design"}), 0) << stderr_text;
+    ExpectPageShown(3, false);
+}
+
+TEST_F(Interaction, AControlTheDesignerAddsJoinsTheTabShowing) {
+    ASSERT_EQ(Render(kPages, "click 122 12; add TextBox txtNew 20 100; add Label lblNew 20 140 60 20",
+                     {"--design"}),
+              0)
+        << stderr_text;
+    auto find = [](const json& dump, const std::string& name) {
+        for (const json& c : dump["controls"])
+            if (c["name"] == name) return c;
+        return json();
+    };
+    json j = Dump();
+    // The text box's window tells the control at once; the label has no window and joins the tab
+    // showing at the next switch.
+    EXPECT_EQ(find(j, "txtNew")["tab"], 2);
+    EXPECT_EQ(find(j, "txtNew")["visible"], true);
+    EXPECT_EQ(find(j, "txtNew")["Left"], 300.0);
+    EXPECT_EQ(find(j, "lblNew")["visible"], true);
+
+    ASSERT_EQ(Render(kPages,
+                     "click 122 12; add TextBox txtNew 20 100; add Label lblNew 20 140 60 20; click 42 12",
+                     {"--design"}),
+              0)
+        << stderr_text;
+    ExpectPageShown(1, false);
+    j = Dump();
+    EXPECT_EQ(find(j, "txtNew")["tab"], 2);
+    EXPECT_EQ(find(j, "lblNew")["tab"], 2);
+}
+
+TEST_F(Interaction, AControlTheDesignerDeletesLeavesTheFormAndItsTab) {
+    const std::string saved = Path("deleted.frm");
+    ASSERT_EQ(Render(kPages, "delete txtName; save \"" + saved + "\"", {"--design"}), 0) << stderr_text;
+    const json dump = Dump();
+    for (const json& c : dump["controls"])
+        EXPECT_NE(c["name"], "txtName");
+    const std::string text = ReadFile(saved);
+    EXPECT_EQ(text.find("txtName"), std::string::npos);
+    EXPECT_NE(text.find("Tab1CtlCount    =   1"), std::string::npos) << text;
+}
+
+TEST_F(Interaction, OnlyTheDesignerAddsAndDeletesControls) {
+    EXPECT_EQ(Render(kPages, "add TextBox txtNew 20 100"), 1);
+    EXPECT_NE(stderr_text.find("add works only on a form being designed (--design)"), std::string::npos)
+        << stderr_text;
+    EXPECT_EQ(Render(kPages, "delete txtName"), 1);
+    EXPECT_EQ(Render(kPages, "add Gadget g1 20 100", {"--design"}), 1);
+    EXPECT_EQ(Render(kPages, "delete nothing", {"--design"}), 1);
 }

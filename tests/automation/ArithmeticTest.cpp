@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <vector>
+
 using namespace rt;
 
 TEST(Arithmetic, SixteenBitStepsOverflowAtTheLimits) {
@@ -50,4 +53,71 @@ TEST(Arithmetic, ConversionsRoundHalvesToEven) {
     EXPECT_EQ(cint(-32768.5), -32768);
     EXPECT_EQ(round_even(28.5), 28.0);
     EXPECT_EQ(round_even(29.5), 30.0);
+}
+
+// clng rounds most values in place; it must give what round_even and the range check give, for
+// halves, values a hair off them, large magnitudes and the ends of the range.
+TEST(Arithmetic, ClngInPlaceAgreesWithTheCheckedConversion) {
+    auto checked = [](double v) -> int64_t {
+        const double r = round_even(v);
+        return (r < -2147483648.0 || r > 2147483647.0) ? -1 - (int64_t{1} << 40) : int64_t(r);
+    };
+    auto in_place = [](double v) -> int64_t {
+        try {
+            return clng(v);
+        } catch (const AutomationError&) {
+            return -1 - (int64_t{1} << 40);
+        }
+    };
+    std::vector<double> values = {0.0,
+                                  -0.0,
+                                  0.5,
+                                  -0.5,
+                                  1.5,
+                                  -1.5,
+                                  2147483646.5,
+                                  2147483647.0,
+                                  2147483647.4,
+                                  2147483647.5,
+                                  -2147483648.0,
+                                  -2147483648.4,
+                                  -2147483648.5,
+                                  -2147483648.6,
+                                  1e300,
+                                  -1e300,
+                                  4503599627370497.0};
+    for (int64_t n = -3000; n <= 3000; ++n)
+        for (double frac : {0.0, 0.25, 0.5, 0.75})
+            values.push_back(double(n) * 1048573.0 + frac);
+    for (size_t k = 0, n = values.size(); k < n; ++k) {
+        values.push_back(std::nextafter(values[k], 1e308));
+        values.push_back(std::nextafter(values[k], -1e308));
+    }
+    for (double v : values)
+        ASSERT_EQ(in_place(v), checked(v)) << std::hexfloat << v;
+    EXPECT_EQ(error_number([] { clng(std::nan("")); }), 6);
+}
+
+// Sums and differences done in place raise exactly where the checked steps do.
+TEST(Arithmetic, LongSumsAndDifferencesRaiseAtTheEndsOfTheRange) {
+    const int64_t kMin = -2147483648LL, kMax = 2147483647LL;
+    EXPECT_EQ(add32(kMin, kMax), -1);
+    EXPECT_EQ(sub32(kMin, -1), kMin + 1);
+    EXPECT_EQ(sub32(-1, kMax), kMin);
+    EXPECT_EQ(error_number([&] { add32(kMin, -1); }), 6);
+    EXPECT_EQ(error_number([&] { sub32(kMin, 1); }), 6);
+    EXPECT_EQ(error_number([&] { sub32(0, kMin); }), 6);
+    EXPECT_EQ(error_number([&] { sub32(kMax + 1, kMax + 1); }), 6)
+        << "an operand out of range, even if the result fits";
+    EXPECT_EQ(error_number([&] { add32(INT64_MAX, INT64_MIN); }), 6);
+}
+
+TEST(Arithmetic, SinglesFromDoublesRaiseOnlyBeyondTheLargestSingle) {
+    EXPECT_EQ(csng(3.4028234663852886e38), 3.4028234663852886e38f);
+    EXPECT_EQ(csng(-3.4028234663852886e38), -3.4028234663852886e38f);
+    EXPECT_EQ(error_number([] { csng(3.4028236e38); }), 6);
+    EXPECT_EQ(error_number([] { csng(-1e39); }), 6);
+    EXPECT_TRUE(std::isinf(csng(HUGE_VAL)));
+    EXPECT_TRUE(std::isnan(csng(std::nan(""))));
+    EXPECT_EQ(csng(0.1), 0.1f);
 }

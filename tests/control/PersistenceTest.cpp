@@ -167,6 +167,89 @@ TEST(LoadControl, OutOfRangeValuesAreStoredUnchanged) {
     EXPECT_EQ(s.TabHeight, -5);
     EXPECT_EQ(s.BackColor, 0x7F000000);
     EXPECT_EQ(s.TabRows, 40);
+    // Each is reported to the container, in the order the keys are read; keys not saved are not.
+    EXPECT_EQ(l.site.saved_value_reports,
+              (Names{"BackColor: &H7F000000& is out of range (an RGB colour &H00BBGGRR& or a system colour "
+                     "&H800000nn&); it is kept as it is",
+                     "OrientationConstants: 9 is out of range (0 to 3); it is kept as it is",
+                     "TabHeight: -5 is out of range (0 or more); it is kept as it is",
+                     "TabRows: 40 is out of range (0 to 0, the number of tabs); it is kept as it is",
+                     "TabStyle: 12 is out of range (0 to 4); it is kept as it is"}));
+}
+
+TEST(LoadControl, ValuesInRangeAreNotReported) {
+    host::PropertyBag bag;
+    bag.Store("NumTabs", Variant(int16_t(3)));
+    bag.Store("TabRows", Variant(int16_t(3)));
+    bag.Store("TabHeight", Variant(int16_t(30)));
+    bag.Store("TabStyleHeight", Variant(int16_t(30)));
+    bag.Store("TabStyleWidth", Variant(int16_t(26)));
+    bag.Store("BackColor", Variant(static_cast<int32_t>(0x80000005)));
+    LoadedControl l(bag);
+    EXPECT_EQ(l.site.saved_value_reports,
+              (Names{"TabStyleWidth: 26 is out of range (0 to 25, half the TabWidth); "
+                     "it is kept as it is"}));
+}
+
+TEST(LoadControl, ARecordTheTabRefusesIsReportedAtTheKeyThatMadeIt) {
+    // The error that reading these keys into a control of one tab raises.
+    const auto refusal = [](std::initializer_list<std::pair<const char*, Variant>> keys) {
+        host::PropertyBag bag;
+        bag.Store("NumTabs", Variant(int16_t(1)));
+        for (const auto& [key, value] : keys)
+            bag.Store(key, value);
+        TestSite site;
+        auto ctl = VNTabCtl::Create(site);
+        auto e = ErrorOf([&] { ctl->ReadProperties(bag); });
+        ctl->Terminate();
+        return e;
+    };
+    // More records counted than named: the unnamed ones share the empty key.
+    auto e = refusal({{"Tab1CtlCount", Variant(int16_t(50))}, {"Tab1Control1Name", Variant("Text1")}});
+    EXPECT_EQ(e.number, 50001);
+    EXPECT_EQ(e.source, "Tab1CtlCount");
+    EXPECT_EQ(e.description,
+              "Key already exists. (Tab1CtlCount is 50, but only 1 of those records has a name, and "
+              "records without one share the empty key: set Tab1CtlCount to 1)");
+
+    // A name missing between named records: the count is right, the name is what is missing.
+    e = refusal({{"Tab1CtlCount", Variant(int16_t(3))}, {"Tab1Control3Name", Variant("Text1")}});
+    EXPECT_EQ(e.source, "Tab1CtlCount");
+    EXPECT_EQ(e.description,
+              "Key already exists. (Tab1CtlCount is 3, but only 1 of those records has a name, and "
+              "records without one share the empty key: give Tab1Control1Name and the other records a "
+              "name)");
+
+    // Two records of one name: the second name is where the file goes wrong.
+    e = refusal({{"Tab1CtlCount", Variant(int16_t(2))},
+                 {"Tab1Control1Name", Variant("Text1")},
+                 {"Tab1Control2Name", Variant("Text1")}});
+    EXPECT_EQ(e.source, "Tab1Control2Name");
+    EXPECT_EQ(e.description, "Key already exists.");
+}
+
+TEST(LoadControl, RecordsThatFindNoControlAreReportedAtTheFirstPaint) {
+    host::PropertyBag bag;
+    bag.Store("NumTabs", Variant(int16_t(2)));
+    bag.Store("Tab1CtlCount", Variant(int16_t(3)));
+    bag.Store("Tab1Control1Name", Variant("Text1"));
+    bag.Store("Tab1Control2Name", Variant("Gone"));
+    bag.Store("Tab1Control3Name", Variant("Text2"));
+    bag.Store("Tab2CtlCount", Variant(int16_t(1)));
+    bag.Store("Tab2Control1Name", Variant("Lost"));
+    LoadedControl l(bag);
+    l.site.Add(Windowed("Text1", 120, 10));
+    l.site.Add(Windowed("Text2", 120, 40));
+    EXPECT_TRUE(l.site.saved_value_reports.empty());
+    l.ctl->Paint();
+    const Names reports = {
+        "Tab1Control2Name: no control on it is named Gone; the record is kept, with no control to show",
+        "Tab1Control3Name: Text2 stays out of view: records are bound in order, and binding stopped at "
+        "Tab1Control2Name, which finds no control",
+        "Tab2Control1Name: no control on it is named Lost; the record is kept, with no control to show"};
+    EXPECT_EQ(l.site.saved_value_reports, reports);
+    l.ctl->Paint();
+    EXPECT_EQ(l.site.saved_value_reports, reports); // once
 }
 
 TEST(LoadControl, The3DLookGoesThroughItsProperty) {

@@ -1,5 +1,7 @@
 #include "support/ControlFixture.h"
 
+#include "control/ControlProperty.h"
+
 using namespace vntab;
 using fakes::ErrorOf;
 using fakes::NewControl;
@@ -87,3 +89,35 @@ INSTANTIATE_TEST_SUITE_P(EveryCheckedProperty, PropertyWalk, ::testing::ValuesIn
                          [](const ::testing::TestParamInfo<Walk>& walk) {
                              return std::string(walk.param.property);
                          });
+
+// A form keeps a stored value its set would refuse, and says so: the check each saved key has for
+// this names exactly the values the set refuses, in stored pixels.
+TEST_P(PropertyWalk, AStoredValueIsReportedWhenItsSetWouldRefuseIt) {
+    const Walk& w = GetParam();
+    const ControlProperty* property = nullptr;
+    for (const ControlProperty& p : VNTabCtl::Properties())
+        if (p.member.name == std::string_view(w.property)) property = &p;
+    ASSERT_TRUE(property) << w.property;
+    if (!property->saved || !property->saved->refused) {
+        // Tab3DAppearance is read through its set; the others are no saved keys of the control.
+        EXPECT_TRUE(!property->saved || property->saved->on_read == Apply::Let) << w.property;
+        return;
+    }
+    const auto refused = property->saved->refused;
+    Prepared c;
+    c.ctl->SetTabHeight(20);
+    EXPECT_FALSE(refused(*c.ctl, rt::CLng(w.valid))) << w.property;
+    EXPECT_FALSE(refused(*c.ctl, rt::CLng(w.boundary))) << w.property;
+    const std::string name = w.property;
+    if (name == "TabActiveBevel" || name == "TabHeight" || name == "TabWidth" || name == "TabActiveInflate") {
+        // These sets check the value in the container's units: 1 twip is refused by none and stores
+        // 0 pixels, so only a negative stored value is one no set could have made.
+        EXPECT_FALSE(refused(*c.ctl, 0)) << w.property;
+        EXPECT_TRUE(refused(*c.ctl, -1)) << w.property;
+        NewControl twips(host::vbTwips);
+        twips.ctl->Let(w.property, Variant(1));
+        EXPECT_EQ(rt::CLng(twips.ctl->Get(w.property)), 0) << w.property;
+    } else {
+        EXPECT_TRUE(refused(*c.ctl, rt::CLng(w.invalid))) << w.property;
+    }
+}

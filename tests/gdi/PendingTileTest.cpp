@@ -43,7 +43,7 @@ public:
 
     // One random drawing step on dc; the same seed gives the same steps.
     std::string step(HDC dc, HDC other) {
-        const int kind = pick(0, 13);
+        const int kind = pick(0, 14);
         const COLORREF colour = kColours[pick(0, 3)];
         switch (kind) {
         case 0:
@@ -120,6 +120,25 @@ public:
         case 12: // a moved origin
             SetViewportOrgEx(dc, pick(-4, 4), pick(-4, 4), nullptr);
             return "origin";
+        case 14: { // a panel's bevel: long vertical edges, in a solid brush or a raster operation
+            const int32_t l = pick(-5, 40), t = pick(-5, 30), r = pick(50, kW + 5), b = pick(40, kH + 5);
+            const int32_t d = pick(1, 3);
+            const POINT bevel[] = {{r, t}, {r - d, t + d}, {r - d, b - d}, {l + d, b - d}, {l, b}, {r, b}};
+            HRGN rgn = CreatePolygonRgn(bevel, 6, ALTERNATE);
+            HBRUSH brush = CreateSolidBrush(colour);
+            if (pick(0, 1)) {
+                FillRgn(dc, rgn, brush);
+            } else {
+                HGDIOBJ old = SelectObject(dc, brush);
+                SetROP2(dc, R2_XORPEN);
+                PaintRgn(dc, rgn);
+                SetROP2(dc, R2_COPYPEN);
+                SelectObject(dc, old);
+            }
+            DeleteObject(rgn);
+            DeleteObject(brush);
+            return "bevel";
+        }
         default: { // a pattern brush over everything
             const uint32_t bits[] = {0xFFFFFF, 0, 0, 0xFFFFFF};
             HBITMAP pattern = CreateBitmap32(2, 2, bits);

@@ -129,6 +129,77 @@ TEST(PolygonRegion, RandomPolygonsHoldExactlyThePixelsTheFillRuleTakes) {
     }
 }
 
+// A polygon whose corners step across and down: long vertical edges, some 45-degree ones and
+// horizontal ones, the way panel bevels and header outlines are drawn.
+std::vector<POINT> upright_polygon(std::mt19937& random) {
+    std::uniform_int_distribution<int32_t> step(-40, 40);
+    std::uniform_int_distribution<int> kind(0, 5);
+    std::uniform_int_distribution<int> corners(4, 10);
+    std::vector<POINT> polygon{{std::uniform_int_distribution<int32_t>(-10, 90)(random),
+                                std::uniform_int_distribution<int32_t>(-10, 70)(random)}};
+    const int count = corners(random);
+    for (int i = 1; i < count; ++i) {
+        POINT p = polygon.back();
+        const int32_t d = step(random);
+        switch (kind(random)) {
+        case 0:
+        case 1:
+            p.y += d; // vertical
+            break;
+        case 2:
+        case 3:
+            p.x += d; // horizontal
+            break;
+        case 4:
+            p.x += d; // 45 degrees
+            p.y += d;
+            break;
+        default:
+            p.x += d;
+            p.y -= d;
+            break;
+        }
+        polygon.push_back(p);
+    }
+    return polygon;
+}
+
+// Rows between the ends of vertical edges are passed on as runs of equal rows; the region, a fill
+// from the corners on a surface with pending tiles (of the brush's own colour or another) and a
+// fill through a clip region must all still hold exactly the pixels of the fill rule.
+TEST(PolygonRegion, UprightPolygonsHoldExactlyThePixelsTheFillRuleTakes) {
+    std::mt19937 random(4242);
+    const COLORREF colour = RGB(192, 192, 192);
+    HBRUSH brush = CreateSolidBrush(colour);
+    HRGN clip = CreateEllipticRgn(-20, -10, 90, 80);
+    for (int round = 0; round < 400; ++round) {
+        const std::vector<POINT> polygon = upright_polygon(random);
+        const int count = static_cast<int>(polygon.size());
+        const int mode = round % 2 ? WINDING : ALTERNATE;
+        HRGN rgn = CreatePolygonRgn(polygon.data(), count, mode);
+        ASSERT_TRUE(rgn);
+        HRGN fresh = CreatePolygonRgn(polygon.data(), count, mode);
+        const COLORREF background = round % 3 == 0 ? colour : RGB(255, 255, 255);
+        TestSurface filled(100, 80, background);
+        const bool clipped = round % 5 == 4;
+        if (clipped) SelectClipRgn(filled.dc, clip);
+        FillRgn(filled.dc, fresh, brush);
+        for (int32_t y = -45; y < 125; ++y)
+            for (int32_t x = -45; x < 145; ++x) {
+                const bool want = inside_by_definition(polygon, mode, x, y);
+                ASSERT_EQ(PtInRegion(rgn, x, y), want) << "round " << round << " at " << x << "," << y;
+                if (x < 0 || y < 0 || x >= filled.width || y >= filled.height) continue;
+                const bool painted = want && (!clipped || PtInRegion(clip, x, y));
+                ASSERT_EQ(filled.at(x, y), painted ? colour : background)
+                    << "round " << round << " at " << x << "," << y;
+            }
+        DeleteObject(fresh);
+        DeleteObject(rgn);
+    }
+    DeleteObject(clip);
+    DeleteObject(brush);
+}
+
 // Corners far outside any surface: the rows on the surface still follow the fill rule.
 TEST(PolygonRegion, HugePolygonsFillTheirVisibleRowsByTheRule) {
     const std::vector<std::vector<POINT>> polygons = {
@@ -152,6 +223,42 @@ TEST(PolygonRegion, HugePolygonsFillTheirVisibleRowsByTheRule) {
                 }
             EXPECT_GT(inside, 0);
         }
+}
+
+// Edges whose crossings are worked out in 64 bits and edges that need 128 (far corners, steep
+// spans near 2^30): near every crossing of every row the region holds what the fill rule takes.
+TEST(PolygonRegion, CrossingsNearTheEndOfSixtyFourBitsFollowTheRule) {
+    __extension__ using Int128 = __int128;
+    constexpr int32_t kFar = int32_t(1) << 30;
+    const int32_t xs[] = {-kFar - 1, -kFar, -kFar + 1, -7, 0, 13, kFar - 1, kFar, kFar + 1, 2147483647};
+    std::mt19937 random(1030);
+    std::uniform_int_distribution<size_t> pick_x(0, std::size(xs) - 1);
+    std::uniform_int_distribution<int32_t> pick_y(-20, 20);
+    for (int round = 0; round < 200; ++round) {
+        std::vector<POINT> polygon(3 + size_t(round % 3));
+        for (POINT& p : polygon)
+            p = {xs[pick_x(random)], pick_y(random)};
+        const int mode = round % 2 ? WINDING : ALTERNATE;
+        HRGN rgn = CreatePolygonRgn(polygon.data(), static_cast<int>(polygon.size()), mode);
+        ASSERT_TRUE(rgn);
+        for (int32_t y = -21; y <= 21; ++y)
+            for (size_t i = 0; i < polygon.size(); ++i) {
+                POINT a = polygon[i], b = polygon[(i + 1) % polygon.size()];
+                if (a.y == b.y) continue;
+                if (a.y > b.y) std::swap(a, b);
+                if (y < a.y || y >= b.y) continue;
+                const Int128 den = int64_t(b.y) - a.y;
+                const Int128 num = Int128(a.x) * den + Int128(y - a.y) * (int64_t(b.x) - a.x);
+                const auto crossing = static_cast<int64_t>(num / den + (num % den > 0 ? 1 : 0));
+                for (int64_t x = crossing - 1; x <= crossing + 1; ++x) {
+                    if (x < INT32_MIN || x > INT32_MAX) continue;
+                    ASSERT_EQ(PtInRegion(rgn, static_cast<int32_t>(x), y),
+                              inside_by_definition(polygon, mode, x, y))
+                        << "round " << round << " at " << x << "," << y;
+                }
+            }
+        DeleteObject(rgn);
+    }
 }
 
 // A polygon region is filled straight from its corners until something asks for its bands; once
@@ -212,6 +319,47 @@ TEST(PolygonRegion, BadArgumentsFail) {
     EXPECT_FALSE(CreatePolygonRgn(nullptr, 3, ALTERNATE));
     EXPECT_FALSE(CreatePolygonRgn(p, 3, 7));
     EXPECT_FALSE(CreatePolygonRgn(p, 1, ALTERNATE));
+}
+
+// Two rectangles are met in one step; the region must hold exactly the pixels both hold, be the
+// same region a complex clip trimmed to the same pixels gives, and report its kind as any other.
+TEST(CombineRgn, TwoRectanglesMeetInExactlyTheirCommonPixels) {
+    std::mt19937 random(31);
+    std::uniform_int_distribution<int32_t> coordinate(-15, 40);
+    for (int round = 0; round < 500; ++round) {
+        const RECT ra{coordinate(random), coordinate(random), coordinate(random), coordinate(random)};
+        const RECT rb{coordinate(random), coordinate(random), coordinate(random), coordinate(random)};
+        HRGN a = CreateRectRgn(ra.left, ra.top, ra.right, ra.bottom);
+        HRGN b = CreateRectRgn(rb.left, rb.top, rb.right, rb.bottom);
+        HRGN both = CreateRectRgn(0, 0, 0, 0);
+        const int kind = CombineRgn(both, a, b, RGN_AND);
+        int64_t pixels = 0;
+        for (int32_t y = -20; y < 45; ++y)
+            for (int32_t x = -20; x < 45; ++x) {
+                const bool want = PtInRegion(a, x, y) && PtInRegion(b, x, y);
+                pixels += want;
+                ASSERT_EQ(PtInRegion(both, x, y), want) << "round " << round << " at " << x << "," << y;
+            }
+        EXPECT_EQ(area(both), pixels) << round;
+        EXPECT_EQ(kind, pixels ? SIMPLEREGION : NULLREGION) << round;
+        // The same meeting through a region of two pieces, which takes the general way.
+        HRGN far = CreateRectRgn(100, 100, 101, 101);
+        HRGN split = CreateRectRgn(0, 0, 0, 0);
+        CombineRgn(split, a, far, RGN_OR);
+        CombineRgn(split, split, b, RGN_AND);
+        EXPECT_TRUE(EqualRgn(split, both)) << round;
+        for (HRGN r : {a, b, both, far, split})
+            DeleteObject(r);
+    }
+    // A rectangle without width or height is the empty region, whichever way it is reached.
+    HRGN line = CreateRectRgn(5, 0, 5, 10);
+    HRGN none = CreateRectRgn(0, 0, 0, 0);
+    RECT box{1, 1, 1, 1};
+    EXPECT_EQ(GetRgnBox(line, &box), NULLREGION);
+    EXPECT_EQ(box, (RECT{0, 0, 0, 0}));
+    EXPECT_EQ(CombineRgn(none, line, line, RGN_OR), NULLREGION);
+    DeleteObject(line);
+    DeleteObject(none);
 }
 
 struct CombineCase {

@@ -151,7 +151,6 @@ TEST(FormFile, AnyValidFileReadsBackAsTheSameForm) {
 }
 
 TEST(FormFile, MalformedInputIsRefusedWithFileLineAndWhatWasExpected) {
-    EXPECT_EQ(error_of(""), "f.frm: expected VERSION and a version number on the first line");
     EXPECT_EQ(error_of("VERSION 1.0\nBegin Form F\n  A = 1\n"),
               "f.frm:3: expected End for Begin Form F (line 2)");
     EXPECT_EQ(error_of("VERSION 1.0\nBegin Form F\n  A = 12x\nEnd\n"),
@@ -170,21 +169,27 @@ TEST(FormFile, MalformedInputIsRefusedWithFileLineAndWhatWasExpected) {
               "f.frm:3: expected a property: Key = Value");
 }
 
-TEST(FormFile, TextThatIsNotUtf8IsNoForm) {
-    // A Windows-1252 "é" as it would be saved by an editor that is not set to UTF-8.
-    EXPECT_EQ(error_of("VERSION 1.0\nBegin Form F\n  Caption = \"Caf\xE9\"\nEnd\n"),
-              "f.frm:3: expected UTF-8 text, not the byte 0xE9");
-    EXPECT_EQ(error_of("VERSION 1.0\n\xC0\xAF\n"),
-              "f.frm:2: expected UTF-8 text, not the byte 0xC0"); // overlong
-    EXPECT_EQ(error_of("VERSION 1.0\n\xED\xA0\x80\n"),
-              "f.frm:2: expected UTF-8 text, not the byte 0xED"); // surrogate
-    EXPECT_EQ(error_of("VERSION 1.0\nBegin Form F\n  A = \"\xE2\x82"),
-              "f.frm:3: expected UTF-8 text, not the byte 0xE2");
-    // A byte-order mark and characters of every length are UTF-8.
-    EXPECT_EQ(
-        error_of(
-            "\xEF\xBB\xBFVERSION 1.0\nBegin Form F\n  A = \"\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\"\nEnd\n"),
-        "");
+TEST(FormFile, FilesThatAreNotFormTextAreRefusedWithTheirPlace) {
+    EXPECT_EQ(error_of(""),
+              "f.frm:1: expected VERSION and a version number on the first line, not an empty file");
+    EXPECT_EQ(error_of("' only a comment\n\n"),
+              "f.frm:2: expected VERSION and a version number on the first line, not the end of the file");
+    const std::string binary("\x7F"
+                             "ELF\x02\x01\x01\n\x00\x00\x3E",
+                             11);
+    EXPECT_EQ(error_of(binary), "f.frm:2: expected a form text file, not binary data (a zero byte)");
+    const std::string utf16("\xFF\xFEV\x00"
+                            "E\x00R\x00",
+                            8);
+    EXPECT_EQ(error_of(utf16),
+              "f.frm:1: expected UTF-8 or Windows-1252 text, not UTF-16: save the form as UTF-8");
+    const std::string folder = fs::temp_directory_path().string();
+    try {
+        ReadFormFile(folder);
+        FAIL() << "a folder was read";
+    } catch (const FormFileError& e) {
+        EXPECT_EQ(std::string(e.what()), folder + ": expected a form file, not a folder");
+    }
 }
 
 TEST(FormFile, HostileSizesAreRefusedNotCrashedOn) {

@@ -54,3 +54,22 @@ TEST_F(FormPropertiesTest, OnlyTheFormsOwnPropertiesAndAFontAreAccepted) {
     EXPECT_FALSE(properties.Load(FormProperty{"Mystery", Variant(int16_t{7}), 4}));
     EXPECT_EQ(error_number([&] { properties.Load(FormProperty{"ClientWidth", Variant("wide"), 5}); }), 13);
 }
+
+// The form keeps its scale between conversions: every change of a value it is made of, and of the
+// display's resolution, shows in the next conversion.
+TEST_F(FormPropertiesTest, ConversionsFollowEveryChangeOfTheScale) {
+    EXPECT_DOUBLE_EQ(properties.ScaleLength(312, vbPixels, vbTwips, Axis::X), 4680.0);
+    properties.Let("ScaleWidth", Variant(100));
+    EXPECT_DOUBLE_EQ(properties.ScaleLength(156, vbPixels, vbUser, Axis::X), 50.0);
+    properties.Let("ScaleLeft", Variant(10));
+    EXPECT_DOUBLE_EQ(properties.ScaleLength(156, vbPixels, vbUser, Axis::X), 50.0) << "a length, not a place";
+    properties.Let("ScaleWidth", Variant(200));
+    EXPECT_DOUBLE_EQ(properties.ScaleLength(156, vbPixels, vbUser, Axis::X), 100.0);
+    EXPECT_TRUE(properties.Load(FormProperty{"ClientWidth", Variant(int32_t{9360}), 2}));
+    EXPECT_DOUBLE_EQ(properties.ScaleLength(312, vbPixels, vbUser, Axis::X), 100.0);
+    gdi::SetLogicalDpi(192);
+    EXPECT_DOUBLE_EQ(properties.ScaleLength(1248, vbPixels, vbUser, Axis::X), 200.0);
+    properties.Let("ScaleMode", Variant(int16_t{3}));
+    EXPECT_DOUBLE_EQ(properties.ScaleLength(1248, vbPixels, vbUser, Axis::X), 1248.0);
+    gdi::SetLogicalDpi(96);
+}

@@ -5,6 +5,9 @@
 #include "platform/host/FormSite.h"
 #include "platform/host/FormWriter.h"
 #include "platform/host/ScriptedDialogs.h"
+#include "platform/user/MessageQueue.h"
+#include "platform/user/Messages.h"
+#include "platform/user/Paint.h"
 #include "platform/user/WindowGeometry.h"
 #include "support/ErrorNumber.h"
 
@@ -42,6 +45,8 @@ public:
         label = rt::CStr(bag.ReadProperty("Label", Variant("")));
         font = std::dynamic_pointer_cast<rt::StdFont>(
             rt::CObj(bag.ReadProperty("LabelFont", Variant(m_site.AmbientFont()))));
+        // A level beyond the dial is kept, as a control keeps what its set would refuse.
+        if (level > 100) m_site.ReportSavedValue("Level", std::to_string(level) + " is past the dial");
     }
     void WriteProperties(PropertyBag& bag) override {
         bag.WriteProperty("Level", Variant(level), Variant(int16_t{5}));
@@ -200,18 +205,51 @@ TEST_F(FormTest, SavingWritesTheSameFormBack) {
     EXPECT_EQ(FormatForm(FormToDocument(*again, "gauges.frm")).find("Level"), std::string::npos);
 }
 
-TEST_F(FormTest, BadValuesAreRefusedWithTheirLine) {
-    std::string bad = kForm;
-    bad.replace(bad.find("Level           =   7"), 21, "Level           =   \"high\"");
-    try {
-        load(bad);
-        FAIL();
-    } catch (const FormFileError& e) {
-        EXPECT_STREQ(e.what(), "gauges.frm:21: Gauge1.Level: Type mismatch");
-    }
+TEST_F(FormTest, AValueTheRuntimeRefusesStopsTheLoadWithTheFormAsFarAsItGot) {
+    const auto stopped = [&](const std::string& from, const std::string& to) -> FormLoadError {
+        std::string bad = kForm;
+        bad.replace(bad.find(from), from.size(), to);
+        try {
+            load(bad);
+        } catch (const FormLoadError& e) {
+            return e;
+        }
+        ADD_FAILURE() << "loaded " << to;
+        return FormLoadError("", FormValueError(0, "", rt::AutomationError(0, "", "")), nullptr);
+    };
+    FormLoadError level = stopped("Level           =   7", "Level           =   \"high\"");
+    EXPECT_STREQ(level.what(), "gauges.frm:21: Gauge1.Level: error 13: Type mismatch");
+    EXPECT_EQ(level.error.number, 13);
+    ASSERT_TRUE(level.form);
+    // The gauge is on the form with what it read; what stands after it in the file is not.
+    EXPECT_TRUE(level.form->FindControl("Gauge1"));
+    EXPECT_FALSE(level.form->FindControl("Text1(2)"));
+
+    FormLoadError left = stopped("Left            =   360", "Left            =   \"far\"");
+    EXPECT_STREQ(left.what(), "gauges.frm:26: Text1(2).Left: error 13: Type mismatch");
+    EXPECT_TRUE(left.form->FindControl("Text1(2)"));
+    EXPECT_FALSE(left.form->FindControl("Frame1"));
+
+    FormLoadError client = stopped("ClientWidth     =   7200", "ClientWidth     =   \"wide\"");
+    EXPECT_STREQ(client.what(), "gauges.frm:5: ClientWidth: error 13: Type mismatch");
+    EXPECT_TRUE(client.form->controls().empty());
+    EXPECT_EQ(client.form->properties().Caption(), "Gauges");
+
+    FormLoadError size = stopped("Size            =   9.75", "Size            =   \"big\"");
+    EXPECT_STREQ(size.what(), "gauges.frm:9: Font.Size: error 13: Type mismatch");
+}
+
+TEST_F(FormTest, AFileThatIsNotAFormIsRefusedWithNothingLoaded) {
     std::string unknown = kForm;
     unknown.replace(unknown.find("Begin Line"), 10, "Begin Knob");
-    EXPECT_THROW(load(unknown), FormFileError);
+    try {
+        load(unknown);
+        FAIL();
+    } catch (const FormLoadError&) {
+        FAIL() << "a file that is not a form is not half loaded";
+    } catch (const FormFileError& e) {
+        EXPECT_STREQ(e.what(), "gauges.frm:37: expected a known control type, not Knob");
+    }
     std::string twice = kForm;
     twice.replace(twice.find("Frame1"), 6, "Gauge1");
     try {
@@ -220,6 +258,40 @@ TEST_F(FormTest, BadValuesAreRefusedWithTheirLine) {
     } catch (const FormFileError& e) {
         EXPECT_STREQ(e.what(), "gauges.frm:32: a control named Gauge1 already exists");
     }
+}
+
+TEST_F(FormTest, ValuesOutOfRangeAreKeptWithAWarningAtTheirLine) {
+    std::string odd = kForm;
+    odd.replace(odd.find("ClientWidth     =   7200"), 24, "ClientWidth     =   0");
+    odd.replace(odd.find("Level           =   7"), 21, "Level           =   250");
+    odd.replace(odd.find("Height          =   1500"), 24, "Height          =   -1500");
+    odd.replace(odd.find("Width           =   1800"), 24, "Width           =   -1800");
+    auto form = load(odd);
+    EXPECT_EQ(
+        form->warnings(),
+        (std::vector<std::string>{
+            "gauges.frm:5: ClientWidth: 0 is out of range: the form would be 0 pixels wide at 96 DPI, and "
+            "a form is 1 to 32768 pixels a side; it is kept as it is",
+            "gauges.frm:21: Gauge1.Level: 250 is past the dial",
+            "gauges.frm:23: Gauge1 did not read Mystery; it is kept as it is",
+            "gauges.frm:20: Gauge1.Height: -1500 is out of range (0 or more); it is kept as it is",
+            "gauges.frm:28: Text1(2).Width: -1800 is out of range (0 or more); it is kept as it is"}));
+    EXPECT_EQ(gauge(*form).level, 250);
+    EXPECT_EQ(rt::CDbl(form->FindControl("Text1(2)")->Get("Width")), -1800.0);
+
+    std::string huge = kForm;
+    huge.replace(huge.find("ClientHeight    =   5400"), 24, "ClientHeight    =   999999999");
+    EXPECT_EQ(
+        load(huge)->warnings().at(0),
+        "gauges.frm:6: ClientHeight: 999999999 is out of range: the form would be 66666667 pixels high at 96 "
+        "DPI, and a form is 1 to 32768 pixels a side; it is kept as it is");
+    std::string wide = kForm;
+    wide.replace(wide.find("ClientWidth     =   7200"), 24, "ClientWidth     =   450000");
+    wide.replace(wide.find("ClientHeight    =   5400"), 24, "ClientHeight    =   450000");
+    EXPECT_EQ(
+        load(wide)->warnings().at(0),
+        "gauges.frm:6: ClientHeight: 450000 is out of range: the form would be 30000 x 30000 pixels at 96 "
+        "DPI, more than the 67108864 pixels a form can have; it is kept as it is");
 }
 
 TEST_F(FormTest, ScaleConversionsFollowTheDisplayResolution) {
@@ -362,6 +434,23 @@ TEST_F(FormTest, BuiltInControlsPaintWithinTheirPixelRectangles) {
     gdi::DeleteDC(dc);
 }
 
+TEST_F(FormTest, ControlWindowsAreErasedBeforeTheirFirstPaint) {
+    auto form = load(kForm);
+    user::PumpMessages();
+    // The gauge draws nothing and has no BackColor: its window shows its class brush, the button
+    // face, where a surface never drawn would be black.
+    const gdi::HDC gauge_dc = user::GetDC(form->ActiveXControls().at(0)->hwnd());
+    EXPECT_EQ(gdi::GetPixel(gauge_dc, 150, 80), 0xC0C0C0u);
+    EXPECT_EQ(gdi::GetPixel(gauge_dc, 0, 0), 0xC0C0C0u);
+    // A built-in control is erased in its own BackColor before it paints.
+    auto text = std::dynamic_pointer_cast<HostControl>(form->FindControl("Text1(2)"));
+    text->Let("BackColor", Variant(int32_t{0x0000FF}));
+    EXPECT_EQ(user::SendMessageA(text->hwnd(), user::WM_ERASEBKGND,
+                                 user::WPARAM(user::GetDC(text->hwnd()).value), 0),
+              1);
+    EXPECT_EQ(gdi::GetPixel(user::GetDC(text->hwnd()), 60, 10), 0x0000FFu);
+}
+
 TEST_F(FormTest, AnAccessKeyReachesTheControlAsItRegisteredTheKey) {
     auto form = load(kForm);
     form->ActiveXControls().at(0)->access_keys = "F&b";
@@ -380,6 +469,9 @@ TEST_F(FormTest, AControlThatRaisesWhenFirstSizedIsKeptAndItsErrorNoted) {
     ASSERT_EQ(form->load_errors().size(), 1u);
     EXPECT_EQ(form->load_errors()[0].control, "Gauge1");
     EXPECT_EQ(form->load_errors()[0].error.number, rt::kErrOverflow);
+    // Said at the control's Begin line.
+    EXPECT_EQ(form->load_errors()[0].message,
+              "gauges.frm:16: Gauge1: error 6: " + form->load_errors()[0].error.description);
     EXPECT_EQ(gauge(*form).level, -1);
     EXPECT_TRUE(form->FindControl("Text1(2)"));
     EXPECT_TRUE(load(kForm)->load_errors().empty());

@@ -1,6 +1,6 @@
+#include "platform/host/PropertyBag.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/automation/StdFont.h"
-#include "platform/host/PropertyBag.h"
 
 #include <gtest/gtest.h>
 
@@ -62,4 +62,56 @@ TEST(PropertyBag, PicturePathsResolveWhenAnObjectIsAskedFor) {
     EXPECT_EQ(asked, "pictures/open.ico");
     EXPECT_TRUE(v.is_object());
     EXPECT_TRUE(bag.ReadProperty("TabPicture2", Variant::Nothing()).is_nothing());
+}
+
+// The bag finds a key through an index beside its ordered entries; removing a key from the middle
+// moves the later entries up, and every name must still lead to its own entry.
+TEST(PropertyBag, LookUpsIgnoreCaseAndFollowRemovalsInTheMiddle) {
+    PropertyBag bag;
+    for (int i = 1; i <= 300; ++i)
+        bag.WriteProperty("TabCaption" + std::to_string(i), Variant("Page " + std::to_string(i)),
+                          Variant(""));
+    for (int i = 1; i <= 300; i += 3)
+        bag.WriteProperty("tabcaption" + std::to_string(i), Variant(""), Variant(""));
+    ASSERT_EQ(bag.entries().size(), 200u);
+    for (int i = 1; i <= 300; ++i) {
+        const PropertyBag::Entry* e = bag.Find("TABCAPTION" + std::to_string(i));
+        if (i % 3 == 1) {
+            EXPECT_EQ(e, nullptr) << i;
+            continue;
+        }
+        ASSERT_NE(e, nullptr) << i;
+        EXPECT_EQ(e->name, "TabCaption" + std::to_string(i));
+        EXPECT_EQ(e->value, Variant("Page " + std::to_string(i)));
+    }
+    // The order is the order of first writing, without the removed keys.
+    EXPECT_EQ(bag.entries()[0].name, "TabCaption2");
+    EXPECT_EQ(bag.entries()[1].name, "TabCaption3");
+    EXPECT_EQ(bag.entries()[2].name, "TabCaption5");
+    EXPECT_EQ(bag.entries().back().name, "TabCaption300");
+
+    // A store under another spelling replaces the value in place and keeps the first spelling.
+    bag.Store("TABCAPTION5", Variant("five"), 9);
+    EXPECT_EQ(bag.entries()[2].name, "TabCaption5");
+    EXPECT_EQ(bag.entries()[2].value, Variant("five"));
+    EXPECT_EQ(bag.entries()[2].line, 9);
+    EXPECT_EQ(bag.entries().size(), 200u);
+    // A name that is only a prefix or has a letter more is another key.
+    EXPECT_FALSE(bag.Contains("TabCaption"));
+    EXPECT_FALSE(bag.Contains("TabCaption50x"));
+
+    bag.Clear();
+    EXPECT_TRUE(bag.entries().empty());
+    EXPECT_FALSE(bag.Contains("TabCaption2"));
+    bag.Store("TabCaption2", Variant("again"));
+    EXPECT_EQ(bag.ReadProperty("tabcaption2", Variant("")), Variant("again"));
+    EXPECT_EQ(bag.entries().size(), 1u);
+}
+
+// Letters outside ASCII are compared as they are, as member names are.
+TEST(PropertyBag, OnlyAsciiLettersIgnoreCase) {
+    PropertyBag bag;
+    bag.Store("Caption\xE9", Variant(int16_t{1}));
+    EXPECT_TRUE(bag.Contains("CAPTION\xE9"));
+    EXPECT_FALSE(bag.Contains("Caption\xC9"));
 }

@@ -1,8 +1,10 @@
 #include "layout/LayoutFixture.h"
 
+#include "layout/CaptionPacking.h"
 #include "platform/automation/StdFont.h"
 #include "platform/automation/StdPicture.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/Trace.h"
 
 #include <cmath>
 #include <cstring>
@@ -83,6 +85,40 @@ TEST(MeasureCaption, LeavesTheDcsFontSelectedAndNoObjectBehind) {
     MeasureCaption(*c.ctl, dc, c.tab(1));
     EXPECT_EQ(gdi::GetCurrentObject(dc, gdi::ObjectKind::Font), font);
     EXPECT_EQ(gdi::live_objects(), before);
+}
+
+// A caption-based layout makes its caption font once for all its captions and keeps it selected
+// while it measures them; each caption measures what it measures alone, after the caption font and
+// the resolution change too.
+TEST(MeasureCaption, ALayoutMakesOneFontForAllItsCaptions) {
+    std::vector<std::string> captions;
+    for (int i = 1; i <= 40; ++i)
+        captions.push_back(i % 3 ? "Tab &" + std::to_string(i) : "Wide && tall caption " + std::to_string(i));
+    for (int dpi : {96, 144}) {
+        gdi::SetLogicalDpi(dpi);
+        for (bool bold : {false, true}) {
+            CaptionControl c(vnJustifiedByCaption, captions, 2000.0);
+            c.state().TabCaptionFont->SetBold(bold);
+            const gdi::HDC dc = c.site.hDC();
+            const gdi::HGDIOBJ font = gdi::GetCurrentObject(dc, gdi::ObjectKind::Font);
+            const gdi::LiveObjects before = gdi::live_objects();
+            std::vector<int32_t> widths;
+            {
+                gdi::Trace trace;
+                widths = MeasureCaptions(*c.ctl, dc);
+                EXPECT_EQ(trace.filter("CreateFontIndirectA").size(), 1u);
+                EXPECT_EQ(trace.filter("GetTextExtentPoint32A").size(), captions.size());
+            }
+            EXPECT_EQ(gdi::GetCurrentObject(dc, gdi::ObjectKind::Font), font);
+            EXPECT_EQ(gdi::live_objects(), before);
+            ASSERT_EQ(widths.size(), captions.size());
+            for (int32_t i = 1; i <= c.count(); ++i)
+                EXPECT_EQ(widths[static_cast<size_t>(i - 1)], MeasureCaption(*c.ctl, dc, c.tab(i))) << i;
+            const std::string stripped = captions[2].substr(0, 5) + captions[2].substr(6);
+            EXPECT_EQ(widths[2], ArialWidth(stripped, kArial12 * dpi / 96, bold)) << stripped;
+        }
+    }
+    gdi::SetLogicalDpi(96);
 }
 
 TEST(FitCaption, EveryHeaderJustFitsItsCaptionAndTheRowIsNotFilled) {

@@ -150,6 +150,35 @@ TEST_P(EveryLook, LeavesNoGdiObjectBehindAndNoneSelected) {
     EXPECT_EQ(gdi::GetCurrentObject(c.site.hDC(), gdi::ObjectKind::Bitmap).value, c.screen.value);
 }
 
+// The headers of a redraw share their pens and brushes, one of each colour for the whole redraw:
+// a redraw of many headers makes no more of them than a redraw of a few, a tab of its own colour
+// adds one brush, and none is left once the redraw is done. (Captions without an access key, whose
+// underline has a pen of its own.)
+TEST(DrawControl, HeadersShareOnePenAndOneBrushAColour) {
+    for (int32_t look : {vn3DWindows95, vn3DWindows}) {
+        auto made = [&](int tabs, int32_t own_colour_tab) {
+            RenderControl c(tabs, 600.0, 200.0, look);
+            for (int32_t i = 1; i <= tabs; ++i)
+                c.tab(i).SetCaption("Page " + std::to_string(i));
+            c.state().TabRows = 3;
+            c.state().TabActive = 2;
+            if (own_colour_tab) c.tab(own_colour_tab).SetBackColor(0x00336699);
+            c.Redraw();
+            const gdi::LiveObjects before = gdi::live_objects();
+            gdi::Trace trace;
+            c.Redraw();
+            EXPECT_EQ(gdi::live_objects(), before);
+            return std::pair{trace.filter("CreateBrushIndirect").size(),
+                             trace.filter("CreatePenIndirect").size()};
+        };
+        const auto few = made(6, 0), many = made(30, 0);
+        EXPECT_EQ(many, few) << "look " << look;
+        EXPECT_LE(few.first, 4u) << "the background, the tab colour and two edge colours";
+        EXPECT_LE(few.second, 3u) << "the three edge colours";
+        EXPECT_EQ(made(30, 7).first, many.first + 1) << "one more colour, one more brush";
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(AllStyles, EveryLook,
                          testing::Combine(testing::Values(vnOrientationTop, vnOrientationRight,
                                                           vnOrientationBottom, vnOrientationLeft),

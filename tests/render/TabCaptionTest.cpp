@@ -32,8 +32,10 @@ int32_t Height(const gdi::RECT& r) {
     return r.bottom - r.top;
 }
 
-// The font each caption went out in: the last font made before its text (the renderer rebuilds the
-// font for every caption). A made font's args: height, escapement, weight.
+// The font each caption went out in: the last font made before its text (the renderer makes a new
+// font whenever a caption needs another one than the caption before). A made font's args: height,
+// escapement, weight. The renderer keeps its font from one redraw to the next; ForgetCaptionFont
+// before a traced redraw makes its first caption's font inside the trace.
 std::map<std::string, std::vector<int64_t>> FontsOfCaptions(const gdi::Trace& trace) {
     std::map<std::string, std::vector<int64_t>> fonts;
     std::vector<int64_t> current;
@@ -42,6 +44,10 @@ std::map<std::string, std::vector<int64_t>> FontsOfCaptions(const gdi::Trace& tr
         if (record.name == "TextOutA") fonts[record.text] = current;
     }
     return fonts;
+}
+
+void ForgetCaptionFont(RenderControl& c) {
+    static_cast<ControlView&>(*c.ctl).Renderer().SetFont(nullptr);
 }
 
 class TabCaption : public ::testing::Test {
@@ -61,6 +67,7 @@ TEST_F(TabCaption, OnlyTheActiveCaptionIsBoldAndADisabledControlGraysThemAll) {
     c.tab(1).SetForeColor(0x0000FF);
     c.state().TabActiveBold = true;
     c.state().TabActive = 2;
+    ForgetCaptionFont(c);
     gdi::Trace trace;
     c.Redraw();
     const auto fonts = FontsOfCaptions(trace);
@@ -88,6 +95,7 @@ TEST_F(TabCaption, CaptionsTurnWithTheOrientationButNotUpsideDown) {
     for (const auto& [orientation, escapement] : turns) {
         CaptionControl c(1, orientation);
         c.tab(1).SetCaption("Tab");
+        ForgetCaptionFont(c);
         gdi::Trace trace;
         c.Redraw();
         EXPECT_EQ(FontsOfCaptions(trace).at("Tab")[1], escapement) << "orientation " << orientation;

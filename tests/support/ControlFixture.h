@@ -3,6 +3,7 @@
 #include "contained/VNControl.h"
 #include "contained/VNControls.h"
 #include "control/VNTabCtl.h"
+#include "support/ErrorNumber.h"
 #include "support/TestSite.h"
 
 #include "platform/automation/AutomationError.h"
@@ -65,16 +66,7 @@ struct LoadedControl {
     LoadedControl& operator=(const LoadedControl&) = delete;
 };
 
-// The automation error `f` raises; a test failure when it raises none.
-inline rt::AutomationError ErrorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const rt::AutomationError& e) {
-        return e;
-    }
-    ADD_FAILURE() << "no error raised";
-    return rt::AutomationError(0, "", "");
-}
+using ::ErrorOf;
 
 // Sets the operating-system version the platform reports for one test.
 class ReportedVersionScope {

@@ -148,6 +148,8 @@ public:
 
     // --- what the control reported ---
     std::vector<std::string> property_changes;
+    // What ReportSavedValue was told: "key: problem".
+    std::vector<std::string> saved_value_reports;
     std::vector<RecordedEvent> events;
     std::vector<RecordedMsgBox> message_boxes;
     std::deque<int32_t> answers; // to the next message boxes; OK when empty
@@ -198,6 +200,9 @@ public:
 
     // --- ControlSite ---
     void PropertyChanged(std::string_view name) override { property_changes.emplace_back(name); }
+    void ReportSavedValue(std::string_view key, const std::string& problem) override {
+        saved_value_reports.push_back(std::string(key) + ": " + problem);
+    }
     bool AmbientUserMode() const override { return user_mode; }
     std::shared_ptr<rt::StdFont> AmbientFont() const override { return ambient_font; }
     std::shared_ptr<rt::StdFont> ParentFont() const override { return parent_font; }

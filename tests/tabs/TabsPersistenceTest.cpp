@@ -7,6 +7,7 @@
 #include "contained/VNControls.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/host/PropertyBag.h"
+#include "support/ErrorNumber.h"
 
 #include <gtest/gtest.h>
 
@@ -155,6 +156,43 @@ TEST(TabsLoad, ADuplicateKeyStopsTheLoadKeepingEarlierTabs) {
     // The second tab was added before its key was read; the third was never reached.
     EXPECT_EQ(t.tabs->Count(), 2);
     EXPECT_EQ(keys, "AB");
+}
+
+// Thousands of tabs, as a big form holds them: each keeps its own caption, key and colours, and a
+// key that repeats an earlier one (in another case, with blanks) stops the load at that tab.
+TEST(TabsLoad, ThousandsOfTabsLoadInOrderAndARepeatedKeyFarOnStopsThere) {
+    constexpr int32_t kTabs = 5000;
+    constexpr int32_t kRepeat = 4321;
+    host::PropertyBag bag;
+    bag.Store("NumTabs", Variant(kTabs));
+    for (int32_t i = 1; i <= kTabs; ++i) {
+        bag.Store("TabCaption" + std::to_string(i), Variant("P&" + std::to_string(i % 10)));
+        bag.Store("TabKey" + std::to_string(i), Variant("page" + std::to_string(i)));
+        if (i % 7 == 0) bag.Store("TabBackColor" + std::to_string(i), Variant(i));
+    }
+    {
+        Tabs t;
+        std::string keys;
+        t.tabs->LoadTabs(bag, keys);
+        ASSERT_EQ(t.tabs->Count(), kTabs);
+        ASSERT_EQ(keys.size(), static_cast<size_t>(kTabs));
+        for (int32_t i = 1; i <= kTabs; ++i) {
+            const auto& tab = t.tabs->at(i);
+            ASSERT_EQ(tab->Index(), i);
+            ASSERT_EQ(rt::CStr(tab->Key()), "page" + std::to_string(i));
+            ASSERT_EQ(keys[static_cast<size_t>(i - 1)], static_cast<char>('0' + i % 10));
+            ASSERT_EQ(tab->BackColor(), i % 7 == 0 ? i : static_cast<int32_t>(0x8000000F));
+        }
+        EXPECT_TRUE(t.tabs->KeyExists(Variant(" PAGE4999")));
+        EXPECT_FALSE(t.tabs->KeyExists(Variant("page5001")));
+    }
+    bag.Store("TabKey" + std::to_string(kRepeat), Variant(" PAGE17 "));
+    Tabs t;
+    std::string keys;
+    EXPECT_EQ(error_number([&] { t.tabs->LoadTabs(bag, keys); }), 50001);
+    EXPECT_EQ(t.tabs->Count(), kRepeat);
+    EXPECT_EQ(keys.size(), static_cast<size_t>(kRepeat));
+    EXPECT_EQ(rt::CStr(t.tabs->at(kRepeat - 1)->Key()), "page" + std::to_string(kRepeat - 1));
 }
 
 TEST(TabsLoad, MissingKeysGiveTheirDefaults) {

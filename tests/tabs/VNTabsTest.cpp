@@ -3,6 +3,7 @@
 #include "support/TestSite.h"
 #include "tabs/VNTab.h"
 
+#include "platform/automation/Ansi.h"
 #include "platform/automation/AutomationError.h"
 
 #include <gtest/gtest.h>
@@ -195,6 +196,66 @@ TEST(TabsKeys, EmptyAndBlankKeysAreNeverTaken) {
     t.tabs->Add(std::nullopt, Variant(""));
     EXPECT_EQ(t.tabs->Count(), 3);
     EXPECT_FALSE(t.tabs->KeyExists(Variant("  ")));
+}
+
+// The collection keeps a count of its keys beside the tabs; whatever happens to the tabs, it must
+// answer as a look at every tab's key would.
+TEST(TabsKeys, KeyExistsAgreesWithEveryTabsKeyThroughAddsRemovesChangesAndClears) {
+    Tabs t;
+    const std::vector<Variant> keys = {
+        Variant("a"),         Variant(" A"),        Variant("b "),       Variant("B"),
+        Variant("\xE9t\xE9"), Variant("\xC9T\xC9"), Variant(int32_t(7)), Variant(" 7 "),
+        Variant(""),          Variant("   "),       Variant(),           Variant(1.5)};
+    auto scan = [&](const Variant& key) {
+        const std::string wanted = rt::Trim(rt::CStr(key));
+        if (wanted.empty()) return false;
+        for (const auto& tab : t.tabs->tabs())
+            if (rt::EqualsText(rt::Trim(rt::CStr(tab->Key())), wanted)) return true;
+        return false;
+    };
+    std::vector<std::shared_ptr<VNTab>> removed;
+    uint32_t state = 12345;
+    auto next = [&](uint32_t n) {
+        state = state * 1103515245u + 12345u;
+        return (state >> 16) % n;
+    };
+    for (int step = 0; step < 2000; ++step) {
+        const Variant& key = keys[next(static_cast<uint32_t>(keys.size()))];
+        try {
+            switch (next(8)) {
+            case 0:
+            case 1:
+            case 2:
+                t.tabs->Add(std::nullopt, key);
+                break;
+            case 3:
+                if (t.tabs->Count() > 0) t.tabs->Add(Variant(int32_t(1 + next(t.tabs->Count()))), key);
+                break;
+            case 4:
+                if (t.tabs->Count() > 0) {
+                    const int32_t position = static_cast<int32_t>(1 + next(t.tabs->Count()));
+                    removed.push_back(t.tabs->at(position));
+                    t.tabs->Remove(Variant(position));
+                }
+                break;
+            case 5:
+                if (t.tabs->Count() > 0)
+                    t.tabs->at(static_cast<int32_t>(1 + next(t.tabs->Count())))->SetKey(key);
+                break;
+            case 6:
+                // A tab taken out of the collection keeps its link to it, but its key is its own.
+                if (!removed.empty()) removed[next(static_cast<uint32_t>(removed.size()))]->SetKey(key);
+                break;
+            default:
+                if (next(20) == 0) t.tabs->Clear();
+                break;
+            }
+        } catch (const AutomationError& e) {
+            EXPECT_EQ(e.number, 50001);
+        }
+        for (const Variant& k : keys)
+            ASSERT_EQ(t.tabs->KeyExists(k), scan(k)) << "step " << step << " key " << rt::CStr(k);
+    }
 }
 
 TEST(TabsRemove, RemovesRenumbersAndRaisesTabRemoved) {

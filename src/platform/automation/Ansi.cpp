@@ -27,64 +27,96 @@ unsigned char ansi_from_unicode(char32_t cp) {
     return '?';
 }
 
+std::optional<Utf8Char> decode_utf8(std::string_view s) {
+    if (s.empty()) return std::nullopt;
+    const auto byte = [&](size_t i) { return static_cast<unsigned char>(s[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80) return Utf8Char{lead, 1};
+    size_t length;
+    char32_t cp;
+    char32_t least; // the smallest code point this length may carry: anything less is overlong
+    if ((lead & 0xE0) == 0xC0) {
+        length = 2;
+        cp = lead & 0x1F;
+        least = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3;
+        cp = lead & 0x0F;
+        least = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4;
+        cp = lead & 0x07;
+        least = 0x10000;
+    } else {
+        return std::nullopt; // a continuation byte, or a lead byte no sequence starts with
+    }
+    if (s.size() < length) return std::nullopt;
+    for (size_t k = 1; k < length; ++k) {
+        if ((byte(k) & 0xC0) != 0x80) return std::nullopt;
+        cp = (cp << 6) | (byte(k) & 0x3F);
+    }
+    if (cp < least || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return std::nullopt;
+    return Utf8Char{cp, length};
+}
+
+bool is_utf8(std::string_view s) {
+    while (!s.empty()) {
+        const std::optional<Utf8Char> c = decode_utf8(s);
+        if (!c) return false;
+        s.remove_prefix(c->length);
+    }
+    return true;
+}
+
+std::string utf8_of(char32_t cp) {
+    std::string out;
+    if (cp < 0x80) {
+        out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else if (cp < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+    return out;
+}
+
 std::string ansi_from_utf8(std::string_view in) {
     std::string out;
     out.reserve(in.size());
-    size_t i = 0;
-    while (i < in.size()) {
-        unsigned char c = static_cast<unsigned char>(in[i]);
-        char32_t cp;
-        size_t n;
-        if (c < 0x80) {
-            cp = c;
-            n = 1;
-        } else if ((c & 0xE0) == 0xC0) {
-            cp = c & 0x1F;
-            n = 2;
-        } else if ((c & 0xF0) == 0xE0) {
-            cp = c & 0x0F;
-            n = 3;
-        } else if ((c & 0xF8) == 0xF0) {
-            cp = c & 0x07;
-            n = 4;
-        } else {
-            out.push_back('?'); // a stray continuation byte or an invalid lead byte
-            ++i;
-            continue;
-        }
-        bool ok = i + n <= in.size();
-        for (size_t k = 1; ok && k < n; ++k) {
-            unsigned char cc = static_cast<unsigned char>(in[i + k]);
-            if ((cc & 0xC0) != 0x80) ok = false;
-            else cp = (cp << 6) | (cc & 0x3F);
-        }
-        if (!ok) {
-            out.push_back('?');
-            ++i;
-            continue;
-        }
-        out.push_back(static_cast<char>(ansi_from_unicode(cp)));
-        i += n;
+    while (!in.empty()) {
+        const std::optional<Utf8Char> c = decode_utf8(in);
+        // A byte that starts no well-formed sequence is one unknown character.
+        out.push_back(c ? static_cast<char>(ansi_from_unicode(c->code_point)) : '?');
+        in.remove_prefix(c ? c->length : 1);
     }
     return out;
+}
+
+std::vector<char32_t> outside_ansi(std::string_view in) {
+    std::vector<char32_t> found;
+    while (!in.empty()) {
+        const std::optional<Utf8Char> c = decode_utf8(in);
+        const char32_t cp = c ? c->code_point : 0xFFFD;
+        const bool lost = !c || (ansi_from_unicode(cp) == '?' && cp != '?');
+        if (lost && std::find(found.begin(), found.end(), cp) == found.end()) found.push_back(cp);
+        in.remove_prefix(c ? c->length : 1);
+    }
+    return found;
 }
 
 std::string utf8_from_ansi(std::string_view in) {
     std::string out;
     out.reserve(in.size());
-    for (char ch : in) {
-        char32_t cp = unicode_from_ansi(static_cast<unsigned char>(ch));
-        if (cp < 0x80) {
-            out.push_back(static_cast<char>(cp));
-        } else if (cp < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-        } else {
-            out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-        }
-    }
+    for (char ch : in)
+        out += utf8_of(unicode_from_ansi(static_cast<unsigned char>(ch)));
     return out;
 }
 
@@ -115,7 +147,9 @@ std::string Right(std::string_view s, int32_t length) {
     return std::string(s.substr(s.size() - n));
 }
 
-int32_t Len(std::string_view s) { return static_cast<int32_t>(s.size()); }
+int32_t Len(std::string_view s) {
+    return static_cast<int32_t>(s.size());
+}
 
 int32_t Asc(std::string_view s) {
     if (s.empty()) raise_error(kErrInvalidProcedureCall);
@@ -137,18 +171,25 @@ std::string RTrim(std::string_view s) {
     return e == std::string_view::npos ? std::string() : std::string(s.substr(0, e + 1));
 }
 
-std::string Trim(std::string_view s) { return LTrim(RTrim(s)); }
+std::string Trim(std::string_view s) {
+    return LTrim(RTrim(s));
+}
 
 // Upper and lower case of one Windows-1252 byte.
 static unsigned char upper1252(unsigned char c) {
     if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 32);
     if ((c >= 0xE0 && c <= 0xFE && c != 0xF7)) return static_cast<unsigned char>(c - 32);
     switch (c) {
-    case 0x9A: return 0x8A; // s caron
-    case 0x9C: return 0x8C; // oe
-    case 0x9E: return 0x8E; // z caron
-    case 0xFF: return 0x9F; // y diaeresis
-    default: return c;
+    case 0x9A:
+        return 0x8A; // s caron
+    case 0x9C:
+        return 0x8C; // oe
+    case 0x9E:
+        return 0x8E; // z caron
+    case 0xFF:
+        return 0x9F; // y diaeresis
+    default:
+        return c;
     }
 }
 
@@ -156,23 +197,30 @@ static unsigned char lower1252(unsigned char c) {
     if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
     if ((c >= 0xC0 && c <= 0xDE && c != 0xD7)) return static_cast<unsigned char>(c + 32);
     switch (c) {
-    case 0x8A: return 0x9A;
-    case 0x8C: return 0x9C;
-    case 0x8E: return 0x9E;
-    case 0x9F: return 0xFF;
-    default: return c;
+    case 0x8A:
+        return 0x9A;
+    case 0x8C:
+        return 0x9C;
+    case 0x8E:
+        return 0x9E;
+    case 0x9F:
+        return 0xFF;
+    default:
+        return c;
     }
 }
 
 std::string UCase(std::string_view s) {
     std::string out(s);
-    for (char& c : out) c = static_cast<char>(upper1252(static_cast<unsigned char>(c)));
+    for (char& c : out)
+        c = static_cast<char>(upper1252(static_cast<unsigned char>(c)));
     return out;
 }
 
 std::string LCase(std::string_view s) {
     std::string out(s);
-    for (char& c : out) c = static_cast<char>(lower1252(static_cast<unsigned char>(c)));
+    for (char& c : out)
+        c = static_cast<char>(lower1252(static_cast<unsigned char>(c)));
     return out;
 }
 

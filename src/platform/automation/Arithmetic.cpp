@@ -42,8 +42,8 @@ int16_t mod16(int32_t a, int32_t b) {
     return to16(int64_t{a} % b);
 }
 
-int32_t add32(int64_t a, int64_t b) { return to32(operand32(a) + operand32(b)); }
-int32_t sub32(int64_t a, int64_t b) { return to32(operand32(a) - operand32(b)); }
+int32_t add32_checked(int64_t a, int64_t b) { return to32(operand32(a) + operand32(b)); }
+int32_t sub32_checked(int64_t a, int64_t b) { return to32(operand32(a) - operand32(b)); }
 int32_t mul32(int64_t a, int64_t b) { return to32(operand32(a) * operand32(b)); }
 int32_t div32(int64_t a, int64_t b) {
     a = operand32(a);
@@ -65,14 +65,14 @@ int16_t cint(double value) {
     return static_cast<int16_t>(r);
 }
 
-int32_t clng(double value) {
+int32_t clng_checked(double value) {
     if (std::isnan(value)) raise_error(kErrOverflow);
     double r = round_even(value);
     if (r < -2147483648.0 || r > 2147483647.0) raise_error(kErrOverflow);
     return static_cast<int32_t>(r);
 }
 
-float csng(double value) {
+float csng_checked(double value) {
     if (std::isfinite(value) && std::fabs(value) > FLT_MAX) raise_error(kErrOverflow);
     return static_cast<float>(value);
 }

@@ -198,6 +198,11 @@ void copy_from_pending(const Target& dst, RECT d, const Pixels& src, POINT s) {
     const int32_t y1 = std::min({d.bottom, dst.height, d.top - s.y + src.height});
     if (x0 >= x1 || y0 >= y1) return;
     const int32_t sx_off = s.x - d.left, sy_off = s.y - d.top;
+    if (!dst.clip) {
+        src.read_rows(y0 + sy_off, y1 + sy_off, x0 + sx_off, x1 + sx_off, dst.row(y0) + x0,
+                      size_t(dst.stride));
+        return;
+    }
     for (int32_t y = y0; y < y1; ++y)
         for_each_visible(dst, y, x0, x1, [&](int32_t a, int32_t b) {
             src.read_row(y + sy_off, a + sx_off, b + sx_off, dst.row(y) + a);

@@ -196,6 +196,9 @@ bool DeleteDC(HDC hdc);
 // monochrome for a memory DC still holding its default bitmap. A width or height of 0 gives the
 // stock 1x1 monochrome bitmap, as the platform does; negative sizes fail. Pixels start black.
 HBITMAP CreateCompatibleBitmap(HDC hdc, int32_t width, int32_t height);
+// The largest bitmap made: a larger request fails (a 0 handle), as it does on an exhausted platform.
+constexpr int32_t kMaxBitmapSide = 1 << 15;
+constexpr int64_t kMaxBitmapPixels = int64_t(1) << 26;
 // A 32-bit bitmap from rows of 0x00RRGGBB pixels, top-down (null: black). The top byte is kept, so a
 // colour bitmap of an icon may carry per-pixel alpha.
 HBITMAP CreateBitmap32(int32_t width, int32_t height, const uint32_t* pixels);

@@ -8,12 +8,9 @@ namespace gdi {
 namespace {
 
 // Larger requests fail the way an exhausted platform does (a 0 handle), not with an exception.
-constexpr int32_t kMaxSide = 1 << 15;
-constexpr int64_t kMaxPixels = int64_t(1) << 26;
-
 bool size_allowed(int32_t width, int32_t height) {
-    return width > 0 && height > 0 && width <= kMaxSide && height <= kMaxSide &&
-           int64_t(width) * height <= kMaxPixels;
+    return width > 0 && height > 0 && width <= kMaxBitmapSide && height <= kMaxBitmapSide &&
+           int64_t(width) * height <= kMaxBitmapPixels;
 }
 
 HBITMAP insert_bitmap(Pixels pixels) {

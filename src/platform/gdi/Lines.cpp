@@ -135,13 +135,27 @@ void draw_line(const Target& target, POINT a, POINT b, const PenDraw& pen) {
     // A plain vertical line is one pixel a row.
     if (dx == 0 && thin_solid) {
         if (a.x < 0 || a.x >= target.width) return;
-        const auto y0 = static_cast<int32_t>(std::max<int64_t>(dy > 0 ? a.y : int64_t(b.y) + 1, 0));
-        const auto y1 =
-            static_cast<int32_t>(std::min<int64_t>(dy > 0 ? b.y : int64_t(a.y) + 1, target.height));
-        for (int32_t y = y0; y < y1; ++y) {
-            if (target.clip && !target.clip->contains(a.x, y)) continue;
-            uint32_t& dst = target.row(y)[a.x];
-            dst = pen.rop2 == R2_COPYPEN ? pen.color : apply_rop2(pen.rop2, pen.color, dst);
+        auto y0 = static_cast<int32_t>(std::max<int64_t>(dy > 0 ? a.y : int64_t(b.y) + 1, 0));
+        auto y1 = static_cast<int32_t>(std::min<int64_t>(dy > 0 ? b.y : int64_t(a.y) + 1, target.height));
+        // A clip rectangle cuts the line once, instead of row by row.
+        const Region* clip = target.clip;
+        if (clip && clip->complexity() == SIMPLEREGION) {
+            const RECT box = clip->box();
+            if (a.x < box.left || a.x >= box.right) return;
+            y0 = std::max(y0, box.top);
+            y1 = std::min(y1, box.bottom);
+            clip = nullptr;
+        }
+        if (y0 >= y1) return;
+        uint32_t* dst = target.row(y0) + a.x;
+        if (!clip && pen.rop2 == R2_COPYPEN) {
+            for (int32_t y = y0; y < y1; ++y, dst += target.stride)
+                *dst = pen.color;
+            return;
+        }
+        for (int32_t y = y0; y < y1; ++y, dst += target.stride) {
+            if (clip && !clip->contains(a.x, y)) continue;
+            *dst = pen.rop2 == R2_COPYPEN ? pen.color : apply_rop2(pen.rop2, pen.color, *dst);
         }
         return;
     }

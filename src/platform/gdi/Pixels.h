@@ -76,8 +76,15 @@ public:
     // Every pixel of r (clipped) set to value, which is already in the bitmap's format: tiles r
     // covers whole become pending, the others are made real and written.
     void fill(RECT r, uint32_t value);
+    // Pixels [x0, x1) of row y (inside the bitmap) set to value, in the bitmap's format: a pending
+    // tile that holds value already stays pending, the others are made real and written.
+    void store_span(int32_t y, int32_t x0, int32_t x1, uint32_t value);
     // Pixels [x0, x1) of row y into out, pending ones as their value; nothing is made real.
     void read_row(int32_t y, int32_t x0, int32_t x1, uint32_t* out) const;
+    // Pixels [x0, x1) of rows [y0, y1) (inside the bitmap) into out, row after row `stride`
+    // pixels apart, as read_row would: a band of tiles at a time, and rows that lie one after
+    // another in both buffers in one piece.
+    void read_rows(int32_t y0, int32_t y1, int32_t x0, int32_t x1, uint32_t* out, size_t stride) const;
     // The buffer with every pixel real for good: for views handed out of the GDI.
     uint32_t* expose();
     // Whether some tile is pending.
@@ -106,6 +113,8 @@ private:
         std::vector<Run> runs;
     };
 
+    // The runs of [x0, x1) in the band of tile rows `band`, kept in m_runs.
+    const std::vector<Run>& runs_of(int32_t band, int32_t x0, int32_t x1) const;
     int32_t columns() const { return (width + kTile - 1) >> kTileShift; }
     int32_t rows() const { return (height + kTile - 1) >> kTileShift; }
     Tile& tile(int32_t column, int32_t row) const { return m_tiles[size_t(row) * columns() + column]; }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 namespace gdi {
@@ -118,9 +119,13 @@ void RegionBuilder::add(int32_t top, int32_t bottom, const std::vector<Span>& sp
 Region Region::from_rect(RECT r) {
     if (r.left > r.right) std::swap(r.left, r.right);
     if (r.top > r.bottom) std::swap(r.top, r.bottom);
-    RegionBuilder builder;
-    builder.add(r.top, r.bottom, {{r.left, r.right}});
-    return builder.finish();
+    // A rectangle without width or height holds no pixel: the empty region, as every other way
+    // to no pixels gives it.
+    Region region;
+    if (r.left == r.right || r.top == r.bottom) return region;
+    region.m_bands.push_back({r.top, r.bottom, 0, 1});
+    region.m_spans.push_back({r.left, r.right});
+    return region;
 }
 
 Region Region::ellipse(RECT r, Rows rows) {
@@ -167,10 +172,19 @@ void scan_polygon(const POINT* points, int count, int mode, Rows rows, RowSink& 
 
         void start(int64_t y) {
             const int64_t den = yb - ya;
-            const Int128 num = Int128(xa) * den + Int128(y - ya) * (xb - xa);
-            x = ceil_div(num, den);
-            rest = static_cast<int64_t>(Int128(x) * den - num);
             const int64_t dx = xb - xa;
+            constexpr int64_t kNear = int64_t(1) << 30;
+            if (den < kNear && std::abs(xa) < kNear && std::abs(dx) < kNear) {
+                // Each product stays under 2^60 here, so the crossing needs no wide division.
+                const int64_t num = xa * den + (y - ya) * dx;
+                x = num / den;
+                if (num % den != 0 && num > 0) ++x;
+                rest = x * den - num;
+            } else {
+                const Int128 num = Int128(xa) * den + Int128(y - ya) * dx;
+                x = ceil_div(num, den);
+                rest = static_cast<int64_t>(Int128(x) * den - num);
+            }
             step_x = dx / den;
             step_rest = dx % den;
             if (step_rest < 0) {
@@ -198,7 +212,7 @@ void scan_polygon(const POINT* points, int count, int mode, Rows rows, RowSink& 
     if (!points || count < 3) return;
     for (int i = 0; i < count; ++i) {
         POINT a = points[i];
-        POINT b = points[(i + 1) % count];
+        POINT b = points[i + 1 < count ? i + 1 : 0];
         if (a.y == b.y) continue;
         if (a.y < b.y) {
             edges.push_back({a.y, b.y, a.x, b.x, 1});
@@ -207,7 +221,10 @@ void scan_polygon(const POINT* points, int count, int mode, Rows rows, RowSink& 
         }
     }
     if (edges.empty()) return;
-    std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.ya < b.ya; });
+    // By their upper ends. A shape has a handful of edges, mostly in order already.
+    for (size_t k = 1; k < edges.size(); ++k)
+        for (size_t j = k; j > 0 && edges[j].ya < edges[j - 1].ya; --j)
+            std::swap(edges[j], edges[j - 1]);
     int64_t y_end = edges.front().yb;
     for (const Edge& e : edges)
         y_end = std::max(y_end, e.yb);
@@ -215,6 +232,7 @@ void scan_polygon(const POINT* points, int count, int mode, Rows rows, RowSink& 
     const int64_t y_begin = std::max<int64_t>(edges.front().ya, rows.first);
 
     size_t next = 0;
+    int64_t first_end = INT64_MAX; // the row the first active edge ends on
     for (int64_t y = y_begin; y < y_end; ++y) {
         // Edges already passed by the rows asked for start at the first row they are seen on.
         while (next < edges.size() && edges[next].ya <= y) {
@@ -222,35 +240,58 @@ void scan_polygon(const POINT* points, int count, int mode, Rows rows, RowSink& 
             if (e.yb <= y) continue;
             e.start(y);
             active.push_back(&e);
+            first_end = std::min(first_end, e.yb);
         }
-        std::erase_if(active, [y](const Edge* e) { return e->yb <= y; });
+        if (first_end <= y) {
+            std::erase_if(active, [y](const Edge* e) { return e->yb <= y; });
+            first_end = INT64_MAX;
+            for (const Edge* e : active)
+                first_end = std::min(first_end, e->yb);
+        }
         if (active.empty()) {
             if (next < edges.size()) y = edges[next].ya - 1;
             continue;
         }
         crossings.clear();
+        bool upright = true;
         for (Edge* e : active) {
             crossings.emplace_back(e->x, e->dir);
             e->next_row();
+            upright = upright && e->step_x == 0 && e->step_rest == 0;
+        }
+        // While every edge crossing the rows is vertical and none starts or ends, each row has the
+        // same spans as this one: they go to the sink as one run of rows.
+        int64_t run_end = y + 1;
+        if (upright) {
+            run_end = next < edges.size() ? std::min(y_end, edges[next].ya) : y_end;
+            for (const Edge* e : active)
+                run_end = std::min(run_end, e->yb);
+            run_end = std::max(run_end, y + 1);
         }
         // Usually two crossings, already in order: an insertion sort does no work for them.
         for (size_t k = 1; k < crossings.size(); ++k)
             for (size_t j = k; j > 0 && crossings[j] < crossings[j - 1]; --j)
                 std::swap(crossings[j], crossings[j - 1]);
         row.clear();
-        if (mode == WINDING) {
+        if (crossings.size() == 2) {
+            // One edge in, one out: one span, by either rule.
+            const Span span{clamp32(crossings[0].first), clamp32(crossings[1].first)};
+            if (span.x0 < span.x1) row.push_back(span);
+        } else if (mode == WINDING) {
             int winding = 0;
             for (size_t k = 0; k + 1 < crossings.size(); ++k) {
                 winding += crossings[k].second;
                 if (winding != 0)
                     row.push_back({clamp32(crossings[k].first), clamp32(crossings[k + 1].first)});
             }
+            merge_sorted_spans(row);
         } else {
             for (size_t k = 0; k + 1 < crossings.size(); k += 2)
                 row.push_back({clamp32(crossings[k].first), clamp32(crossings[k + 1].first)});
+            merge_sorted_spans(row);
         }
-        merge_sorted_spans(row);
-        if (!row.empty()) sink.row(static_cast<int32_t>(y), row);
+        if (!row.empty()) sink.rows(static_cast<int32_t>(y), static_cast<int32_t>(run_end), row);
+        y = run_end - 1;
     }
 }
 
@@ -258,6 +299,9 @@ Region Region::polygon(const POINT* points, int count, int mode, Rows rows) {
     struct Builder final : RowSink {
         RegionBuilder builder;
         void row(int32_t y, const std::vector<Span>& spans) override { builder.add(y, y + 1, spans); }
+        void rows(int32_t top, int32_t bottom, const std::vector<Span>& spans) override {
+            builder.add(top, bottom, spans);
+        }
     } sink;
     scan_polygon(points, count, mode, rows, sink);
     return sink.builder.finish();
@@ -265,6 +309,8 @@ Region Region::polygon(const POINT* points, int count, int mode, Rows rows) {
 
 Region Region::combine(const Region& a, const Region& b, int mode) {
     if (mode == RGN_COPY) return a;
+    if (mode == RGN_AND && a.complexity() == SIMPLEREGION && b.complexity() == SIMPLEREGION)
+        return meeting(a.box(), b.box());
     std::vector<int32_t> ys;
     ys.reserve(2 * (a.m_bands.size() + b.m_bands.size()));
     for (const Band& band : a.m_bands)
@@ -308,7 +354,7 @@ RECT Region::box() const {
     return box;
 }
 
-const Band* Region::band_at(int32_t y) const {
+const Band* Region::search_band(int32_t y) const {
     auto it = std::upper_bound(m_bands.begin(), m_bands.end(), y,
                                [](int32_t value, const Band& band) { return value < band.bottom; });
     if (it == m_bands.end() || it->top > y) return nullptr;
@@ -343,7 +389,15 @@ void Region::offset(int32_t dx, int32_t dy) {
 
 Region Region::intersected(RECT rect) const {
     if (rect.right <= rect.left || rect.bottom <= rect.top) return Region();
+    if (complexity() == SIMPLEREGION) return meeting(box(), rect);
     return combine(*this, from_rect(rect), RGN_AND);
+}
+
+Region Region::meeting(RECT a, RECT b) {
+    const RECT both{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+                    std::min(a.bottom, b.bottom)};
+    if (both.left >= both.right || both.top >= both.bottom) return Region();
+    return from_rect(both);
 }
 
 Region Region::eroded() const {

@@ -32,7 +32,8 @@ constexpr Rows all_rows() {
 class Region {
 public:
     Region() = default;
-    // Normalises the rectangle, as CreateRectRgn does.
+    // Normalises the rectangle, as CreateRectRgn does; one without width or height gives the empty
+    // region.
     static Region from_rect(RECT rect);
     // Pixels whose centres lie inside the ellipse inscribed in the box (right and bottom exclusive).
     // Only the rows in [rows.first, rows.second) are computed, so drawing a huge shape costs no
@@ -43,6 +44,9 @@ public:
     static Region polygon(const POINT* points, int count, int mode, Rows rows = all_rows());
     // RGN_AND, RGN_OR, RGN_XOR, RGN_DIFF; RGN_COPY gives a.
     static Region combine(const Region& a, const Region& b, int mode);
+    // The pixels two rectangles (right and bottom exclusive) share: a rectangle, or none. A clip
+    // rectangle laid over a surface or over another is this, and needs no band-by-band combining.
+    static Region meeting(RECT a, RECT b);
 
     bool empty() const { return m_bands.empty(); }
     // NULLREGION, SIMPLEREGION or COMPLEXREGION.
@@ -59,23 +63,36 @@ public:
 
     const std::vector<Band>& bands() const { return m_bands; }
     const Span* spans(const Band& band) const { return m_spans.data() + band.first; }
-    // The band holding row y, or null.
-    const Band* band_at(int32_t y) const;
+    // The band holding row y, or null. A clip rectangle is a region of one band, asked for row
+    // after row by every drawing call: that band is checked in place.
+    const Band* band_at(int32_t y) const {
+        if (m_bands.size() == 1)
+            return y >= m_bands[0].top && y < m_bands[0].bottom ? m_bands.data() : nullptr;
+        return search_band(y);
+    }
 
     friend bool operator==(const Region& a, const Region& b);
 
 private:
     friend class RegionBuilder;
 
+    const Band* search_band(int32_t y) const;
+
     std::vector<Band> m_bands;
     std::vector<Span> m_spans;
 };
 
 // Receives the rows of a scanned polygon, top to bottom, each row's spans sorted, disjoint and
-// non-adjacent; rows without spans are left out.
+// non-adjacent; rows without spans are left out. Neighbouring rows with the same spans may come in
+// one call to rows().
 class RowSink {
 public:
     virtual void row(int32_t y, const std::vector<Span>& spans) = 0;
+    // Rows [top, bottom), each with the same spans.
+    virtual void rows(int32_t top, int32_t bottom, const std::vector<Span>& spans) {
+        for (int32_t y = top; y < bottom; ++y)
+            row(y, spans);
+    }
 
 protected:
     ~RowSink() = default;

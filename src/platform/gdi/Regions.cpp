@@ -36,19 +36,41 @@ Region to_device(const Region& region, const Mapping& mapping) {
     return out;
 }
 
-// Paints the spans of scanned rows.
+// Paints the spans of scanned rows onto a surface whose tiles are made real span by span (see
+// Pixels): a polygon's bounding box may hold many tiles that none of its spans reach, such as the
+// inside of a panel's bevel. A solid copy leaves a pending tile of its own colour pending.
 class SpanPainter final : public RowSink {
 public:
-    SpanPainter(const Target& target, const Paint& paint) : m_target(target), m_paint(paint) {}
+    SpanPainter(const Target& target, const Paint& paint, Pixels& pixels)
+        : m_target(target), m_paint(paint), m_pixels(pixels),
+          m_solid(paint.pattern.empty() && paint.rop2 == R2_COPYPEN) {}
     void row(int32_t y, const std::vector<Span>& spans) override {
         for (const Span& s : spans)
-            for_each_visible(m_target, y, s.x0, s.x1,
-                             [&](int32_t a, int32_t b) { paint_span(m_target, y, a, b, m_paint); });
+            for_each_visible(m_target, y, s.x0, s.x1, [&](int32_t a, int32_t b) {
+                if (m_solid) {
+                    m_pixels.store_span(y, a, b, m_paint.color);
+                    return;
+                }
+                m_pixels.data_in(RECT{a, y, b, y + 1});
+                paint_span(m_target, y, a, b, m_paint);
+            });
+    }
+    // Without a clip region a solid copy over a run of equal rows is a rectangle a span, which
+    // the pixels fill a tile at a time.
+    void rows(int32_t top, int32_t bottom, const std::vector<Span>& spans) override {
+        if (!m_solid || m_target.clip) {
+            RowSink::rows(top, bottom, spans);
+            return;
+        }
+        for (const Span& s : spans)
+            m_pixels.fill(RECT{s.x0, top, s.x1, bottom}, m_paint.color);
     }
 
 private:
     const Target& m_target;
     const Paint& m_paint;
+    Pixels& m_pixels;
+    bool m_solid;
 };
 
 bool paint_region(HDC hdc, const RegionObject& object, const BrushObject& brush, int rop2) {
@@ -61,10 +83,12 @@ bool paint_region(HDC hdc, const RegionObject& object, const BrushObject& brush,
     int mode = 0;
     if (mapping.identity() && object.pending_polygon(corners, mode)) {
         const int count = static_cast<int>(corners->size());
-        const Target target = target_of(*dc, Access::write(bounds_of(corners->data(), count, 0)));
+        // Nothing is made real here: the painter makes real what its spans reach.
+        const Target target = target_of(*dc, Access::write(RECT{}));
+        Pixels* pixels = pixels_of(*dc);
         Paint paint;
-        if (target && brush_paint(brush, dc->state, target.mono, rop2, paint)) {
-            SpanPainter painter(target, paint);
+        if (target && pixels && brush_paint(brush, dc->state, target.mono, rop2, paint)) {
+            SpanPainter painter(target, paint, *pixels);
             scan_polygon(corners->data(), count, mode, {0, target.height}, painter);
         }
         return true;
@@ -230,9 +254,11 @@ int IntersectClipRect(HDC hdc, int32_t left, int32_t top, int32_t right, int32_t
     trace.args({left, top, right, bottom});
     DcObject* dc = dc_of(hdc);
     if (!dc) return ERROR;
-    const Region rect = Region::from_rect(Mapping(dc->state).to_device(RECT{left, top, right, bottom}));
-    const Region base = dc->state.clip ? *dc->state.clip : Region::from_rect(surface_rect(*dc));
-    dc->state.clip = Region::combine(base, rect, RGN_AND);
+    RECT rect = Mapping(dc->state).to_device(RECT{left, top, right, bottom});
+    if (rect.left > rect.right) std::swap(rect.left, rect.right);
+    if (rect.top > rect.bottom) std::swap(rect.top, rect.bottom);
+    dc->state.clip =
+        dc->state.clip ? dc->state.clip->intersected(rect) : Region::meeting(surface_rect(*dc), rect);
     return dc->state.clip->complexity();
 }
 

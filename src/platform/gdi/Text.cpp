@@ -123,10 +123,32 @@ void draw_straight(const Target& target, const Line& line, POINT ref, const Ink&
     };
     if (ink.opaque) fill_device(target, moved(line.cell()), ink.background);
     const int32_t base = ref.y + line.baseline();
+    // Captions are clipped to a rectangle: each glyph is cut to it once, not row by row.
+    const bool boxed = !target.clip || target.clip->complexity() == SIMPLEREGION;
+    RECT box{0, 0, target.width, target.height};
+    if (target.clip && boxed) {
+        const RECT clip = target.clip->box();
+        box = {std::max(box.left, clip.left), std::max(box.top, clip.top), std::min(box.right, clip.right),
+               std::min(box.bottom, clip.bottom)};
+    }
     for (int i = 0; i < line.count; ++i) {
         const Glyph& g = line.font->glyph(line.text[i]);
         const int32_t gx = ref.x + line.origin_x + line.pen[i] + g.left;
         const int32_t gy = base - g.top;
+        if (boxed) {
+            // The glyph's columns [c0, c1) and rows [r0, r1) inside the box.
+            const auto c0 = static_cast<int32_t>(std::clamp<int64_t>(int64_t(box.left) - gx, 0, g.width));
+            const auto c1 = static_cast<int32_t>(std::clamp<int64_t>(int64_t(box.right) - gx, 0, g.width));
+            const auto r0 = static_cast<int32_t>(std::clamp<int64_t>(int64_t(box.top) - gy, 0, g.rows));
+            const auto r1 = static_cast<int32_t>(std::clamp<int64_t>(int64_t(box.bottom) - gy, 0, g.rows));
+            for (int32_t r = r0; r < r1 && c0 < c1; ++r) {
+                const uint8_t* coverage = g.coverage.data() + size_t(r) * g.width;
+                uint32_t* row = target.row(gy + r);
+                for (int32_t c = c0; c < c1; ++c)
+                    if (coverage[c]) blend(row[gx + c], coverage[c], ink.text, target.mono);
+            }
+            continue;
+        }
         for (int32_t r = 0; r < g.rows; ++r) {
             const uint8_t* coverage = g.coverage.data() + size_t(r) * g.width;
             for_each_visible(target, gy + r, gx, gx + g.width, [&](int32_t a, int32_t b) {
@@ -263,7 +285,9 @@ bool text_out(HDC hdc, int32_t x, int32_t y, uint32_t options, const RECT* rect,
     const Mapping mapping(dc->state);
     FontInstance* font = font_of(*dc, mapping);
     if (!font) return false;
-    Target target = target_of(*dc);
+    // Text writes no pixel outside the clip region, so only the tiles in its box need to be real.
+    Target target =
+        target_of(*dc, dc->state.clip ? Access::write(dc->state.clip->box()) : Access::anywhere());
     const uint32_t align = dc->state.text_align;
     const bool update_position = align & TA_UPDATECP;
     const POINT ref = mapping.to_device(update_position ? dc->state.position : POINT{x, y});

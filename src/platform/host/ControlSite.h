@@ -63,6 +63,10 @@ public:
 
     // A persisted property changed (the host marks the form as changed).
     virtual void PropertyChanged(std::string_view name) = 0;
+    // A value the control read from its saved properties cannot work as saved (one its set would
+    // refuse, a record that finds no control); `problem` says what, the value is kept. A form host
+    // reports it at the key's place in the form file.
+    virtual void ReportSavedValue(std::string_view key, const std::string& problem) = 0;
 
     // Ambient properties: false while the form is being designed.
     virtual bool AmbientUserMode() const = 0;

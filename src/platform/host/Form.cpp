@@ -4,6 +4,7 @@
 #include "platform/automation/Arithmetic.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/host/FormFile.h"
 #include "platform/host/FormWindows.h"
 #include "platform/user/WindowGeometry.h"
 
@@ -28,8 +29,10 @@ const ControlFactory* FindControlFactory(std::string_view type_name) {
     return it == factories().end() ? nullptr : &it->second;
 }
 
-Form::Form(std::string name, const FormOptions& options, FormProperties properties, const std::string& path)
-    : m_name(std::move(name)), m_options(options), m_properties(std::move(properties)), m_path(path) {
+Form::Form(std::string name, const FormOptions& options, FormProperties properties, const std::string& path,
+           FormFileStyle style)
+    : m_name(std::move(name)), m_options(options), m_properties(std::move(properties)), m_path(path),
+      m_file_style(std::move(style)) {
     if (!path.empty())
         m_folder = std::filesystem::absolute(std::filesystem::path(path)).parent_path().string();
 }
@@ -43,14 +46,21 @@ Form::~Form() {
 }
 
 std::shared_ptr<Form> Form::CreateNew(std::string name, const FormOptions& options) {
-    return Create(std::move(name), options, FormProperties(), "");
+    return Create(std::move(name), options, FormProperties(), "", FormFileStyle());
 }
 
 std::shared_ptr<Form> Form::Create(std::string name, const FormOptions& options, FormProperties properties,
-                                   const std::string& path) {
-    auto form = std::shared_ptr<Form>(new Form(std::move(name), options, std::move(properties), path));
+                                   const std::string& path, FormFileStyle style) {
+    auto form = std::shared_ptr<Form>(
+        new Form(std::move(name), options, std::move(properties), path, std::move(style)));
     form->m_hwnd = CreateFormWindow(*form);
     return form;
+}
+
+void Form::NoteLoadError(std::string control, int line, rt::AutomationError error) {
+    std::string message =
+        Located(m_path, line, control + ": error " + std::to_string(error.number) + ": " + error.description);
+    m_load_errors.push_back(LoadError{std::move(control), std::move(error), std::move(message)});
 }
 
 void Form::Attach(std::shared_ptr<FormControl> control) {
@@ -118,6 +128,17 @@ void Form::RemoveControl(std::string_view key_name) {
         std::erase(m_controls, control);
 }
 
+void Form::ResizeClient(int32_t width, int32_t height) {
+    if (width < 0 || height < 0) rt::raise_error(rt::kErrInvalidPropertyValue);
+    auto twips = [](int32_t pixels, Axis axis) {
+        return Variant(static_cast<int32_t>(
+            rt::round_even(ConvertLength(pixels, vbPixels, vbTwips, axis, gdi::LogicalDpi()))));
+    };
+    m_properties.Let("ClientWidth", twips(width, Axis::X));
+    m_properties.Let("ClientHeight", twips(height, Axis::Y));
+    user::MoveWindow(m_hwnd, 0, 0, width, height, true);
+}
+
 Variant Form::Get(std::string_view name) {
     if (rt::member_name_equals(name, "Name")) return Variant(m_name);
     return m_properties.Get(name);
@@ -169,15 +190,6 @@ bool Form::HandleAccessKey(char key) {
         }
     }
     return false;
-}
-
-void Form::ResizeClient(int32_t pixel_width, int32_t pixel_height) {
-    auto twips = [](int32_t pixels, Axis axis) {
-        return Variant(rt::clng(ConvertLength(pixels, vbPixels, vbTwips, axis, gdi::LogicalDpi())));
-    };
-    m_properties.Let("ClientWidth", twips(pixel_width, Axis::X));
-    m_properties.Let("ClientHeight", twips(pixel_height, Axis::Y));
-    user::MoveWindow(m_hwnd, 0, 0, pixel_width, pixel_height, true);
 }
 
 void Form::RaiseEvent(ActiveXHolder& source, std::string_view event, std::span<EventArg> args) {

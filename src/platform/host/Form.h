@@ -43,9 +43,11 @@ public:
     // A new, empty form with its window.
     static std::shared_ptr<Form> CreateNew(std::string name, const FormOptions& options);
     // A form of the file at `path` with the properties read from it, its window and no controls yet
-    // (the reader adds them); relative paths of pictures are relative to the file's folder.
+    // (the reader adds them); relative paths of pictures are relative to the file's folder. Saving
+    // writes the file in `style`, the way it was written.
     static std::shared_ptr<Form> Create(std::string name, const FormOptions& options,
-                                        FormProperties properties, const std::string& path);
+                                        FormProperties properties, const std::string& path,
+                                        FormFileStyle style);
     ~Form() override;
 
     // Puts a control made for this form on its container (the form itself when it has none), after
@@ -77,6 +79,8 @@ public:
     // The file the form belongs to and its folder ("" for a new form).
     const std::string& path() const { return m_path; }
     const std::string& folder() const { return m_folder; }
+    // How the form's file is written: character set, byte-order mark, line ends and VERSION.
+    const FormFileStyle& file_style() const { return m_file_style; }
 
     const std::vector<std::shared_ptr<FormControl>>& controls() const { return m_controls; }
     // Every control, containers before what they contain.
@@ -87,6 +91,9 @@ public:
 
     // The form's window, the root of its controls' windows.
     user::HWND hwnd() const { return m_hwnd; }
+    // The client area becomes width x height pixels, as a user sizes the form's window: the window
+    // and ClientWidth and ClientHeight follow; the controls stay where they are.
+    void ResizeClient(int32_t width, int32_t height);
     // Alt with a key: the control whose access keys hold the key gets it (AccessKeyPress); false
     // when no control has it.
     bool HandleAccessKey(char key);
@@ -95,11 +102,13 @@ public:
     // were loaded, skipping those without a tab stop, hidden or disabled; after the last comes the
     // first. Returns the window that got the focus, 0 when no control can take it.
     user::HWND TabToNextControl(bool backward);
-    // The user resizes the form's window: ClientWidth and ClientHeight follow, in twips.
-    void ResizeClient(int32_t pixel_width, int32_t pixel_height);
 
     const std::vector<std::string>& warnings() const { return m_warnings; }
     void Warn(std::string text) { m_warnings.push_back(std::move(text)); }
+    // False for a form whose reading stopped at an error (FormLoadError): it holds the controls
+    // read before it, and what the others would have been is unknown.
+    bool complete() const { return m_complete; }
+    void MarkIncomplete() { m_complete = false; }
 
     // An error a control raised once its properties were in, while the form was being put together
     // (the control could not draw at the size the container gave it): the form is complete and
@@ -107,11 +116,11 @@ public:
     struct LoadError {
         std::string control; // "Name" or "Name(Index)"
         rt::AutomationError error;
+        // "file:line: Name: error N: description", the line the control's Begin.
+        std::string message;
     };
     const std::vector<LoadError>& load_errors() const { return m_load_errors; }
-    void NoteLoadError(std::string control, rt::AutomationError error) {
-        m_load_errors.push_back(LoadError{std::move(control), std::move(error)});
-    }
+    void NoteLoadError(std::string control, int line, rt::AutomationError error);
 
     void SetEventSink(EventSink sink) { m_events = std::move(sink); }
     void RaiseEvent(ActiveXHolder& source, std::string_view event, std::span<EventArg> args);
@@ -124,14 +133,17 @@ public:
     bool property_page_changed = false;
 
 private:
-    Form(std::string name, const FormOptions& options, FormProperties properties, const std::string& path);
+    Form(std::string name, const FormOptions& options, FormProperties properties, const std::string& path,
+         FormFileStyle style);
 
     std::string m_name;
     FormOptions m_options;
     FormProperties m_properties;
     std::string m_path, m_folder;
+    FormFileStyle m_file_style;
     std::vector<std::shared_ptr<FormControl>> m_controls;
     std::vector<std::string> m_warnings;
+    bool m_complete = true;
     std::vector<LoadError> m_load_errors;
     EventSink m_events;
     AppInfo m_app;

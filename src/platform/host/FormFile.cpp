@@ -19,7 +19,8 @@
 
 namespace host {
 
-static std::string located(const std::string& file, int line, const std::string& what) {
+std::string Located(const std::string& file, int line, const std::string& what) {
+    if (file.empty()) return what;
     std::string text = file;
     if (line > 0) text.append(":").append(std::to_string(line));
     text.append(": ").append(what);
@@ -27,7 +28,11 @@ static std::string located(const std::string& file, int line, const std::string&
 }
 
 FormFileError::FormFileError(std::string file_, int line_, const std::string& what)
-    : std::runtime_error(located(file_, line_, what)), file(std::move(file_)), line(line_) {}
+    : std::runtime_error(Located(file_, line_, what)), file(std::move(file_)), line(line_) {}
+
+FormValueError::FormValueError(int line_, std::string subject_, rt::AutomationError error_)
+    : std::runtime_error(subject_ + ": error " + std::to_string(error_.number) + ": " + error_.description),
+      line(line_), subject(std::move(subject_)), error(std::move(error_)) {}
 
 namespace {
 
@@ -39,40 +44,6 @@ bool is_ident_start(char c) {
 }
 bool is_ident_char(char c) {
     return is_ident_start(c) || (c >= '0' && c <= '9');
-}
-
-// The offset of the first byte that is not part of a well-formed UTF-8 character (overlong forms,
-// surrogates and code points past U+10FFFF are not), npos when the text is UTF-8 throughout.
-size_t first_non_utf8(std::string_view s) {
-    // Lead bytes: how long a character is, the bits of its own it carries, its smallest code point.
-    struct Lead {
-        unsigned char mask, bits;
-        size_t length;
-        char32_t least;
-    };
-    static constexpr Lead kLeads[] = {
-        {0xE0, 0xC0, 2, 0x80}, {0xF0, 0xE0, 3, 0x800}, {0xF8, 0xF0, 4, 0x10000}};
-    size_t i = 0;
-    while (i < s.size()) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        const Lead* lead = nullptr;
-        for (const Lead& l : kLeads)
-            if ((c & l.mask) == l.bits) lead = &l;
-        if (!lead || i + lead->length > s.size()) return i;
-        char32_t cp = c & static_cast<unsigned char>(~lead->mask);
-        for (size_t k = 1; k < lead->length; ++k) {
-            const auto next = static_cast<unsigned char>(s[i + k]);
-            if ((next & 0xC0) != 0x80) return i;
-            cp = (cp << 6) | (next & 0x3F);
-        }
-        if (cp < lead->least || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return i;
-        i += lead->length;
-    }
-    return std::string_view::npos;
 }
 
 std::string_view trim(std::string_view s) {
@@ -103,20 +74,97 @@ bool keyword(std::string_view word, std::string_view kw) {
     return rt::member_name_equals(word, kw);
 }
 
+// How one form file's bytes are read: the character set, decided for the whole file, and a
+// warning when that decision changes how some of its text reads.
+struct Encoding {
+    FormEncoding encoding = FormEncoding::Windows1252;
+    int warning_line = 0;
+    std::string warning;
+};
+
+int line_at(std::string_view text, size_t pos) {
+    return 1 + static_cast<int>(std::count(text.begin(), text.begin() + static_cast<ptrdiff_t>(pos), '\n'));
+}
+
+std::string hex_byte(unsigned char c) {
+    const char* digits = "0123456789ABCDEF";
+    return std::string("0x") + digits[c >> 4] + digits[c & 15];
+}
+
+// `text` follows the byte-order mark, if there was one.
+Encoding decide_encoding(std::string_view text, bool bom) {
+    size_t invalid = std::string_view::npos;   // the first byte that starts no UTF-8 sequence
+    size_t multibyte = std::string_view::npos; // the first character beyond ASCII
+    for (size_t i = 0; i < text.size();) {
+        if (static_cast<unsigned char>(text[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        const std::optional<rt::Utf8Char> c = rt::decode_utf8(text.substr(i));
+        if (!c) {
+            invalid = i;
+            break;
+        }
+        if (multibyte == std::string_view::npos) multibyte = i;
+        i += c->length;
+    }
+    if (invalid == std::string_view::npos && (bom || multibyte != std::string_view::npos))
+        return Encoding{FormEncoding::Utf8, 0, {}};
+    Encoding result;
+    if (invalid == std::string_view::npos) return result;
+    const int bad_line = line_at(text, invalid);
+    const std::string bad = "line " + std::to_string(bad_line) + " is not UTF-8 (byte " +
+                            hex_byte(static_cast<unsigned char>(text[invalid])) + ")";
+    if (bom) {
+        result.warning_line = bad_line;
+        result.warning = "the file starts with a UTF-8 byte-order mark, but " + bad +
+                         ", so the whole file is read as Windows-1252";
+    } else if (multibyte != std::string_view::npos) {
+        // Text that was UTF-8 in a file edited with two character sets reads as other characters.
+        result.warning_line = line_at(text, multibyte);
+        result.warning = "this line looks like UTF-8, but " + bad +
+                         ", so the whole file is read as Windows-1252 and this line's text with it";
+    }
+    return result;
+}
+
+// The characters of a warning, a few with their code points: "Ω (U+03A9), μ (U+03BC) and 😀
+// (U+1F600)", or "... and 4 more".
+std::string list_characters(const std::vector<char32_t>& characters) {
+    constexpr size_t kShown = 6;
+    std::vector<std::string> parts;
+    for (size_t i = 0; i < characters.size() && i < kShown; ++i) {
+        char code[16];
+        std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(characters[i]));
+        parts.push_back(rt::utf8_of(characters[i]) + " (" + code + ")");
+    }
+    if (characters.size() > kShown) parts.push_back(std::to_string(characters.size() - kShown) + " more");
+    std::string out;
+    for (size_t i = 0; i < parts.size(); ++i)
+        out += (i == 0 ? "" : i + 1 == parts.size() ? " and " : ", ") + parts[i];
+    return out;
+}
+
 class Parser {
 public:
     Parser(std::string_view text, const std::string& file) : m_text(text), m_file(file) {}
 
     FormDocument parse() {
-        if (m_text.substr(0, 3) == "\xEF\xBB\xBF") m_text.remove_prefix(3);
-        // A form file is UTF-8 text; anything else is not read as a form at all.
-        if (size_t bad = first_non_utf8(m_text); bad != std::string_view::npos) {
-            const int line = 1 + static_cast<int>(std::count(m_text.begin(), m_text.begin() + bad, '\n'));
-            char byte[8];
-            std::snprintf(byte, sizeof byte, "0x%02X", static_cast<unsigned char>(m_text[bad]));
-            throw FormFileError(m_file, line, std::string("expected UTF-8 text, not the byte ") + byte);
+        FormFileStyle& style = m_document.style;
+        if (m_text.starts_with("\xFF\xFE") || m_text.starts_with("\xFE\xFF")) {
+            m_line = 1;
+            fail("expected UTF-8 or Windows-1252 text, not UTF-16: save the form as UTF-8");
         }
-        m_document.crlf =
+        style.bom = m_text.starts_with("\xEF\xBB\xBF");
+        if (style.bom) m_text.remove_prefix(3);
+        if (size_t zero = m_text.find('\0'); zero != std::string_view::npos) {
+            m_line = line_at(m_text, zero);
+            fail("expected a form text file, not binary data (a zero byte)");
+        }
+        const Encoding encoding = decide_encoding(m_text, style.bom);
+        style.encoding = encoding.encoding;
+        if (!encoding.warning.empty()) warn(encoding.warning_line, encoding.warning);
+        style.crlf =
             m_text.find("\r\n") != std::string_view::npos && m_text.find("\r\n") == m_text.find('\n') - 1;
         bool have_version = false;
         std::string_view line;
@@ -130,7 +178,11 @@ public:
                 body_line(s);
             }
         }
-        if (!have_version) fail("expected VERSION and a version number on the first line");
+        if (!have_version) {
+            m_line = std::max(m_line, 1);
+            fail(std::string("expected VERSION and a version number on the first line, not ") +
+                 (m_text.empty() ? "an empty file" : "the end of the file"));
+        }
         if (!m_seen_root) fail("expected Begin Form");
         if (!m_nodes.empty()) {
             const FormNode* open = m_nodes.back();
@@ -141,6 +193,10 @@ public:
     }
 
 private:
+    void warn(int line, const std::string& what) {
+        m_document.warnings.push_back(Located(m_file, line, what));
+    }
+
     bool next_line(std::string_view& line) {
         if (m_pos >= m_text.size()) return false;
         size_t end = m_text.find('\n', m_pos);
@@ -159,7 +215,7 @@ private:
         bool is_version = keyword(take_word(s, false), "VERSION");
         s = strip_comment(s);
         if (!is_version || s.empty()) fail("expected VERSION and a version number on the first line");
-        m_document.version = std::string(s);
+        m_document.style.version = std::string(s);
     }
 
     void body_line(std::string_view s) {
@@ -240,7 +296,7 @@ private:
         if (m_nodes.empty()) fail("expected Begin");
         if (key.empty() || rest.empty() || rest.front() != '=') fail("expected a property: Key = Value");
         rest.remove_prefix(1);
-        m_items.back()->emplace_back(FormProperty{std::string(key), parse_value(trim(rest)), m_line});
+        m_items.back()->emplace_back(FormProperty{std::string(key), parse_value(key, trim(rest)), m_line});
     }
 
     std::string_view strip_comment(std::string_view s) const {
@@ -264,7 +320,7 @@ private:
         if (lit.problem == LiteralProblem::NoExponentDigits) fail("expected digits in the exponent");
     }
 
-    rt::Variant parse_value(std::string_view s) const {
+    rt::Variant parse_value(std::string_view key, std::string_view s) {
         if (s.empty()) fail("expected a value after =");
         const rt::Literal lit = rt::ReadLiteral(s, rt::LiteralSyntax::Source);
         check_literal(lit);
@@ -272,7 +328,7 @@ private:
         expect_line_end(rest);
         switch (lit.kind) {
         case rt::LiteralKind::String:
-            return rt::Variant(rt::ansi_from_utf8(lit.text));
+            return rt::Variant(ansi_string(key, lit.text));
         case rt::LiteralKind::Whole:
             if (std::optional<bool> b = written_boolean(s.substr(0, lit.length), rest))
                 return rt::Variant(*b);
@@ -287,6 +343,19 @@ private:
             break;
         }
         return rt::LiteralValue(lit);
+    }
+
+    // A string of the file as the control's ANSI string: Windows-1252 bytes as they are; UTF-8
+    // converted, with a warning for the characters that become '?'.
+    std::string ansi_string(std::string_view key, const std::string& text) {
+        if (m_document.style.encoding == FormEncoding::Windows1252) return text;
+        const std::vector<char32_t> lost = rt::outside_ansi(text);
+        if (!lost.empty())
+            warn(m_line, std::string(key) + " = " + rt::QuotedLiteral(text) + ": " + list_characters(lost) +
+                             (lost.size() == 1 ? " is" : " are") +
+                             " not in Windows-1252, the character set of the control's strings; " +
+                             (lost.size() == 1 ? "it becomes" : "each becomes") + " ?, and saving writes ?");
+        return rt::ansi_from_utf8(text);
     }
 
     // -1 'True and 0 'False are how booleans are written: the comment names the type.
@@ -314,7 +383,7 @@ bool names_color(std::string_view key) {
     return upper.find("COLOR") != std::string::npos;
 }
 
-std::string format_value(const std::string& key, const rt::Variant& v) {
+std::string format_value(const std::string& key, const rt::Variant& v, FormEncoding encoding) {
     using rt::VarType;
     if (v.is_number_type() && v.type() != VarType::Boolean && names_color(key)) {
         // Colours in hexadecimal, whatever number type holds them, so that they read back alike.
@@ -340,7 +409,7 @@ std::string format_value(const std::string& key, const rt::Variant& v) {
         if (a.find_first_of("\r\n") != std::string::npos)
             throw FormFileError(
                 "", 0, "the value of " + key + " holds a line break, which a form file cannot store");
-        return rt::QuotedLiteral(rt::utf8_from_ansi(a));
+        return rt::QuotedLiteral(encoding == FormEncoding::Utf8 ? rt::utf8_from_ansi(a) : a);
     }
     case VarType::Empty:
         return "\"\"";
@@ -353,10 +422,12 @@ std::string format_value(const std::string& key, const rt::Variant& v) {
 
 class Writer {
 public:
-    explicit Writer(bool crlf) : m_eol(crlf ? "\r\n" : "\n") {}
+    Writer(const FormFileStyle& style, FormEncoding encoding)
+        : m_eol(style.crlf ? "\r\n" : "\n"), m_encoding(encoding) {}
 
+    // The text without the byte-order mark.
     std::string write(const FormDocument& doc) {
-        m_out = "VERSION " + doc.version + m_eol;
+        m_out = "VERSION " + doc.style.version + m_eol;
         node(doc.root, 0);
         return std::move(m_out);
     }
@@ -377,7 +448,7 @@ private:
                 else
                     k += ' ';
                 size_t spaces = k.size() + 1 < 20 ? 20 - (k.size() + 1) : 1;
-                line(depth, k + "=" + std::string(spaces, ' ') + format_value(p->key, p->value));
+                line(depth, k + "=" + std::string(spaces, ' ') + format_value(p->key, p->value, m_encoding));
             } else {
                 const auto& g = std::get<FormPropertyGroup>(item);
                 line(depth, "BeginProperty " + g.name);
@@ -396,8 +467,14 @@ private:
     }
 
     std::string m_eol;
+    FormEncoding m_encoding;
     std::string m_out;
 };
+
+bool has_non_ascii(std::string_view text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+}
 
 } // namespace
 
@@ -406,6 +483,10 @@ FormDocument ParseForm(std::string_view text, const std::string& file_name) {
 }
 
 FormDocument ReadFormFile(const std::string& path) {
+    struct stat info {};
+    // A folder opens as a stream that reads nothing; say what it is instead.
+    if (::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+        throw FormFileError(path, 0, "expected a form file, not a folder");
     std::ifstream in(path, std::ios::binary);
     if (!in) throw FormFileError(path, 0, std::string("cannot open the file: ") + std::strerror(errno));
     std::ostringstream buf;
@@ -415,7 +496,11 @@ FormDocument ReadFormFile(const std::string& path) {
 }
 
 std::string FormatForm(const FormDocument& document) {
-    return Writer(document.crlf).write(document);
+    const FormFileStyle& style = document.style;
+    std::string text = Writer(style, style.encoding).write(document);
+    if (style.encoding == FormEncoding::Windows1252 && has_non_ascii(text) && rt::is_utf8(text))
+        text = Writer(style, FormEncoding::Utf8).write(document);
+    return style.bom ? "\xEF\xBB\xBF" + text : text;
 }
 
 void WriteFormFile(const std::string& path, const std::string& text) {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "platform/automation/AutomationError.h"
 #include "platform/automation/Variant.h"
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -21,15 +23,37 @@
 //      End
 //   End
 //
-// UTF-8 text with CRLF or LF line ends; one `Key = Value` a line; `'` starts a comment. Values are
+// Text with CRLF or LF line ends; one `Key = Value` a line; `'` starts a comment. Values are
 // decimal integers, `&H...&` hexadecimal, decimal numbers, `True`/`False`, and double-quoted strings
 // with `""` for a quote. Strings are held as ANSI (Windows-1252) text inside the system.
+//
+// The character set is decided for the file as a whole. After a UTF-8 byte-order mark, text that
+// is UTF-8 throughout is UTF-8; without one, text that is UTF-8 throughout and has characters
+// beyond ASCII is UTF-8. Anything else is Windows-1252, the character set of the forms older tools
+// saved: its bytes are the control's strings as they are, the five bytes Windows-1252 leaves
+// undefined included. A UTF-8 character that Windows-1252 cannot hold is read as '?' with a
+// warning. A form is saved in the character set, byte-order mark, line ends and VERSION of the
+// file it was read from, so an unchanged canonical file is written back byte for byte.
 namespace host {
+
+// "file:line: what", the place of anything said about a form file ("file: what" without a line,
+// `what` alone for a form that has no file).
+std::string Located(const std::string& file, int line, const std::string& what);
 
 struct FormFileError : std::runtime_error {
     std::string file;
     int line;
     FormFileError(std::string file, int line, const std::string& what);
+};
+
+// A value of a form file that the runtime refused as it was read into an object (13 "Type
+// mismatch", 6 "Overflow", 380 "Invalid property value", ...): the error, the value's line and the
+// name it is reported under ("Font.Size").
+struct FormValueError : std::runtime_error {
+    FormValueError(int line, std::string subject, rt::AutomationError error);
+    int line;
+    std::string subject;
+    rt::AutomationError error;
 };
 
 struct FormProperty {
@@ -56,10 +80,23 @@ struct FormNode {
     int line = 0;
 };
 
-struct FormDocument {
+enum class FormEncoding : uint8_t { Windows1252, Utf8 };
+
+// How a form file is written: what the reader found in the file a form came from, so that saving
+// writes the form the same way. A new form is UTF-8 with LF line ends and no byte-order mark.
+struct FormFileStyle {
     std::string version = "1.0";
-    bool crlf = false; // line ends of the file it was read from; written back the same way
+    FormEncoding encoding = FormEncoding::Utf8;
+    bool bom = false;
+    bool crlf = false;
+};
+
+struct FormDocument {
+    FormFileStyle style;
     FormNode root;
+    // What the reader noticed and read on past, one "file:line: ..." line each: text that changes
+    // on the way into the control's strings.
+    std::vector<std::string> warnings;
 };
 
 // Limits that keep a hostile file from exhausting the reader.
@@ -72,7 +109,10 @@ FormDocument ReadFormFile(const std::string& path);
 
 // The canonical text of a document: three spaces of indent a level, keys padded so that values
 // start in one column, colours (keys naming a Color) in hexadecimal, booleans as -1/0 with a
-// True/False comment. A canonical file parses and formats back to the same bytes.
+// True/False comment, in the document's style. A canonical file parses and formats back to the same
+// bytes. Windows-1252 text that would read back as UTF-8 (the bytes that made the file
+// Windows-1252 were all in comments, which are not kept) is written as UTF-8 instead, so the
+// strings read back as they were.
 std::string FormatForm(const FormDocument& document);
 // Writes the text to a temporary file in the same folder and renames it over `path`, so a failed
 // save leaves the previous file as it was. Throws FormFileError on failure.

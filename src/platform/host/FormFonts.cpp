@@ -32,7 +32,7 @@ std::shared_ptr<rt::StdFont> FontFromGroup(const FormPropertyGroup& group, const
                                         p->key);
             font->Let(p->key, p->value);
         } catch (const rt::AutomationError& e) {
-            throw FormFileError(file, p->line, group.name + "." + p->key + ": " + e.description);
+            throw FormValueError(p->line, group.name + "." + p->key, e);
         }
     }
     return font;

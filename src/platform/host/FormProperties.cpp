@@ -50,6 +50,7 @@ int32_t twips_to_pixels(double twips, Axis axis) {
 FormProperties::FormProperties() : m_font(std::make_shared<rt::StdFont>()) {}
 
 bool FormProperties::Load(const FormProperty& property) {
+    m_kept_scale.reset();
     return m_values.Load(form_keys(), property);
 }
 
@@ -68,6 +69,12 @@ Variant FormProperties::Get(std::string_view name) const {
 }
 
 void FormProperties::Let(std::string_view name, const Variant& value) {
+    // The scale is worked out again after the change, whichever way the change ends: switching to a
+    // user scale reads the old scale on the way.
+    struct ForgetScale {
+        std::optional<KeptScale>& kept;
+        ~ForgetScale() { kept.reset(); }
+    } forget{m_kept_scale};
     const PropertyDefault& key = form_key(name);
     Variant v = rt::CoerceLike(value, key.default_value);
     if (key.name == "ScaleMode") {
@@ -112,6 +119,8 @@ int32_t FormProperties::ClientPixelHeight() const {
 }
 
 UserScale FormProperties::FormUserScale() const {
+    const int dpi = gdi::LogicalDpi();
+    if (m_kept_scale && m_kept_scale->dpi == dpi) return m_kept_scale->scale;
     UserScale s;
     s.left = rt::CDbl(m_values.Get(form_key("ScaleLeft")));
     s.top = rt::CDbl(m_values.Get(form_key("ScaleTop")));
@@ -119,6 +128,7 @@ UserScale FormProperties::FormUserScale() const {
     s.height = rt::CDbl(m_values.Get(form_key("ScaleHeight")));
     s.pixel_width = ClientPixelWidth();
     s.pixel_height = ClientPixelHeight();
+    m_kept_scale = KeptScale{dpi, s};
     return s;
 }
 

@@ -6,6 +6,7 @@
 #include "platform/host/Units.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,6 +50,14 @@ private:
 
     PropertyList m_values;
     std::shared_ptr<rt::StdFont> m_font;
+    // Every length a control of the form converts (its size, at every redraw, for every header)
+    // goes through the user scale: it is worked out once and kept until a value changes or the
+    // display's resolution does.
+    struct KeptScale {
+        int dpi;
+        UserScale scale;
+    };
+    mutable std::optional<KeptScale> m_kept_scale;
 };
 
 } // namespace host

@@ -20,6 +20,14 @@ void FormSite::PropertyChanged(std::string_view name) {
     m_property_changes.emplace_back(name);
 }
 
+void FormSite::ReportSavedValue(std::string_view key, const std::string& problem) {
+    // In a form that stopped loading, a record naming a control may name one never read.
+    if (!m_form.complete()) return;
+    const PropertyBag::Entry* entry = m_holder.loaded_bag().Find(key);
+    m_form.Warn(Located(m_form.path(), entry ? entry->line : m_holder.line(),
+                        m_holder.KeyName() + "." + std::string(key) + ": " + problem));
+}
+
 bool FormSite::AmbientUserMode() const {
     return m_form.UserMode();
 }

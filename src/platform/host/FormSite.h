@@ -19,6 +19,7 @@ public:
     FormSite& operator=(const FormSite&) = delete;
 
     void PropertyChanged(std::string_view name) override;
+    void ReportSavedValue(std::string_view key, const std::string& problem) override;
     bool AmbientUserMode() const override;
     std::shared_ptr<rt::StdFont> AmbientFont() const override;
     std::shared_ptr<rt::StdFont> ParentFont() const override;

@@ -9,6 +9,7 @@
 #include "platform/user/Input.h"
 #include "platform/user/MessageQueue.h"
 #include "platform/user/Messages.h"
+#include "platform/user/OleColor.h"
 #include "platform/user/Paint.h"
 #include "platform/user/SysColors.h"
 #include "platform/user/Window.h"
@@ -51,6 +52,32 @@ float y_of(LPARAM l) {
 // Alt with a key: the form hands the key to the control whose access keys hold it.
 bool route_access_key(Form& form, WPARAM ch) {
     return form.HandleAccessKey(static_cast<char>(ch & 0xFF));
+}
+
+// Erases the area to paint (the clip box of the DC) in an OLE colour. A window is erased before it
+// is painted, as the window system erases with a class's background brush, so an area its painting
+// leaves alone (a control with nothing to draw yet) shows the window's back colour, never the
+// black of a surface that was never drawn.
+LRESULT erase_in(WPARAM wp, int32_t ole_color) {
+    const gdi::HDC dc{static_cast<uint32_t>(wp)};
+    gdi::RECT box{};
+    if (gdi::GetClipBox(dc, &box) == gdi::ERROR) return 0;
+    const gdi::HBRUSH brush = gdi::CreateSolidBrush(TranslateOleColor(ole_color));
+    gdi::FillRect(dc, &box, brush);
+    gdi::DeleteObject(brush);
+    return 1;
+}
+
+// A hosted control's back colour is its BackColor property when it has one; otherwise the window's
+// class brush (the button face) erases it.
+LRESULT erase_hosted(ActiveXHolder& holder, HWND hwnd, WPARAM wp, LPARAM lp) {
+    int32_t color;
+    try {
+        color = rt::CLng(holder.object()->Get("BackColor"));
+    } catch (const rt::AutomationError&) {
+        return DefWindowProcA(hwnd, WM_ERASEBKGND, wp, lp);
+    }
+    return erase_in(wp, color);
 }
 
 // The button of a button-down or button-up message: 1 left, 2 right, 4 middle.
@@ -141,7 +168,7 @@ LRESULT hosted_proc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp) {
         return 0;
     }
     case WM_ERASEBKGND:
-        return 1; // the control draws all of its area itself
+        return erase_hosted(*holder, hwnd, wp, lp);
     case WM_SIZE:
         control.Resize();
         return 0;
@@ -180,7 +207,7 @@ LRESULT builtin_proc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp) {
         return 0;
     }
     case WM_ERASEBKGND:
-        return 1;
+        return erase_in(wp, rt::CLng(control->GetValue("BackColor")));
     case WM_SYSCHAR:
         return route_access_key(control->form(), wp) ? 0 : DefWindowProcA(hwnd, message, wp, lp);
     case WM_LBUTTONDOWN:
@@ -238,6 +265,7 @@ HWND CreateControlWindow(FormControl& control, HWND parent, bool hosted) {
     window.proc = hosted ? hosted_proc : builtin_proc;
     window.style = WS_CHILD | WS_CLIPSIBLINGS;
     window.classStyle = CS_DBLCLKS;
+    window.background = gdi::HBRUSH{COLOR_BTNFACE + 1};
     window.x = r.left;
     window.y = r.top;
     window.width = r.right - r.left;

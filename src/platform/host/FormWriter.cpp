@@ -11,6 +11,7 @@ FormDocument FormToDocument(const Form& form, const std::string& path) {
     std::string folder = std::filesystem::absolute(std::filesystem::path(path)).parent_path().string();
     const FormProperties& properties = form.properties();
     FormDocument doc;
+    doc.style = form.file_style();
     doc.root.type = "Form";
     doc.root.name = form.Name();
     // The font stands before the client area's position, where the platform's forms keep it.

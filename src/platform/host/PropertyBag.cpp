@@ -4,14 +4,43 @@
 #include "platform/automation/Dispatch.h"
 #include "platform/automation/StdFont.h"
 
+#include <cstdint>
+
 namespace host {
 
 using rt::Variant;
 
+// FNV-1a over the name with ASCII letters in upper case, so names that compare equal hash alike.
+size_t PropertyBag::NameHash::operator()(std::string_view name) const {
+    uint64_t hash = 14695981039346656037ull;
+    for (char c : name) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    }
+    return static_cast<size_t>(hash);
+}
+
+bool PropertyBag::NameEqual::operator()(std::string_view a, std::string_view b) const {
+    return rt::member_name_equals(a, b);
+}
+
 PropertyBag::Entry* PropertyBag::find(std::string_view name) {
-    for (auto& e : m_entries)
-        if (rt::member_name_equals(e.name, name)) return &e;
-    return nullptr;
+    const auto it = m_positions.find(name);
+    return it == m_positions.end() ? nullptr : &m_entries[it->second];
+}
+
+void PropertyBag::append(Entry entry) {
+    m_positions.emplace(entry.name, m_entries.size());
+    m_entries.push_back(std::move(entry));
+}
+
+// The entries after the erased one move up a place.
+void PropertyBag::erase(const Entry* entry) {
+    const size_t position = static_cast<size_t>(entry - m_entries.data());
+    m_positions.erase(m_positions.find(std::string_view(entry->name)));
+    m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(position));
+    for (size_t i = position; i < m_entries.size(); ++i)
+        m_positions.find(std::string_view(m_entries[i].name))->second = i;
 }
 
 const PropertyBag::Entry* PropertyBag::Find(std::string_view name) const {
@@ -40,14 +69,14 @@ Variant PropertyBag::ReadProperty(std::string_view name, const Variant& default_
 void PropertyBag::WriteProperty(std::string_view name, const Variant& value, const Variant& default_value) {
     Entry* e = find(name);
     if (SamePropertyValue(value, default_value)) {
-        if (e) m_entries.erase(m_entries.begin() + (e - m_entries.data()));
+        if (e) erase(e);
         return;
     }
     if (e) {
         e->value = value;
         e->line = 0;
     } else {
-        m_entries.push_back(Entry{std::string(name), value, 0, false});
+        append(Entry{std::string(name), value, 0, false});
     }
 }
 
@@ -57,7 +86,7 @@ void PropertyBag::Store(std::string name, Variant value, int line) {
         e->line = line;
         return;
     }
-    m_entries.push_back(Entry{std::move(name), std::move(value), line, false});
+    append(Entry{std::move(name), std::move(value), line, false});
 }
 
 bool SamePropertyValue(const Variant& a, const Variant& b) {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace host {
@@ -38,7 +39,10 @@ public:
 
     // Adds a value as the form loader read it (no default omission).
     void Store(std::string name, rt::Variant value, int line = 0);
-    void Clear() { m_entries.clear(); }
+    void Clear() {
+        m_entries.clear();
+        m_positions.clear();
+    }
     const std::vector<Entry>& entries() const { return m_entries; }
     const Entry* Find(std::string_view name) const;
     bool Contains(std::string_view name) const { return Find(name) != nullptr; }
@@ -46,8 +50,24 @@ public:
 
 private:
     Entry* find(std::string_view name);
+    void append(Entry entry);
+    void erase(const Entry* entry);
+
+    // Names compare as member names do (rt::member_name_equals): ASCII letters without regard to
+    // case. Both take a string_view, so a look-up makes no copy of the name.
+    struct NameHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view name) const;
+    };
+    struct NameEqual {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
 
     std::vector<Entry> m_entries;
+    // Where each name stands in m_entries: a form with thousands of tabs holds tens of thousands of
+    // keys, and each is looked up as it is stored and again as it is read.
+    std::unordered_map<std::string, size_t, NameHash, NameEqual> m_positions;
     PictureResolver m_resolve_picture;
 };
 

@@ -1,0 +1,4 @@
+﻿VERSION 1.0
+Begin Form F
+   Caption         =   "Αθήνα "
+End
