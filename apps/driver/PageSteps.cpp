@@ -39,7 +39,9 @@ bool Session::RunPageStep(const ScriptStep& step) {
         m_page.reset();
         m_runner.form().selected_controls = {m_runner.holder()};
         m_page = vntab::pages::CreatePropertyPage(step.words[0], m_runner.holder()->site());
-        if (!m_page) FailStep("expected page General, TabAppearance or Tabs, not " + step.words[0]);
+        if (!m_page) m_page = vntab::pages::CreateStandardPage(step.words[0], m_runner.holder()->site());
+        if (!m_page)
+            FailStep("expected page General, TabAppearance, Tabs, Font or Color, not " + step.words[0]);
         m_page->SelectionChanged();
     } else if (verb == "field") {
         SetField(PageField(step.words[0]), step);
