@@ -4,6 +4,7 @@
 #include "platform/user/Hwnd.h"
 
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -40,8 +41,20 @@ struct ScriptError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Parses a whole script; a malformed one raises ScriptError with "NAME:LINE: expected ...".
-std::vector<ScriptStep> ParseScript(std::string_view text, const std::string& name);
+// A command a program adds to the language: its verb and how many words may follow it.
+struct ScriptVerb {
+    const char* verb;
+    int min;
+    int max;
+};
+
+// Parses a whole script, with the program's own commands beside the language's; a malformed one
+// raises ScriptError with "NAME:LINE: expected ...".
+std::vector<ScriptStep> ParseScript(std::string_view text, const std::string& name,
+                                    std::span<const ScriptVerb> extra = {});
+
+// The value a step carries, made when the step runs: a picture is loaded, a font made.
+rt::Variant MakeValue(const ScriptValue& value);
 
 // The value words at [first, end) of a step (a number, &H..&, True/False, a string, `picture "P"`,
 // `font "N" S [bold] [italic]`); raises ScriptError when they do not form one value.

@@ -93,7 +93,7 @@ bool Session::IsInputStep(const ScriptStep& step) {
     return std::find(std::begin(verbs), std::end(verbs), step.verb) != std::end(verbs);
 }
 
-Variant Session::MakeValue(const ScriptValue& value) const {
+Variant MakeValue(const ScriptValue& value) {
     switch (value.kind) {
     case ScriptValue::Kind::Plain:
         return value.value;

@@ -16,6 +16,10 @@ class VNTabCtl;
 
 namespace driver {
 
+// The steps that work on an open property page's fields: `field NAME VALUE` and `press NAME`. False
+// for a step of another kind; the step fails when no page is open or the page has no such field.
+bool RunFieldStep(vntab::pages::PropertyPage* page, const ScriptStep& step);
+
 // One run of a form as `vntab render` drives it: the form loaded in run or design mode, message
 // boxes answered from the script, every event the control raises recorded with its arguments as
 // the handler left them, and the script's steps carried out on one tab control, and at design time on
@@ -87,10 +91,6 @@ private:
     bool RunFormStep(const ScriptStep& step);
     bool RunPageStep(const ScriptStep& step);
     void Answer(const ScriptStep& step);
-    // The open page's field of this name; the step fails when there is none.
-    vntab::pages::Field& PageField(const std::string& name) const;
-    void SetField(vntab::pages::Field& field, const ScriptStep& step);
-    rt::Variant MakeValue(const ScriptValue& value) const;
     void Mouse(const ScriptStep& step);
 
     host::FormRunner m_runner;

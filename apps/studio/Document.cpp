@@ -28,7 +28,7 @@ Document::Document(driver::Session::EventObserver observer, user::DialogProvider
 Document::~Document() = default;
 
 void Document::Open(const std::string& path) {
-    auto form = host::LoadForm(path, host::FormOptions{});
+    auto form = host::LoadForm(path, m_options);
     m_warnings = form->warnings();
     m_load_errors = form->load_errors();
     // The session before goes first, so that the dialog provider it installed is given back.
@@ -63,7 +63,7 @@ void Document::Replace(const host::FormDocument& document, const std::string& pa
     for (const auto& holder : form().ActiveXControls())
         if (host::UnqualifiedTypeName(holder->TypeName()) == "VNTabCtl")
             active_tabs.emplace_back(holder->KeyName(), holder->Get("TabActive"));
-    m_session->Adopt(host::FormFromDocument(document, path, host::FormOptions{}), "");
+    m_session->Adopt(host::FormFromDocument(document, path, m_options), "");
     for (const auto& [name, active] : active_tabs)
         if (auto holder = form().FindControl(name)) holder->Let("TabActive", active);
     if (auto control = focused.empty() ? nullptr : form().FindControl(focused); control && control->hwnd())
@@ -100,6 +100,12 @@ bool Document::Modified() {
     if (SaveInMemory(m_path) != m_saved_text) return true;
     m_changes = 0;
     return false;
+}
+
+void Document::SetDesignMode(bool design) {
+    if (design == design_mode()) return;
+    m_options.user_mode = !design;
+    if (has_form()) Replace(host::FormToDocument(form(), m_path), m_path);
 }
 
 void Document::SetDpi(int dpi) {

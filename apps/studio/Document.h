@@ -38,6 +38,11 @@ public:
     void SaveAs(const std::string& path);
     void Save() { SaveAs(m_path); }
 
+    // Runs the form as its users see it, or for designing (the control's ambient UserMode false): the
+    // form is saved in memory and put together again in the other mode, its changes kept. New forms
+    // open in the mode chosen last.
+    void SetDesignMode(bool design);
+    bool design_mode() const { return !m_options.user_mode; }
     // Changes the display's pixels per inch: the form is saved in memory at the old resolution and
     // loaded again at the new one, its changes kept.
     void SetDpi(int dpi);
@@ -71,6 +76,7 @@ private:
     // The text saving at `path` would write; the form runs on as written.
     std::string SaveInMemory(const std::string& path);
 
+    host::FormOptions m_options;
     driver::Session::EventObserver m_observer;
     user::DialogProvider* m_person;
     std::unique_ptr<driver::Session> m_session;
