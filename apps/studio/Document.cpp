@@ -38,6 +38,7 @@ void Document::Open(const std::string& path) {
     m_session->ObserveEvents(m_observer);
     m_path = path;
     m_session->Adopt(std::move(form), "");
+    ++m_generation;
     // The distances the tab controls keep to the form's edges are the file's.
     const host::FormProperties& p = this->form().properties();
     m_anchors.clear();
@@ -64,6 +65,7 @@ void Document::Replace(const host::FormDocument& document, const std::string& pa
         if (host::UnqualifiedTypeName(holder->TypeName()) == "VNTabCtl")
             active_tabs.emplace_back(holder->KeyName(), holder->Get("TabActive"));
     m_session->Adopt(host::FormFromDocument(document, path, m_options), "");
+    ++m_generation;
     for (const auto& [name, active] : active_tabs)
         if (auto holder = form().FindControl(name)) holder->Let("TabActive", active);
     if (auto control = focused.empty() ? nullptr : form().FindControl(focused); control && control->hwnd())

@@ -31,6 +31,9 @@ public:
     bool has_form() const { return m_session && m_session->has_form(); }
     const std::string& path() const { return m_path; }
     driver::Session& session() const { return *m_session; }
+    // Counts the forms the document has run: it grows whenever the form is put together again, and
+    // what held on to the old form's controls must let go.
+    int generation() const { return m_generation; }
     host::Form& form() const { return m_session->form(); }
 
     // Writes the form's file at `path` (FormFileError when it cannot: the old file stays, and so
@@ -86,6 +89,7 @@ private:
     std::vector<host::Form::LoadError> m_load_errors;
     std::vector<Anchor> m_anchors;
     int m_changes = 0;
+    int m_generation = 0;
 };
 
 } // namespace studio

@@ -120,9 +120,25 @@ std::vector<std::vector<SDL_Event>> key_frames(user::UINT vk, int32_t shift, Uin
     return frames;
 }
 
+// A drag with the left button: there, press, halfway, the end, release, a frame each.
+std::vector<std::vector<SDL_Event>> drag_frames(const driver::ScriptStep& step, Uint32 window_id) {
+    const int32_t x1 = driver::WholeWord(step.words[0]), y1 = driver::WholeWord(step.words[1]);
+    const int32_t x2 = driver::WholeWord(step.words[2]), y2 = driver::WholeWord(step.words[3]);
+    return {{motion_event(x1, y1, window_id)},
+            {button_event(true, x1, y1, SDL_BUTTON_LEFT, 1, window_id)},
+            {motion_event((x1 + x2) / 2, (y1 + y2) / 2, window_id)},
+            {motion_event(x2, y2, window_id)},
+            {button_event(false, x2, y2, SDL_BUTTON_LEFT, 1, window_id)}};
+}
+
 } // namespace
 
+bool IsInputStep(const driver::ScriptStep& step) {
+    return driver::Session::IsInputStep(step) || step.verb == "drag";
+}
+
 std::vector<std::vector<SDL_Event>> InputFrames(const driver::ScriptStep& step, Uint32 window_id) {
+    if (step.verb == "drag") return drag_frames(step, window_id);
     if (step.verb == "key") return key_frames(driver::StepKey(step), driver::StepShift(step), window_id);
     if (step.verb == "access") {
         // Alt with the key of the character, as a person types an access key.
@@ -140,7 +156,7 @@ std::optional<ScriptReplay::Action> ScriptReplay::Next(bool input_only, Uint32 w
     if (m_frames.empty()) {
         if (m_next >= m_steps.size()) return std::nullopt;
         const driver::ScriptStep& step = m_steps[m_next];
-        if (!driver::Session::IsInputStep(step)) {
+        if (!IsInputStep(step)) {
             if (input_only) return std::nullopt;
             ++m_next;
             return Action{{}, &step, nullptr};

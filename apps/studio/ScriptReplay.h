@@ -13,6 +13,16 @@ namespace studio {
 // Marks the mouse events a script makes, so that a scripted run can tell them from the real mouse.
 constexpr Uint32 kScriptedMouse = 0x5C417u;
 
+// The studio's own script commands, beside the language `vntab render` speaks: the mode, the
+// designer's selection, tool and drag (window coordinates), a property by name, the property-page
+// frame and its buttons.
+inline constexpr driver::ScriptVerb kDesignVerbs[] = {
+    {"mode", 1, 1},     {"select", 1, 1}, {"tool", 1, 1}, {"drag", 4, 4},
+    {"property", 2, 2}, {"pages", 0, 0},  {"ok", 0, 0},   {"cancel", 0, 0},
+};
+// Whether a step is made of the mouse's and the keyboard's events.
+bool IsInputStep(const driver::ScriptStep& step);
+
 // The SDL events a person would make for one input step of a script (mouse steps at window
 // coordinates, key and access steps), a frame's worth at a time: a press and its release come in
 // different frames, as they do by hand, so that the studio's own windows see the button or key

@@ -66,7 +66,7 @@ int Studio::Run() {
             return 2;
         }
         try {
-            steps = driver::ParseScript(text.str(), m_options.script);
+            steps = driver::ParseScript(text.str(), m_options.script, kDesignVerbs);
         } catch (const driver::ScriptError& e) {
             std::cerr << "vntab-studio: " << e.what() << "\n";
             return 2;
@@ -171,9 +171,10 @@ void Studio::HandleEvent(const SDL_Event& event, bool nested) {
     default:
         break;
     }
-    // While a modal window waits, and in design mode, the running form hears nothing.
+    // While a modal window waits the form hears nothing; in design mode the designer has the mouse.
     if (nested || !m_document.has_form() || m_mode != Mode::Run) {
         m_input.Released(event);
+        if (!nested && m_document.has_form() && m_mode == Mode::Design) DesignInput(event);
         return;
     }
     InputRouter::Access access;
@@ -184,6 +185,10 @@ void Studio::HandleEvent(const SDL_Event& event, bool nested) {
 
 bool Studio::Shortcut(const SDL_KeyboardEvent& key) {
     const bool ctrl = key.keysym.mod & KMOD_CTRL, shift = key.keysym.mod & KMOD_SHIFT;
+    if ((key.keysym.sym == SDLK_F5 || key.keysym.sym == SDLK_F6) && !key.repeat && !key.keysym.mod) {
+        Later([this, design = key.keysym.sym == SDLK_F6] { SetMode(design ? Mode::Design : Mode::Run); });
+        return true;
+    }
     if (!ctrl || (key.keysym.mod & KMOD_ALT) || key.repeat) return false;
     switch (key.keysym.sym) {
     case SDLK_o:
@@ -195,6 +200,7 @@ bool Studio::Shortcut(const SDL_KeyboardEvent& key) {
     case SDLK_q:
         RequestQuit();
         return true;
+
     default:
         return false;
     }

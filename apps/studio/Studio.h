@@ -1,11 +1,13 @@
 #pragma once
 
+#include "Designer.h"
 #include "Document.h"
 #include "EventLog.h"
 #include "GlWindow.h"
 #include "InputRouter.h"
 #include "ModalDialogs.h"
 #include "Options.h"
+#include "PagesDialog.h"
 #include "ScriptReplay.h"
 
 #include <functional>
@@ -15,8 +17,9 @@
 
 namespace studio {
 
-// The studio in run mode: the form in its window at 1:1 pixels (or magnified), the chrome around it
-// in ImGui, the event log beside it, and the running form's input, files, dialogs and view.
+// The studio: the form in its window at 1:1 pixels (or magnified), the chrome around it in ImGui,
+// the event log beside it, and the running form's input, files, dialogs and view; in design mode
+// the toolbox, the property list and the property pages, the designer's hand on the form.
 class Studio {
 public:
     Studio(const Options& options, GlWindow& window);
@@ -34,9 +37,15 @@ public:
     static constexpr int kMenuHeight = 19;
     static constexpr int kStatusHeight = 22;
     static constexpr int kLogWidth = 360;
+    // Design mode wants room for the property pages beside the toolbox and property list.
+    static constexpr int kDesignHeight = 660;
 
 private:
     enum class Mode { Run, Design };
+    // The side panels and bars: fixed in place, nothing overlapping.
+    static constexpr ImGuiWindowFlags kPanelFlags =
+        ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoResize | ImGuiWindowFlags_NoCollapse |
+        ImGuiWindowFlags_NoSavedSettings | ImGuiWindowFlags_NoBringToFrontOnFocus;
 
     // One frame: input, the script, queued commands, the form's messages, drawing. A nested frame
     // runs while a modal window waits for an answer: only input and drawing.
@@ -60,10 +69,28 @@ private:
     void ApplyScriptedPointer();
     FormViewport Viewport() const;
 
+    // Design mode (DesignUi.cpp, PagesUi.cpp).
+    void SetMode(Mode mode);
+    void DesignInput(const SDL_Event& event);
+    void DrawDesignPanel(int width, int height);
+    void DrawToolbox();
+    void DrawPropertyList();
+    void DrawSelection() const;
+    void OpenPages();
+    void DrawPages();
+    void DrawPageFields(vntab::pages::PropertyPage& page);
+    void PagesButton(const char* label, bool apply, bool close);
+    // Runs what a field does between frames, on that field of the page open then, if there is one.
+    void LaterOnField(const std::string& name, std::function<void(vntab::pages::Field&)> action);
+    // Runs a designer's action on the form: a change is noted, an error shown in a message box.
+    void DesignAction(const std::function<bool()>& action, const char* what);
+    // The script's design steps; false for a step of another kind.
+    bool RunDesignStep(const driver::ScriptStep& step);
+
     // Drawing (StudioUi.cpp).
     void DrawUi();
     void DrawMenus();
-    void DrawLogPanel(int width, int height);
+    void DrawLogPanel(int width, int top, int bottom);
     void DrawStatusBar(int width, int height);
 
     // Commands (StudioCommands.cpp). Those started from a menu run outside the frame that drew it.
@@ -95,6 +122,11 @@ private:
     InputRouter m_input;
     FormTexture m_texture;
     std::optional<ScriptReplay> m_replay;
+    Designer m_designer;
+    PagesDialog m_pages;
+    int m_pages_generation = 0;    // the document's form the pages were opened on
+    std::string m_edited_property; // the property list's row being typed into
+    std::string m_property_text;
     std::vector<std::function<void()>> m_later;
 
     Mode m_mode = Mode::Run;

@@ -160,13 +160,15 @@ void Studio::SetScheme(size_t scheme) {
 void Studio::FitWindowToForm() {
     if (!m_document.has_form()) return;
     const FormViewport view = Viewport();
+    const int height = view.height * m_zoom + kMenuHeight + kStatusHeight;
     SDL_SetWindowSize(m_window.sdl(), view.width * m_zoom + kLogWidth,
-                      view.height * m_zoom + kMenuHeight + kStatusHeight);
+                      m_mode == Mode::Design ? std::max(height, kDesignHeight) : height);
 }
 
 // The form is the window's: when the person resizes the studio, the form's client area follows.
+// A running form fills the window; a form being designed keeps its size, which its properties set.
 void Studio::FollowWindowSize() {
-    if (!m_document.has_form()) return;
+    if (!m_document.has_form() || m_mode == Mode::Design) return;
     int width = 0, height = 0;
     m_window.Size(width, height);
     const int32_t form_width = std::max(1, (width - kLogWidth) / m_zoom);

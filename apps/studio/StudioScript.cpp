@@ -1,8 +1,12 @@
 #include "Studio.h"
 
+#include "PropertyList.h"
+
+#include "platform/automation/Ansi.h"
 #include "platform/automation/AutomationError.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Png.h"
+#include "platform/host/ControlKinds.h"
 
 #include <sys/resource.h>
 
@@ -67,6 +71,12 @@ void Studio::RunScriptStep(const driver::ScriptStep& step) {
         StepFailed(step, rt::kErrInvalidProcedureCall, "no form is open");
         return;
     }
+    try {
+        if (RunDesignStep(step)) return;
+    } catch (const rt::AutomationError& e) {
+        StepFailed(step, e.number, e.description);
+        return;
+    }
     // Saving is the studio's: the file is written and the form goes on running as written.
     if (step.verb == "save") {
         if (!SaveAs(step.words[0])) StepFailed(step, kErrPathFileAccess, "cannot save " + step.words[0]);
@@ -78,6 +88,56 @@ void Studio::RunScriptStep(const driver::ScriptStep& step) {
         return;
     }
     if (changes_form(step.verb)) m_document.NoteChange();
+    if (step.verb == "delete" && rt::EqualsText(step.words[0], m_designer.selected())) m_designer.Select("");
+}
+
+// The designer's steps: the mode, the selection, the toolbox's tool, a property by name, the
+// property-page frame (the page steps work on it while it is open) and its buttons.
+bool Studio::RunDesignStep(const driver::ScriptStep& step) {
+    const std::string& verb = step.verb;
+    host::Form& form = m_document.form();
+    const bool pages_open = m_pages.is_open() && m_pages_generation == m_document.generation();
+    if (verb == "mode") {
+        if (!rt::EqualsText(step.words[0], "design") && !rt::EqualsText(step.words[0], "run"))
+            driver::FailStep("expected mode design or mode run");
+        SetMode(rt::EqualsText(step.words[0], "design") ? Mode::Design : Mode::Run);
+        return true;
+    }
+    const bool design_verb = verb == "select" || verb == "tool" || verb == "property" || verb == "pages" ||
+                             verb == "ok" || verb == "cancel";
+    if (design_verb && m_mode != Mode::Design) driver::FailStep(verb + " works in design mode (mode design)");
+    if (verb == "select") {
+        const bool whole_form =
+            rt::EqualsText(step.words[0], "form") || rt::EqualsText(step.words[0], form.Name());
+        if (!whole_form && !form.FindControl(step.words[0]))
+            driver::FailStep("there is no control " + step.words[0]);
+        m_designer.Select(whole_form ? "" : form.FindControl(step.words[0])->KeyName());
+    } else if (verb == "tool") {
+        const host::ControlKind* kind = host::FindControlKind(step.words[0]);
+        if (!kind && !rt::EqualsText(step.words[0], "pointer"))
+            driver::FailStep("expected a control kind or pointer, not " + step.words[0]);
+        m_designer.SetTool(kind ? std::string(kind->name) : "");
+    } else if (verb == "property") {
+        PropertyList::Write(form, m_designer.selected(), step.words[0], step.words[1]);
+        m_document.NoteChange();
+    } else if (verb == "pages" || (verb == "page" && m_mode == Mode::Design)) {
+        if (!pages_open) OpenPages();
+        if (verb == "page" && !m_pages.Show(step.words[0]))
+            driver::FailStep("expected page General, TabAppearance, Tabs, Font or Color, not " +
+                             step.words[0]);
+    } else if (pages_open && (verb == "field" || verb == "press")) {
+        driver::RunFieldStep(&m_pages.page(), step);
+    } else if (pages_open && verb == "apply") {
+        m_pages.Apply();
+        m_document.NoteChange();
+    } else if (verb == "ok" || verb == "cancel") {
+        if (!pages_open) driver::FailStep("no property pages are open (pages first)");
+        if (verb == "cancel") m_pages.Close();
+        if (verb == "ok" && m_pages.Ok()) m_document.NoteChange();
+    } else {
+        return false;
+    }
+    return true;
 }
 
 void Studio::StepFailed(const driver::ScriptStep& step, int32_t number, const std::string& description) {

@@ -6,26 +6,24 @@
 
 namespace studio {
 
-namespace {
-
-constexpr ImGuiWindowFlags kPanel = ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoResize |
-                                    ImGuiWindowFlags_NoCollapse | ImGuiWindowFlags_NoSavedSettings |
-                                    ImGuiWindowFlags_NoBringToFrontOnFocus;
-
-} // namespace
-
 void Studio::DrawUi() {
     int width = 0, height = 0;
     m_window.Size(width, height);
     DrawMenus();
     if (m_document.has_form()) {
         m_texture.Draw(0, float(kMenuHeight), m_zoom);
+        if (m_mode == Mode::Design) DrawSelection();
     } else {
         ImGui::GetBackgroundDrawList()->AddText(ImVec2(16, float(kMenuHeight) + 16),
                                                 ImGui::GetColorU32(ImGuiCol_Text),
                                                 "File > Open... (Ctrl+O) opens a form.");
     }
-    DrawLogPanel(width, height);
+    if (m_mode == Mode::Design && m_document.has_form()) {
+        DrawDesignPanel(width, height);
+        DrawPages();
+    } else {
+        DrawLogPanel(width, kMenuHeight, height - kStatusHeight);
+    }
     DrawStatusBar(width, height);
 }
 
@@ -70,10 +68,8 @@ void Studio::DrawMenus() {
         ImGui::EndMenu();
     }
     if (ImGui::BeginMenu("Mode")) {
-        ImGui::MenuItem("Run", nullptr, m_mode == Mode::Run);
-        ImGui::MenuItem("Design", nullptr, m_mode == Mode::Design, false);
-        if (ImGui::IsItemHovered(ImGuiHoveredFlags_AllowWhenDisabled))
-            ImGui::SetTooltip("Design mode comes with the message hook and the property pages.");
+        if (ImGui::MenuItem("Run", "F5", m_mode == Mode::Run)) Later([this] { SetMode(Mode::Run); });
+        if (ImGui::MenuItem("Design", "F6", m_mode == Mode::Design)) Later([this] { SetMode(Mode::Design); });
         ImGui::EndMenu();
     }
     if (ImGui::BeginMenu("Control")) {
@@ -93,18 +89,16 @@ void Studio::DrawMenus() {
     }
     if (ImGui::BeginMenu("Help")) {
         if (ImGui::MenuItem("About vntab-studio..."))
-            Later([this] {
-                m_dialogs.AboutBox({}, "About vntab-studio", "vntab-studio", "Version 1.0.1, run mode");
-            });
+            Later([this] { m_dialogs.AboutBox({}, "About vntab-studio", "vntab-studio", "Version 1.0.1"); });
         ImGui::EndMenu();
     }
     ImGui::EndMainMenuBar();
 }
 
-void Studio::DrawLogPanel(int width, int height) {
-    ImGui::SetNextWindowPos(ImVec2(float(width - kLogWidth), float(kMenuHeight)));
-    ImGui::SetNextWindowSize(ImVec2(float(kLogWidth), float(height - kMenuHeight - kStatusHeight)));
-    if (ImGui::Begin("Event log", nullptr, kPanel)) m_log.Draw();
+void Studio::DrawLogPanel(int width, int top, int bottom) {
+    ImGui::SetNextWindowPos(ImVec2(float(width - kLogWidth), float(top)));
+    ImGui::SetNextWindowSize(ImVec2(float(kLogWidth), float(bottom - top)));
+    if (ImGui::Begin("Event log", nullptr, kPanelFlags)) m_log.Draw();
     ImGui::End();
 }
 
@@ -112,7 +106,7 @@ void Studio::DrawStatusBar(int width, int height) {
     ImGui::SetNextWindowPos(ImVec2(0, float(height - kStatusHeight)));
     ImGui::SetNextWindowSize(ImVec2(float(width), float(kStatusHeight)));
     ImGui::PushStyleVar(ImGuiStyleVar_WindowPadding, ImVec2(6, 3));
-    if (ImGui::Begin("##status", nullptr, kPanel | ImGuiWindowFlags_NoDecoration)) {
+    if (ImGui::Begin("##status", nullptr, kPanelFlags | ImGuiWindowFlags_NoDecoration)) {
         const FormViewport view = Viewport();
         if (m_document.has_form() && view.Contains(m_pointer_x, m_pointer_y)) {
             const gdi::POINT at = view.ToForm(m_pointer_x, m_pointer_y);
@@ -127,8 +121,8 @@ void Studio::DrawStatusBar(int width, int height) {
             ImGui::Text("%dx%d  focus: %s", view.width, view.height, focus.c_str());
             ImGui::SameLine();
         }
-        ImGui::TextDisabled("| zoom %dx | %d DPI | %s | run mode%s", m_zoom, gdi::LogicalDpi(),
-                            user::SysColorSchemes()[m_scheme].name,
+        ImGui::TextDisabled("| zoom %dx | %d DPI | %s | %s mode%s", m_zoom, gdi::LogicalDpi(),
+                            user::SysColorSchemes()[m_scheme].name, m_mode == Mode::Design ? "design" : "run",
                             m_document.has_form() && m_document.MaybeModified() ? " | modified" : "");
     }
     ImGui::End();
