@@ -119,3 +119,85 @@ TEST_F(StudioOnXvfb, APersonsClickInTheRealWindowSwitchesTheTab) {
     EXPECT_NE(lines.find("event VNTabCtl1 AfterTabChanged NewTab=2"), std::string::npos) << lines;
     EXPECT_EQ(status, 0) << lines;
 }
+
+TEST_F(StudioOnXvfb, ADesignedTextBoxOnTab2AndATabsPageChangeAreSavedAndReopened) {
+    const std::string saved = folder / "designed.frm";
+    const std::string header2 = std::to_string(HeaderX(2)) + " " + std::to_string(kHeaderY);
+    // Run mode: a click and a key switch tabs; design mode: a click on the second header reaches the
+    // control through its message hook, a text box drawn on its panel, the Tabs page renames the
+    // tab, OK, save.
+    const std::string script = folder.Write(
+        "design.txt", "click " + header2 + "\nkey Right\nmode design\nclick " + header2 +
+                          "\ntool TextBox\ndrag 80 200 240 224\npages\npage Tabs\nfield cboTab 1\n"
+                          "field txtCaption \"&Shapes\"\nok\nsave \"" +
+                          saved + "\"\n");
+    ASSERT_EQ(on_xvfb(quoted(kStudio) + " " + quoted(kShowcase) + " --script " + script + " --screenshot " +
+                      (folder / "designed.png") + " --log " + (folder / "log.txt")),
+              0)
+        << support::ReadFile(folder / "log.txt");
+    const std::string log = support::ReadFile(folder / "log.txt");
+    EXPECT_NE(log.find("AfterTabChanged NewTab=3"), std::string::npos) << log; // the key, in run mode
+
+    // The file: the new text box among tab 2's records, the new caption.
+    const host::FormDocument file = host::ReadFormFile(saved);
+    const auto& control = file.root.children.at(0);
+    auto text = [&](const char* key) {
+        const host::FormProperty* p = host::FindProperty(control.items, key);
+        return p ? rt::CStr(p->value) : std::string("(none)");
+    };
+    EXPECT_EQ(text("TabCaption2"), "&Shapes");
+    EXPECT_EQ(text("Tab2CtlCount"), "2");
+    EXPECT_EQ(text("Tab2Control2Name"), "TextBox1");
+    bool found = false;
+    for (const auto& child : control.children)
+        found |= child.type == "TextBox" && child.name == "TextBox1";
+    EXPECT_TRUE(found);
+
+    const std::string nothing = folder.Write("reopen.txt", "click " + header2 + "\n");
+    ASSERT_EQ(on_xvfb(quoted(kStudio) + " " + saved + " --script " + nothing + " --screenshot " +
+                      (folder / "reopened.png")),
+              0);
+
+    // What the screenshots show is what the command line draws for the saved form: in design mode
+    // on tab 2 (the selection's outline and grips aside, which are the designer's), and run again,
+    // on tab 2 after a click.
+    struct Expected {
+        const char* shot;
+        bool design;
+        std::string steps;
+    };
+    for (const Expected& e : {Expected{"designed.png", true, "click 167 34"},
+                              Expected{"reopened.png", false, "focus; click 167 34"}}) {
+        SCOPED_TRACE(e.shot);
+        gdi::SetLogicalDpi(96);
+        driver::Session session;
+        session.Load(saved, e.design, "");
+        ASSERT_TRUE(session.Run(driver::ParseScript(e.steps, "steps")));
+        ASSERT_EQ(rt::CInt(session.holder()->Get("TabActive")), 2);
+        const gdi::HBITMAP picture = host::CompositeToBitmap(session.form().hwnd());
+        const gdi::SurfaceView form = gdi::LockBitmap(picture);
+        std::string error;
+        auto shot = gdi::ReadPng(folder / e.shot, &error);
+        ASSERT_TRUE(shot) << error;
+        int differ = 0, navy = 0;
+        for (int32_t y = 0; y < form.height; ++y)
+            for (int32_t x = 0; x < form.width; ++x) {
+                const uint32_t got = shot->pixels[size_t((y + 19) * shot->width + x)] & 0xFFFFFF;
+                // The text box was drawn from (80, 181) to (240, 205) of the form; its grips reach 4 pixels
+                // in and out.
+                const bool outline = x >= 76 && x <= 244 && y >= 177 && y <= 209 &&
+                                     !(x >= 84 && x <= 235 && y >= 185 && y <= 200);
+                if (outline) {
+                    navy += got == 0x000080;
+                    continue;
+                }
+                differ += got != (form.pixels[y * form.stride + x] & 0xFFFFFF);
+            }
+        EXPECT_EQ(differ, 0);
+        if (e.design)
+            EXPECT_GT(navy, 300); // the outline and the eight grips
+        else
+            EXPECT_EQ(navy, 0);
+        gdi::DeleteObject(picture);
+    }
+}
