@@ -15,7 +15,7 @@ namespace {
 
 namespace pg = vntab::pages;
 
-constexpr float kFrameWidth = 340, kFrameHeight = 400;
+constexpr float kFrameWidth = 400, kFrameHeight = 400;
 constexpr float kPageTop = 58; // below the title and the page buttons
 
 // A label without its access-key marker.
@@ -37,7 +37,7 @@ void Studio::DrawPages() {
     if (m_pages.is_open() && m_pages_generation != m_document.generation()) m_pages.Close();
     if (!m_pages.is_open()) return;
     // Over the lower right of the form, leaving its headers in view; a window of its own, so opaque.
-    ImGui::SetNextWindowPos(ImVec2(140, float(kMenuHeight) + 210), ImGuiCond_Appearing);
+    ImGui::SetNextWindowPos(ImVec2(76, float(kMenuHeight) + 210), ImGuiCond_Appearing);
     ImGui::SetNextWindowSize(ImVec2(kFrameWidth, kFrameHeight));
     ImVec4 background = ImGui::GetStyleColorVec4(ImGuiCol_PopupBg);
     background.w = 1.0f;
