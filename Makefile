@@ -5,7 +5,7 @@
 PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
             libfreetype-dev libfontconfig-dev libpng-dev libgif-dev libjpeg-dev nlohmann-json3-dev \
             fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra xfonts-75dpi xfonts-100dpi \
-            libsdl2-dev libimgui-dev libgl-dev libgl1-mesa-dri xvfb xdotool \
+            libsdl2-dev libimgui-dev libgl-dev libgl1-mesa-dri xvfb xauth xdotool \
             clang libclang-rt-14-dev dpkg-dev file
 JOBS ?= $(shell nproc)
 VNTAB := build/default/apps/vntab/vntab
