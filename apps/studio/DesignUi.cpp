@@ -102,7 +102,9 @@ void Studio::DrawToolbox() {
         if (chosen) ImGui::PopStyleColor();
     };
     tool("Pointer", "");
-    int column = 1;
+    ImGui::SameLine();
+    tool("VNTabCtl", "VNTabCtl");
+    int column = 2;
     for (const host::ControlKind& kind : host::ControlKinds()) {
         if (column++ % 4) ImGui::SameLine();
         tool(std::string(kind.name).c_str(), std::string(kind.name));

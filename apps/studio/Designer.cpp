@@ -177,9 +177,15 @@ std::string Designer::Draw(host::Form& form, const std::string& kind, gdi::RECT 
     std::string name;
     for (int n = 1; name.empty() || form.FindControl(name); ++n)
         name = kind + std::to_string(n);
-    form.AddHostControl(kind, name, container, units(corners[0].x, host::Axis::X),
-                        units(corners[0].y, host::Axis::Y), units(corners[1].x - corners[0].x, host::Axis::X),
-                        units(corners[1].y - corners[0].y, host::Axis::Y));
+    const double left = units(corners[0].x, host::Axis::X), top = units(corners[0].y, host::Axis::Y);
+    const double width = units(corners[1].x - corners[0].x, host::Axis::X);
+    const double height = units(corners[1].y - corners[0].y, host::Axis::Y);
+    // A registered ActiveX control (the tab control) starts with its defaults; a built-in kind
+    // as a designer drops one.
+    if (host::FindControlFactory(kind))
+        form.AddActiveXControl(kind, name, container, left, top, width, height);
+    else
+        form.AddHostControl(kind, name, container, left, top, width, height);
     m_selected = name;
     return name;
 }

@@ -9,6 +9,7 @@
 #include "platform/user/WindowTree.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace studio {
 
@@ -31,6 +32,21 @@ void Document::Open(const std::string& path) {
     auto form = host::LoadForm(path, m_options);
     m_warnings = form->warnings();
     m_load_errors = form->load_errors();
+    Start(std::move(form), path);
+}
+
+std::string Document::WorkingPath() const {
+    // A new form is written in memory as if it stood in the current folder, where relative paths lead.
+    return m_path.empty() ? (std::filesystem::current_path() / "Untitled.frm").string() : m_path;
+}
+
+void Document::New() {
+    m_warnings.clear();
+    m_load_errors.clear();
+    Start(host::Form::CreateNew("Form1", m_options), "");
+}
+
+void Document::Start(std::shared_ptr<host::Form> form, const std::string& path) {
     // The session before goes first, so that the dialog provider it installed is given back.
     m_session.reset();
     m_session = std::make_unique<driver::Session>();
@@ -49,7 +65,7 @@ void Document::Open(const std::string& path) {
             Anchor{holder->KeyName(), p.ClientPixelWidth() - r.right, p.ClientPixelHeight() - r.bottom});
     }
     // What the file says, as this system writes it, is what later states are compared with.
-    m_saved_text = SaveInMemory(path);
+    m_saved_text = SaveInMemory(WorkingPath());
     m_changes = 0;
     // A form shown as the active window gives the focus to its first control in tab order.
     if (!this->form().TabToNextControl(false)) user::SetFocus(this->form().hwnd());
@@ -99,7 +115,7 @@ std::string Document::FocusedControl() const {
 
 bool Document::Modified() {
     if (!has_form()) return false;
-    if (SaveInMemory(m_path) != m_saved_text) return true;
+    if (SaveInMemory(WorkingPath()) != m_saved_text) return true;
     m_changes = 0;
     return false;
 }
@@ -107,14 +123,14 @@ bool Document::Modified() {
 void Document::SetDesignMode(bool design) {
     if (design == design_mode()) return;
     m_options.user_mode = !design;
-    if (has_form()) Replace(host::FormToDocument(form(), m_path), m_path);
+    if (has_form()) Replace(host::FormToDocument(form(), WorkingPath()), WorkingPath());
 }
 
 void Document::SetDpi(int dpi) {
     if (dpi == gdi::LogicalDpi()) return;
-    const host::FormDocument document = host::FormToDocument(form(), m_path);
+    const host::FormDocument document = host::FormToDocument(form(), WorkingPath());
     gdi::SetLogicalDpi(dpi);
-    Replace(document, m_path);
+    Replace(document, WorkingPath());
     // Lengths in twips go through whole pixels: at another resolution they may save differently.
     NoteChange();
 }

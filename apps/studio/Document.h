@@ -25,6 +25,8 @@ public:
     // Opens the form at `path` in run mode; FormFileError when it cannot be read, leaving the
     // document as it was. The form's first windowed control gets the focus.
     void Open(const std::string& path);
+    // A new, empty form without a file (saving asks for one), in the mode chosen last.
+    void New();
     // What reading the file said: keys nothing reads, errors controls raised when first sized.
     const std::vector<std::string>& warnings() const { return m_warnings; }
     const std::vector<host::Form::LoadError>& load_errors() const { return m_load_errors; }
@@ -74,6 +76,10 @@ private:
         std::string control;   // Name or Name(Index)
         int32_t right, bottom; // distances to the form's edges, pixels
     };
+    // The file the form is written for: its own, or for a new form one in the current folder.
+    std::string WorkingPath() const;
+    // Runs a form read from `path` (or new) in a new session.
+    void Start(std::shared_ptr<host::Form> form, const std::string& path);
     // Runs `document` (a form saved at `path`) in place of the form running now.
     void Replace(const host::FormDocument& document, const std::string& path);
     // The text saving at `path` would write; the form runs on as written.

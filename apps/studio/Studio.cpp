@@ -191,6 +191,9 @@ bool Studio::Shortcut(const SDL_KeyboardEvent& key) {
     }
     if (!ctrl || (key.keysym.mod & KMOD_ALT) || key.repeat) return false;
     switch (key.keysym.sym) {
+    case SDLK_n:
+        Later([this] { NewForm(); });
+        return true;
     case SDLK_o:
         Later([this] { OpenWithDialog(); });
         return true;

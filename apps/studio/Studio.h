@@ -96,6 +96,7 @@ private:
     // Commands (StudioCommands.cpp). Those started from a menu run outside the frame that drew it.
     void Later(std::function<void()> command) { m_later.push_back(std::move(command)); }
     bool OpenForm(const std::string& path);
+    void NewForm();
     void OpenWithDialog();
     bool Save();
     bool SaveAsWithDialog();

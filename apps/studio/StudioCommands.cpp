@@ -18,7 +18,7 @@ namespace {
 const char* const kFormFilter = "Forms (*.frm)|*.frm|All files (*.*)|*.*";
 
 std::string file_name(const std::string& path) {
-    return fs::path(path).filename().string();
+    return path.empty() ? "Untitled" : fs::path(path).filename().string();
 }
 
 } // namespace
@@ -60,7 +60,18 @@ void Studio::OpenWithDialog() {
     if (auto path = m_dialogs.ChooseFile(false, "Open Form", kFormFilter, folder)) OpenForm(*path);
 }
 
+void Studio::NewForm() {
+    if (!MaySetFormAside()) return;
+    Guard([&] { m_document.New(); }, "making a new form");
+    m_input.Forget();
+    m_boxes_logged = m_dialogs_logged = 0;
+    m_log.Add(EventLog::Kind::Note, "a new form");
+    m_form_changed = true;
+    FitWindowToForm();
+}
+
 bool Studio::Save() {
+    if (m_document.has_form() && m_document.path().empty()) return SaveAsWithDialog();
     return m_document.has_form() && SaveAs(m_document.path());
 }
 

@@ -114,9 +114,10 @@ bool Studio::RunDesignStep(const driver::ScriptStep& step) {
         m_designer.Select(whole_form ? "" : form.FindControl(step.words[0])->KeyName());
     } else if (verb == "tool") {
         const host::ControlKind* kind = host::FindControlKind(step.words[0]);
-        if (!kind && !rt::EqualsText(step.words[0], "pointer"))
-            driver::FailStep("expected a control kind or pointer, not " + step.words[0]);
-        m_designer.SetTool(kind ? std::string(kind->name) : "");
+        const bool tabs = rt::EqualsText(step.words[0], "VNTabCtl");
+        if (!kind && !tabs && !rt::EqualsText(step.words[0], "pointer"))
+            driver::FailStep("expected a control kind, VNTabCtl or pointer, not " + step.words[0]);
+        m_designer.SetTool(kind ? std::string(kind->name) : tabs ? "VNTabCtl" : "");
     } else if (verb == "property") {
         PropertyList::Write(form, m_designer.selected(), step.words[0], step.words[1]);
         m_document.NoteChange();

@@ -31,6 +31,7 @@ void Studio::DrawMenus() {
     if (!ImGui::BeginMainMenuBar()) return;
     const bool has_form = m_document.has_form();
     if (ImGui::BeginMenu("File")) {
+        if (ImGui::MenuItem("New", "Ctrl+N")) Later([this] { NewForm(); });
         if (ImGui::MenuItem("Open...", "Ctrl+O")) Later([this] { OpenWithDialog(); });
         if (ImGui::MenuItem("Save", "Ctrl+S", false, has_form)) Later([this] { Save(); });
         if (ImGui::MenuItem("Save As...", "Ctrl+Shift+S", false, has_form))

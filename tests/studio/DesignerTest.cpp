@@ -134,3 +134,30 @@ TEST_F(DesignerTest, AControlDrawnOutsideEveryContainerStandsOnTheFormAndDeletes
     EXPECT_FALSE(form().FindControl("Label1"));
     EXPECT_FALSE(designer.DeleteSelected(form())); // the form itself is never deleted
 }
+
+TEST_F(DesignerTest, ANewFormTakesADrawnTabControlAndWhatIsDrawnOnItsPanel) {
+    document.New();
+    EXPECT_EQ(document.path(), "");
+    EXPECT_FALSE(document.Modified());
+    ASSERT_FALSE(form().UserMode()); // the mode chosen last
+    designer.SetTool("VNTabCtl");
+    EXPECT_TRUE(Drag({8, 8}, {300, 200}));
+    EXPECT_EQ(designer.selected(), "VNTabCtl1");
+    auto holder = std::dynamic_pointer_cast<host::ActiveXHolder>(form().FindControl("VNTabCtl1"));
+    ASSERT_TRUE(holder && holder->object());
+    EXPECT_EQ(Bounds("VNTabCtl1").right, 300);
+    designer.SetTool("CheckBox");
+    EXPECT_TRUE(Drag({40, 100}, {200, 124}));
+    EXPECT_EQ(form().FindControl("CheckBox1")->container(), holder.get());
+    EXPECT_TRUE(document.Modified());
+}
+
+TEST_F(DesignerTest, ChangesMadeInDesignModeStayWhenTheFormRunsAgain) {
+    const gdi::RECT before = Bounds("txtName");
+    Drag({before.left + 5, before.top + 5}, {before.left + 45, before.top + 5});
+    document.NoteChange();
+    document.SetDesignMode(false);
+    EXPECT_TRUE(form().UserMode());
+    EXPECT_EQ(Bounds("txtName").left, before.left + 40);
+    EXPECT_TRUE(document.Modified());
+}
