@@ -53,9 +53,6 @@ struct ScriptVerb {
 std::vector<ScriptStep> ParseScript(std::string_view text, const std::string& name,
                                     std::span<const ScriptVerb> extra = {});
 
-// The value a step carries, made when the step runs: a picture is loaded, a font made.
-rt::Variant MakeValue(const ScriptValue& value);
-
 // The value words at [first, end) of a step (a number, &H..&, True/False, a string, `picture "P"`,
 // `font "N" S [bold] [italic]`); raises ScriptError when they do not form one value.
 ScriptValue ParseValue(const std::vector<std::string>& words, const std::vector<bool>& quoted, size_t first,

@@ -16,6 +16,9 @@ class VNTabCtl;
 
 namespace driver {
 
+// The value a step carries, made when the step runs: a picture is loaded, a font made.
+rt::Variant MakeValue(const ScriptValue& value);
+
 // The steps that work on an open property page's fields: `field NAME VALUE` and `press NAME`. False
 // for a step of another kind; the step fails when no page is open or the page has no such field.
 bool RunFieldStep(vntab::pages::PropertyPage* page, const ScriptStep& step);
