@@ -156,3 +156,25 @@ TEST(FileDialogNames, FiltersPatternsAndExtensions) {
     studio::FileDialog open(studio::FileDialog::Mode::Open, "Open", "Forms (*.frm)|*.frm", folder / "");
     EXPECT_EQ(open.Resolve("copy").filename(), "copy");
 }
+
+TEST(ScriptInput, TheDesignersStepsParseOnlyInTheStudioAndADragHoldsTheButtonBetweenItsEnds) {
+    const std::string text =
+        "mode design\nselect txtName\ntool TextBox\ndrag 1 2 30 40\nproperty Text \"a b\"\n"
+        "pages\npage Font\nok\ncancel";
+    EXPECT_THROW(driver::ParseScript(text, "test"), driver::ScriptError);
+    EXPECT_THROW(driver::ParseScript("drag 1 2 3", "test", studio::kDesignVerbs), driver::ScriptError);
+    const auto steps = driver::ParseScript(text, "test", studio::kDesignVerbs);
+    ASSERT_EQ(steps.size(), 9u);
+    EXPECT_EQ(steps[4].words, (std::vector<std::string>{"Text", "a b"}));
+    EXPECT_TRUE(studio::IsInputStep(steps[3]));
+    EXPECT_FALSE(studio::IsInputStep(steps[2]));
+    const auto drag = InputFrames(steps[3], 7);
+    ASSERT_EQ(drag.size(), 5u);
+    EXPECT_EQ(drag[1][0].type, SDL_MOUSEBUTTONDOWN);
+    EXPECT_EQ(drag[1][0].button.x, 1);
+    EXPECT_EQ(drag[2][0].type, SDL_MOUSEMOTION);
+    EXPECT_EQ(drag[2][0].motion.x, 15);
+    EXPECT_EQ(drag[4][0].type, SDL_MOUSEBUTTONUP);
+    EXPECT_EQ(drag[4][0].button.x, 30);
+    EXPECT_EQ(drag[4][0].button.y, 40);
+}
