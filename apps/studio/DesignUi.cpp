@@ -154,7 +154,8 @@ void Studio::DrawPropertyList() {
             char text[512];
             snprintf(text, sizeof text, "%s", m_property_text.c_str());
             ImGui::SetNextItemWidth(-1);
-            ImGui::SetKeyboardFocusHere();
+            if (m_focus_edit) ImGui::SetKeyboardFocusHere();
+            m_focus_edit = false;
             if (ImGui::InputText("##value", text, sizeof text, ImGuiInputTextFlags_EnterReturnsTrue)) {
                 Later([this, name = row.name, value = std::string(text)] {
                     DesignAction(
@@ -167,13 +168,15 @@ void Studio::DrawPropertyList() {
                 m_edited_property.clear();
             } else {
                 m_property_text = text;
-                if (ImGui::IsKeyPressed(ImGuiKey_Escape)) m_edited_property.clear();
+                // Escape, or a click elsewhere, leaves the value as it was.
+                if (ImGui::IsItemDeactivated()) m_edited_property.clear();
             }
         } else {
             if (!row.readable) ImGui::PushStyleColor(ImGuiCol_Text, IM_COL32(160, 0, 0, 255));
             if (ImGui::Selectable(row.text.c_str())) {
                 m_edited_property = row.name;
                 m_property_text = row.text;
+                m_focus_edit = true;
             }
             if (!row.readable) ImGui::PopStyleColor();
         }

@@ -128,6 +128,7 @@ private:
     int m_pages_generation = 0;    // the document's form the pages were opened on
     std::string m_edited_property; // the property list's row being typed into
     std::string m_property_text;
+    bool m_focus_edit = false; // the row's text field takes the keyboard when it appears
     std::vector<std::function<void()>> m_later;
 
     Mode m_mode = Mode::Run;
