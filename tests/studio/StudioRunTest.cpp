@@ -24,9 +24,14 @@ bool installed(const std::string& program) {
     return std::system(("command -v " + program + " >/dev/null 2>&1").c_str()) == 0;
 }
 
-// Runs a command on its own virtual display; returns its exit status.
+// Runs a command on its own virtual display; returns its exit status. Under AddressSanitizer the
+// studio's own leaks are looked for in the tests that run its parts in this process: at the exit of
+// the program, LeakSanitizer finds blocks that SDL's D-Bus connection and Mesa's driver (unloaded by
+// then, so that its frames have no name to suppress) never give back.
 int on_xvfb(const std::string& command) {
-    const std::string line = "timeout 120 xvfb-run -a -s '-screen 0 1280x800x24' " + command;
+    const std::string line = "ASAN_OPTIONS=\"${ASAN_OPTIONS}:detect_leaks=0\" timeout 120 xvfb-run -a -s "
+                             "'-screen 0 1280x800x24' " +
+                             command;
     const int status = std::system(line.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
