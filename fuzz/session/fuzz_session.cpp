@@ -42,7 +42,8 @@ const fs::path& Folder() {
         fs::path f = fs::temp_directory_path() / ("vntab-fuzz-session-" + std::to_string(::getpid()));
         fs::create_directories(f);
         std::error_code ignored;
-        fs::create_directory_symlink(fs::path(VNTAB_SOURCE_DIR) / "examples/pictures", f / "pictures", ignored);
+        fs::create_directory_symlink(fs::path(VNTAB_SOURCE_DIR) / "examples/pictures", f / "pictures",
+                                     ignored);
         return f;
     }();
     return folder;
@@ -61,7 +62,9 @@ void RunWholePath(std::string_view form_text, std::string_view script, bool desi
     }
     // Paths stay inside the folders the system was started in: no absolute paths, no way up.
     std::erase_if(steps, [](const vntab_cli::ScriptStep& s) {
-        const auto outside = [](const std::string& p) { return p.starts_with('/') || p.find("..") != std::string::npos; };
+        const auto outside = [](const std::string& p) {
+            return p.starts_with('/') || p.find("..") != std::string::npos;
+        };
         return s.verb == "save" || std::any_of(s.words.begin(), s.words.end(), outside) ||
                (s.value && s.value->kind == vntab_cli::ScriptValue::Kind::Picture && outside(s.value->path));
     });

@@ -65,8 +65,9 @@ TEST(SafeSave, AFailureNamesTheFileAndTheReasonAndLeavesNoTemporary) {
         SaveFileSafely(folder / "missing/form.frm", "text");
         FAIL() << "a folder that does not exist took a save";
     } catch (const SaveError& e) {
-        EXPECT_EQ(std::string(e.what()), "cannot save " + (folder / "missing/form.frm") + ": creating a temporary file in " +
-                                             (folder / "missing") + ": No such file or directory");
+        EXPECT_EQ(std::string(e.what()), "cannot save " + (folder / "missing/form.frm") +
+                                             ": creating a temporary file in " + (folder / "missing") +
+                                             ": No such file or directory");
     }
     // The rename fails over a folder: the temporary written so far goes again.
     fs::create_directories(folder / "taken.frm");
@@ -74,7 +75,8 @@ TEST(SafeSave, AFailureNamesTheFileAndTheReasonAndLeavesNoTemporary) {
         SaveFileSafely(folder / "taken.frm", "text");
         FAIL() << "a folder was replaced by a file";
     } catch (const SaveError& e) {
-        EXPECT_NE(std::string(e.what()).find(": replacing the file: Is a directory"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find(": replacing the file: Is a directory"), std::string::npos)
+            << e.what();
     }
     EXPECT_EQ(temporaries(folder / ""), 0);
     EXPECT_TRUE(fs::is_directory(folder / "taken.frm"));
@@ -87,8 +89,10 @@ TEST(SafeSave, AProcessKilledWhileSavingLeavesTheOldFileOrTheNewNeverAMix) {
     support::TempFolder folder("safe-save-kill");
     const std::string path = folder / "form.frm";
     std::string first(3 << 20, 'a'), second((2 << 20) + 1234, 'b');
-    for (size_t i = 0; i < first.size(); i += 4096) first[i] = '\n';
-    for (size_t i = 0; i < second.size(); i += 1000) second[i] = '\n';
+    for (size_t i = 0; i < first.size(); i += 4096)
+        first[i] = '\n';
+    for (size_t i = 0; i < second.size(); i += 1000)
+        second[i] = '\n';
     std::mt19937 rng(20240518);
     int mid_save = 0, saw_second = 0;
     for (int round = 0; round < 100; ++round) {
@@ -101,13 +105,15 @@ TEST(SafeSave, AProcessKilledWhileSavingLeavesTheOldFileOrTheNewNeverAMix) {
                 SaveFileSafely(path, first);
             }
         }
-        std::this_thread::sleep_for(std::chrono::microseconds(std::uniform_int_distribution<int>(0, 30000)(rng)));
+        std::this_thread::sleep_for(
+            std::chrono::microseconds(std::uniform_int_distribution<int>(0, 30000)(rng)));
         ASSERT_EQ(::kill(child, SIGKILL), 0);
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);
         ASSERT_TRUE(WIFSIGNALED(status));
         const std::string now = ReadFile(path);
-        ASSERT_TRUE(now == first || now == second) << "round " << round << ": " << now.size() << " bytes, a mix";
+        ASSERT_TRUE(now == first || now == second)
+            << "round " << round << ": " << now.size() << " bytes, a mix";
         saw_second += now == second;
         const int left = temporaries(folder / "");
         EXPECT_LE(left, 1) << "round " << round;

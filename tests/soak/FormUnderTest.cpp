@@ -67,7 +67,8 @@ void FormUnderTest::ApplyTabStep(const Step& step) {
         if (step.flags & 2) args[1] = Variant(step.key);
         if (step.flags & 4) args[2] = Variant(step.text);
         // Trailing arguments left out are absent, as a caller who stops early leaves them.
-        while (!args.empty() && args.back().is_empty()) args.pop_back();
+        while (!args.empty() && args.back().is_empty())
+            args.pop_back();
         collection->Call("Add", args);
     } else if (step.kind == K::TabRemove) {
         collection->Call("Remove", {step.is_text ? Variant(step.key) : Variant(step.number)});

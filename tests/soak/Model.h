@@ -39,6 +39,7 @@ public:
     // The access-key character of a caption: the character after the first "&" that is not "&&",
     // or "&" when there is none.
     static char AccessKeyOf(const std::string& caption);
+    static bool RecordsAControlTwice(const Snapshot& s);
 
 private:
     void AddTab(int position, const std::string& key, const std::string& caption, bool inserted);

@@ -11,7 +11,8 @@ std::string folded_key(const std::string& key) {
     const size_t first = key.find_first_not_of(' ');
     if (first == std::string::npos) return {};
     std::string k = key.substr(first, key.find_last_not_of(' ') - first + 1);
-    std::transform(k.begin(), k.end(), k.begin(), [](char c) { return char(std::tolower(static_cast<unsigned char>(c))); });
+    std::transform(k.begin(), k.end(), k.begin(),
+                   [](char c) { return char(std::tolower(static_cast<unsigned char>(c))); });
     return k;
 }
 
@@ -34,8 +35,8 @@ std::string CheckKeys(const Snapshot& s) {
         const std::string k = folded_key(s.tabs[i].key);
         if (k.empty()) continue;
         if (auto [at, fresh] = seen.emplace(k, i + 1); !fresh)
-            return "keys: tabs " + std::to_string(at->second) + " and " + std::to_string(i + 1) + " share the key \"" +
-                   s.tabs[i].key + "\"";
+            return "keys: tabs " + std::to_string(at->second) + " and " + std::to_string(i + 1) +
+                   " share the key \"" + s.tabs[i].key + "\"";
     }
     return {};
 }
@@ -51,13 +52,14 @@ std::string CheckView(const Snapshot& s, const Model& model) {
                 return "view: " + key + " is recorded on tabs " + std::to_string(at->second) + " and " +
                        std::to_string(i + 1);
             const auto placed = std::find_if(s.placed.begin(), s.placed.end(),
-                                              [&](const Snapshot::Placed& p) { return p.name == key; });
+                                             [&](const Snapshot::Placed& p) { return p.name == key; });
             if (placed == s.placed.end()) continue; // deleted; its record goes at the next switch
             const bool shown = placed->left >= 0 && placed->left < kHidingOffset;
             const bool on_active = static_cast<int>(i + 1) == active;
             if (shown != on_active)
-                return "view: " + key + " of tab " + std::to_string(i + 1) + " is " + (shown ? "in" : "out of") +
-                       " view (Left " + std::to_string(placed->left) + ") while tab " + s.active + " is active";
+                return "view: " + key + " of tab " + std::to_string(i + 1) + " is " +
+                       (shown ? "in" : "out of") + " view (Left " + std::to_string(placed->left) +
+                       ") while tab " + s.active + " is active";
         }
     return {};
 }

@@ -25,7 +25,7 @@ struct RunOptions {
 };
 
 struct RunCounts {
-    size_t steps = 0, refused = 0, saves = 0, clicks_that_switched = 0;
+    size_t steps = 0, refused = 0, saves = 0, clicks_that_switched = 0, repaints_that_raised = 0;
 };
 
 // Runs the steps from a fresh form, checking every rule after every step; the first failure.

@@ -13,7 +13,8 @@ Steps without(const Steps& steps, size_t from, size_t to) {
 }
 
 Steps only(const Steps& steps, size_t from, size_t to) {
-    return Steps(steps.begin() + static_cast<std::ptrdiff_t>(from), steps.begin() + static_cast<std::ptrdiff_t>(to));
+    return Steps(steps.begin() + static_cast<std::ptrdiff_t>(from),
+                 steps.begin() + static_cast<std::ptrdiff_t>(to));
 }
 
 } // namespace

@@ -1,7 +1,7 @@
+#include "Shrink.h"
 #include "Model.h"
 #include "Rules.h"
 #include "Run.h"
-#include "Shrink.h"
 
 #include "control/Registration.h"
 #include "support/Files.h"
@@ -29,7 +29,8 @@ bool has_in_order(const Steps& steps, int first, int second) {
 
 TEST(Shrink, KeepsOnlyTheStepsTheFailureNeedsInTheirOrder) {
     Steps steps;
-    for (int i = 0; i < 200; ++i) steps.push_back(resize(1000 + i));
+    for (int i = 0; i < 200; ++i)
+        steps.push_back(resize(1000 + i));
     steps[37] = resize(1);
     steps[150] = resize(2);
     const auto fails = [](const Steps& s) { return has_in_order(s, 1, 2); };
@@ -44,7 +45,8 @@ TEST(Shrink, KeepsOnlyTheStepsTheFailureNeedsInTheirOrder) {
 
 TEST(Shrink, StopsWhenTheTimeIsUpWithAListThatStillFails) {
     Steps steps(50, resize(5));
-    const ShrinkResult r = Shrink(steps, [](const Steps& s) { return !s.empty(); }, std::chrono::seconds(0));
+    const ShrinkResult r = Shrink(
+        steps, [](const Steps& s) { return !s.empty(); }, std::chrono::seconds(0));
     EXPECT_FALSE(r.finished);
     EXPECT_FALSE(r.steps.empty());
 }
@@ -55,7 +57,8 @@ TEST(Shrink, APlantedRuleInARealRunShrinksToAOneMinimalList) {
     vntab::RegisterVNTabCtl();
     support::TempFolder folder("soak-shrink");
     RunOptions options{folder / "", [](const Snapshot& s) {
-                           return s.tabs.size() > 3 ? std::string("planted: more than three tabs") : std::string();
+                           return s.tabs.size() > 3 ? std::string("planted: more than three tabs")
+                                                    : std::string();
                        }};
     Steps ran;
     const auto failure = RunRandom(7, 2000, options, ran);
@@ -79,7 +82,8 @@ TEST(Shrink, APlantedRuleInARealRunShrinksToAOneMinimalList) {
 Snapshot three_tabs() {
     Snapshot s;
     s.active = "2";
-    for (int i = 1; i <= 3; ++i) s.tabs.push_back({std::to_string(i), "Tab &" + std::to_string(i), "", "", {}});
+    for (int i = 1; i <= 3; ++i)
+        s.tabs.push_back({std::to_string(i), "Tab &" + std::to_string(i), "", "", {}});
     return s;
 }
 

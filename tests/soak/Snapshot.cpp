@@ -12,12 +12,12 @@ namespace {
 using rt::Variant;
 
 // The properties a saved form keeps (TabActive is read back as 1, so it is compared apart).
-constexpr const char* kSaved[] = {
-    "BackColor",        "Enabled",        "FocusRectStyle",   "Orientation",   "Tab3DAppearance",
-    "TabActiveBevel",   "TabActiveBold",  "TabActiveInflate", "TabCaptionAlign", "TabStyleHeight",
-    "TabStyleWidth",    "TabHeight",      "TabJustification", "TabPictureAlign", "TabRowOffset",
-    "TabRows",          "TabRowSeparation", "TabSeparation",  "TabsPerRow",    "TabStyle",
-    "TabWidth",         "TabCount"};
+constexpr const char* kSaved[] = {"BackColor",        "Enabled",         "FocusRectStyle", "Orientation",
+                                  "Tab3DAppearance",  "TabActiveBevel",  "TabActiveBold",  "TabActiveInflate",
+                                  "TabCaptionAlign",  "TabStyleHeight",  "TabStyleWidth",  "TabHeight",
+                                  "TabJustification", "TabPictureAlign", "TabRowOffset",   "TabRows",
+                                  "TabRowSeparation", "TabSeparation",   "TabsPerRow",     "TabStyle",
+                                  "TabWidth",         "TabCount"};
 
 // A value as text; a read that raises is shown as its error, which is itself state to compare.
 template <class Read>
@@ -75,7 +75,8 @@ Snapshot TakeSnapshot(FormUnderTest& form) {
         t.index = text_of([&] { return tab->Get("Index"); });
         t.caption = text_of([&] { return tab->Get("Caption"); });
         t.key = text_of([&] { return tab->Get("Key"); });
-        for (const char* colour : {"BackColor", "ForeColor", "Color3DDKShadow", "Color3DHighlight", "Color3DShadow"})
+        for (const char* colour :
+             {"BackColor", "ForeColor", "Color3DDKShadow", "Color3DHighlight", "Color3DShadow"})
             t.colours += text_of([&] { return tab->Get(colour); }) + " ";
         t.records = records_of(*tab);
         s.tabs.push_back(std::move(t));
@@ -91,7 +92,8 @@ std::string FirstDifference(const Snapshot& before, const Snapshot& after, Compa
             return before.properties[i].first + " was " + before.properties[i].second + ", is " +
                    after.properties[i].second;
     if (before.tabs.size() != after.tabs.size())
-        return "tab count was " + std::to_string(before.tabs.size()) + ", is " + std::to_string(after.tabs.size());
+        return "tab count was " + std::to_string(before.tabs.size()) + ", is " +
+               std::to_string(after.tabs.size());
     for (size_t i = 0; i < before.tabs.size(); ++i) {
         const Snapshot::Tab &a = before.tabs[i], &b = after.tabs[i];
         const std::string at = "tab " + std::to_string(i + 1) + " ";
@@ -105,8 +107,8 @@ std::string FirstDifference(const Snapshot& before, const Snapshot& after, Compa
         for (size_t j = 0; j < a.records.size(); ++j)
             if (a.records[j] != b.records[j])
                 return at + "record " + std::to_string(j + 1) + " was " + a.records[j].name + "(" +
-                       a.records[j].index + ") TabStop " + a.records[j].tab_stop + ", is " + b.records[j].name +
-                       "(" + b.records[j].index + ") TabStop " + b.records[j].tab_stop;
+                       a.records[j].index + ") TabStop " + a.records[j].tab_stop + ", is " +
+                       b.records[j].name + "(" + b.records[j].index + ") TabStop " + b.records[j].tab_stop;
     }
     if (what == Compare::Saved) return {};
     if (before.active != after.active) return "TabActive was " + before.active + ", is " + after.active;

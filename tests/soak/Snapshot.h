@@ -26,8 +26,8 @@ struct Snapshot {
     };
 
     std::vector<std::pair<std::string, std::string>> properties; // persisted ones, by name
-    std::string active;                                           // TabActive
-    std::string access_keys;                                      // as the container holds them
+    std::string active;                                          // TabActive
+    std::string access_keys;                                     // as the container holds them
     std::vector<Tab> tabs;
     std::vector<Placed> placed; // the controls placed on the tab control, in the form's order
 

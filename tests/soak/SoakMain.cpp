@@ -65,15 +65,15 @@ int main(int argc, char** argv) {
     soak::Steps ran;
     const auto failure = soak::RunRandom(args.seed, args.steps, options, ran, &counts);
     std::printf("soak: %zu steps from seed %llu in %.1f s: %zu refused, %zu saved and loaded, %zu clicks "
-                "switched tabs\n",
-                counts.steps, static_cast<unsigned long long>(args.seed), seconds_since(start), counts.refused,
-                counts.saves, counts.clicks_that_switched);
+                "switched tabs, %zu repaints raised\n",
+                counts.steps, static_cast<unsigned long long>(args.seed), seconds_since(start),
+                counts.refused, counts.saves, counts.clicks_that_switched, counts.repaints_that_raised);
     if (!failure) {
         std::filesystem::remove_all(folder);
         return 0;
     }
-    std::printf("FAILED at step %zu of seed %llu: %s\n", failure->step + 1, static_cast<unsigned long long>(args.seed),
-                failure->message.c_str());
+    std::printf("FAILED at step %zu of seed %llu: %s\n", failure->step + 1,
+                static_cast<unsigned long long>(args.seed), failure->message.c_str());
     std::printf("reproduce: vntab_soak --steps %zu --seed %llu\n", failure->step + 1,
                 static_cast<unsigned long long>(args.seed));
     std::fflush(stdout);
@@ -92,8 +92,10 @@ int main(int argc, char** argv) {
     const auto final_failure = soak::RunSteps(shrunk.steps, options);
     std::printf("shortest failing list (%zu of %zu steps, %zu runs%s):\n", shrunk.steps.size(), ran.size(),
                 shrunk.tries, shrunk.finished ? "" : ", stopped by the time limit");
-    for (size_t i = 0; i < shrunk.steps.size(); ++i) std::printf("  %zu. %s\n", i + 1, shrunk.steps[i].Describe().c_str());
-    std::printf("which fails with: %s\n", final_failure ? final_failure->message.c_str() : last_message.c_str());
+    for (size_t i = 0; i < shrunk.steps.size(); ++i)
+        std::printf("  %zu. %s\n", i + 1, shrunk.steps[i].Describe().c_str());
+    std::printf("which fails with: %s\n",
+                final_failure ? final_failure->message.c_str() : last_message.c_str());
     std::filesystem::remove_all(folder);
     return 1;
 }

@@ -11,21 +11,21 @@ namespace soak {
 // plain data, so a failing run can be printed, shrunk and replayed from a fresh form.
 struct Step {
     enum class Kind {
-        SetProperty, // `name` = value (`number` or `text` when `is_text`)
-        TabAdd,      // Tabs.Add([number], [key], [text]) with the parts `flags` names
-        TabRemove,   // Tabs.Remove(number, or key when is_text)
-        TabClear,    // Tabs.Clear()
-        TabKey,      // Tabs(number).Key = key
-        TabCaption,  // Tabs(number).Caption = text
-        Click,       // the left button pressed and released at (x, y), client pixels
-        Key,         // a key stroke: number is the virtual-key code
-        AccessKey,   // Alt with the character text[0]
-        Focus,       // the control's window gets the focus
-        Blur,        // the form gets the focus
-        Resize,      // the control's size: x by y pixels
-        AddControl,  // the designer drops a control of kind `name` called `text` at (x, y)
+        SetProperty,   // `name` = value (`number` or `text` when `is_text`)
+        TabAdd,        // Tabs.Add([number], [key], [text]) with the parts `flags` names
+        TabRemove,     // Tabs.Remove(number, or key when is_text)
+        TabClear,      // Tabs.Clear()
+        TabKey,        // Tabs(number).Key = key
+        TabCaption,    // Tabs(number).Caption = text
+        Click,         // the left button pressed and released at (x, y), client pixels
+        Key,           // a key stroke: number is the virtual-key code
+        AccessKey,     // Alt with the character text[0]
+        Focus,         // the control's window gets the focus
+        Blur,          // the form gets the focus
+        Resize,        // the control's size: x by y pixels
+        AddControl,    // the designer drops a control of kind `name` called `text` at (x, y)
         DeleteControl, // the designer deletes the control called `text`
-        SaveLoad,    // the form is saved, then read back (design mode when number is 0)
+        SaveLoad,      // the form is saved, then read back (design mode when number is 0)
     };
     Kind kind = Kind::Focus;
     std::string name, text, key;

@@ -16,7 +16,6 @@
 
 #include <sys/stat.h>
 
-
 namespace host {
 
 std::string Located(const std::string& file, int line, const std::string& what) {

@@ -24,7 +24,8 @@ std::string target_of(const std::string& path) {
         if (n < 0) return current;
         std::string link(buf.data(), static_cast<size_t>(n));
         const size_t slash = current.find_last_of('/');
-        current = link.front() == '/' || slash == std::string::npos ? link : current.substr(0, slash + 1) + link;
+        current =
+            link.front() == '/' || slash == std::string::npos ? link : current.substr(0, slash + 1) + link;
     }
     return current;
 }
