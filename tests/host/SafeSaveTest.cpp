@@ -119,7 +119,9 @@ TEST(SafeSave, AProcessKilledWhileSavingLeavesTheOldFileOrTheNewNeverAMix) {
         EXPECT_LE(left, 1) << "round " << round;
         mid_save += left;
         for (const auto& entry : fs::directory_iterator(folder / ""))
-            if (entry.path() != fs::path(path)) EXPECT_TRUE(fs::remove(entry.path()));
+            if (entry.path() != fs::path(path)) {
+                EXPECT_TRUE(fs::remove(entry.path()));
+            }
     }
     RecordProperty("KillsInTheMiddleOfASave", mid_save);
     RecordProperty("KillsAfterTheSecondVersionWasSaved", saw_second);
