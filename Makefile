@@ -11,7 +11,7 @@ JOBS ?= $(shell nproc)
 VNTAB := build/default/apps/vntab/vntab
 PREFIX ?= /usr/local
 
-.PHONY: all deps build demo test check-asan fuzz bench measure-studio install package clean
+.PHONY: all deps build demo test soak check-asan fuzz bench measure-studio install package clean
 
 all: build
 
@@ -41,6 +41,13 @@ demo: build
 test: build
 	ctest --preset default -j $(JOBS)
 
+# The model-based soak by hand, longer than the run `make test` makes (100,000 steps, a fixed seed):
+# `make soak SOAK_STEPS=1000000 SOAK_SEED=7`. A failure prints its seed and the shortest failing steps.
+SOAK_STEPS ?= 1000000
+SOAK_SEED ?= $(shell date +%s)
+soak: build
+	build/default/tests/soak/vntab_soak --steps $(SOAK_STEPS) --seed $(SOAK_SEED)
+
 # DESTDIR stages the files elsewhere; installed for real as root, the library cache learns of libvntab.
 install: build
 	DESTDIR=$(DESTDIR) cmake --install build/default --prefix $(PREFIX)
@@ -56,16 +63,22 @@ check-asan: deps
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
 
-# Runs every libFuzzer target for FUZZ_SECONDS each (clang only).
+# Runs every libFuzzer target for FUZZ_SECONDS each (clang only) and prints, a target a line, the
+# inputs it ran and what it found; a finding (crash-*, leak-*, timeout-*, oom-*) is kept in
+# build/fuzz/work/NAME/ and stops the run.
 FUZZ_SECONDS ?= 60
 fuzz: deps
 	cmake --preset fuzz >/dev/null
 	cmake --build --preset fuzz -j $(JOBS)
 	@for f in build/fuzz/fuzz/*/fuzz_*; do \
 	    [ -x "$$f" ] || continue; name=$$(basename $$f); corpus=fuzz/corpus/$${name#fuzz_}; \
-	    mkdir -p build/fuzz/work/$$name; echo "== $$name ($(FUZZ_SECONDS)s)"; \
-	    $$f -max_total_time=$(FUZZ_SECONDS) -timeout=30 -rss_limit_mb=4096 \
-	        build/fuzz/work/$$name $$( [ -d $$corpus ] && echo $$corpus ) || exit 1; done
+	    work=build/fuzz/work/$$name; mkdir -p $$work/corpus; echo "== $$name ($(FUZZ_SECONDS)s)"; \
+	    $$f -max_total_time=$(FUZZ_SECONDS) -timeout=30 -rss_limit_mb=4096 -artifact_prefix=$$work/ \
+	        $$work/corpus $$( [ -d $$corpus ] && echo $$corpus ) > $$work/log 2>&1; status=$$?; \
+	    runs=$$(sed -n 's/^Done \([0-9]*\) runs.*/\1/p' $$work/log); \
+	    found=$$(ls $$work | grep -c -E '^(crash|leak|timeout|oom|slow-unit)-' || true); \
+	    echo "   $$name: $${runs:-?} inputs run, $$found findings"; \
+	    if [ $$status -ne 0 ]; then tail -n 40 $$work/log; exit 1; fi; done
 
 # Each program prints its figures last, one a line (`ratio NAME VALUE`, ...). On a machine shared
 # with other work, repeat and interleave the runs so that a benchmark and its floor see the same

@@ -1,4 +1,5 @@
 #include "FormFile.h"
+#include "SafeSave.h"
 
 #include "platform/automation/Ansi.h"
 #include "platform/automation/Dispatch.h"
@@ -13,9 +14,7 @@
 #include <optional>
 #include <sstream>
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace host {
 
@@ -504,42 +503,10 @@ std::string FormatForm(const FormDocument& document) {
 }
 
 void WriteFormFile(const std::string& path, const std::string& text) {
-    std::string folder = ".";
-    if (size_t slash = path.find_last_of('/'); slash != std::string::npos) folder = path.substr(0, slash + 1);
-    std::string temp_name = (folder.back() == '/' ? folder : folder + "/") + ".vntab-save-XXXXXX";
-    std::vector<char> temp(temp_name.begin(), temp_name.end());
-    temp.push_back('\0');
-    int fd = ::mkstemp(temp.data());
-    if (fd < 0) throw FormFileError(path, 0, std::string("cannot save: ") + std::strerror(errno));
-    auto fail = [&](const char* what) {
-        int err = errno;
-        ::close(fd);
-        ::unlink(temp.data());
-        throw FormFileError(path, 0, std::string("cannot save (") + what + "): " + std::strerror(err));
-    };
-    size_t written = 0;
-    while (written < text.size()) {
-        ssize_t n = ::write(fd, text.data() + written, text.size() - written);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            fail("write");
-        }
-        written += static_cast<size_t>(n);
-    }
-    // The saved file keeps the permissions of the one it replaces.
-    struct stat old {};
-    mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
-    if (::fchmod(fd, mode) != 0) fail("permissions");
-    if (::fsync(fd) != 0) fail("sync");
-    if (::close(fd) != 0) {
-        int err = errno;
-        ::unlink(temp.data());
-        throw FormFileError(path, 0, std::string("cannot save: ") + std::strerror(err));
-    }
-    if (::rename(temp.data(), path.c_str()) != 0) {
-        int err = errno;
-        ::unlink(temp.data());
-        throw FormFileError(path, 0, std::string("cannot save: ") + std::strerror(err));
+    try {
+        SaveFileSafely(path, text);
+    } catch (const SaveError& e) {
+        throw FormFileError(path, 0, "cannot save: " + e.reason);
     }
 }
 

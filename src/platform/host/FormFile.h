@@ -114,8 +114,8 @@ FormDocument ReadFormFile(const std::string& path);
 // Windows-1252 were all in comments, which are not kept) is written as UTF-8 instead, so the
 // strings read back as they were.
 std::string FormatForm(const FormDocument& document);
-// Writes the text to a temporary file in the same folder and renames it over `path`, so a failed
-// save leaves the previous file as it was. Throws FormFileError on failure.
+// Saves the text through SaveFileSafely: the file holds the old text or the new, never a part.
+// Throws FormFileError naming the file and the system's reason.
 void WriteFormFile(const std::string& path, const std::string& text);
 
 // Helpers for readers of a node.
