@@ -5,13 +5,13 @@
 PACKAGES := cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
             libfreetype-dev libfontconfig-dev libpng-dev libgif-dev libjpeg-dev nlohmann-json3-dev \
             fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra xfonts-75dpi xfonts-100dpi \
-            libsdl2-dev libimgui-dev libgl-dev libgl1-mesa-dri xvfb xdotool \
+            libsdl2-dev libimgui-dev libgl-dev libgl1-mesa-dri xvfb xauth xdotool \
             clang libclang-rt-14-dev dpkg-dev file
 JOBS ?= $(shell nproc)
 VNTAB := build/default/apps/vntab/vntab
 PREFIX ?= /usr/local
 
-.PHONY: all deps build demo test soak check-asan fuzz bench install package clean
+.PHONY: all deps build demo test soak check-asan fuzz bench measure-studio install package clean
 
 all: build
 
@@ -87,6 +87,14 @@ BENCH_FLAGS ?= --benchmark_repetitions=5 --benchmark_enable_random_interleaving=
                --benchmark_report_aggregates_only=true
 bench: build
 	@for b in build/default/bench/*/bench_*; do [ -x "$$b" ] && $$b $(BENCH_FLAGS); done
+
+# Frames per second of the studio redrawing its form while its 1280x800 window is being resized, on
+# a virtual display with Mesa's software renderer: with the X server's shared memory (Mesa then makes
+# a new shared image for every new size) and without it.
+STUDIO_MEASURE := build/default/apps/studio/vntab-studio examples/showcase.frm --size 1280x800 --measure-resize 600
+measure-studio: build
+	xvfb-run -a -s "-screen 0 1400x900x24" $(STUDIO_MEASURE)
+	xvfb-run -a -s "-screen 0 1400x900x24 -extension MIT-SHM" $(STUDIO_MEASURE)
 
 clean:
 	rm -rf build

@@ -4,6 +4,8 @@
 #   - src/platform includes nothing outside src/platform;
 #   - src/hook stands on the platform alone (any window may be hooked, the tab control included);
 #   - layout/ and render/ see the control only through its narrow view, never VNTabCtl.h;
+#   - src/ includes nothing of apps/; an application includes no other application, only the
+#     library they share (apps/driver);
 #   - no source file of src/ or apps/ is longer than 600 lines.
 # Prints every violation and exits 1 when there is one. Needs only bash, grep, awk and tsort.
 set -euo pipefail
@@ -26,8 +28,13 @@ trap 'rm -f "$edges"' EXIT
 while IFS= read -r file; do
     from=$(folder_of "$file")
     while IFS= read -r target; do
-        [ -f "src/$target" ] || continue # a header of the same folder, or a system header
-        to=$(folder_of "src/$target")
+        if [ -f "src/$target" ]; then
+            to=$(folder_of "src/$target")
+        elif [ -f "apps/$target" ]; then
+            to=$(folder_of "apps/$target")
+        else
+            continue # a header of the same folder, or a system header
+        fi
         [ "$from" = "$to" ] && continue
         echo "$from $to" >>"$edges"
         case $from in
@@ -35,6 +42,11 @@ while IFS= read -r file; do
                 case $to in platform/*) ;; *)
                     echo "platform reaches above itself: $file includes $target"; status=1 ;;
                 esac ;;
+        esac
+        case $from:$to in
+            apps/*:apps/driver) ;;
+            apps/*:apps/*) echo "one application includes another: $file includes $target"; status=1 ;;
+            *:apps/*) echo "src reaches up into the applications: $file includes $target"; status=1 ;;
         esac
         case $from in
             hook)

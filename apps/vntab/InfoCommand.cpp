@@ -1,7 +1,7 @@
 #include "Arguments.h"
 #include "Commands.h"
-#include "Dump.h"
-#include "Session.h"
+#include "driver/Dump.h"
+#include "driver/Session.h"
 
 #include "platform/automation/Ansi.h"
 #include "platform/automation/AutomationError.h"
@@ -11,6 +11,8 @@
 #include <iostream>
 
 namespace vntab_cli {
+
+using driver::Session;
 
 using nlohmann::json;
 
@@ -53,7 +55,7 @@ void print_tab_control(host::ActiveXHolder& holder, const std::string& indent) {
     std::cout << "\n";
     for (const auto& e : holder.loaded_bag().entries())
         std::cout << indent << "  " << e.name << " = " << show(e.name, e.value) << "\n";
-    json d = DumpControl(holder);
+    json d = driver::DumpControl(holder);
     std::cout << indent << "properties (container units):\n";
     for (const auto& [name, value] : d["properties"].items())
         std::cout << indent << "  " << name << " = " << show(name, value) << "\n";

@@ -1,8 +1,8 @@
 #include "Arguments.h"
 #include "Commands.h"
-#include "Dump.h"
-#include "Script.h"
-#include "Session.h"
+#include "driver/Dump.h"
+#include "driver/Script.h"
+#include "driver/Session.h"
 
 #include "platform/automation/AutomationError.h"
 #include "platform/gdi/Gdi.h"
@@ -17,6 +17,12 @@
 #include <sstream>
 
 namespace vntab_cli {
+
+using driver::DumpSession;
+using driver::ParseScript;
+using driver::ScriptError;
+using driver::ScriptStep;
+using driver::Session;
 
 namespace {
 

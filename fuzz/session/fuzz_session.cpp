@@ -7,8 +7,8 @@
 // Input: one byte of flags (bit 0: design mode), the form text, then after a NUL byte the script.
 // The script's own `save` steps, and steps naming a path outside the current folder, are left out,
 // so that the fuzzer writes only where it is told and reads no device.
-#include "Script.h"
-#include "Session.h"
+#include "driver/Script.h"
+#include "driver/Session.h"
 
 #include "control/Registration.h"
 #include "platform/automation/AutomationError.h"
@@ -54,25 +54,25 @@ void Write(const fs::path& path, std::string_view text) {
 }
 
 void RunWholePath(std::string_view form_text, std::string_view script, bool design) {
-    std::vector<vntab_cli::ScriptStep> steps;
+    std::vector<driver::ScriptStep> steps;
     try {
-        steps = vntab_cli::ParseScript(script, "fuzz");
-    } catch (const vntab_cli::ScriptError&) {
+        steps = driver::ParseScript(script, "fuzz");
+    } catch (const driver::ScriptError&) {
         steps.clear();
     }
     // Paths stay inside the folders the system was started in: no absolute paths, no way up.
-    std::erase_if(steps, [](const vntab_cli::ScriptStep& s) {
+    std::erase_if(steps, [](const driver::ScriptStep& s) {
         const auto outside = [](const std::string& p) {
             return p.starts_with('/') || p.find("..") != std::string::npos;
         };
         return s.verb == "save" || std::any_of(s.words.begin(), s.words.end(), outside) ||
-               (s.value && s.value->kind == vntab_cli::ScriptValue::Kind::Picture && outside(s.value->path));
+               (s.value && s.value->kind == driver::ScriptValue::Kind::Picture && outside(s.value->path));
     });
     const fs::path input = Folder() / "input.frm", saved = Folder() / "saved.frm";
     Write(input, form_text);
     bool clean_load = false;
     {
-        vntab_cli::Session session;
+        driver::Session session;
         try {
             session.Load(input.string(), design, "");
         } catch (const host::FormFileError&) {
@@ -92,7 +92,7 @@ void RunWholePath(std::string_view form_text, std::string_view script, bool desi
     user::PumpMessages();
     // What the system saved, it reads back: as a form always, and without a value refused when the
     // form it came from read cleanly.
-    vntab_cli::Session again;
+    driver::Session again;
     try {
         again.Load(saved.string(), design, "");
     } catch (const host::FormFileError&) {

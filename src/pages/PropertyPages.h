@@ -15,5 +15,8 @@ const std::vector<std::string_view>& DeclaredPropertyPages();
 // One of the control's own pages by its class name ("TabsPP") or its caption ("Tabs"), ignoring
 // case; nothing for the designer's standard pages or an unknown name.
 std::unique_ptr<PropertyPage> CreatePropertyPage(std::string_view name, host::ControlSite& site);
+// The designer's standard pages for the tab control: "StandardFont" (or "Font", its caption font)
+// and "StandardColor" (or "Color", listing its colour properties); nothing for another name.
+std::unique_ptr<PropertyPage> CreateStandardPage(std::string_view name, host::ControlSite& site);
 
 } // namespace vntab::pages

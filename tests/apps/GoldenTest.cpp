@@ -1,5 +1,5 @@
-#include "Script.h"
-#include "Session.h"
+#include "driver/Script.h"
+#include "driver/Session.h"
 
 #include "control/Registration.h"
 #include "platform/gdi/Gdi.h"
@@ -52,11 +52,11 @@ TEST_P(GoldenImage, RendersExactlyAsTheReference) {
         const bool example = name.starts_with(kExamplePrefix);
         fs::path form = example ? kExamples / (name.substr(kExamplePrefix.size()) + ".frm")
                                 : kGolden / "forms" / (name + ".frm");
-        vntab_cli::Session session;
+        driver::Session session;
         session.Load(form.string(), false, example ? "" : "VNTabCtl1");
         fs::path events = kGolden / "forms" / (name + ".events");
         if (fs::exists(events)) {
-            ASSERT_TRUE(session.Run(vntab_cli::ParseScript(support::ReadFile(events), events.string())))
+            ASSERT_TRUE(session.Run(driver::ParseScript(support::ReadFile(events), events.string())))
                 << "step " << session.error()->step << ": " << session.error()->description;
         }
         gdi::HBITMAP image =

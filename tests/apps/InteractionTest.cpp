@@ -102,6 +102,20 @@ TEST_F(Interaction, ArrowKeysAndAccessKeysShowTheirPages) {
     ExpectPageShown(2);
 }
 
+// The form keeps the Tab key: the control never hears it go down; the release reaches the window the
+// focus moved to, which Shift+Tab brings back to the control.
+TEST_F(Interaction, TheTabKeyMovesTheFocusAndTheControlHearsOnlyItsRelease) {
+    ASSERT_EQ(Render(kPages, "focus; key Tab; key Tab 1"), 0) << stderr_text;
+    const json dump = Dump();
+    std::vector<json> keys;
+    for (const json& e : dump["events"])
+        if (e["name"] == "KeyDown" || e["name"] == "KeyUp") keys.push_back(e);
+    ASSERT_EQ(keys.size(), 2u);
+    EXPECT_EQ(keys[0], (json{{"name", "KeyUp"}, {"args", {{"KeyCode", 9}, {"Shift", 1}}}}));
+    EXPECT_EQ(keys[1], (json{{"name", "KeyUp"}, {"args", {{"KeyCode", 16}, {"Shift", 0}}}}));
+    ExpectPageShown(1);
+}
+
 TEST_F(Interaction, ASavedFormLoadsAgainWithItsFirstPageShown) {
     const std::string saved = Path("saved.frm");
     ASSERT_EQ(Render(kPages, "focus; key Right; key Right; save \"" + saved + "\""), 0) << stderr_text;

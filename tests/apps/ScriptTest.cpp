@@ -1,8 +1,8 @@
-#include "Script.h"
+#include "driver/Script.h"
 
 #include <gtest/gtest.h>
 
-using namespace vntab_cli;
+using namespace driver;
 
 static std::string error_of(std::string_view text) {
     try {

@@ -8,6 +8,7 @@
 #include "platform/user/MessageQueue.h"
 #include "platform/user/Messages.h"
 #include "platform/user/Paint.h"
+#include "platform/user/WindowGeometry.h"
 #include "support/ErrorNumber.h"
 
 #include <gtest/gtest.h>
@@ -322,6 +323,53 @@ TEST_F(FormTest, MessageBoxesGoToTheInstalledProvider) {
     EXPECT_FALSE(dialogs.shown()[0].answered_by_default);
     EXPECT_EQ(dialogs.shown()[1].title, "vntab");
     EXPECT_TRUE(dialogs.shown()[1].answered_by_default);
+}
+
+// A host with a person at a window hands the boxes no answer was queued for to its own provider,
+// and every box is recorded either way.
+TEST_F(FormTest, UnansweredBoxesGoToThePersonWhenTheHostHasOne) {
+    struct Person final : user::DialogProvider {
+        int MessageBox(user::HWND, std::string_view, std::string_view, uint32_t) override {
+            ++asked;
+            return user::IDNO;
+        }
+        std::optional<std::string> OpenFileName(user::HWND, std::string_view, std::string_view,
+                                                std::string_view) override {
+            return "chosen.ico";
+        }
+        std::optional<gdi::COLORREF> ChooseColor(user::HWND, gdi::COLORREF) override { return 0x123456; }
+        int AboutBox(user::HWND, std::string_view, std::string_view, std::string_view) override {
+            return user::IDCANCEL;
+        }
+        int asked = 0;
+    } person;
+    ScriptedDialogs dialogs;
+    dialogs.AskWhenUnanswered(&person);
+    dialogs.QueueAnswer(user::IDCANCEL);
+    EXPECT_EQ(dialogs.MessageBox({}, "Sure?", "Kelmora", user::MB_YESNOCANCEL), user::IDCANCEL);
+    EXPECT_EQ(dialogs.MessageBox({}, "Really?", "Kelmora", user::MB_YESNO), user::IDNO);
+    EXPECT_EQ(person.asked, 1);
+    EXPECT_EQ(dialogs.OpenFileName({}, "", "Open", ""), std::optional<std::string>("chosen.ico"));
+    EXPECT_EQ(dialogs.ChooseColor({}, 0), std::optional<gdi::COLORREF>(0x123456));
+    EXPECT_EQ(dialogs.AboutBox({}, "About", "VNTab", "1.0"), user::IDCANCEL);
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_FALSE(dialogs.shown()[1].answered_by_default);
+    EXPECT_EQ(dialogs.shown()[1].answer, user::IDNO);
+    ASSERT_EQ(dialogs.dialogs().size(), 3u);
+    EXPECT_EQ(dialogs.dialogs()[2].answer.as_integer(), user::IDCANCEL);
+}
+
+TEST_F(FormTest, ResizingTheClientAreaKeepsItsTwipsAndTheWindowTogether) {
+    auto form = load(kForm);
+    gdi::SetLogicalDpi(120); // 12 twips a pixel
+    form->ResizeClient(333, 222);
+    EXPECT_EQ(rt::CLng(form->Get("ClientWidth")), 3996);
+    EXPECT_EQ(rt::CLng(form->Get("ClientHeight")), 2664);
+    gdi::RECT client{};
+    user::GetClientRect(form->hwnd(), &client);
+    EXPECT_EQ(client.right, 333);
+    EXPECT_EQ(client.bottom, 222);
+    EXPECT_EQ(form->properties().ClientPixelWidth(), 333);
 }
 
 TEST(ScriptedDialogsTest, EachDialogTakesTheFirstQueuedAnswerThatFitsIt) {

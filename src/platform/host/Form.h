@@ -97,6 +97,11 @@ public:
     // Alt with a key: the control whose access keys hold the key gets it (AccessKeyPress); false
     // when no control has it.
     bool HandleAccessKey(char key);
+    // The Tab key, which the form keeps for itself: the focus moves to the next windowed control
+    // (the previous one with Shift) in TabIndex order, controls of equal TabIndex in the order they
+    // were loaded, skipping those without a tab stop, hidden or disabled; after the last comes the
+    // first. Returns the window that got the focus, 0 when no control can take it.
+    user::HWND TabToNextControl(bool backward);
 
     const std::vector<std::string>& warnings() const { return m_warnings; }
     void Warn(std::string text) { m_warnings.push_back(std::move(text)); }

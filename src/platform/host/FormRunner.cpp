@@ -53,7 +53,7 @@ FormRunner::~FormRunner() {
     m_form.reset();
 }
 
-void FormRunner::Adopt(std::shared_ptr<Form> form) {
+void FormRunner::Replace(std::shared_ptr<Form> form) {
     // The driven control goes before the form it stands on.
     m_holder.reset();
     m_form = std::move(form);
@@ -66,12 +66,25 @@ void FormRunner::Load(const std::string& path, const FormOptions& options, std::
                       const std::string& control_name) {
     m_load_stop.reset();
     try {
-        Adopt(LoadForm(path, options));
+        Replace(LoadForm(path, options));
     } catch (FormLoadError& e) {
         if (!e.form) throw;
-        Adopt(std::move(e.form));
+        Replace(std::move(e.form));
         m_load_stop = std::move(e);
     }
+    PickDriven(type_name, control_name);
+    PaintPending();
+}
+
+void FormRunner::Adopt(std::shared_ptr<Form> form, std::string_view type_name,
+                       const std::string& control_name) {
+    m_load_stop.reset();
+    Replace(std::move(form));
+    PickDriven(type_name, control_name);
+    PaintPending();
+}
+
+void FormRunner::PickDriven(std::string_view type_name, const std::string& control_name) {
     for (const auto& holder : m_form->ActiveXControls()) {
         const bool wanted = control_name.empty() ? rt::EqualsText(holder->TypeName(), type_name)
                                                  : rt::EqualsText(holder->KeyName(), control_name);
@@ -81,13 +94,12 @@ void FormRunner::Load(const std::string& path, const FormOptions& options, std::
         }
     }
     if (!control_name.empty() && !m_holder && !m_load_stop)
-        throw FormFileError(path, 0, "the form has no control named " + control_name);
-    PaintPending();
+        throw FormFileError(m_form->path(), 0, "the form has no control named " + control_name);
 }
 
 void FormRunner::CreateForm(int32_t width, int32_t height, const FormOptions& options) {
     if (width < 0 || height < 0) rt::raise_error(rt::kErrInvalidPropertyValue, "Form");
-    Adopt(Form::CreateNew("Form1", options));
+    Replace(Form::CreateNew("Form1", options));
     m_form->ResizeClient(width, height);
     PaintPending();
 }
@@ -118,12 +130,14 @@ ActiveXHolder& FormRunner::driven() const {
 }
 
 void FormRunner::OnEvent(ActiveXHolder& source, std::string_view event, std::span<EventArg> args) {
-    if (&source != m_holder.get()) return;
-    if (m_handler) m_handler(event, args);
+    const bool driven = &source == m_holder.get();
+    if (!driven && !m_observer) return;
+    if (driven && m_handler) m_handler(event, args);
     RecordedEvent e{std::string(event), {}};
     for (const EventArg& a : args)
         e.args.emplace_back(std::string(a.name), a.value);
-    m_events.push_back(std::move(e));
+    if (m_observer) m_observer(source, e);
+    if (driven) m_events.push_back(std::move(e));
 }
 
 std::vector<FormRunner::RecordedEvent> FormRunner::TakeEvents() {
@@ -156,7 +170,17 @@ void FormRunner::SendMouse(MouseMessage message, gdi::POINT at, int buttons, int
 bool FormRunner::SendKey(user::UINT vk, int shift) {
     const uint32_t modifiers = (shift & 1 ? user::kShiftMask : 0) | (shift & 2 ? user::kCtrlMask : 0) |
                                (shift & 4 ? user::kAltMask : 0);
-    const bool delivered = static_cast<bool>(user::SendKeyStroke(vk, modifiers));
+    bool delivered = true;
+    if (vk == user::VK_TAB && !(modifiers & (user::kCtrlMask | user::kAltMask))) {
+        // The form keeps the Tab key to itself and moves the focus; the key's release reaches the
+        // window that got it.
+        if (shift & 1) user::SendKeyInput(user::WM_KEYDOWN, user::VK_SHIFT);
+        m_form->TabToNextControl(shift & 1);
+        user::SendKeyInput(user::WM_KEYUP, user::VK_TAB);
+        if (shift & 1) user::SendKeyInput(user::WM_KEYUP, user::VK_SHIFT);
+    } else {
+        delivered = static_cast<bool>(user::SendKeyStroke(vk, modifiers));
+    }
     PaintPending();
     return delivered;
 }

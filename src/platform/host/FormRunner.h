@@ -47,6 +47,10 @@ public:
     // and load_stop() says what stopped it.
     void Load(const std::string& path, const FormOptions& options, std::string_view type_name,
               const std::string& control_name);
+    // Runs a form the program put together itself (from a document in memory, say) in place of the
+    // one running, driving the control named, or else its first control of `type_name`; the events
+    // recorded so far and the handler stay. Paints every window once.
+    void Adopt(std::shared_ptr<Form> form, std::string_view type_name, const std::string& control_name);
     // A new, empty form whose client area is width x height pixels.
     void CreateForm(int32_t width, int32_t height, const FormOptions& options);
     // A new hosted control of `type_name` with its defaults, at the pixels `bounds` of the form's
@@ -64,6 +68,9 @@ public:
     const ScriptedDialogs& dialogs() const { return m_dialogs; }
 
     void SetEventHandler(EventHandler handler) { m_handler = std::move(handler); }
+    // Hears every event any control of the form raises, the driven control's after the handler.
+    using EventObserver = std::function<void(ActiveXHolder& source, const RecordedEvent& event)>;
+    void ObserveEvents(EventObserver observer) { m_observer = std::move(observer); }
     const std::vector<RecordedEvent>& events() const { return m_events; }
     std::vector<RecordedEvent> TakeEvents();
 
@@ -72,6 +79,7 @@ public:
     // (Move); `shift` the shift keys held, which stay down for the message only.
     void SendMouse(MouseMessage message, gdi::POINT at, int buttons, int shift);
     // A key stroke (down, its character, up) to the window with the focus; false when none has it.
+    // The form keeps the Tab key (without Ctrl or Alt) and moves the focus through its controls.
     bool SendKey(user::UINT vk, int shift);
     // Alt with a character, as the form routes it; false when no control has that access key.
     bool SendAccessKey(char key);
@@ -98,7 +106,8 @@ public:
     void Save(const std::string& path) const;
 
 private:
-    void Adopt(std::shared_ptr<Form> form);
+    void Replace(std::shared_ptr<Form> form);
+    void PickDriven(std::string_view type_name, const std::string& control_name);
     void OnEvent(ActiveXHolder& source, std::string_view event, std::span<EventArg> args);
     ActiveXHolder& driven() const;
 
@@ -106,6 +115,7 @@ private:
     std::shared_ptr<Form> m_form;
     std::shared_ptr<ActiveXHolder> m_holder;
     EventHandler m_handler;
+    EventObserver m_observer;
     std::vector<RecordedEvent> m_events;
     std::optional<FormLoadError> m_load_stop; // without its form, which is m_form
 };

@@ -15,7 +15,8 @@ namespace host {
 // button for a message box, a path for an open-file dialog, a colour for a colour dialog, and a
 // plain cancel (QueueCancel) for whichever of the three comes first. A message box with no answer
 // that fits is answered OK (the first button) and noted, a file or colour dialog is cancelled, an
-// about box is closed with OK. Every box and dialog shown is recorded.
+// about box is closed with OK. A host with a person at a real window hands the unanswered ones to its
+// own provider instead. Every box and dialog shown is recorded.
 class ScriptedDialogs final : public user::DialogProvider {
 public:
     struct Shown {
@@ -34,6 +35,8 @@ public:
         rt::Variant answer;
     };
 
+    // The provider that asks a person what no queued answer says (nullptr: the defaults above).
+    void AskWhenUnanswered(user::DialogProvider* person) { m_person = person; }
     // The button of the next message box.
     void QueueAnswer(int button) { m_answers.push_back({Fits::MessageBox, button, {}, {}}); }
     // The path (ANSI) the next open-file dialog returns; nothing cancels it.
@@ -72,6 +75,7 @@ private:
     std::deque<Answer> m_answers;
     std::vector<Shown> m_shown;
     std::vector<Dialog> m_dialogs;
+    user::DialogProvider* m_person = nullptr;
 };
 
 // Installs a provider for the lifetime of a scope and restores the previous one.

@@ -207,12 +207,15 @@ HWND SendKeyInput(UINT message, WPARAM keyOrChar) {
 }
 
 char CharFromKey(UINT vk) {
-    const bool shift = key_down(VK_SHIFT);
+    return CharFromKeyState(vk, key_down(VK_SHIFT), key_down(VK_CONTROL), key_down(VK_MENU));
+}
+
+char CharFromKeyState(UINT vk, bool shift, bool ctrl, bool alt) {
     if (vk >= 'A' && vk <= 'Z') {
-        if (key_down(VK_CONTROL) && !key_down(VK_MENU)) return char(vk - 'A' + 1);
+        if (ctrl && !alt) return char(vk - 'A' + 1);
         return char(shift ? vk : vk - 'A' + 'a');
     }
-    if (key_down(VK_CONTROL)) return 0;
+    if (ctrl) return 0;
     switch (vk) {
     case VK_SPACE:
         return ' ';

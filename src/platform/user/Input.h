@@ -48,6 +48,8 @@ HWND SendKeyInput(UINT message, WPARAM keyOrChar);
 // The character a key produces with the current keyboard state (Shift for the case of letters and
 // the digit-row symbols of a US layout, Ctrl+letter for control codes), 0 when none.
 char CharFromKey(UINT vk);
+// The same for a keyboard state given outright.
+char CharFromKeyState(UINT vk, bool shift, bool ctrl, bool alt);
 
 // A whole key stroke as the platform delivers it: modifiers down, the key down (WM_SYSKEYDOWN when
 // Alt is held), the character it translates to (WM_CHAR / WM_SYSCHAR), the key up, modifiers up.

@@ -3,6 +3,7 @@
 #include "platform/gdi/Handles.h"
 
 #include <array>
+#include <span>
 
 namespace user {
 
@@ -40,6 +41,14 @@ using SysColorScheme = std::array<gdi::COLORREF, kSysColorCount>;
 
 // The classic standard scheme (button face 0xC0C0C0, ...).
 const SysColorScheme& StandardSysColors();
+
+// A scheme the display settings offer by name: "Windows Standard" (the one above), "High Contrast
+// Black" and "High Contrast White", in that order.
+struct NamedSysColorScheme {
+    const char* name;
+    const SysColorScheme& colors;
+};
+std::span<const NamedSysColorScheme> SysColorSchemes();
 
 // The colour of a system colour index in the scheme in effect; 0 for an index outside 0 to 24, as
 // the platform returns for an unknown index.

@@ -1,4 +1,4 @@
-#include "Script.h"
+#include "driver/Script.h"
 
 #include "platform/automation/Ansi.h"
 #include "platform/automation/Literal.h"
@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace vntab_cli {
+namespace driver {
 
 namespace {
 
@@ -74,13 +74,8 @@ rt::Variant plain_value(const std::string& w, const std::string& where) {
     throw ScriptError(where + ": expected a number, &H...&, True, False or a quoted string, not " + w);
 }
 
-int expected_words(const std::string& verb, size_t& max) {
-    struct Arity {
-        const char* verb;
-        int min;
-        int max;
-    };
-    static const Arity arities[] = {
+int expected_words(const std::string& verb, size_t& max, std::span<const ScriptVerb> extra) {
+    static const ScriptVerb arities[] = {
         {"down", 2, 4},   {"up", 2, 4},     {"move", 2, 2},     {"click", 2, 2},       {"dblclick", 2, 2},
         {"key", 1, 2},    {"access", 1, 1}, {"focus", 0, 0},    {"blur", 0, 0},        {"set", 2, 7},
         {"tab", 3, 8},    {"call", 1, 1},   {"tabs add", 0, 3}, {"tabs remove", 1, 1}, {"tabs clear", 0, 0},
@@ -88,11 +83,12 @@ int expected_words(const std::string& verb, size_t& max) {
         {"add", 4, 6},    {"delete", 1, 1}, {"page", 1, 1},     {"field", 2, 3},       {"press", 1, 1},
         {"apply", 0, 0},
     };
-    for (const auto& a : arities)
-        if (verb == a.verb) {
-            max = static_cast<size_t>(a.max);
-            return a.min;
-        }
+    for (std::span<const ScriptVerb> verbs : {std::span<const ScriptVerb>(arities), extra})
+        for (const ScriptVerb& a : verbs)
+            if (verb == a.verb) {
+                max = static_cast<size_t>(a.max);
+                return a.min;
+            }
     return -1;
 }
 
@@ -148,7 +144,8 @@ void check_field(ScriptStep& step, const std::string& where) {
 
 // One command: its verb (two words for "tabs ..."), its words within the verb's arity, and the value
 // that set, tab, handle, answer color and field ... picture carry.
-ScriptStep parse_step(const std::vector<Word>& words, int line, int number, const std::string& where) {
+ScriptStep parse_step(const std::vector<Word>& words, int line, int number, const std::string& where,
+                      std::span<const ScriptVerb> extra) {
     ScriptStep step;
     step.line = line;
     step.number = number;
@@ -159,7 +156,7 @@ ScriptStep parse_step(const std::vector<Word>& words, int line, int number, cons
         consumed = 2;
     }
     size_t max = 0;
-    int min = expected_words(step.verb, max);
+    int min = expected_words(step.verb, max, extra);
     if (min < 0) throw ScriptError(where + ": expected a command, not " + words[0].text);
     for (size_t i = consumed; i < words.size(); ++i) {
         step.words.push_back(words[i].text);
@@ -204,13 +201,14 @@ ScriptValue ParseValue(const std::vector<std::string>& words, const std::vector<
     return v;
 }
 
-std::vector<ScriptStep> ParseScript(std::string_view text, const std::string& name) {
+std::vector<ScriptStep> ParseScript(std::string_view text, const std::string& name,
+                                    std::span<const ScriptVerb> extra) {
     std::vector<ScriptStep> steps;
     auto command = [&](std::string_view piece, int line) {
         std::string where = name + ":" + std::to_string(line);
         std::vector<Word> words = split_words(piece, where);
         if (words.empty()) return;
-        steps.push_back(parse_step(words, line, static_cast<int>(steps.size()) + 1, where));
+        steps.push_back(parse_step(words, line, static_cast<int>(steps.size()) + 1, where, extra));
     };
     // Commands end at ';' and line ends outside quoted strings.
     bool in_quote = false;
@@ -232,4 +230,4 @@ std::vector<ScriptStep> ParseScript(std::string_view text, const std::string& na
     return steps;
 }
 
-} // namespace vntab_cli
+} // namespace driver

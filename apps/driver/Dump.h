@@ -1,10 +1,10 @@
 #pragma once
 
-#include "Session.h"
+#include "driver/Session.h"
 
 #include <nlohmann/json.hpp>
 
-namespace vntab_cli {
+namespace driver {
 
 // The state of a session as one JSON object: the driven control's properties as the host reads
 // them, its layout, the events raised with their arguments as the handlers left them, its size,
@@ -15,4 +15,4 @@ nlohmann::json DumpSession(const Session& session);
 // One tab control's part of it: "properties", "layout", "size", "propertyChanged" and "controls".
 nlohmann::json DumpControl(host::ActiveXHolder& holder);
 
-} // namespace vntab_cli
+} // namespace driver

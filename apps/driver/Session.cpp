@@ -1,4 +1,4 @@
-#include "Session.h"
+#include "driver/Session.h"
 
 #include "control/VNTabCtl.h"
 #include "platform/automation/Ansi.h"
@@ -6,10 +6,11 @@
 #include "platform/automation/StdPicture.h"
 #include "platform/user/Messages.h"
 
+#include <algorithm>
 #include <cctype>
 #include <filesystem>
 
-namespace vntab_cli {
+namespace driver {
 
 using rt::Variant;
 
@@ -32,15 +33,6 @@ Variant index_word(const ScriptStep& step, size_t i) {
 
 } // namespace
 
-void FailStep(const std::string& what) {
-    rt::raise_error(rt::kErrInvalidProcedureCall, "vntab", what);
-}
-
-int32_t WholeWord(const std::string& word) {
-    if (!rt::IsNumericText(word)) FailStep("expected a number, not " + word);
-    return rt::CLng(Variant(rt::Val(word)));
-}
-
 Session::Session() : m_provider(m_runner.dialogs()) {
     m_runner.SetEventHandler(
         [this](std::string_view event, std::span<host::EventArg> args) { ApplyHandlers(event, args); });
@@ -51,8 +43,16 @@ vntab::VNTabCtl* Session::control() const {
 }
 
 void Session::Load(const std::string& path, bool design, const std::string& control_name) {
+    m_page.reset();
+    m_load_stop.reset();
     m_runner.Load(path, host::FormOptions{!design}, "VNTabCtl", control_name);
     if (const auto& stop = m_runner.load_stop()) m_load_stop = LoadStop{stop->what(), stop->error};
+}
+
+void Session::Adopt(std::shared_ptr<host::Form> form, const std::string& control_name) {
+    // The page open on the old form's control goes with it.
+    m_page.reset();
+    m_runner.Adopt(std::move(form), "VNTabCtl", control_name);
 }
 
 // The script's handlers set by-reference arguments of the events they wait for.
@@ -68,23 +68,32 @@ void Session::ApplyHandlers(std::string_view event, std::span<host::EventArg> ar
 }
 
 bool Session::Run(const std::vector<ScriptStep>& steps) {
-    for (const ScriptStep& step : steps) {
-        try {
-            RunStep(step);
-            m_runner.PaintPending();
-        } catch (const rt::AutomationError& e) {
-            m_error = StepError{step.number, e.number, e.source, e.description};
-            m_runner.PaintPending();
-            return false;
-        } catch (const host::FormFileError& e) {
-            m_error = StepError{step.number, kErrPathFileAccess, "vntab", e.what()};
-            return false;
-        }
+    for (const ScriptStep& step : steps)
+        if (!RunStep(step)) return false;
+    return true;
+}
+
+bool Session::RunStep(const ScriptStep& step) {
+    try {
+        CarryOut(step);
+        m_runner.PaintPending();
+    } catch (const rt::AutomationError& e) {
+        m_error = StepError{step.number, e.number, e.source, e.description};
+        m_runner.PaintPending();
+        return false;
+    } catch (const host::FormFileError& e) {
+        m_error = StepError{step.number, kErrPathFileAccess, "vntab", e.what()};
+        return false;
     }
     return true;
 }
 
-Variant Session::MakeValue(const ScriptValue& value) const {
+bool Session::IsInputStep(const ScriptStep& step) {
+    static const char* const verbs[] = {"down", "up", "move", "click", "dblclick", "key", "access"};
+    return std::find(std::begin(verbs), std::end(verbs), step.verb) != std::end(verbs);
+}
+
+Variant MakeValue(const ScriptValue& value) {
     switch (value.kind) {
     case ScriptValue::Kind::Plain:
         return value.value;
@@ -106,7 +115,7 @@ static void assign(rt::Dispatch& target, const std::string& property, const Vari
         target.Let(property, value);
 }
 
-void Session::RunStep(const ScriptStep& step) {
+void Session::CarryOut(const ScriptStep& step) {
     if (RunProgramStep(step)) return;
     if (!holder()) FailStep("the form has no VNTabCtl for the script to drive");
     if (RunControlStep(step) || RunInputStep(step) || RunFormStep(step) || RunPageStep(step)) return;
@@ -184,7 +193,8 @@ bool Session::RunInputStep(const ScriptStep& step) {
         if (ch.size() != 1) FailStep("expected one character after access");
         m_runner.SendAccessKey(ch[0]);
     } else if (verb == "key") {
-        Key(step);
+        if (!m_runner.SendKey(StepKey(step), StepShift(step)))
+            FailStep("no window has the focus for key " + step.words[0] + " (use focus first)");
     } else if (verb == "down" || verb == "up" || verb == "move" || verb == "click" || verb == "dblclick") {
         Mouse(step);
     } else {
@@ -224,9 +234,8 @@ void Session::Mouse(const ScriptStep& step) {
     using Message = host::FormRunner::MouseMessage;
     const gdi::POINT at =
         m_runner.ControlToForm(gdi::POINT{WholeWord(step.words[0]), WholeWord(step.words[1])});
-    const int32_t button = step.words.size() > 2 ? WholeWord(step.words[2]) : 1;
-    const int32_t shift = step.words.size() > 3 ? WholeWord(step.words[3]) : 0;
-    if (button != 1 && button != 2 && button != 4) FailStep("expected button 1, 2 or 4");
+    const int32_t button = StepButton(step);
+    const int32_t shift = StepShift(step);
     const std::string& verb = step.verb;
     if (verb == "down") {
         m_runner.SendMouse(Message::Down, at, button, shift);
@@ -245,26 +254,4 @@ void Session::Mouse(const ScriptStep& step) {
     }
 }
 
-void Session::Key(const ScriptStep& step) {
-    static const std::pair<const char*, user::UINT> names[] = {
-        {"left", user::VK_LEFT},     {"right", user::VK_RIGHT}, {"up", user::VK_UP},
-        {"down", user::VK_DOWN},     {"tab", user::VK_TAB},     {"enter", user::VK_RETURN},
-        {"escape", user::VK_ESCAPE}, {"space", user::VK_SPACE},
-    };
-    std::string name = lower(step.words[0]);
-    user::UINT vk = 0;
-    for (const auto& [n, code] : names)
-        if (name == n) vk = code;
-    if (!vk && name.size() == 1 && std::isalnum(static_cast<unsigned char>(name[0])))
-        vk = static_cast<user::UINT>(std::toupper(static_cast<unsigned char>(name[0])));
-    if (!vk && !step.quoted[0] && rt::IsNumericText(step.words[0]))
-        vk = static_cast<user::UINT>(WholeWord(step.words[0]));
-    if (!vk)
-        FailStep("expected a key name (Left, Right, Up, Down, Tab, Enter, Escape, Space, a letter or a "
-                 "digit) or a code");
-    const int32_t shift = step.words.size() > 1 ? WholeWord(step.words[1]) : 0;
-    if (!m_runner.SendKey(vk, shift))
-        FailStep("no window has the focus for key " + step.words[0] + " (use focus first)");
-}
-
-} // namespace vntab_cli
+} // namespace driver

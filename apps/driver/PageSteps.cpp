@@ -1,4 +1,4 @@
-#include "Session.h"
+#include "driver/Session.h"
 
 #include "pages/PropertyPages.h"
 #include "platform/automation/Ansi.h"
@@ -7,7 +7,7 @@
 // The designer's property pages, driven as a developer uses them: a page opened on the driven control
 // as the only selected control, its fields typed into, chosen from and ticked, its buttons pressed,
 // and Apply.
-namespace vntab_cli {
+namespace driver {
 
 using vntab::pages::Field;
 using vntab::pages::FieldKind;
@@ -39,33 +39,31 @@ bool Session::RunPageStep(const ScriptStep& step) {
         m_page.reset();
         m_runner.form().selected_controls = {m_runner.holder()};
         m_page = vntab::pages::CreatePropertyPage(step.words[0], m_runner.holder()->site());
-        if (!m_page) FailStep("expected page General, TabAppearance or Tabs, not " + step.words[0]);
+        if (!m_page) m_page = vntab::pages::CreateStandardPage(step.words[0], m_runner.holder()->site());
+        if (!m_page)
+            FailStep("expected page General, TabAppearance, Tabs, Font or Color, not " + step.words[0]);
         m_page->SelectionChanged();
-    } else if (verb == "field") {
-        SetField(PageField(step.words[0]), step);
-    } else if (verb == "press") {
-        Field& field = PageField(step.words[0]);
-        if (field.kind() != FieldKind::Button) FailStep(field.name() + " is no button");
-        static_cast<vntab::pages::ButtonField&>(field).Press();
     } else if (verb == "apply") {
         if (!m_page) FailStep("no property page is open (page NAME first)");
         m_page->ApplyChanges();
     } else {
-        return false;
+        return RunFieldStep(m_page.get(), step);
     }
     return true;
 }
 
-Field& Session::PageField(const std::string& name) const {
-    if (!m_page) FailStep("no property page is open (page NAME first)");
-    Field* field = m_page->FindField(name);
-    if (!field) FailStep("the " + m_page->caption() + " page has no field " + name);
+namespace {
+
+Field& page_field(vntab::pages::PropertyPage* page, const std::string& name) {
+    if (!page) FailStep("no property page is open (page NAME first)");
+    Field* field = page->FindField(name);
+    if (!field) FailStep("the " + page->caption() + " page has no field " + name);
     return *field;
 }
 
 // field NAME VALUE: the text typed into a text field, a list item chosen by position or text, a check
 // box ticked with True or False, a picture put into a picture box (picture "PATH", or none).
-void Session::SetField(Field& field, const ScriptStep& step) {
+void set_field(Field& field, const ScriptStep& step) {
     const std::string& word = step.words[1];
     const bool quoted = step.quoted[1];
     if (step.value && field.kind() != FieldKind::Picture) FailStep(field.name() + " takes no picture");
@@ -98,4 +96,19 @@ void Session::SetField(Field& field, const ScriptStep& step) {
     }
 }
 
-} // namespace vntab_cli
+} // namespace
+
+bool RunFieldStep(vntab::pages::PropertyPage* page, const ScriptStep& step) {
+    if (step.verb == "field") {
+        set_field(page_field(page, step.words[0]), step);
+    } else if (step.verb == "press") {
+        Field& field = page_field(page, step.words[0]);
+        if (field.kind() != FieldKind::Button) FailStep(field.name() + " is no button");
+        static_cast<vntab::pages::ButtonField&>(field).Press();
+    } else {
+        return false;
+    }
+    return true;
+}
+
+} // namespace driver

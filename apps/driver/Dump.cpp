@@ -1,4 +1,4 @@
-#include "Dump.h"
+#include "driver/Dump.h"
 
 #include "contained/VNControl.h"
 #include "contained/VNControls.h"
@@ -14,7 +14,7 @@
 #include "tabs/VNTab.h"
 #include "tabs/VNTabs.h"
 
-namespace vntab_cli {
+namespace driver {
 
 using nlohmann::json;
 using rt::Variant;
@@ -262,4 +262,4 @@ json DumpSession(const Session& session) {
     return dump;
 }
 
-} // namespace vntab_cli
+} // namespace driver
