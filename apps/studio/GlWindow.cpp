@@ -64,11 +64,12 @@ bool open_window(const std::string& title, int width, int height, SDL_Window*& w
 
 std::optional<GlWindow> GlWindow::Open(const std::string& title, int width, int height, bool vsync,
                                        std::string& error) {
-    // On X11 the context comes through EGL rather than GLX. Mesa's software GLX path gives a window
-    // being resized a new shared-memory back buffer every frame (the pages made, cleared and
-    // attached by the X server each time), where its EGL path keeps a resize cheap; with a GPU both
-    // are the driver's own. Where EGL is missing the window is opened again through GLX. The
-    // SDL_VIDEO_X11_FORCE_EGL environment variable still decides when it is set.
+    // On X11 the context comes through EGL rather than GLX. Where the X server offers shared memory,
+    // Mesa's software GLX path gives a window being resized a new shared-memory segment for its back
+    // buffer every frame (made, mapped, its pages cleared, handed to the server, unmapped); its EGL
+    // path makes none. On a GPU both are the driver's ordinary paths. Where EGL cannot open the
+    // window it is opened again through GLX. The SDL_VIDEO_X11_FORCE_EGL environment variable still
+    // decides when it is set.
     SDL_SetHint(SDL_HINT_VIDEO_X11_FORCE_EGL, "1");
     SDL_Window* window = nullptr;
     SDL_GLContext context = nullptr;
