@@ -28,13 +28,13 @@ void load_font() {
     }
 }
 
-} // namespace
-
-std::optional<GlWindow> GlWindow::Open(const std::string& title, int width, int height, bool vsync,
-                                       std::string& error) {
+// Opens SDL's video, a window and its OpenGL 3.2 context; false, with the reason in `error`, after
+// closing what it opened.
+bool open_window(const std::string& title, int width, int height, SDL_Window*& window, SDL_GLContext& context,
+                 std::string& error) {
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         error = std::string("cannot start SDL: ") + SDL_GetError();
-        return std::nullopt;
+        return false;
     }
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
@@ -43,20 +43,44 @@ std::optional<GlWindow> GlWindow::Open(const std::string& title, int width, int 
     // Nothing is drawn in depth: a window without a depth buffer is cheaper to resize.
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
     SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
-    SDL_Window* window =
-        SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
-                         SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_SHOWN);
+    window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
+                              SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_SHOWN);
     if (!window) {
         error = std::string("cannot open a window: ") + SDL_GetError();
         SDL_Quit();
-        return std::nullopt;
+        return false;
     }
-    SDL_GLContext context = SDL_GL_CreateContext(window);
+    context = SDL_GL_CreateContext(window);
     if (!context) {
         error = std::string("cannot create an OpenGL 3.2 context: ") + SDL_GetError();
         SDL_DestroyWindow(window);
         SDL_Quit();
-        return std::nullopt;
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<GlWindow> GlWindow::Open(const std::string& title, int width, int height, bool vsync,
+                                       std::string& error) {
+    // On X11 the context comes through EGL rather than GLX. Where the X server offers shared memory,
+    // Mesa's software GLX path gives a window being resized a new shared-memory segment for its back
+    // buffer every frame (made, mapped, its pages cleared, handed to the server, unmapped); its EGL
+    // path makes none. On a GPU both are the driver's ordinary paths. Where EGL cannot open the
+    // window it is opened again through GLX. The SDL_VIDEO_X11_FORCE_EGL environment variable still
+    // decides when it is set.
+    SDL_SetHint(SDL_HINT_VIDEO_X11_FORCE_EGL, "1");
+    SDL_Window* window = nullptr;
+    SDL_GLContext context = nullptr;
+    if (!open_window(title, width, height, window, context, error)) {
+        SDL_SetHint(SDL_HINT_VIDEO_X11_FORCE_EGL, "0");
+        std::string glx_error;
+        if (!open_window(title, width, height, window, context, glx_error)) {
+            if (glx_error != error) error += "; through GLX: " + glx_error;
+            return std::nullopt;
+        }
+        error.clear();
     }
     SDL_GL_MakeCurrent(window, context);
     SDL_GL_SetSwapInterval(vsync ? 1 : 0);
