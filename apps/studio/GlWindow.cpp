@@ -36,6 +36,15 @@ bool open_window(const std::string& title, int width, int height, SDL_Window*& w
         error = std::string("cannot start SDL: ") + SDL_GetError();
         return false;
     }
+    // Without a display SDL falls back to a driver that draws nowhere, and the studio would run
+    // unseen until killed. That driver is kept only for whoever names it in SDL_VIDEODRIVER.
+    const std::string driver = SDL_GetCurrentVideoDriver();
+    if ((driver == "offscreen" || driver == "dummy") && !SDL_getenv("SDL_VIDEODRIVER")) {
+        error = "no display to open a window on (DISPLAY is not set or cannot be reached; "
+                "without one, run through xvfb-run)";
+        SDL_Quit();
+        return false;
+    }
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 2);

@@ -206,3 +206,19 @@ TEST_F(StudioOnXvfb, ADesignedTextBoxOnTab2AndATabsPageChangeAreSavedAndReopened
         gdi::DeleteObject(picture);
     }
 }
+
+// Without a display the studio says so and stops, instead of running unseen in SDL's windowless
+// driver until someone kills it.
+TEST(StudioWithoutDisplay, SaysThereIsNoDisplayAndStops) {
+    support::TempFolder folder{"studio-no-display"};
+    const fs::path errors = folder / "stderr.txt";
+    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER "
+                                "ASAN_OPTIONS=\"${ASAN_OPTIONS}:detect_leaks=0\" timeout 60 " +
+                                quoted(kStudio) + " " + quoted(kShowcase) + " 2>" + quoted(errors);
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 2);
+    EXPECT_NE(support::ReadFile(errors).find("vntab-studio: no display to open a window on"),
+              std::string::npos)
+        << support::ReadFile(errors);
+}
