@@ -38,6 +38,7 @@ step() { # step NAME COMMAND: runs COMMAND in the root, says how it went
 step "apt install ./$(basename "$deb")" \
   "apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq ./root/debs/$(basename "$deb")"
 step "installed files" "cd /home/user/elsewhere && command -v vntab && vntab --version && vntab help render >/dev/null &&
+  vntab-studio --help >/dev/null && ls /usr/share/man/man1/vntab-studio.1.gz &&
   ls /usr/share/man/man1/vntab.1.gz /usr/share/bash-completion/completions/vntab /usr/include/vntab/vntab.h \
      /usr/lib/*/libvntab.so.1 /usr/lib/*/pkgconfig/vntab.pc /usr/lib/*/cmake/vntab/vntabConfig.cmake"
 for form in showcase caption-alignments pictures-stretch-tile; do

@@ -20,6 +20,13 @@ for f in bin/vntab include/vntab/vntab.h include/vntab/version.h share/man/man1/
          share/doc/vntab/examples/embed/main.cpp; do
     [ -e "$prefix/$f" ] || fail "$f is not installed"
 done
+if [ -x "$build/apps/studio/vntab-studio" ]; then
+    for f in bin/vntab-studio share/man/man1/vntab-studio.1.gz; do
+        [ -e "$prefix/$f" ] || fail "$f is not installed"
+    done
+    zcat "$prefix/share/man/man1/vntab-studio.1.gz" | grep -q "$docdir/examples" \
+        || fail "the studio's manual page does not name the installed examples"
+fi
 [ -e "$libdir/cmake/vntab/vntabConfig.cmake" ] || fail "no CMake package"
 grep -qx "prefix=$prefix" "$libdir/pkgconfig/vntab.pc" || fail "vntab.pc does not name the prefix it was installed to"
 zcat "$prefix/share/man/man1/vntab.1.gz" | grep -q "$docdir/examples" || fail "the manual page does not name the installed examples"
