@@ -3,13 +3,24 @@
 # apt, as a user would, and uses it from a folder that has nothing of the source tree: the version,
 # the help, and `vntab render` of the installed examples, compared pixel for pixel with the same
 # renderings made here. Then removes the package again.
-# usage: tools/check-deb.sh build/default/package/vntab_VERSION_ARCH.deb [ROOT_DIR]
-# Needs root (mmdebstrap, chroot, bind mounts). The bare root is made once as ROOT_DIR.tar and
-# unpacked anew for every check; the log is ROOT_DIR.check.log.
+# usage: tools/check-deb.sh [PACKAGE.deb [ROOT_DIR]]
+# Without a package it makes one (`make package`) and checks that. Needs root (mmdebstrap, chroot,
+# bind mounts). The bare root is made once as ROOT_DIR.tar and unpacked anew for every check; the
+# log is ROOT_DIR.check.log.
 set -u
-deb=$(readlink -f "${1:?the .deb to check}")
-root=${2:-${TMPDIR:-/tmp}/vntab-bare-debian}
 here=$(cd "$(dirname "$0")/.." && pwd)
+if [ -n "${1:-}" ]; then
+  deb=$1
+else
+  make -C "$here" package >/dev/null || { echo "check-deb: make package failed"; exit 1; }
+  deb=$(ls -t "$here"/build/default/package/vntab_*.deb 2>/dev/null | head -n 1)
+fi
+if [ ! -f "$deb" ]; then
+  echo "check-deb: no package ${deb:+at $deb }to check (make package makes one)"
+  exit 2
+fi
+deb=$(readlink -f "$deb")
+root=${2:-${TMPDIR:-/tmp}/vntab-bare-debian}
 vntab=$here/build/default/apps/vntab/vntab
 log=$root.check.log
 
@@ -37,6 +48,11 @@ step() { # step NAME COMMAND: runs COMMAND in the root, says how it went
 }
 step "apt install ./$(basename "$deb")" \
   "apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq ./root/debs/$(basename "$deb")"
+if [ $status != 0 ]; then
+  for d in proc sys dev; do umount "$root/$d" 2>/dev/null; done
+  echo "check-deb: failed"
+  exit 1
+fi
 step "installed files" "cd /home/user/elsewhere && command -v vntab && vntab --version && vntab help render >/dev/null &&
   vntab-studio --help >/dev/null && ls /usr/share/man/man1/vntab-studio.1.gz &&
   ls /usr/share/man/man1/vntab.1.gz /usr/share/bash-completion/completions/vntab /usr/include/vntab/vntab.h \

@@ -75,13 +75,13 @@ struct Hooked {
     VNControls& page(int32_t tab) { return *ctl->Tabs()->at(tab)->Controls(); }
     // A child window on the control's window, as a windowed contained control has.
     user::HWND Child() {
-        user::WindowSpec spec;
-        spec.proc = user::DefWindowProcA;
-        spec.parent = site.hWnd();
-        spec.style = user::WS_CHILD | user::WS_VISIBLE;
-        spec.width = 10;
-        spec.height = 10;
-        return user::CreateWindow(spec);
+        user::WindowParams params;
+        params.proc = user::DefWindowProcA;
+        params.parent = site.hWnd();
+        params.style = user::WS_CHILD | user::WS_VISIBLE;
+        params.width = 10;
+        params.height = 10;
+        return user::CreateWindow(params);
     }
 };
 

@@ -189,7 +189,7 @@ TEST(CDC, ForwardsDeviceQueriesAndFindsTheWindowOfAWindowDc) {
     EXPECT_EQ(p.x, gdi::LogicalDpi());
     s.dc.SetMapMode(gdi::MM_TEXT);
     EXPECT_FALSE(s.dc.GetWindow());
-    user::WindowSpec window;
+    user::WindowParams window;
     window.proc = [](user::HWND, user::UINT, user::WPARAM, user::LPARAM) -> user::LRESULT { return 0; };
     const user::HWND hwnd = user::CreateWindow(window);
     CDC window_dc;

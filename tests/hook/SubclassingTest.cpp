@@ -52,11 +52,11 @@ class Subclassing : public ::testing::Test {
 protected:
     void SetUp() override {
         g_log.clear();
-        WindowSpec spec;
-        spec.proc = OwnProc;
-        spec.width = 20;
-        spec.height = 10;
-        window = CreateWindow(spec);
+        WindowParams params;
+        params.proc = OwnProc;
+        params.width = 20;
+        params.height = 10;
+        window = CreateWindow(params);
     }
     void TearDown() override { DestroyWindow(window); }
 
@@ -228,10 +228,10 @@ TEST_F(Subclassing, ADestroyedWindowGetsNothing) {
 TEST_F(Subclassing, TheChildOfAHookedWindowIsNotWatched) {
     auto h = Watch("a");
     h->SetSubclass(true);
-    WindowSpec spec;
-    spec.proc = OwnProc;
-    spec.parent = window;
-    const HWND child = CreateWindow(spec);
+    WindowParams params;
+    params.proc = OwnProc;
+    params.parent = window;
+    const HWND child = CreateWindow(params);
     g_log.clear();
     EXPECT_EQ(SendMessageA(child, kWatched, 0, 0), kAnswer);
     EXPECT_EQ(g_log, (Log{"window:0"}));
@@ -243,9 +243,9 @@ TEST_F(Subclassing, TheChildOfAHookedWindowIsNotWatched) {
 TEST(HookRegistry, AThreadWithoutHooksForwardsAndRestoresAHookedWindow) {
     std::thread other([] {
         EXPECT_FALSE(HookListsExist());
-        WindowSpec spec;
-        spec.proc = OwnProc;
-        const HWND w = CreateWindow(spec);
+        WindowParams params;
+        params.proc = OwnProc;
+        const HWND w = CreateWindow(params);
         const int32_t own32 = GetWindowLongA(w, GWL_WNDPROC);
         SetWindowLongPtrA(w, GWLP_WNDPROC, hook_proc());
         SetPropA(w, kPrevWndProcProperty, own32);

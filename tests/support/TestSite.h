@@ -315,7 +315,7 @@ private:
 
     // The control's window: a plain top-level window of the client size.
     static user::HWND create_window() {
-        user::WindowSpec window;
+        user::WindowParams window;
         window.proc = user::DefWindowProcA;
         window.width = 300;
         window.height = 200;

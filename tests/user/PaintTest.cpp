@@ -108,7 +108,7 @@ TEST_F(Painting, TheDcsOwnClippingSurvivesAPaint) {
 }
 
 TEST_F(Painting, DefaultEraseFillsWithTheBackgroundAndReportsWhetherItDid) {
-    user::WindowSpec window;
+    user::WindowParams window;
     window.proc = LoggingProc;
     window.style = WS_VISIBLE;
     window.width = 6;

@@ -54,7 +54,7 @@ TEST_F(Subclassing, ReplacingTheProcedureReturnsThePreviousOneAndChainingReaches
 }
 
 TEST_F(Subclassing, TheHookSeesAndChangesTheResultOfTheOriginal) {
-    user::WindowSpec window;
+    user::WindowParams window;
     window.proc = AnswerProc;
     const HWND w = CreateWindow(window);
     SetPropA(w, "PREV_WNDPROC", SetWindowLongPtrA(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HookProc)));
@@ -72,7 +72,7 @@ TEST_F(Subclassing, The32BitFormsHandOutProcedureHandlesThatWorkEverywhere) {
     EXPECT_LT(handle, 0) << "no procedure address looks like this";
     EXPECT_EQ(handle, GetWindowLongA(w, GWL_WNDPROC)) << "stable for one procedure";
     // Subclass through the 32-bit form with a handle of the hook procedure obtained from another window.
-    user::WindowSpec window;
+    user::WindowParams window;
     window.proc = HookProc;
     const HWND donor = CreateWindow(window);
     const int32_t hook_handle = GetWindowLongA(donor, GWL_WNDPROC);

@@ -84,7 +84,7 @@ user::LRESULT LoggingProc(user::HWND hwnd, user::UINT message, user::WPARAM wPar
 
 user::HWND make_window(user::HWND parent, int32_t x, int32_t y, int32_t width, int32_t height, uint32_t style,
                        uint32_t exStyle, uint32_t classStyle) {
-    user::WindowSpec window;
+    user::WindowParams window;
     window.proc = LoggingProc;
     window.style = style | (parent ? user::WS_CHILD : 0);
     window.exStyle = exStyle;

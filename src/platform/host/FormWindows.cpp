@@ -247,7 +247,7 @@ LRESULT form_proc(HWND hwnd, UINT message, WPARAM wp, LPARAM lp) {
 } // namespace
 
 HWND CreateFormWindow(Form& form) {
-    WindowSpec window;
+    WindowParams window;
     window.proc = form_proc;
     window.style = WS_VISIBLE | WS_CLIPCHILDREN;
     window.width = form.properties().ClientPixelWidth();
@@ -261,7 +261,7 @@ HWND CreateFormWindow(Form& form) {
 
 HWND CreateControlWindow(FormControl& control, HWND parent, bool hosted) {
     gdi::RECT r = control.PixelBounds();
-    WindowSpec window;
+    WindowParams window;
     window.proc = hosted ? hosted_proc : builtin_proc;
     window.style = WS_CHILD | WS_CLIPSIBLINGS;
     window.classStyle = CS_DBLCLKS;

@@ -53,37 +53,37 @@ void send_destroy(HWND hwnd) {
         send_destroy(child);
 }
 
-// A window to make: what its WindowSpec says, with what CreateWindowExA adds.
+// A window to make: what its WindowParams says, with what CreateWindowExA adds.
 struct Creation {
-    const WindowSpec& window;
+    const WindowParams& window;
     const char* text;      // as WM_CREATE sees it: null for CreateWindowExA without a name
-    const char* className; // the registered class, null for a window made from a WindowSpec
+    const char* className; // the registered class, null for a window made from a WindowParams
     uintptr_t instance;
 };
 
 // The window in the table with its surface, placed in the tree; 0 (with the last error) when it
 // cannot be made.
 HWND allocate(const Creation& c) {
-    const WindowSpec& spec = c.window;
-    if (spec.parent && !window_of(spec.parent)) return {};
+    const WindowParams& params = c.window;
+    if (params.parent && !window_of(params.parent)) return {};
     const HWND hwnd = windows().insert();
     if (!hwnd) {
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return {};
     }
     Window& w = *windows().find(hwnd);
-    w.parent = spec.parent;
-    w.x = spec.x;
-    w.y = spec.y;
-    w.width = std::max(spec.width, 0);
-    w.height = std::max(spec.height, 0);
-    w.style = spec.style;
-    w.exStyle = spec.exStyle;
-    w.classStyle = spec.classStyle;
+    w.parent = params.parent;
+    w.x = params.x;
+    w.y = params.y;
+    w.width = std::max(params.width, 0);
+    w.height = std::max(params.height, 0);
+    w.style = params.style;
+    w.exStyle = params.exStyle;
+    w.classStyle = params.classStyle;
     w.className = c.className ? c.className : "";
-    w.proc = spec.proc;
-    w.background = spec.background;
-    w.id = spec.id;
+    w.proc = params.proc;
+    w.background = params.background;
+    w.id = params.id;
     w.instance = c.instance;
     w.text = c.text ? c.text : "";
     if (!detail::create_surface(w)) {
@@ -91,7 +91,7 @@ HWND allocate(const Creation& c) {
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return {};
     }
-    detail::link(hwnd, spec.parent);
+    detail::link(hwnd, params.parent);
     if (IsWindowVisible(hwnd)) detail::invalidate_client(w, true);
     return hwnd;
 }
@@ -99,11 +99,11 @@ HWND allocate(const Creation& c) {
 HWND create(const Creation& c) {
     const HWND hwnd = allocate(c);
     if (!hwnd) return {};
-    const WindowSpec& spec = c.window;
+    const WindowParams& params = c.window;
     const Window& w = *windows().find(hwnd);
     // In CREATESTRUCTA's order; the size is the one the window got (negative sizes count as 0).
-    CREATESTRUCTA cs{spec.param, c.instance, spec.id,    spec.parent, w.height,    w.width,
-                     spec.y,     spec.x,     spec.style, c.text,      c.className, spec.exStyle};
+    CREATESTRUCTA cs{params.param, c.instance, params.id,    params.parent, w.height,    w.width,
+                     params.y,     params.x,   params.style, c.text,        c.className, params.exStyle};
     if (SendMessageA(hwnd, WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
         // A refused creation frees the window (and what it made) without WM_DESTROY.
         free_tree(hwnd);
@@ -153,23 +153,23 @@ HWND CreateWindowExA(uint32_t exStyle, const char* className, const char* window
         SetLastError(ERROR_CANNOT_FIND_WND_CLASS);
         return {};
     }
-    const WindowSpec window{.proc = found->proc,
-                            .style = style,
-                            .exStyle = exStyle,
-                            .classStyle = found->style,
-                            .background = found->background,
-                            .x = x,
-                            .y = y,
-                            .width = width,
-                            .height = height,
-                            .parent = parent,
-                            .id = menuOrId,
-                            .text = windowName ? windowName : "",
-                            .param = param};
+    const WindowParams window{.proc = found->proc,
+                              .style = style,
+                              .exStyle = exStyle,
+                              .classStyle = found->style,
+                              .background = found->background,
+                              .x = x,
+                              .y = y,
+                              .width = width,
+                              .height = height,
+                              .parent = parent,
+                              .id = menuOrId,
+                              .text = windowName ? windowName : "",
+                              .param = param};
     return create({window, windowName, found->name.c_str(), instance});
 }
 
-HWND CreateWindow(const WindowSpec& window) {
+HWND CreateWindow(const WindowParams& window) {
     if (!window.proc) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return {};

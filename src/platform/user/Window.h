@@ -73,7 +73,7 @@ HWND CreateWindowExA(uint32_t exStyle, const char* className, const char* window
                      uintptr_t instance, void* param);
 
 // The same without a registered class: the procedure, class style and background are given here.
-struct WindowSpec {
+struct WindowParams {
     WNDPROC proc = nullptr;
     uint32_t style = 0;
     uint32_t exStyle = 0;
@@ -88,7 +88,7 @@ struct WindowSpec {
     std::string text;
     void* param = nullptr;
 };
-HWND CreateWindow(const WindowSpec& window);
+HWND CreateWindow(const WindowParams& window);
 
 // Sends WM_PARENTNOTIFY(WM_DESTROY) to the parent (unless WS_EX_NOPARENTNOTIFY), hides the window
 // (moving the focus out of it), sends WM_DESTROY to it and then to its descendants, WM_NCDESTROY to

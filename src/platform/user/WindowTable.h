@@ -39,7 +39,7 @@ struct Window {
     uint32_t style = 0;
     uint32_t exStyle = 0;
     uint32_t classStyle = 0;
-    std::string className; // empty for windows made from a WindowSpec
+    std::string className; // empty for windows made from a WindowParams
     WNDPROC proc = nullptr;
     gdi::HBRUSH background;
     LONG_PTR userData = 0;
