@@ -1,9 +1,9 @@
 #include "SafeSave.h"
 
 #include <cerrno>
-#include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 #include <fcntl.h>
@@ -13,32 +13,23 @@
 namespace host {
 namespace {
 
+namespace fs = std::filesystem;
+
 // The file a path names, through any symbolic links; the path itself when it names nothing yet.
-std::string target_of(const std::string& path) {
-    std::string current = path;
-    for (int hops = 0; hops < 40; ++hops) {
-        struct stat st {};
-        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return current;
-        std::vector<char> buf(static_cast<size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1);
-        const ssize_t n = ::readlink(current.c_str(), buf.data(), buf.size() - 1);
-        if (n < 0) return current;
-        std::string link(buf.data(), static_cast<size_t>(n));
-        const size_t slash = current.find_last_of('/');
-        current =
-            link.front() == '/' || slash == std::string::npos ? link : current.substr(0, slash + 1) + link;
+// Only the links are followed, not the folders above them, so that a relative link stays relative
+// to the folder that holds it.
+fs::path target_of(fs::path path) {
+    std::error_code error;
+    for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(path, error)); ++hops) {
+        const fs::path link = fs::read_symlink(path, error);
+        if (error) break;
+        path = link.is_absolute() ? link : path.parent_path() / link;
     }
-    return current;
+    return path;
 }
 
-std::string folder_of(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string name_of(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+std::string folder_of(const fs::path& path) {
+    return path.has_parent_path() ? path.parent_path().string() : ".";
 }
 
 mode_t new_file_mode() {
@@ -99,12 +90,12 @@ SaveError::SaveError(std::string path_, const std::string& step, int error_numbe
       path(std::move(path_)), reason(step + ": " + std::strerror(error_number)) {}
 
 std::string SaveTemporaryPrefix(const std::string& path) {
-    const std::string folder = folder_of(path);
-    return (folder == "/" ? folder : folder + "/") + "." + name_of(path) + ".vntab-save-";
+    const fs::path file(path);
+    return (file.parent_path() / ("." + file.filename().string() + ".vntab-save-")).string();
 }
 
 void SaveFileSafely(const std::string& path, std::string_view bytes) {
-    const std::string target = target_of(path);
+    const std::string target = target_of(path).string();
     Temporary temp(target);
     if (!temp.opened()) throw SaveError(path, "creating a temporary file in " + folder_of(target), errno);
     if (!write_all(temp.fd(), bytes)) throw SaveError(path, "writing the temporary file", errno);
