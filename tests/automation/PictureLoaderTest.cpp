@@ -10,7 +10,6 @@
 #include <zlib.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 using namespace rt;
@@ -337,31 +336,14 @@ TEST(PictureRecognition, AnythingElseIsUnknownAndNothingIsEmpty) {
 // Errors that name the file
 // ---------------------------------------------------------------------------------------------
 
-class PictureErrors : public ::testing::Test {
-protected:
-    void SetUp() override {
-        m_dir = std::filesystem::temp_directory_path() /
-                ("vntab-picture-errors-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                 "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(m_dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
+class PictureErrors : public PictureFolder {};
 
-    std::string write(const std::string& name, const std::vector<uint8_t>& bytes) {
-        const auto path = m_dir / name;
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-        return path.string();
-    }
-
-    std::filesystem::path m_dir;
-};
-
-TEST_F(PictureErrors, AMissingFileIsFileNotFoundWithTheSystemsReason) {
+TEST_F(PictureErrors, AMissingFileOrAFolderIsFileNotFoundWithTheSystemsReason) {
     const std::string absent = (m_dir / "absent.gif").string();
     EXPECT_EQ(error_number([&] { LoadPicture(absent); }), kErrFileNotFound);
     EXPECT_EQ(error_description([&] { LoadPicture(absent); }),
               "cannot open " + absent + ": No such file or directory");
+    EXPECT_EQ(error_number([&] { LoadPicture(m_dir.string()); }), kErrFileNotFound);
     EXPECT_EQ(error_description([&] { LoadPicture(m_dir.string()); }),
               "cannot open " + m_dir.string() + ": Is a directory");
 }

@@ -3,7 +3,11 @@
 #include "platform/automation/AutomationError.h"
 #include "platform/automation/StdPicture.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -32,5 +36,27 @@ std::string error_description(F&& call) {
     }
     return {};
 }
+
+// A fresh folder for each test, for picture files written byte by byte; removed after the test.
+class PictureFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* unit = ::testing::UnitTest::GetInstance();
+        m_dir = std::filesystem::temp_directory_path() /
+                ("vntab-pictures-" + std::to_string(unit->random_seed()) + "-" +
+                 unit->current_test_info()->name());
+        std::filesystem::create_directories(m_dir);
+    }
+    void TearDown() override { std::filesystem::remove_all(m_dir); }
+
+    std::string write(const std::string& name, const std::vector<uint8_t>& bytes) {
+        const auto path = m_dir / name;
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        return path.string();
+    }
+
+    std::filesystem::path m_dir;
+};
 
 } // namespace picture_test
