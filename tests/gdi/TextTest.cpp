@@ -78,20 +78,18 @@ TEST(FontFaces, ClassicNamesResolveToTheirStandIns) {
         const char* requested;
         const char* family;
         bool truetype;
-    } const standins[] = {
-        {"Arial", "Liberation Sans", true},
-        {"Times New Roman", "Liberation Serif", true},
-        {"Courier New", "Liberation Mono", true},
-        {"MS Sans Serif", "Helvetica", false},
-        {"MS Serif", "Times", false},
-        {"System", "Helvetica", false},
-        {"Small Fonts", "Lucida", false},
-        {"Courier", "Courier", false},
-        {"  arial ", "Liberation Sans", true},
-        {"DejaVu Serif", "DejaVu Serif", true},
-        {"No Such Face 42", "Liberation Sans", true},
-        {"", "Liberation Sans", true},
-    };
+    } const standins[] = {{"Arial", "Liberation Sans", true},
+                          {"Times New Roman", "Liberation Serif", true},
+                          {"Courier New", "Liberation Mono", true},
+                          {"MS Sans Serif", "Helvetica", false},
+                          {"MS Serif", "Times", false},
+                          {"System", "Helvetica", false},
+                          {"Small Fonts", "Lucida", false},
+                          {"Courier", "Courier", false},
+                          {"  arial ", "Liberation Sans", true},
+                          {"DejaVu Serif", "DejaVu Serif", true},
+                          {"No Such Face 42", "Liberation Sans", true},
+                          {"", "Liberation Sans", true}};
     for (const Standin& s : standins) {
         SCOPED_TRACE(std::string("\"") + s.requested + "\"");
         HFONT font = make_font(s.requested, -11);
