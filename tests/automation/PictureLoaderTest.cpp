@@ -20,27 +20,6 @@ namespace {
 
 constexpr uint32_t kBackground = 0x123456;
 
-struct Bytes {
-    std::vector<uint8_t> data;
-
-    Bytes& u8(uint32_t v) {
-        data.push_back(uint8_t(v));
-        return *this;
-    }
-    Bytes& u16(uint32_t v) { return u8(v).u8(v >> 8); }
-    Bytes& u32(uint32_t v) { return u16(v).u16(v >> 16); }
-    Bytes& be16(uint32_t v) { return u8(v >> 8).u8(v); }
-    Bytes& be32(uint32_t v) { return be16(v >> 16).be16(v); }
-    Bytes& text(std::string_view s) {
-        data.insert(data.end(), s.begin(), s.end());
-        return *this;
-    }
-    Bytes& append(const std::vector<uint8_t>& more) {
-        data.insert(data.end(), more.begin(), more.end());
-        return *this;
-    }
-};
-
 std::string load_description(const std::vector<uint8_t>& file) {
     return error_description([&] { LoadPictureFromBytes(file); });
 }

@@ -24,25 +24,6 @@ namespace {
 // Picture files written byte by byte
 // ---------------------------------------------------------------------------------------------
 
-struct Bytes {
-    std::vector<uint8_t> data;
-
-    Bytes& u8(uint32_t v) {
-        data.push_back(uint8_t(v));
-        return *this;
-    }
-    Bytes& u16(uint32_t v) { return u8(v).u8(v >> 8); }
-    Bytes& u32(uint32_t v) { return u16(v).u16(v >> 16); }
-    Bytes& append(const std::vector<uint8_t>& more) {
-        data.insert(data.end(), more.begin(), more.end());
-        return *this;
-    }
-    Bytes& pad_to(size_t size) {
-        if (data.size() < size) data.resize(size, 0);
-        return *this;
-    }
-};
-
 // Pixel values (palette indices, or raw 16-, 24- or 32-bit values) packed into DIB rows in file
 // order, each row padded to 4 bytes.
 std::vector<uint8_t> pack_rows(int bits, const std::vector<std::vector<uint32_t>>& rows) {
