@@ -156,24 +156,19 @@ TEST(GifTransparency, TheControlBlockBeforeTheFirstImageIsTheOneThatCounts) {
     EXPECT_EQ(rendered(*picture, kBackground), (Pixels{kBackground, kGreen})) << "the first frame only";
 }
 
-TEST(GifGeometry, ScreenPixelsTheImageDoesNotCoverAreTransparent) {
-    auto picture = LoadPictureFromBytes(gif_file(4, 3, {kRed, kGreen}, {{1, 1, 2, 1, {0, 1}}}));
-    EXPECT_EQ(picture->PixelSize(), (gdi::SIZE{4, 3}));
+TEST(GifGeometry, TheScreenSizesThePictureAndWhatNoImageCoversIsTransparent) {
+    const auto check = [](const char* name, int screen_width, int screen_height, const GifFrame& frame,
+                          gdi::SIZE size, const Pixels& expected) {
+        SCOPED_TRACE(name);
+        auto picture = LoadPictureFromBytes(gif_file(screen_width, screen_height, {kRed, kGreen}, {frame}));
+        EXPECT_EQ(picture->PixelSize(), size);
+        EXPECT_EQ(rendered(*picture, kBackground), expected);
+    };
     const uint32_t b = kBackground;
-    EXPECT_EQ(rendered(*picture, b), (Pixels{b, b, b, b, b, kRed, kGreen, b, b, b, b, b}));
-}
-
-TEST(GifGeometry, AnImageReachingPastTheScreenIsCut) {
-    auto picture = LoadPictureFromBytes(gif_file(2, 2, {kRed, kGreen}, {{1, 1, 3, 2, {1, 0, 0, 0, 0, 0}}}));
-    EXPECT_EQ(picture->PixelSize(), (gdi::SIZE{2, 2}));
-    EXPECT_EQ(rendered(*picture, kBackground), (Pixels{kBackground, kBackground, kBackground, kGreen}));
-}
-
-TEST(GifGeometry, AZeroScreenTakesTheImagesExtent) {
-    auto picture = LoadPictureFromBytes(gif_file(0, 0, {kRed, kGreen}, {{2, 1, 2, 2, {0, 1, 1, 0}}}));
-    EXPECT_EQ(picture->PixelSize(), (gdi::SIZE{4, 3}));
-    EXPECT_EQ(rendered(*picture, kBackground)[2 + 4 * 1], kRed);
-    EXPECT_EQ(rendered(*picture, kBackground)[3 + 4 * 2], kRed);
+    check("uncovered", 4, 3, {1, 1, 2, 1, {0, 1}}, {4, 3}, {b, b, b, b, b, kRed, kGreen, b, b, b, b, b});
+    check("past the screen is cut", 2, 2, {1, 1, 3, 2, {1, 0, 0, 0, 0, 0}}, {2, 2}, {b, b, b, kGreen});
+    check("a zero screen takes the image's extent", 0, 0, {2, 1, 2, 2, {0, 1, 1, 0}}, {4, 3},
+          {b, b, b, b, b, b, kRed, kGreen, b, b, kGreen, kRed});
 }
 
 TEST(GifGeometry, InterlacedRowsLandWhereTheirPassPutsThem) {
@@ -311,27 +306,22 @@ TEST(JpegLoading, ABaselineJpegIsABitmapOfItsColours) {
     expect_quadrants(bitmap_pixels(*picture), {kRed, kGreen, kBlue, kWhite}, 8);
 }
 
-TEST(JpegLoading, ProgressiveDataDecodesToTheSamePixelsAsBaseline) {
-    // The same quantised coefficients, sent in one scan or in several: the pixels are identical.
+TEST(JpegLoading, ProgressiveAndArithmeticCodingDecodeToTheSamePixelsAsBaselineHuffman) {
+    // The same quantised coefficients, sent in one scan or in several, Huffman or arithmetic coded:
+    // the pixels are identical.
     std::vector<uint8_t> samples;
     for (int i = 0; i < 24 * 20 * 3; ++i)
         samples.push_back(uint8_t((i * 37) % 251));
-    const JpegOptions baseline{JCS_RGB, 3, 75, {}};
-    const JpegOptions progressive{JCS_RGB, 3, 75,
-                                  [](jpeg_compress_struct& c) { jpeg_simple_progression(&c); }};
-    const auto plain = LoadPictureFromBytes(jpeg_file(24, 20, samples, baseline));
-    const auto scans = LoadPictureFromBytes(jpeg_file(24, 20, samples, progressive));
-    EXPECT_EQ(bitmap_pixels(*scans), bitmap_pixels(*plain));
-}
-
-TEST(JpegLoading, ArithmeticCodingDecodesToTheSamePixelsAsHuffman) {
-    std::vector<uint8_t> samples;
-    for (int i = 0; i < 16 * 16 * 3; ++i)
-        samples.push_back(uint8_t((i * 53) % 241));
-    const JpegOptions arithmetic{JCS_RGB, 3, 80, [](jpeg_compress_struct& c) { c.arith_code = TRUE; }};
-    const auto huffman = LoadPictureFromBytes(jpeg_file(16, 16, samples, {JCS_RGB, 3, 80, {}}));
-    const auto coded = LoadPictureFromBytes(jpeg_file(16, 16, samples, arithmetic));
-    EXPECT_EQ(bitmap_pixels(*coded), bitmap_pixels(*huffman));
+    const auto plain = bitmap_pixels(*LoadPictureFromBytes(jpeg_file(24, 20, samples, {JCS_RGB, 3, 75, {}})));
+    const std::pair<const char*, std::function<void(jpeg_compress_struct&)>> codings[] = {
+        {"progressive", [](jpeg_compress_struct& c) { jpeg_simple_progression(&c); }},
+        {"arithmetic", [](jpeg_compress_struct& c) { c.arith_code = TRUE; }},
+    };
+    for (const auto& [name, adjust] : codings) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(bitmap_pixels(*LoadPictureFromBytes(jpeg_file(24, 20, samples, {JCS_RGB, 3, 75, adjust}))),
+                  plain);
+    }
 }
 
 TEST(JpegLoading, GreyscaleFillsTheThreeChannels) {
@@ -346,11 +336,15 @@ TEST(JpegLoading, GreyscaleFillsTheThreeChannels) {
 const std::vector<std::vector<uint8_t>> kCmykQuadrants = {
     {255, 0, 0, 255}, {0, 255, 128, 255}, {200, 100, 50, 128}, {255, 255, 255, 0}};
 
-TEST(JpegCmyk, AnAdobeFileStoresInvertedCmyk) {
+TEST(JpegCmyk, AnAdobeFileStoresInvertedCmykAndYcckIsReadSo) {
     // R = C x K / 255 for inverted values: (200, 100, 50, 128) gives (100, 50, 25).
-    const auto picture =
+    const auto adobe =
         LoadPictureFromBytes(jpeg_file(16, 16, quadrants(kCmykQuadrants), {JCS_CMYK, 4, 100, {}}));
-    expect_quadrants(bitmap_pixels(*picture), {0xFF0000, 0x00FF80, 0x643219, 0x000000}, 3);
+    expect_quadrants(bitmap_pixels(*adobe), {0xFF0000, 0x00FF80, 0x643219, 0x000000}, 3);
+    const JpegOptions ycck{JCS_CMYK, 4, 100,
+                           [](jpeg_compress_struct& c) { jpeg_set_colorspace(&c, JCS_YCCK); }};
+    const auto picture = LoadPictureFromBytes(jpeg_file(16, 16, quadrants(kCmykQuadrants), ycck));
+    expect_quadrants(bitmap_pixels(*picture), {0xFF0000, 0x00FF80, 0x643219, 0x000000}, 4);
 }
 
 TEST(JpegCmyk, AFileWithoutTheAdobeMarkerStoresPlainCmyk) {
@@ -360,13 +354,6 @@ TEST(JpegCmyk, AFileWithoutTheAdobeMarkerStoresPlainCmyk) {
     const auto picture = LoadPictureFromBytes(jpeg_file(
         16, 16, quadrants({{0, 0, 0, 0}, {255, 0, 0, 0}, {200, 100, 50, 128}, {0, 0, 0, 255}}), plain));
     expect_quadrants(bitmap_pixels(*picture), {0xFFFFFF, 0x00FFFF, 0x1B4D66, 0x000000}, 3);
-}
-
-TEST(JpegCmyk, YcckIsReadAsInvertedCmyk) {
-    const JpegOptions ycck{JCS_CMYK, 4, 100,
-                           [](jpeg_compress_struct& c) { jpeg_set_colorspace(&c, JCS_YCCK); }};
-    const auto picture = LoadPictureFromBytes(jpeg_file(16, 16, quadrants(kCmykQuadrants), ycck));
-    expect_quadrants(bitmap_pixels(*picture), {0xFF0000, 0x00FF80, 0x643219, 0x000000}, 4);
 }
 
 TEST(JpegCorrupt, ATruncatedFileIsBrokenWithLibjpegsReason) {

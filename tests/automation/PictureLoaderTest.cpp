@@ -10,7 +10,6 @@
 #include <zlib.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 using namespace rt;
@@ -20,27 +19,6 @@ using namespace std::literals;
 namespace {
 
 constexpr uint32_t kBackground = 0x123456;
-
-struct Bytes {
-    std::vector<uint8_t> data;
-
-    Bytes& u8(uint32_t v) {
-        data.push_back(uint8_t(v));
-        return *this;
-    }
-    Bytes& u16(uint32_t v) { return u8(v).u8(v >> 8); }
-    Bytes& u32(uint32_t v) { return u16(v).u16(v >> 16); }
-    Bytes& be16(uint32_t v) { return u8(v >> 8).u8(v); }
-    Bytes& be32(uint32_t v) { return be16(v >> 16).be16(v); }
-    Bytes& text(std::string_view s) {
-        data.insert(data.end(), s.begin(), s.end());
-        return *this;
-    }
-    Bytes& append(const std::vector<uint8_t>& more) {
-        data.insert(data.end(), more.begin(), more.end());
-        return *this;
-    }
-};
 
 std::string load_description(const std::vector<uint8_t>& file) {
     return error_description([&] { LoadPictureFromBytes(file); });
@@ -79,7 +57,7 @@ std::vector<uint8_t> png_file(uint32_t width, uint32_t height, uint8_t depth, ui
     return file.append(chunk("IDAT", packed)).append(chunk("IEND", {})).data;
 }
 
-TEST(PngSamples, SixteenBitSamplesShowTheirHighByte) {
+TEST(PngSamples, SixteenBitSamplesAndAlphaShowTheirHighByte) {
     // 244, 128 and 10 once came out as 250, 186 and 59 (a linear-to-sRGB conversion); a low byte
     // of 255 must not round them up either.
     Bytes row;
@@ -87,16 +65,13 @@ TEST(PngSamples, SixteenBitSamplesShowTheirHighByte) {
         row.be16(v * 256 + 255);
     for (uint32_t v : {0u, 255u, 77u})
         row.be16(v * 256 + 128);
-    const auto picture = LoadPictureFromBytes(png_file(2, 1, 16, 2, {row.data}));
-    EXPECT_EQ(bitmap_pixels(*picture), (Pixels{0xF4800A, 0x00FF4D}));
-}
-
-TEST(PngSamples, SixteenBitAlphaIsCutTooThenBlendedOverTheButtonFace) {
-    Bytes row;
-    row.be16(0xFFFF).be16(0).be16(0).be16(0x80FF); // red at alpha 128
-    const auto picture = LoadPictureFromBytes(png_file(1, 1, 16, 6, {row.data}));
-    // (255 x 128 + 192 x 127) / 255 = 223.6, (192 x 127) / 255 = 95.6.
-    EXPECT_EQ(bitmap_pixels(*picture), (Pixels{0xE06060}));
+    EXPECT_EQ(bitmap_pixels(*LoadPictureFromBytes(png_file(2, 1, 16, 2, {row.data}))),
+              (Pixels{0xF4800A, 0x00FF4D}));
+    // Red at alpha 128, blended over the button face: (255 x 128 + 192 x 127) / 255 = 223.6,
+    // (192 x 127) / 255 = 95.6.
+    Bytes alpha;
+    alpha.be16(0xFFFF).be16(0).be16(0).be16(0x80FF);
+    EXPECT_EQ(bitmap_pixels(*LoadPictureFromBytes(png_file(1, 1, 16, 6, {alpha.data}))), (Pixels{0xE06060}));
 }
 
 TEST(PngSamples, GammaAndColourChunksChangeNothing) {
@@ -337,31 +312,14 @@ TEST(PictureRecognition, AnythingElseIsUnknownAndNothingIsEmpty) {
 // Errors that name the file
 // ---------------------------------------------------------------------------------------------
 
-class PictureErrors : public ::testing::Test {
-protected:
-    void SetUp() override {
-        m_dir = std::filesystem::temp_directory_path() /
-                ("vntab-picture-errors-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                 "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(m_dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
+class PictureErrors : public PictureFolder {};
 
-    std::string write(const std::string& name, const std::vector<uint8_t>& bytes) {
-        const auto path = m_dir / name;
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-        return path.string();
-    }
-
-    std::filesystem::path m_dir;
-};
-
-TEST_F(PictureErrors, AMissingFileIsFileNotFoundWithTheSystemsReason) {
+TEST_F(PictureErrors, AMissingFileOrAFolderIsFileNotFoundWithTheSystemsReason) {
     const std::string absent = (m_dir / "absent.gif").string();
     EXPECT_EQ(error_number([&] { LoadPicture(absent); }), kErrFileNotFound);
     EXPECT_EQ(error_description([&] { LoadPicture(absent); }),
               "cannot open " + absent + ": No such file or directory");
+    EXPECT_EQ(error_number([&] { LoadPicture(m_dir.string()); }), kErrFileNotFound);
     EXPECT_EQ(error_description([&] { LoadPicture(m_dir.string()); }),
               "cannot open " + m_dir.string() + ": Is a directory");
 }

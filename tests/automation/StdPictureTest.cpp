@@ -9,8 +9,8 @@
 #include <png.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -23,25 +23,6 @@ namespace {
 // ---------------------------------------------------------------------------------------------
 // Picture files written byte by byte
 // ---------------------------------------------------------------------------------------------
-
-struct Bytes {
-    std::vector<uint8_t> data;
-
-    Bytes& u8(uint32_t v) {
-        data.push_back(uint8_t(v));
-        return *this;
-    }
-    Bytes& u16(uint32_t v) { return u8(v).u8(v >> 8); }
-    Bytes& u32(uint32_t v) { return u16(v).u16(v >> 16); }
-    Bytes& append(const std::vector<uint8_t>& more) {
-        data.insert(data.end(), more.begin(), more.end());
-        return *this;
-    }
-    Bytes& pad_to(size_t size) {
-        if (data.size() < size) data.resize(size, 0);
-        return *this;
-    }
-};
 
 // Pixel values (palette indices, or raw 16-, 24- or 32-bit values) packed into DIB rows in file
 // order, each row padded to 4 bytes.
@@ -219,75 +200,50 @@ std::vector<uint8_t> small_ico() {
 // BMP
 // ---------------------------------------------------------------------------------------------
 
-TEST(BmpLoading, OneBitRowsAreBottomUpByDefault) {
-    auto picture = LoadPictureFromBytes(bmp_file(dib(3, 2, 1, {{0, 1, 1}, {1, 0, 0}}, {kRed, kBlue})));
-    EXPECT_EQ(picture->Type(), kPicTypeBitmap);
-    EXPECT_EQ(picture->PixelSize(), (gdi::SIZE{3, 2}));
-    EXPECT_EQ(bitmap_pixels(*picture), (Pixels{kBlue, kRed, kRed, kRed, kBlue, kBlue}));
-}
-
-TEST(BmpLoading, NegativeHeightMeansTopDownRows) {
-    EXPECT_EQ(loaded(bmp_file(dib(2, -2, 8, {{1, 2}, {2, 0}}, {kGrey, kRed, kGreen}))),
-              (Pixels{kRed, kGreen, kGreen, kGrey}));
-}
-
-TEST(BmpLoading, FourBitIndicesUseBothNibblesOfOddWidthRows) {
-    EXPECT_EQ(loaded(bmp_file(dib(3, 1, 4, {{3, 1, 2}}, {kGrey, kRed, kGreen, kBlue}))),
-              (Pixels{kBlue, kRed, kGreen}));
-}
-
-TEST(BmpLoading, SixteenBitDefaultsTo555AndWidensByRepeatingBits) {
-    EXPECT_EQ(loaded(bmp_file(dib(3, 1, 16, {{0x7C00, 0x4210, 0x001F}}))),
-              (Pixels{0xFF0000, 0x848484, 0x0000FF}));
-}
-
-TEST(BmpLoading, SixteenBitBitfieldsReadTheirMasks) {
-    Dib d = dib(2, 1, 16, {{0x07E0, 0x0821}});
-    d.compression = 3;
-    d.masks = {0xF800, 0x07E0, 0x001F};
-    EXPECT_EQ(loaded(bmp_file(d)), (Pixels{0x00FF00, 0x080408}));
-}
-
-TEST(BmpLoading, TwentyFourBitRowsArePaddedToFourBytes) {
-    const Dib d = dib(3, 2, 24, {{0x010203, 0x040506, 0x070809}, {0x0A0B0C, 0x0D0E0F, 0x101112}});
-    ASSERT_EQ(d.pixels.size(), 24u);
-    EXPECT_EQ(loaded(bmp_file(d)), (Pixels{0x0A0B0C, 0x0D0E0F, 0x101112, 0x010203, 0x040506, 0x070809}));
-}
-
-TEST(BmpLoading, ThirtyTwoBitAlphaIsDroppedFromTheBitmap) {
-    EXPECT_EQ(loaded(bmp_file(dib(2, 1, 32, {{0x80AABBCC, 0xFF123456}}))), (Pixels{0xAABBCC, 0x123456}));
-}
-
-TEST(BmpLoading, V5HeaderCarriesTheBitfieldMasks) {
-    Dib d = dib(1, 1, 32, {{0x80332211}});
-    d.compression = 3;
-    d.header_size = 124;
-    d.masks = {0x000000FF, 0x0000FF00, 0x00FF0000, 0xFF000000}; // bytes R, G, B, A
-    EXPECT_EQ(loaded(bmp_file(d)), (Pixels{0x112233}));
-}
-
-TEST(BmpLoading, V4HeaderWithPlainRgbIgnoresItsMasks) {
-    Dib d = dib(1, 1, 32, {{0x00332211}});
-    d.header_size = 108;
-    d.masks = {0x000000FF, 0x0000FF00, 0x00FF0000, 0};
-    EXPECT_EQ(loaded(bmp_file(d)), (Pixels{0x332211}));
-}
-
-TEST(BmpLoading, Os2CoreHeaderUsesThreeBytePaletteEntries) {
-    Dib d = dib(3, 1, 1, {{1, 0, 1}}, {kBlue, 0xFFFF00});
-    d.header_size = 12;
-    EXPECT_EQ(loaded(bmp_file(d)), (Pixels{0xFFFF00, kBlue, 0xFFFF00}));
-}
-
-TEST(BmpLoading, ShortPaletteEndsAtThePixelOffsetAndLaterIndicesAreBlack) {
+TEST(BmpLoading, EachDepthAndHeaderKindReadsItsPixels) {
+    const auto check = [](const char* name, const Dib& d, const Pixels& expected,
+                          std::optional<uint32_t> off_bits = std::nullopt) {
+        SCOPED_TRACE(name);
+        auto picture = LoadPictureFromBytes(bmp_file(d, off_bits));
+        EXPECT_EQ(picture->Type(), kPicTypeBitmap);
+        EXPECT_EQ(picture->PixelSize(), (gdi::SIZE{d.width, std::abs(d.height)}));
+        EXPECT_EQ(bitmap_pixels(*picture), expected);
+    };
+    check("1-bit rows are bottom-up by default", dib(3, 2, 1, {{0, 1, 1}, {1, 0, 0}}, {kRed, kBlue}),
+          {kBlue, kRed, kRed, kRed, kBlue, kBlue});
+    check("negative height means top-down rows", dib(2, -2, 8, {{1, 2}, {2, 0}}, {kGrey, kRed, kGreen}),
+          {kRed, kGreen, kGreen, kGrey});
+    check("4-bit indices use both nibbles of odd-width rows",
+          dib(3, 1, 4, {{3, 1, 2}}, {kGrey, kRed, kGreen, kBlue}), {kBlue, kRed, kGreen});
+    check("16-bit defaults to 555 and widens by repeating bits", dib(3, 1, 16, {{0x7C00, 0x4210, 0x001F}}),
+          {0xFF0000, 0x848484, 0x0000FF});
+    Dib bitfields = dib(2, 1, 16, {{0x07E0, 0x0821}});
+    bitfields.compression = 3;
+    bitfields.masks = {0xF800, 0x07E0, 0x001F};
+    check("16-bit bitfields read their masks", bitfields, {0x00FF00, 0x080408});
+    check("24-bit rows are padded to four bytes",
+          dib(3, 2, 24, {{0x010203, 0x040506, 0x070809}, {0x0A0B0C, 0x0D0E0F, 0x101112}}),
+          {0x0A0B0C, 0x0D0E0F, 0x101112, 0x010203, 0x040506, 0x070809});
+    check("32-bit alpha is dropped from the bitmap", dib(2, 1, 32, {{0x80AABBCC, 0xFF123456}}),
+          {0xAABBCC, 0x123456});
+    Dib v5 = dib(1, 1, 32, {{0x80332211}});
+    v5.compression = 3;
+    v5.header_size = 124;
+    v5.masks = {0x000000FF, 0x0000FF00, 0x00FF0000, 0xFF000000}; // bytes R, G, B, A
+    check("a V5 header carries the bitfield masks", v5, {0x112233});
+    Dib v4 = dib(1, 1, 32, {{0x00332211}});
+    v4.header_size = 108;
+    v4.masks = {0x000000FF, 0x0000FF00, 0x00FF0000, 0};
+    check("a V4 header with plain RGB ignores its masks", v4, {0x332211});
+    Dib os2 = dib(3, 1, 1, {{1, 0, 1}}, {kBlue, 0xFFFF00});
+    os2.header_size = 12;
+    check("an OS/2 core header uses three-byte palette entries", os2, {0xFFFF00, kBlue, 0xFFFF00});
     // An 8-bit DIB declares 256 entries; this one stores two.
-    EXPECT_EQ(loaded(bmp_file(dib(3, 1, 8, {{0, 1, 5}}, {kRed, kGreen}))), (Pixels{kRed, kGreen, 0}));
-}
-
-TEST(BmpLoading, ZeroPixelOffsetMeansThePixelsFollowTheColourTable) {
-    Dib d = dib(2, 1, 8, {{1, 0}}, {kRed, kBlue});
-    d.clr_used = 2;
-    EXPECT_EQ(loaded(bmp_file(d, 0)), (Pixels{kBlue, kRed}));
+    check("a short palette ends at the pixel offset and later indices are black",
+          dib(3, 1, 8, {{0, 1, 5}}, {kRed, kGreen}), {kRed, kGreen, 0});
+    Dib counted = dib(2, 1, 8, {{1, 0}}, {kRed, kBlue});
+    counted.clr_used = 2;
+    check("a zero pixel offset means the pixels follow the colour table", counted, {kBlue, kRed}, 0);
 }
 
 TEST(BmpLoading, LastRowNeedsItsPixelsButNotItsPadding) {
@@ -344,24 +300,19 @@ TEST(BmpRle, Rle4RunsAlternateNibblesAndLiteralsArePadded) {
               (Pixels{kRed, kGreen, kBlue, kRed, kGreen, 0, kRed, kGreen, kRed, kGreen, kRed, 0}));
 }
 
-TEST(BmpRle, DataEndingBeforeItsEndOfBitmapIsTruncated) {
+TEST(BmpRle, TruncatedTopDownOrWrongDepthDataIsRefused) {
     EXPECT_EQ(load_error(bmp_file(rle_dib(8, 4, 2, {2, 1, 0, 0, 1, 1}))), kErrInvalidPicture);
     EXPECT_EQ(load_error(bmp_file(rle_dib(8, 4, 2, {0, 5, 1, 1}))), kErrInvalidPicture);
+    // Run-length data is bottom-up only, and its depth must match the compression.
+    EXPECT_EQ(load_error(bmp_file(rle_dib(8, 1, -1, {1, 1, 0, 1}))), kErrInvalidPicture);
+    Dib d = rle_dib(8, 1, 1, {1, 1, 0, 1});
+    d.compression = 2;
+    EXPECT_EQ(load_error(bmp_file(d)), kErrInvalidPicture);
 }
 
 TEST(BmpRle, RowsPastTheTopEndTheImage) {
     EXPECT_NO_THROW(LoadPictureFromBytes(bmp_file(rle_dib(8, 1, 1, {1, 1, 0, 0}))));
     EXPECT_NO_THROW(LoadPictureFromBytes(bmp_file(rle_dib(8, 1, 1, {0, 2, 0, 200}))));
-}
-
-TEST(BmpRle, TopDownRunLengthDataIsRefused) {
-    EXPECT_EQ(load_error(bmp_file(rle_dib(8, 1, -1, {1, 1, 0, 1}))), kErrInvalidPicture);
-}
-
-TEST(BmpRle, RunLengthOfTheWrongDepthIsRefused) {
-    Dib d = rle_dib(8, 1, 1, {1, 1, 0, 1});
-    d.compression = 2;
-    EXPECT_EQ(load_error(bmp_file(d)), kErrInvalidPicture);
 }
 
 TEST(BmpCorrupt, HeadersThisLoaderCannotDrawAreInvalidPictures) {
@@ -439,18 +390,15 @@ TEST(IcoLoading, AnIconIsType3WithTheHimetricSizeOfItsPixels) {
     EXPECT_EQ(picture->Handle(), int32_t(picture->icon().value));
 }
 
-TEST(IcoLoading, Exact32By32WinsOverOtherSizes) {
+TEST(IcoLoading, Exact32By32WinsOverOtherSizesAndDeeperColourAtTheSameSize) {
     auto picture = LoadPictureFromBytes(ico_file({{16, 16, plain_icon_image(16, 8, kRed)},
                                                   {48, 48, plain_icon_image(48, 32, kGreen)},
                                                   {32, 32, plain_icon_image(32, 4, kBlue)}}));
     EXPECT_EQ(picture->PixelSize(), (gdi::SIZE{32, 32}));
     EXPECT_EQ(drawn_icon(*picture, 0)[0], kBlue);
-}
-
-TEST(IcoLoading, DeeperColourWinsAtTheSameSize) {
-    auto picture = LoadPictureFromBytes(
+    auto deeper = LoadPictureFromBytes(
         ico_file({{32, 32, plain_icon_image(32, 4, kRed)}, {32, 32, plain_icon_image(32, 24, kGreen)}}));
-    EXPECT_EQ(drawn_icon(*picture, 0)[0], kGreen);
+    EXPECT_EQ(drawn_icon(*deeper, 0)[0], kGreen);
 }
 
 TEST(IcoLoading, WithoutA32By32TheClosestSizeWinsAndTheSmallerOnATie) {
@@ -510,17 +458,14 @@ TEST(IcoTransparency, ThirtyTwoBitAlphaBlendsWhateverTheAndMaskSays) {
     EXPECT_EQ(icon_mask(*masked), (std::vector<uint8_t>{0, 1, 0, 1}));
 }
 
-TEST(IcoTransparency, AllZeroAlphaLeavesTheAndMaskInCharge) {
+TEST(IcoTransparency, AllZeroAlphaOrNoAlphaLeavesTheAndMaskInChargeAndNoMaskIsOpaque) {
     auto picture = LoadPictureFromBytes(ico_file({{2, 1, icon_dib(dib(2, 1, 32, {{kRed, 0}}), {{0, 1}})}}));
     EXPECT_EQ(drawn_icon(*picture, kBackground), (Pixels{kRed, kBackground}));
-}
-
-TEST(IcoTransparency, AnImageWithoutAnAndMaskIsOpaque) {
+    // An image without an AND mask is opaque.
     const Dib colour = dib(2, 1, 24, {{kRed, 0}});
     std::vector<uint8_t> data = colour.header_and_palette(2);
     data.insert(data.end(), colour.pixels.begin(), colour.pixels.end());
-    auto picture = LoadPictureFromBytes(ico_file({{2, 1, data}}));
-    EXPECT_EQ(drawn_icon(*picture, kBackground), (Pixels{kRed, 0}));
+    EXPECT_EQ(drawn_icon(*LoadPictureFromBytes(ico_file({{2, 1, data}})), kBackground), (Pixels{kRed, 0}));
 }
 
 TEST(IcoTransparency, PngEntryAlphaBlendsAndBelowHalfIsTheMask) {
@@ -530,12 +475,8 @@ TEST(IcoTransparency, PngEntryAlphaBlendsAndBelowHalfIsTheMask) {
     // Red at 127 over 0x123456: (255 x 127 + 0x12 x 128) / 255 = 136.5 rounds to 136 (0x88).
     EXPECT_EQ(drawn_icon(*picture, 0x123456), (Pixels{0x123456, 0x881A2B, 0x091AAB, kGreen}));
     EXPECT_EQ(icon_mask(*picture), (std::vector<uint8_t>{1, 1, 0, 0}));
-}
-
-TEST(IcoTransparency, AFullyTransparentPngEntryLeavesTheBackground) {
-    const auto png = png_file(2, 1, {0x00FF0000, 0x0000FF00});
-    auto picture = LoadPictureFromBytes(ico_file({{2, 1, png}}));
-    EXPECT_EQ(drawn_icon(*picture, 0x123456), (Pixels{0x123456, 0x123456}));
+    const auto clear = LoadPictureFromBytes(ico_file({{2, 1, png_file(2, 1, {0x00FF0000, 0x0000FF00})}}));
+    EXPECT_EQ(drawn_icon(*clear, 0x123456), (Pixels{0x123456, 0x123456})) << "fully transparent";
 }
 
 TEST(IcoCorrupt, BrokenDirectoriesAndImagesAreInvalidPictures) {
@@ -555,13 +496,10 @@ TEST(IcoCorrupt, BrokenDirectoriesAndImagesAreInvalidPictures) {
     file.resize(file.size() - 2);
     file[6 + 8] = uint8_t(file[6 + 8] - 2);
     EXPECT_EQ(load_error(file), kErrInvalidPicture);
-}
-
-TEST(IcoCorrupt, RunLengthDataInAnIconImageIsRefused) {
-    std::vector<uint8_t> file = ico_file({{4, 4, plain_icon_image(4, 8, kRed)}});
-    EXPECT_EQ(load_error(file), 0);
-    file[22 + 16] = 1; // BI_RLE8: the mask after compressed rows could not be found
-    EXPECT_EQ(load_error(file), kErrInvalidPicture);
+    std::vector<uint8_t> rle = ico_file({{4, 4, plain_icon_image(4, 8, kRed)}});
+    EXPECT_EQ(load_error(rle), 0);
+    rle[22 + 16] = 1; // BI_RLE8: the mask after compressed rows could not be found
+    EXPECT_EQ(load_error(rle), kErrInvalidPicture);
 }
 
 TEST(IcoCorrupt, EveryTruncationOfAnIconFileIsAnInvalidPicture) {
@@ -685,42 +623,7 @@ TEST(StdPictureObject, PicturesLeaveNoGdiObjectsBehind) {
 // LoadPicture from files
 // ---------------------------------------------------------------------------------------------
 
-class LoadPictureFiles : public ::testing::Test {
-protected:
-    void SetUp() override {
-        m_dir = std::filesystem::temp_directory_path() /
-                ("vntab-pictures-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(m_dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
-
-    std::string write(const std::string& name, const std::vector<uint8_t>& bytes) {
-        const auto path = m_dir / name;
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-        return path.string();
-    }
-
-    std::filesystem::path m_dir;
-};
-
-TEST_F(LoadPictureFiles, AMissingFileOrAFolderIsFileNotFound) {
-    EXPECT_EQ(error_number([&] { LoadPicture((m_dir / "absent.bmp").string()); }), kErrFileNotFound);
-    EXPECT_EQ(error_number([&] { LoadPicture(m_dir.string()); }), kErrFileNotFound);
-}
-
-TEST_F(LoadPictureFiles, AFileThatIsNotAPictureIsInvalidPicture) {
-    const std::string text = write("notes.bmp", {'h', 'e', 'l', 'l', 'o'});
-    try {
-        LoadPicture(text);
-        FAIL();
-    } catch (const AutomationError& e) {
-        EXPECT_EQ(e.number, 481);
-        EXPECT_EQ(e.description, "Invalid picture: " + text + ": unknown picture format");
-    }
-    EXPECT_EQ(error_number([&] { LoadPicture(write("empty.ico", {})); }), kErrInvalidPicture);
-}
+class LoadPictureFiles : public PictureFolder {};
 
 TEST_F(LoadPictureFiles, TheFormatComesFromTheContentNotTheName) {
     EXPECT_EQ(LoadPicture(write("really-a-bitmap.ico", small_bmp()))->Type(), kPicTypeBitmap);

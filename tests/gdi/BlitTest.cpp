@@ -19,34 +19,28 @@ TEST(BitBlt, SrcCopyCopiesTheBlock) {
     EXPECT_EQ(dst.at(8, 10), kGreen);
 }
 
-struct Edge {
-    const char* name;
-    int x, y;      // destination
-    int xs, ys;    // source
-    RECT expected; // painted destination pixels
-};
-
-class BlitClipping : public testing::TestWithParam<Edge> {};
-
-TEST_P(BlitClipping, StopsAtBothSurfacesEdges) {
-    TestSurface src(10, 10, kRed), dst(20, 20);
-    const Edge e = GetParam();
-    EXPECT_TRUE(BitBlt(dst.dc, e.x, e.y, 10, 10, src.dc, e.xs, e.ys, SRCCOPY));
-    EXPECT_EQ(dst.bounds(kRed), e.expected) << dst.picture(kRed);
-    const RECT r = e.expected;
-    EXPECT_EQ(dst.count(kRed), (r.right - r.left) * (r.bottom - r.top));
+TEST(BitBlt, ClippingStopsAtBothSurfacesEdges) {
+    struct Edge {
+        const char* name;
+        int x, y;      // destination
+        int xs, ys;    // source
+        RECT expected; // painted destination pixels
+    } const edges[] = {
+        {"dst left", -4, 5, 0, 0, {0, 5, 6, 15}},    {"dst top", 5, -7, 0, 0, {5, 0, 15, 3}},
+        {"dst right", 15, 5, 0, 0, {15, 5, 20, 15}}, {"dst bottom", 5, 18, 0, 0, {5, 18, 15, 20}},
+        {"src left", 5, 5, -3, 0, {8, 5, 15, 15}},   {"src top", 5, 5, 0, -6, {5, 11, 15, 15}},
+        {"src right", 5, 5, 4, 0, {5, 5, 11, 15}},   {"src bottom", 5, 5, 0, 8, {5, 5, 15, 7}},
+        {"both", -2, -3, 3, 1, {0, 0, 5, 6}},
+    };
+    for (const Edge& e : edges) {
+        SCOPED_TRACE(e.name);
+        TestSurface src(10, 10, kRed), dst(20, 20);
+        EXPECT_TRUE(BitBlt(dst.dc, e.x, e.y, 10, 10, src.dc, e.xs, e.ys, SRCCOPY));
+        EXPECT_EQ(dst.bounds(kRed), e.expected) << dst.picture(kRed);
+        const RECT r = e.expected;
+        EXPECT_EQ(dst.count(kRed), (r.right - r.left) * (r.bottom - r.top));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    AllEdges, BlitClipping,
-    testing::Values(Edge{"dst_left", -4, 5, 0, 0, {0, 5, 6, 15}}, Edge{"dst_top", 5, -7, 0, 0, {5, 0, 15, 3}},
-                    Edge{"dst_right", 15, 5, 0, 0, {15, 5, 20, 15}},
-                    Edge{"dst_bottom", 5, 18, 0, 0, {5, 18, 15, 20}},
-                    Edge{"src_left", 5, 5, -3, 0, {8, 5, 15, 15}},
-                    Edge{"src_top", 5, 5, 0, -6, {5, 11, 15, 15}},
-                    Edge{"src_right", 5, 5, 4, 0, {5, 5, 11, 15}},
-                    Edge{"src_bottom", 5, 5, 0, 8, {5, 5, 15, 7}}, Edge{"both", -2, -3, 3, 1, {0, 0, 5, 6}}),
-    [](const testing::TestParamInfo<Edge>& param) { return std::string(param.param.name); });
 
 TEST(BitBlt, XorTwiceRestoresAndAndOrCombine) {
     TestSurface src(4, 1), dst(4, 1);

@@ -10,7 +10,7 @@ using namespace gdi;
 
 namespace {
 
-TEST(LiveObjects, CreateSelectDeleteWalkEndsWhereItStarted) {
+TEST(LiveObjects, CreateSelectDeleteWalkEndsWhereItStartedAndADcReleasesWhatItHeld) {
     const LiveObjects before = live_objects();
     HDC dc = CreateCompatibleDC(HDC{});
     HBITMAP bitmap = CreateCompatibleBitmap(dc, 10, 10);
@@ -46,12 +46,9 @@ TEST(LiveObjects, CreateSelectDeleteWalkEndsWhereItStarted) {
         EXPECT_TRUE(DeleteObject(o));
     EXPECT_TRUE(DeleteDC(dc));
     EXPECT_EQ(live_objects(), before);
-}
-
-TEST(LiveObjects, DeletingADcReleasesWhatItHeld) {
-    const LiveObjects before = live_objects();
-    HDC dc = CreateCompatibleDC(HDC{});
-    HPEN pen = CreatePen(PS_SOLID, 1, 0);
+    // Deleting a DC releases what it held.
+    dc = CreateCompatibleDC(HDC{});
+    pen = CreatePen(PS_SOLID, 1, 0);
     SelectObject(dc, pen);
     EXPECT_FALSE(DeleteObject(pen));
     DeleteDC(dc);
@@ -75,7 +72,7 @@ TEST(StockObjects, SurviveDeleteAndAreNotCounted) {
     EXPECT_FALSE(GetStockObject(99));
 }
 
-TEST(StaleHandles, FailInsteadOfReachingAnotherObject) {
+TEST(StaleHandles, OfEveryKindAndZeroFailInsteadOfReachingAnotherObject) {
     HPEN pen = CreatePen(PS_SOLID, 1, RGB(9, 9, 9));
     ASSERT_TRUE(DeleteObject(pen));
     // The slot is reused by the next objects; the old handle stays stale.
@@ -90,9 +87,7 @@ TEST(StaleHandles, FailInsteadOfReachingAnotherObject) {
     EXPECT_EQ(GetCurrentObject(s.dc, ObjectKind::Pen), GetStockObject(BLACK_PEN));
     DeleteObject(again);
     DeleteObject(brush);
-}
-
-TEST(StaleHandles, EveryKindFailsAfterDeleteAndZeroFailsToo) {
+    // Every kind fails after delete, and zero fails too.
     HDC dc = CreateCompatibleDC(HDC{});
     DeleteDC(dc);
     EXPECT_FALSE(DeleteDC(dc));
@@ -117,7 +112,7 @@ TEST(StaleHandles, EveryKindFailsAfterDeleteAndZeroFailsToo) {
     EXPECT_FALSE(SelectObject(HDC{}, HGDIOBJ{0x12345678}));
 }
 
-TEST(Handles, OfOneKindAreRefusedWhereAnotherIsExpected) {
+TEST(Handles, OfOneKindAreRefusedWhereAnotherIsExpectedAndABitmapSitsInOneDc) {
     HPEN pen = CreatePen(PS_SOLID, 1, 0);
     TestSurface s(4, 4);
     RECT r{0, 0, 4, 4};
@@ -126,9 +121,7 @@ TEST(Handles, OfOneKindAreRefusedWhereAnotherIsExpected) {
     EXPECT_FALSE(GetLogBrush(HBRUSH{pen.value}, &lb));
     EXPECT_FALSE(DeleteDC(HDC{pen.value}));
     EXPECT_TRUE(DeleteObject(pen));
-}
-
-TEST(Handles, ABitmapSelectsIntoOneDcAtATime) {
+    // A bitmap selects into one DC at a time.
     HBITMAP bitmap = CreateBitmap32(4, 4, nullptr);
     HDC a = CreateCompatibleDC(HDC{});
     HDC b = CreateCompatibleDC(HDC{});

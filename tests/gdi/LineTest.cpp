@@ -14,38 +14,27 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 
-struct Line {
-    POINT from, to;
-};
-
-class LineToEndPoint : public testing::TestWithParam<Line> {};
-
-TEST_P(LineToEndPoint, PaintsStartButNotEndAndMovesThere) {
-    TestSurface s(40, 40);
-    const Line line = GetParam();
-    MoveToEx(s.dc, line.from.x, line.from.y, nullptr);
-    ASSERT_TRUE(LineTo(s.dc, line.to.x, line.to.y));
-    EXPECT_EQ(s.at(line.from.x, line.from.y), kBlack);
-    EXPECT_EQ(s.at(line.to.x, line.to.y), kWhite);
-    const int dx = std::abs(line.to.x - line.from.x), dy = std::abs(line.to.y - line.from.y);
-    EXPECT_EQ(s.count(kBlack), std::max(dx, dy)) << s.picture(kBlack);
-    POINT position;
-    ASSERT_TRUE(GetCurrentPositionEx(s.dc, &position));
-    EXPECT_EQ(position, line.to);
-}
-
-INSTANTIATE_TEST_SUITE_P(EveryDirection, LineToEndPoint,
-                         testing::Values(Line{{5, 10}, {30, 10}}, Line{{30, 10}, {5, 10}},
-                                         Line{{7, 3}, {7, 33}}, Line{{7, 33}, {7, 3}}, Line{{2, 2}, {22, 22}},
-                                         Line{{22, 2}, {2, 22}}, Line{{3, 4}, {31, 17}},
-                                         Line{{31, 17}, {3, 4}}, Line{{10, 1}, {14, 35}}),
-                         [](const testing::TestParamInfo<Line>& param) {
-                             const Line& l = param.param;
-                             return "From" + std::to_string(l.from.x) + "_" + std::to_string(l.from.y) +
-                                    "To" + std::to_string(l.to.x) + "_" + std::to_string(l.to.y);
-                         });
-
-TEST(LineTo, FortyFiveDegreesIsExactDiagonal) {
+TEST(LineTo, PaintsStartButNotEndAndMovesThereInEveryDirection) {
+    struct Line {
+        POINT from, to;
+    } const lines[] = {{{5, 10}, {30, 10}}, {{30, 10}, {5, 10}}, {{7, 3}, {7, 33}},
+                       {{7, 33}, {7, 3}},   {{2, 2}, {22, 22}},  {{22, 2}, {2, 22}},
+                       {{3, 4}, {31, 17}},  {{31, 17}, {3, 4}},  {{10, 1}, {14, 35}}};
+    for (const Line& line : lines) {
+        SCOPED_TRACE(testing::Message() << "from " << line.from.x << "," << line.from.y << " to " << line.to.x
+                                        << "," << line.to.y);
+        TestSurface s(40, 40);
+        MoveToEx(s.dc, line.from.x, line.from.y, nullptr);
+        ASSERT_TRUE(LineTo(s.dc, line.to.x, line.to.y));
+        EXPECT_EQ(s.at(line.from.x, line.from.y), kBlack);
+        EXPECT_EQ(s.at(line.to.x, line.to.y), kWhite);
+        const int dx = std::abs(line.to.x - line.from.x), dy = std::abs(line.to.y - line.from.y);
+        EXPECT_EQ(s.count(kBlack), std::max(dx, dy)) << s.picture(kBlack);
+        POINT position;
+        ASSERT_TRUE(GetCurrentPositionEx(s.dc, &position));
+        EXPECT_EQ(position, line.to);
+    }
+    // Forty-five degrees is the exact diagonal.
     TestSurface s(20, 20);
     MoveToEx(s.dc, 15, 2, nullptr);
     LineTo(s.dc, 5, 12);
@@ -82,24 +71,20 @@ TEST(LineTo, ConnectedSegmentsPaintEveryCornerOnce) {
     EXPECT_EQ(s.at(5, 5), kBlack);
 }
 
-TEST(LineTo, NullPenDrawsNothingButStillMoves) {
-    TestSurface s(20, 20);
-    SelectObject(s.dc, GetStockObject(NULL_PEN));
-    MoveToEx(s.dc, 1, 1, nullptr);
-    EXPECT_TRUE(LineTo(s.dc, 15, 9));
-    EXPECT_EQ(s.count_not(kWhite), 0);
-    POINT p;
-    GetCurrentPositionEx(s.dc, &p);
-    EXPECT_EQ(p, (POINT{15, 9}));
-}
-
-TEST(LineTo, UsesTheSelectedPensColour) {
+TEST(LineTo, UsesTheSelectedPensColourAndANullPenDrawsNothingButStillMoves) {
     TestSurface s(20, 20);
     HPEN red = CreatePen(PS_SOLID, 1, kRed);
     HGDIOBJ old = SelectObject(s.dc, red);
     MoveToEx(s.dc, 0, 3, nullptr);
     LineTo(s.dc, 10, 3);
     EXPECT_EQ(s.count(kRed), 10);
+    SelectObject(s.dc, GetStockObject(NULL_PEN));
+    MoveToEx(s.dc, 1, 1, nullptr);
+    EXPECT_TRUE(LineTo(s.dc, 15, 9));
+    EXPECT_EQ(s.count_not(kWhite), 10);
+    POINT p;
+    GetCurrentPositionEx(s.dc, &p);
+    EXPECT_EQ(p, (POINT{15, 9}));
     SelectObject(s.dc, old);
     EXPECT_TRUE(DeleteObject(red));
 }

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 using namespace gdi;
 
 // A new bitmap is black, but its buffer is not cleared: its tiles are pending black until something
@@ -117,69 +115,33 @@ TEST(NewBitmap, IsBlackAsABlitSourceAPatternAndAnIcon) {
 // leaves nothing black.
 TEST(NewBitmap, KeepsBlackWhereAFirstFillDoesNotReach) {
     HBRUSH red = CreateSolidBrush(kRed);
+    const HBRUSH hollow = HBRUSH::from(GetStockObject(NULL_BRUSH));
     struct Case {
         const char* name;
-        std::function<void(HDC)> fill;
+        RECT fill;
+        HBRUSH brush;
         int red;
-    };
-    const Case cases[] = {
-        {"part",
-         [&](HDC dc) {
-             RECT r{2, 3, 12, 9};
-             FillRect(dc, &r, red);
-         },
-         10 * 6},
-        {"all",
-         [&](HDC dc) {
-             RECT r{0, 0, kW, kH};
-             FillRect(dc, &r, red);
-         },
-         kW * kH},
-        {"beyond",
-         [&](HDC dc) {
-             RECT r{-5, -5, kW + 5, kH + 5};
-             FillRect(dc, &r, red);
-         },
-         kW * kH},
-        {"all but a column",
-         [&](HDC dc) {
-             RECT r{0, 0, kW - 1, kH};
-             FillRect(dc, &r, red);
-         },
-         (kW - 1) * kH},
-        {"all with a hollow brush",
-         [&](HDC dc) {
-             RECT r{0, 0, kW, kH};
-             FillRect(dc, &r, HBRUSH::from(GetStockObject(NULL_BRUSH)));
-         },
-         0},
-        {"all through a clip region",
-         [&](HDC dc) {
-             IntersectClipRect(dc, 0, 0, 5, 4);
-             RECT r{0, 0, kW, kH};
-             FillRect(dc, &r, red);
-         },
-         5 * 4},
-        {"all through a moved origin",
-         [&](HDC dc) {
-             SetViewportOrgEx(dc, 3, 2, nullptr);
-             RECT r{-3, -2, kW - 3, kH - 2};
-             FillRect(dc, &r, red);
-         },
-         kW * kH},
-        {"all but the moved origin's row",
-         [&](HDC dc) {
-             SetViewportOrgEx(dc, 0, 1, nullptr);
-             RECT r{0, 0, kW, kH};
-             FillRect(dc, &r, red);
-         },
-         kW * (kH - 1)},
+        RECT clip{}; // none when empty
+        POINT origin{};
+    } const cases[] = {
+        {"part", {2, 3, 12, 9}, red, 10 * 6},
+        {"all", {0, 0, kW, kH}, red, kW * kH},
+        {"beyond", {-5, -5, kW + 5, kH + 5}, red, kW * kH},
+        {"all but a column", {0, 0, kW - 1, kH}, red, (kW - 1) * kH},
+        {"all with a hollow brush", {0, 0, kW, kH}, hollow, 0},
+        {"all through a clip region", {0, 0, kW, kH}, red, 5 * 4, {0, 0, 5, 4}},
+        {"all through a moved origin", {-3, -2, kW - 3, kH - 2}, red, kW * kH, {}, {3, 2}},
+        {"all but the moved origin's row", {0, 0, kW, kH}, red, kW * (kH - 1), {}, {0, 1}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         NewSurface s;
-        c.fill(s.dc);
-        EXPECT_EQ(s.count(kRed), c.red) << c.name;
-        EXPECT_EQ(s.count(kBlack), kW * kH - c.red) << c.name;
+        if (c.clip.right > c.clip.left)
+            IntersectClipRect(s.dc, c.clip.left, c.clip.top, c.clip.right, c.clip.bottom);
+        if (c.origin.x || c.origin.y) SetViewportOrgEx(s.dc, c.origin.x, c.origin.y, nullptr);
+        FillRect(s.dc, &c.fill, c.brush);
+        EXPECT_EQ(s.count(kRed), c.red);
+        EXPECT_EQ(s.count(kBlack), kW * kH - c.red);
     }
     DeleteObject(red);
 }

@@ -11,34 +11,24 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 
-TEST(FillRect, TenByTenPaintsExactlyOneHundredPixels) {
+TEST(FillRect, PaintsExactlyTheRectangleClippedAtTheSurfaceAndNothingWhenItIsEmpty) {
     TestSurface s(20, 20);
     HBRUSH brush = CreateSolidBrush(kRed);
+    // Right or bottom not beyond left or top is an empty rectangle.
+    for (RECT r : {RECT{5, 5, 5, 10}, RECT{5, 5, 10, 5}, RECT{10, 10, 5, 15}, RECT{5, 15, 10, 10}})
+        FillRect(s.dc, &r, brush);
+    EXPECT_EQ(s.count(kRed), 0);
     RECT r{0, 0, 10, 10};
     EXPECT_NE(FillRect(s.dc, &r, brush), 0);
     EXPECT_EQ(s.count(kRed), 100);
     EXPECT_EQ(s.bounds(kRed), r);
-    DeleteObject(brush);
-}
-
-TEST(FillRect, RightOrBottomNotBeyondLeftOrTopIsEmpty) {
-    TestSurface s(20, 20);
-    HBRUSH brush = CreateSolidBrush(kRed);
-    for (RECT r : {RECT{5, 5, 5, 10}, RECT{5, 5, 10, 5}, RECT{10, 10, 5, 15}, RECT{5, 15, 10, 10}})
-        FillRect(s.dc, &r, brush);
-    EXPECT_EQ(s.count(kRed), 0);
-    DeleteObject(brush);
-}
-
-TEST(FillRect, IsClippedAtTheSurfaceEdges) {
-    TestSurface s(10, 10);
-    HBRUSH brush = CreateSolidBrush(kRed);
-    RECT r{-5, -5, 3, 4};
-    FillRect(s.dc, &r, brush);
-    EXPECT_EQ(s.count(kRed), 12);
+    TestSurface small(10, 10);
+    RECT over{-5, -5, 3, 4};
+    FillRect(small.dc, &over, brush);
+    EXPECT_EQ(small.count(kRed), 12);
     RECT far{8, 8, 100, 100};
-    FillRect(s.dc, &far, brush);
-    EXPECT_EQ(s.count(kRed), 16);
+    FillRect(small.dc, &far, brush);
+    EXPECT_EQ(small.count(kRed), 16);
     DeleteObject(brush);
 }
 
@@ -129,7 +119,7 @@ TEST(Arc, RunsCounterClockwiseSoSwappedEndsDrawTheRest) {
     EXPECT_GT(rest.count(kBlack), 2 * quarter.count(kBlack));
 }
 
-TEST(Rectangle, OutlineOnTheBoxEdgesFillInside) {
+TEST(Rectangle, OutlineOnTheBoxEdgesFillInsideAndWithoutAPenOnePixelLessRightAndBelow) {
     TestSurface s(30, 30);
     HBRUSH brush = CreateSolidBrush(kRed);
     HGDIOBJ old = SelectObject(s.dc, brush);
@@ -139,14 +129,11 @@ TEST(Rectangle, OutlineOnTheBoxEdgesFillInside) {
     EXPECT_EQ(s.bounds(kRed), (RECT{6, 6, 14, 11}));
     SelectObject(s.dc, old);
     DeleteObject(brush);
-}
-
-TEST(Rectangle, WithoutAPenFillsOnePixelLessRightAndBelow) {
-    TestSurface s(30, 30);
-    SelectObject(s.dc, GetStockObject(NULL_PEN));
-    SelectObject(s.dc, GetStockObject(BLACK_BRUSH));
-    Rectangle(s.dc, 5, 5, 15, 12);
-    EXPECT_EQ(s.bounds(kBlack), (RECT{5, 5, 14, 11}));
+    TestSurface bare(30, 30);
+    SelectObject(bare.dc, GetStockObject(NULL_PEN));
+    SelectObject(bare.dc, GetStockObject(BLACK_BRUSH));
+    Rectangle(bare.dc, 5, 5, 15, 12);
+    EXPECT_EQ(bare.bounds(kBlack), (RECT{5, 5, 14, 11}));
 }
 
 TEST(Polygon, OutlineCoversTheFillEdges) {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <cmath>
 #include <cstring>
 #include <numbers>
@@ -74,42 +73,34 @@ TEST(FontFaces, TrueTypeFaceReportsTheTrueTypeBitAndBitmapFaceDoesNot) {
     EXPECT_EQ(system.tmWeight, FW_BOLD);
 }
 
-struct Standin {
-    const char* requested;
-    const char* family;
-    bool truetype;
-};
-
-class FaceNames : public testing::TestWithParam<Standin> {};
-
-std::string face_test_name(const testing::TestParamInfo<Standin>& param) {
-    std::string name = std::to_string(param.index) + "_";
-    for (const char* c = param.param.requested; *c; ++c)
-        if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
-    return name;
+TEST(FontFaces, ClassicNamesResolveToTheirStandIns) {
+    struct Standin {
+        const char* requested;
+        const char* family;
+        bool truetype;
+    } const standins[] = {{"Arial", "Liberation Sans", true},
+                          {"Times New Roman", "Liberation Serif", true},
+                          {"Courier New", "Liberation Mono", true},
+                          {"MS Sans Serif", "Helvetica", false},
+                          {"MS Serif", "Times", false},
+                          {"System", "Helvetica", false},
+                          {"Small Fonts", "Lucida", false},
+                          {"Courier", "Courier", false},
+                          {"  arial ", "Liberation Sans", true},
+                          {"DejaVu Serif", "DejaVu Serif", true},
+                          {"No Such Face 42", "Liberation Sans", true},
+                          {"", "Liberation Sans", true}};
+    for (const Standin& s : standins) {
+        SCOPED_TRACE(std::string("\"") + s.requested + "\"");
+        HFONT font = make_font(s.requested, -11);
+        const FaceInfo info = DescribeFont(font);
+        EXPECT_EQ(info.requested, s.requested);
+        EXPECT_EQ(info.family, s.family);
+        EXPECT_EQ(info.truetype, s.truetype);
+        EXPECT_FALSE(info.file.empty());
+        DeleteObject(font);
+    }
 }
-
-TEST_P(FaceNames, ResolveToTheirStandIns) {
-    const Standin s = GetParam();
-    HFONT font = make_font(s.requested, -11);
-    const FaceInfo info = DescribeFont(font);
-    EXPECT_EQ(info.requested, s.requested);
-    EXPECT_EQ(info.family, s.family);
-    EXPECT_EQ(info.truetype, s.truetype);
-    EXPECT_FALSE(info.file.empty());
-    DeleteObject(font);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    ClassicNames, FaceNames,
-    testing::Values(
-        Standin{"Arial", "Liberation Sans", true}, Standin{"Times New Roman", "Liberation Serif", true},
-        Standin{"Courier New", "Liberation Mono", true}, Standin{"MS Sans Serif", "Helvetica", false},
-        Standin{"MS Serif", "Times", false}, Standin{"System", "Helvetica", false},
-        Standin{"Small Fonts", "Lucida", false}, Standin{"Courier", "Courier", false},
-        Standin{"  arial ", "Liberation Sans", true}, Standin{"DejaVu Serif", "DejaVu Serif", true},
-        Standin{"No Such Face 42", "Liberation Sans", true}, Standin{"", "Liberation Sans", true}),
-    face_test_name);
 
 TEST(FontFaces, BitmapFacesTakeTheNearestStrike) {
     for (auto [height, strike] : {std::pair{-11, 11}, {-8, 8}, {-10, 10}, {-13, 12}, {-30, 34}, {-1, 8}}) {
@@ -152,7 +143,7 @@ TEST(FontMetrics, TrueTypeCellComesFromTheWindowsAscentAndDescent) {
     EXPECT_EQ(extent(s.dc, "Hello").cy, tm.tmHeight);
 }
 
-TEST(FontMetrics, MissingBoldIsSynthesisedOnePixelWider) {
+TEST(FontMetrics, BoldUsesTheFamilysFileOrIsSynthesisedOnePixelWider) {
     TestSurface s(10, 10);
     int32_t regular_width = 0;
     {
@@ -164,14 +155,12 @@ TEST(FontMetrics, MissingBoldIsSynthesisedOnePixelWider) {
     Selected font(s, bold);
     EXPECT_EQ(extent(s.dc, "abcd").cx, regular_width + 4);
     EXPECT_EQ(metrics(s.dc).tmWeight, FW_BOLD);
-}
-
-TEST(FontMetrics, BoldFileIsUsedWhenTheFamilyHasOne) {
-    HFONT bold = make_font("Arial", -12, 0, FW_BOLD);
-    const FaceInfo info = DescribeFont(bold);
+    // A family with a bold file uses it.
+    HFONT arial = make_font("Arial", -12, 0, FW_BOLD);
+    const FaceInfo info = DescribeFont(arial);
     EXPECT_EQ(info.style, "Bold");
     EXPECT_NE(info.file.find("LiberationSans-Bold"), std::string::npos);
-    DeleteObject(bold);
+    DeleteObject(arial);
 }
 
 TEST(TextOut, InkLiesInTheCellWithItsBaselineAtTheAscent) {

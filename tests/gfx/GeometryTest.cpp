@@ -42,13 +42,7 @@ TEST(CPoint, SinglesRoundHalfToEvenAndOverflowLeavesThePoint) {
     EXPECT_EQ(p.GetPOINT(), (gdi::POINT{-2, 0}));
 }
 
-TEST(CSize, CopySizeCopiesBoth) {
-    CSize a(3, 4), b;
-    b.CopySize(a);
-    EXPECT_EQ(b, a);
-}
-
-TEST(CRect, WidthAndHeightAreDerivedAndSetByMovingTheFarEdge) {
+TEST(CRect, WidthAndHeightAreDerivedAndSetByMovingTheFarEdgeNormalizingSwapsReversedEdges) {
     CRect r(5, 0, 0, 0);
     r.SetWidth(10);
     EXPECT_EQ(r.Right, 15);
@@ -57,12 +51,9 @@ TEST(CRect, WidthAndHeightAreDerivedAndSetByMovingTheFarEdge) {
     EXPECT_EQ(r.Size(), CSize(10, 7));
     EXPECT_EQ(CRect(10, 0, 4, 0).Width(), -6) << "no normalisation unless asked";
     EXPECT_EQ(error_number([] { CRect(INT32_MIN, 0, INT32_MAX, 0).Width(); }), rt::kErrOverflow);
-}
-
-TEST(CRect, NormalizeSwapsReversedEdges) {
-    CRect r(10, 10, 0, 0);
-    r.NormalizeRect();
-    EXPECT_EQ(r, CRect(0, 0, 10, 10));
+    CRect reversed(10, 10, 0, 0);
+    reversed.NormalizeRect();
+    EXPECT_EQ(reversed, CRect(0, 0, 10, 10));
     CRect half(0, 10, 5, 0);
     half.NormalizeRect();
     EXPECT_EQ(half, CRect(0, 0, 5, 10));
@@ -88,10 +79,8 @@ TEST(CRect, InflateAndDeflateInEveryArgumentForm) {
     r.InflateRect(1, 2, 3);
     r.DeflateRect(1, 2, 3);
     EXPECT_EQ(r, CRect(9, 9, 21, 21)) << "three numbers change nothing";
-}
-
-TEST(CRect, AnOverflowingInflateRaisesAndLeavesTheRectangle) {
-    CRect r(0, 0, INT32_MAX - 1, 10);
+    // An overflowing inflate raises and leaves the rectangle as it was.
+    r = CRect(0, 0, INT32_MAX - 1, 10);
     EXPECT_EQ(error_number([&] { r.InflateRect(2, 2); }), rt::kErrOverflow);
     EXPECT_EQ(r, CRect(0, 0, INT32_MAX - 1, 10));
 }

@@ -67,7 +67,7 @@ TEST(CPen, InitAndCopyDescribeWithoutCreatingAndStyleOrWidthRecreate) {
     EXPECT_FALSE(b.DeletePen());
 }
 
-TEST(CRgn, EveryCreateDeletesThePreviousRegionAndTheDestructorTheLast) {
+TEST(CRgn, EveryCreateDeletesThePreviousRegionTheDestructorTheLastAndABadCountKeepsIt) {
     const int before = gdi::live_objects().regions;
     {
         CRgn region;
@@ -81,9 +81,7 @@ TEST(CRgn, EveryCreateDeletesThePreviousRegionAndTheDestructorTheLast) {
         EXPECT_EQ(gdi::live_objects().regions, before + 1);
     }
     EXPECT_EQ(gdi::live_objects().regions, before);
-}
-
-TEST(CRgn, APolygonCountBeyondItsPointsRaisesAndKeepsTheRegion) {
+    // A polygon count beyond its points raises and keeps the region.
     CRgn region;
     region.CreateRectRgn(0, 0, 5, 5);
     const std::vector<CPoint> three{{0, 0}, {4, 0}, {0, 4}};

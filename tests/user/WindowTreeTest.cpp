@@ -112,7 +112,7 @@ TEST_F(WindowTree, ChildrenListInCreationOrderAndSetWindowPosReordersThem) {
     EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
 }
 
-TEST_F(WindowTree, StylesAreReadAndWrittenThroughWindowLongs) {
+TEST_F(WindowTree, WindowLongsReadAndSetReturningThePreviousValueStylesSignExtended) {
     const HWND w = make_window({}, 0, 0, 10, 10);
     const int32_t style = GetWindowLongA(w, GWL_STYLE);
     EXPECT_TRUE(style & WS_VISIBLE);
@@ -123,12 +123,10 @@ TEST_F(WindowTree, StylesAreReadAndWrittenThroughWindowLongs) {
     SetLastError(0);
     EXPECT_EQ(GetWindowLongPtrA(w, 5), 0);
     EXPECT_EQ(GetLastError(), ERROR_INVALID_INDEX);
-}
-
-TEST_F(WindowTree, EveryWindowLongSetterReturnsThePreviousValueAndStylesReadSignExtended) {
-    const HWND w = make_window({}, 0, 0, 10, 10, WS_VISIBLE, WS_EX_NOPARENTNOTIFY);
-    EXPECT_EQ(SetWindowLongPtrA(w, GWL_EXSTYLE, LONG_PTR(WS_EX_TRANSPARENT)), LONG_PTR(WS_EX_NOPARENTNOTIFY));
-    EXPECT_EQ(GetWindowLongPtrA(w, GWL_EXSTYLE), LONG_PTR(WS_EX_TRANSPARENT));
+    // Every setter returns the previous value; styles read sign-extended.
+    EXPECT_EQ(SetWindowLongPtrA(w, GWL_EXSTYLE, LONG_PTR(WS_EX_TRANSPARENT)), 0);
+    EXPECT_EQ(SetWindowLongPtrA(w, GWL_EXSTYLE, LONG_PTR(WS_EX_NOPARENTNOTIFY)), LONG_PTR(WS_EX_TRANSPARENT));
+    EXPECT_EQ(GetWindowLongPtrA(w, GWL_EXSTYLE), LONG_PTR(WS_EX_NOPARENTNOTIFY));
     SetWindowLongPtrA(w, GWL_STYLE, LONG_PTR(WS_POPUP | WS_VISIBLE));
     EXPECT_EQ(GetWindowLongPtrA(w, GWL_STYLE), LONG_PTR(int32_t(WS_POPUP | WS_VISIBLE))) << "a negative LONG";
     EXPECT_EQ(SetWindowLongPtrA(w, GWLP_ID, 42), 0);
