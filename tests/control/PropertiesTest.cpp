@@ -37,14 +37,6 @@ TEST(NewControl, StartsWithOneTabAndTheDefaults) {
     EXPECT_NE(style & static_cast<int32_t>(user::WS_CLIPCHILDREN), 0);
 }
 
-TEST(NewControl, ReportsTheLookAndRowSeparationItComputed) {
-    fakes::TestSite site;
-    auto ctl = VNTabCtl::Create(site);
-    ctl->InitProperties();
-    EXPECT_EQ(site.property_changes, (Names{"Tab3DAppearance", "DrawTab3DAppearance", "TabRowSeparation"}));
-    ctl->Terminate();
-}
-
 TEST(NewControl, CaptionFontIsACopyOfTheFormsFontAndTheOwnFontIsTimesNewRoman) {
     NewControl c;
     ASSERT_NE(c.ctl->TabCaptionFont(), nullptr);
