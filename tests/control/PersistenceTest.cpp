@@ -252,7 +252,7 @@ TEST(LoadControl, The3DLookGoesThroughItsProperty) {
     ctl->Terminate();
 }
 
-TEST(LoadControl, EnabledReachesTheWindowAtRunTimeOnly) {
+TEST(LoadControl, EnabledReachesTheWindowAtRunTimeOnlyLoadedOrSet) {
     host::PropertyBag bag;
     bag.Store("Enabled", Variant(false));
     LoadedControl run(bag);
@@ -260,6 +260,14 @@ TEST(LoadControl, EnabledReachesTheWindowAtRunTimeOnly) {
     LoadedControl design(bag, false);
     EXPECT_TRUE(design.site.enabled);
     EXPECT_FALSE(design.ctl->Enabled());
+    // Set as a property, the same.
+    NewControl set_run;
+    set_run.ctl->SetEnabled(false);
+    EXPECT_FALSE(set_run.site.enabled);
+    NewControl set_design(host::vbPixels, false);
+    set_design.ctl->SetEnabled(false);
+    EXPECT_FALSE(set_design.ctl->Enabled());
+    EXPECT_TRUE(set_design.site.enabled);
 }
 
 TEST(LoadControl, TabsReadDoNotRepaintAndAccessKeysAreWrittenOnce) {

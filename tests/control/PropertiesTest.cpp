@@ -200,16 +200,6 @@ TEST(PropertySet, TabRowOffsetMustLeaveRoomForEveryRow) {
     EXPECT_EQ(ErrorOf([&] { c.ctl->SetTabRowOffset(1); }).number, 380);
 }
 
-TEST(PropertySet, EnabledReachesTheWindowOnlyAtRunTime) {
-    NewControl run;
-    run.ctl->SetEnabled(false);
-    EXPECT_FALSE(run.site.enabled);
-    NewControl design(host::vbPixels, false);
-    design.ctl->SetEnabled(false);
-    EXPECT_FALSE(design.ctl->Enabled());
-    EXPECT_TRUE(design.site.enabled);
-}
-
 TEST(PropertySet, TagIsKeptWithoutReporting) {
     NewControl c;
     c.ctl->Let("Tag", Variant("note"));
