@@ -148,6 +148,12 @@ TEST(PropertySet, TabActiveRaisesNoTabChangeEventsAndItsCurrentValueDoesNothing)
     EXPECT_EQ(c.repaints(), repaints);
     EXPECT_EQ(ErrorOf([&] { c.ctl->SetTabActive(4); }).number, 380);
     EXPECT_EQ(ErrorOf([&] { c.ctl->SetTabActive(0); }).number, 380);
+    // By name, the same; and no switch is left pending.
+    c.ctl->Let("TabActive", Variant(2));
+    EXPECT_EQ(c.ctl->TabActive(), 2);
+    EXPECT_TRUE(c.site.events.empty());
+    EXPECT_EQ(c.site.property_changes, (Names{"TabActive", "TabActive"}));
+    EXPECT_TRUE(c.state().PendingTab.is_empty());
 }
 
 TEST(PropertySet, TabRowsAndTabsPerRowAreIndependent) {
