@@ -299,7 +299,7 @@ TEST(Redraw, ABlankControlDrawsNothingUntilItHasProperties) {
     ctl->Terminate();
 }
 
-TEST(HeaderBand, CoversTheTabsAndTheActiveBevelPerOrientation) {
+TEST(HeaderBand, CoversTheTabsAndTheActiveBevelPerOrientationWithTheEdgeRoundedHalfToEven) {
     NewControl c;
     c.site.client_width = 300;
     c.site.client_height = 200;
@@ -318,17 +318,13 @@ TEST(HeaderBand, CoversTheTabsAndTheActiveBevelPerOrientation) {
     c.state().Orientation = 7;
     c.ctl->InvalidateTabStrip();
     EXPECT_EQ(c.ctl->Redraws().last_strip, gdi::RECT{});
-}
-
-TEST(HeaderBand, EdgesRoundHalvesToEven) {
-    NewControl c;
-    c.state().TabActiveBevel = 2;
-    c.state().PanelEdge = 20.5f;
-    c.ctl->InvalidateTabStrip();
-    EXPECT_EQ(c.ctl->Redraws().last_strip.bottom, 22);
-    c.state().PanelEdge = 21.5f;
-    c.ctl->InvalidateTabStrip();
-    EXPECT_EQ(c.ctl->Redraws().last_strip.bottom, 24);
+    // The edge rounds halves to even.
+    c.state().Orientation = vnOrientationTop;
+    for (auto [edge, bottom] : {std::pair{20.5f, 22}, {21.5f, 24}}) {
+        c.state().PanelEdge = edge;
+        c.ctl->InvalidateTabStrip();
+        EXPECT_EQ(c.ctl->Redraws().last_strip.bottom, bottom) << edge;
+    }
 }
 
 TEST(PanelRect, InnerCornerPerLookAndOrientation) {
