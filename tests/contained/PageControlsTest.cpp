@@ -50,26 +50,20 @@ TEST(TabSwitch, RunTimeHidesTheOldPageAndShowsTheNew) {
     Form f;
     auto text1 = f.place(Windowed("Text1", 300, 10, true), 1);
     auto text2 = f.place(Windowed("Text2", 400, 10, true), 2);
+    auto text3 = f.place(Windowed("Text3", 300, 50, false), 1);
     f.ctl->SetTabActive(2);
     EXPECT_FLOAT_EQ(text1->number("Left"), 300 - kOff);
     EXPECT_EQ(text1->props["TabStop"], Variant(false));
     EXPECT_FLOAT_EQ(text2->number("Left"), 400);
     EXPECT_EQ(text2->props["TabStop"], Variant(true));
     EXPECT_EQ(text2->refreshes, 1);
-    // Back again: the hidden text box gets the tab stop it had.
+    // Back again: each hidden text box gets the tab stop it had, on or off.
     f.ctl->SetTabActive(1);
     EXPECT_FLOAT_EQ(text1->number("Left"), 300);
     EXPECT_EQ(text1->props["TabStop"], Variant(true));
     EXPECT_EQ(text2->props["TabStop"], Variant(false));
-}
-
-TEST(TabSwitch, AControlWithoutATabStopKeepsItOff) {
-    Form f;
-    auto text = f.place(Windowed("Text1", 300, 10, false), 1);
-    f.ctl->SetTabActive(2);
-    f.ctl->SetTabActive(1);
-    EXPECT_EQ(text->props["TabStop"], Variant(false));
-    EXPECT_FALSE(f.page(1).records()[0]->TabStop());
+    EXPECT_EQ(text3->props["TabStop"], Variant(false));
+    EXPECT_FALSE(f.page(1).records()[1]->TabStop());
 }
 
 TEST(TabSwitch, WindowlessControlsMoveButTheirTabStopIsNeverTouched) {
@@ -126,22 +120,17 @@ TEST(TabSwitch, ADroppedControlJoinsTheTabThatIsShowing) {
     f.ctl->SetTabActive(3);
     auto dropped = Windowed("Command1", 120, 60, true, "CommandButton");
     f.site.Add(dropped);
-    f.ctl->SetTabActive(1);
-    EXPECT_FLOAT_EQ(dropped->number("Left"), 120 - kOff);
-    ASSERT_EQ(f.page(3).Count(), 1);
-    EXPECT_EQ(f.page(3).records()[0]->Key(), "Command1");
-    EXPECT_EQ(f.page(3).records()[0]->Control(), dropped);
-    EXPECT_EQ(f.page(1).Count(), 0);
-}
-
-TEST(TabSwitch, ADroppedArrayMemberIsRecordedWithItsIndex) {
-    Form f(false);
+    // An array member is recorded with its index.
     auto member = Windowed("Option1", 10, 10, true, "OptionButton");
     member->props["Index"] = Variant(int16_t(2));
     f.site.Add(member);
-    f.ctl->SetTabActive(2);
-    ASSERT_EQ(f.page(1).Count(), 1);
-    EXPECT_EQ(f.page(1).records()[0]->Key(), "Option1(2)");
+    f.ctl->SetTabActive(1);
+    EXPECT_FLOAT_EQ(dropped->number("Left"), 120 - kOff);
+    ASSERT_EQ(f.page(3).Count(), 2);
+    EXPECT_EQ(f.page(3).records()[0]->Key(), "Command1");
+    EXPECT_EQ(f.page(3).records()[0]->Control(), dropped);
+    EXPECT_EQ(f.page(3).records()[1]->Key(), "Option1(2)");
+    EXPECT_EQ(f.page(1).Count(), 0);
 }
 
 TEST(TabSwitch, ADeletedControlLosesItsRecordAtTheNextSwitch) {
@@ -341,26 +330,20 @@ TEST(PanelMove, MoveRecordKeepsTheControlAndItsTabStop) {
 }
 
 TEST(FirstPaint, SetsTheHelpFileForTheDesignerOnly) {
-    host::RegSetValue(kProductSettingsKey, kInstallFolderValue, "C:\\Varnel");
-    {
+    // Under the install folder the settings name, or under none when they name none.
+    for (std::string folder : {"C:\\Varnel", ""}) {
+        SCOPED_TRACE(folder);
+        if (folder.empty())
+            host::RegDeleteKey(kProductSettingsKey);
+        else
+            host::RegSetValue(kProductSettingsKey, kInstallFolderValue, folder);
         host::PropertyBag bag;
         fakes::TestSite site;
         site.user_mode = false;
         auto ctl = VNTabCtl::Create(site);
         ctl->ReadProperties(bag);
         ctl->Paint();
-        EXPECT_EQ(site.help_file, "C:\\Varnel\\Help\\Kelmora.hlp");
-        ctl->Terminate();
-    }
-    host::RegDeleteKey(kProductSettingsKey);
-    {
-        host::PropertyBag bag;
-        fakes::TestSite site;
-        site.user_mode = false;
-        auto ctl = VNTabCtl::Create(site);
-        ctl->ReadProperties(bag);
-        ctl->Paint();
-        EXPECT_EQ(site.help_file, "\\Help\\Kelmora.hlp");
+        EXPECT_EQ(site.help_file, folder + "\\Help\\Kelmora.hlp");
         site.user_mode = true;
         ctl->Paint();
         EXPECT_EQ(site.help_file, "");

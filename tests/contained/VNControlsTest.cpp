@@ -32,20 +32,21 @@ struct Pages {
 
 } // namespace
 
-TEST(ControlRecords, KeysNameArrayMembersWithTheirIndex) {
+TEST(ControlRecords, KeysNameArrayMembersWithTheirIndexAndAreUnique) {
     Pages p;
     EXPECT_EQ(p.page(1).Add("Text1", 2, p.owner)->Key(), "Text1(2)");
     EXPECT_EQ(p.page(1).Add("Command1", -1, p.owner)->Key(), "Command1");
     EXPECT_EQ(p.page(1).Add("Text1", 0, p.owner)->Key(), "Text1(0)");
     EXPECT_EQ(p.page(1).Count(), 3);
     EXPECT_EQ(p.page(1).records()[2]->Position(), 3);
-}
-
-TEST(ControlRecords, AKeyAlreadyListedIsRefused) {
-    Pages p;
-    p.page(1).Add("Text1", -1, p.owner);
-    EXPECT_EQ(error_number([&] { p.page(1).Add("Text1", -1, p.owner); }), 50001);
-    EXPECT_EQ(p.page(1).Count(), 1);
+    // A key already listed is refused.
+    EXPECT_EQ(error_number([&] { p.page(1).Add("Text1", 2, p.owner); }), 50001);
+    EXPECT_EQ(p.page(1).Count(), 3);
+    // KeyExists trims and ignores case; IndexOfKey is exact.
+    EXPECT_TRUE(p.page(1).KeyExists(" text1(2) "));
+    EXPECT_FALSE(p.page(1).KeyExists("   "));
+    EXPECT_EQ(p.page(1).IndexOfKey("text1(2)"), 0);
+    EXPECT_EQ(p.page(1).IndexOfKey("Text1(2)"), 1);
 }
 
 TEST(ControlRecords, ItemByPositionOrExactKey) {
@@ -84,15 +85,6 @@ TEST(ControlRecords, RemovingRenumbersAndRaisesCtlRemovedOnce) {
     page.Clear();
     EXPECT_EQ(removed.size(), 3u);
     EXPECT_EQ(removed.back(), nullptr);
-}
-
-TEST(ControlRecords, KeyExistsTrimsAndIgnoresCase) {
-    Pages p;
-    p.page(1).Add("Text1", 2, p.owner);
-    EXPECT_TRUE(p.page(1).KeyExists(" text1(2) "));
-    EXPECT_FALSE(p.page(1).KeyExists("   "));
-    EXPECT_EQ(p.page(1).IndexOfKey("text1(2)"), 0);
-    EXPECT_EQ(p.page(1).IndexOfKey("Text1(2)"), 1);
 }
 
 TEST(ControlRecords, ChangeNotificationsAreHeldBackWhileAdding) {

@@ -148,16 +148,6 @@ TEST(TabSelection, PressesThatSelectNoHeaderRaiseOnlyMouseEvents) {
     EXPECT_TRUE(c.site.property_changes.empty());
 }
 
-TEST(TabSelection, SettingTabActiveByCodeRaisesNoTabEvents) {
-    Tabs c;
-    c.ctl->SetTabActive(3);
-    c.ctl->Let("TabActive", Variant(2));
-    EXPECT_EQ(c.ctl->TabActive(), 2);
-    EXPECT_TRUE(c.site.events.empty());
-    EXPECT_EQ(c.site.property_changes, (Names{"TabActive", "TabActive"}));
-    EXPECT_TRUE(c.state().PendingTab.is_empty());
-}
-
 TEST(TabSelection, AMouseDownHandlerRedirectsOrSuppressesTheSelection) {
     Tabs c;
     c.Focus();

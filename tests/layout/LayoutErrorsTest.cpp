@@ -21,22 +21,42 @@ TEST(LayoutOverflow, RowSeparationTimesRowsBeyond16BitsRaisesOverflow) {
     }
 }
 
-TEST(LayoutOverflow, ColumnTimesSeparationIsA16BitProduct) {
+// Products past 16 bits where the layout computes in 16, past 32 where it computes in 32, and
+// divisions by zero rows or by a zero step.
+TEST(LayoutErrors, OverflowsAndDivisionsByZeroRaise) {
+    struct Case {
+        const char* name;
+        int tabs;
+        bool proportional;
+        int16_t rows;
+        int32_t width;
+        int16_t separation;
+        int32_t error;
+    };
+    const Case cases[] = {
+        {"column x separation", 3, false, 1, 50, 20000, rt::kErrOverflow},
+        {"proportional gaps: the share subtracts 3 x 12000", 4, true, 1, 50, 12000, rt::kErrOverflow},
+        {"a header beyond 32 bits", 2, false, 1, 2000000000, 0, rt::kErrOverflow},
+        // A negative automatic capacity is lifted to one header a row, but no layout has made rows
+        // yet: spreading the tabs over zero rows divides by zero.
+        {"a negative width before any layout", 4, false, 0, -100, 0, rt::kErrDivisionByZero},
+        {"a separation cancelling the width", 4, false, 0, 50, -50, rt::kErrDivisionByZero},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        LayoutControl c(k.tabs);
+        if (k.proportional) c.state().TabJustification = vnJustifiedProportional;
+        c.state().TabRows = k.rows;
+        c.state().TabWidth = k.width;
+        c.state().TabSeparation = k.separation;
+        EXPECT_EQ(ErrorNumberOf([&] { c.Layout(); }), k.error);
+    }
+    // Just inside 16 bits the column product lays out.
     LayoutControl c(3);
     c.state().TabRows = 1;
-    c.state().TabSeparation = 20000;
-    EXPECT_EQ(ErrorNumberOf([&] { c.Layout(); }), rt::kErrOverflow);
     c.state().TabSeparation = 16000;
     c.Layout();
     EXPECT_EQ(c.rect(3).left, 2 + 2 * 50 + 2 * 16000);
-}
-
-TEST(LayoutOverflow, ProportionalGapsAre16BitProducts) {
-    LayoutControl c(4);
-    c.state().TabJustification = vnJustifiedProportional;
-    c.state().TabRows = 1;
-    c.state().TabSeparation = 12000; // the share subtracts 3 x 12000
-    EXPECT_EQ(ErrorNumberOf([&] { c.Layout(); }), rt::kErrOverflow);
 }
 
 TEST(LayoutOverflow, IndentationIsA32BitProduct) {
@@ -46,27 +66,6 @@ TEST(LayoutOverflow, IndentationIsA32BitProduct) {
     c.state().TabRowOffset = 40000;
     c.Layout();
     EXPECT_EQ(c.rect(9).left, 8 * 40000 + 2);
-}
-
-TEST(LayoutOverflow, HeaderBeyond32BitsRaisesOverflow) {
-    LayoutControl c(2);
-    c.state().TabRows = 1;
-    c.state().TabWidth = 2000000000;
-    EXPECT_EQ(ErrorNumberOf([&] { c.Layout(); }), rt::kErrOverflow);
-}
-
-TEST(LayoutDivision, NegativeStoredTabWidthBeforeAnyLayoutRaisesDivisionByZero) {
-    // A negative automatic capacity is lifted to one header a row, but no layout has made rows yet:
-    // spreading the tabs over zero rows divides by zero.
-    LayoutControl c(4);
-    c.state().TabWidth = -100;
-    EXPECT_EQ(ErrorNumberOf([&] { c.Layout(); }), rt::kErrDivisionByZero);
-}
-
-TEST(LayoutDivision, SeparationCancellingTheTabWidthRaisesDivisionByZero) {
-    LayoutControl c(4);
-    c.state().TabSeparation = -50;
-    EXPECT_EQ(ErrorNumberOf([&] { c.Layout(); }), rt::kErrDivisionByZero);
 }
 
 // Stored values out of range (a form file is loaded without the property checks): every layout

@@ -8,16 +8,6 @@ using layout_testing::kOrientations;
 using layout_testing::LayoutControl;
 using Rows = std::vector<int16_t>;
 
-TEST(SingleRow, TopHeadersStandAtTheActiveInflation) {
-    LayoutControl c(3);
-    c.Layout();
-    EXPECT_EQ(c.state().RowCount, 1);
-    EXPECT_EQ(c.state().RowCapacity, 3);
-    EXPECT_EQ(c.rect(1), (gdi::RECT{2, 2, 52, 22}));
-    EXPECT_EQ(c.rect(2), (gdi::RECT{52, 2, 102, 22}));
-    EXPECT_EQ(c.rect(3), (gdi::RECT{102, 2, 152, 22}));
-}
-
 TEST(SingleRow, EveryOrientationLeavesRoomForTheActiveTabToGrowOutward) {
     // 300 x 200 client, rows 18 apart, inflation 2: bottom and right rows keep 4 pixels off the edge.
     const int32_t expected_across[] = {2, 300 - 18 - 4 - 2, 200 - 18 - 4 - 2, 2};
@@ -26,6 +16,8 @@ TEST(SingleRow, EveryOrientationLeavesRoomForTheActiveTabToGrowOutward) {
         c.state().Orientation = orientation;
         c.Layout();
         SCOPED_TRACE(orientation);
+        EXPECT_EQ(c.state().RowCount, 1);
+        EXPECT_EQ(c.state().RowCapacity, 3);
         for (int32_t i = 1; i <= 3; ++i) {
             EXPECT_EQ(Across(c.rect(i), orientation), expected_across[orientation]);
             EXPECT_EQ(AlongStart(c.rect(i), orientation), 2 + (i - 1) * 50);
@@ -36,19 +28,7 @@ TEST(SingleRow, EveryOrientationLeavesRoomForTheActiveTabToGrowOutward) {
     }
 }
 
-TEST(SeveralRows, FarthestRowStandsAtTheEdgeAndRowZeroNextToThePanel) {
-    LayoutControl c(7);
-    c.state().TabRows = 2;
-    c.Layout();
-    EXPECT_EQ(c.state().RowCount, 2);
-    EXPECT_EQ(c.rect(1), (gdi::RECT{2, 18, 52, 38}));
-    EXPECT_EQ(c.rect(4), (gdi::RECT{152, 18, 202, 38}));
-    // The farther row is indented by TabRowOffset.
-    EXPECT_EQ(c.rect(5), (gdi::RECT{12, 0, 62, 20}));
-    EXPECT_EQ(c.rect(7), (gdi::RECT{112, 0, 162, 20}));
-}
-
-TEST(SeveralRows, AcrossCoordinatesInEveryOrientation) {
+TEST(SeveralRows, FarthestRowStandsAtTheEdgeAndRowZeroNextToThePanelInEveryOrientation) {
     // Row 0 and row 1 of two: top and left count from the outer edge, bottom and right from the
     // far edge of the client area, 4 pixels off it.
     const int32_t row0[] = {18, 300 - 2 * 18 - 4, 200 - 2 * 18 - 4, 18};
@@ -61,8 +41,15 @@ TEST(SeveralRows, AcrossCoordinatesInEveryOrientation) {
         SCOPED_TRACE(orientation);
         EXPECT_EQ(Across(c.rect(1), orientation), row0[orientation]);
         EXPECT_EQ(Across(c.rect(7), orientation), row1[orientation]);
+        EXPECT_EQ(AlongStart(c.rect(4), orientation), 152);
+        // The farther row is indented by TabRowOffset.
         EXPECT_EQ(AlongStart(c.rect(5), orientation), 12);
+        EXPECT_EQ(AlongStart(c.rect(7), orientation), 112);
+        // Seven tabs in two rows put the extra tab in row 0; the capacity lowered for the shorter
+        // rows is what the control keeps.
+        EXPECT_EQ(c.state().RowCount, 2);
         EXPECT_EQ(c.Rows(), (Rows{0, 0, 0, 0, 1, 1, 1}));
+        EXPECT_EQ(c.state().RowCapacity, 3);
     }
 }
 
@@ -77,15 +64,6 @@ TEST(SeveralRows, AutomaticRowSeparationPutsRows18PixelsApartOverlappingByTwo) {
     EXPECT_EQ(c.rect(3).top, 18);
     EXPECT_EQ(c.rect(5).top, 0);
     EXPECT_EQ(c.rect(3).bottom - c.rect(1).top, 2);
-}
-
-TEST(RowDistribution, SevenTabsInTwoRowsPutTheExtraTabInRowZero) {
-    LayoutControl c(7);
-    c.state().TabRows = 2;
-    c.Layout();
-    EXPECT_EQ(c.Rows(), (Rows{0, 0, 0, 0, 1, 1, 1}));
-    // The capacity lowered for the shorter rows is what the control keeps.
-    EXPECT_EQ(c.state().RowCapacity, 3);
 }
 
 TEST(RowDistribution, FiveTabsPerRowFillRowZeroAndLeaveTheRestToRowOne) {

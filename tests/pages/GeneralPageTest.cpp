@@ -84,15 +84,11 @@ TEST(GeneralPage, RowsAreCorrectedToTheCountOrToNone) {
     Designer d;
     d.c.ctl->SetTabCount(4);
     auto page = d.Open<GeneralPP>();
-    page->txtTabRows.SetText("9");
-    page->ApplyChanges();
-    EXPECT_EQ(d.c.ctl->TabRows(), 4);
-    page->txtTabRows.SetText("-2");
-    page->ApplyChanges();
-    EXPECT_EQ(d.c.ctl->TabRows(), 0);
-    page->txtTabRows.SetText("3");
-    page->ApplyChanges();
-    EXPECT_EQ(d.c.ctl->TabRows(), 3);
+    for (auto [typed, rows] : {std::pair{"9", 4}, {"-2", 0}, {"3", 3}}) {
+        page->txtTabRows.SetText(typed);
+        page->ApplyChanges();
+        EXPECT_EQ(d.c.ctl->TabRows(), rows) << typed;
+    }
 }
 
 TEST(GeneralPage, EachNonNumberStopsTheApplyWithItsMessageAfterTheFieldsBeforeIt) {

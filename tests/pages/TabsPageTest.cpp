@@ -131,6 +131,10 @@ TEST(TabsPage, ChosenColoursAreKeptAndWritten) {
 TEST(TabsPage, CaptionEditsAreWrittenWhileTheListKeepsTheOldCaption) {
     Designer d;
     auto page = d.Open<TabsPP>();
+    page->cmdRemove.Press(); // does nothing to the only tab
+    EXPECT_EQ(page->records().size(), 1u);
+    EXPECT_EQ(page->cboTab.list_count(), 1);
+    EXPECT_FALSE(page->Changed());
     page->txtCaption.SetText("&Start");
     EXPECT_EQ(page->cboTab.items(), Names{"Tab &1"});
     EXPECT_TRUE(page->Changed());
@@ -139,9 +143,15 @@ TEST(TabsPage, CaptionEditsAreWrittenWhileTheListKeepsTheOldCaption) {
     EXPECT_EQ(d.c.site.access_keys, "S");
 }
 
-TEST(TabsPage, TheEnabledAndVisibleBoxesOnlyMarkTheTab) {
+TEST(TabsPage, APictureInTheBoxIsTheTabsAndTheEnabledAndVisibleBoxesOnlyMarkTheTab) {
     Designer d;
     auto page = d.Open<TabsPP>();
+    auto icon = fakes::IconPicture();
+    page->picTabPicture.SetPicture(icon);
+    EXPECT_EQ(page->records()[0].picture, icon);
+    EXPECT_TRUE(page->Changed());
+    page->ApplyChanges();
+    EXPECT_FALSE(page->Changed());
     EXPECT_TRUE(page->chkEnabled.checked());
     page->chkVisible.SetChecked(false);
     EXPECT_TRUE(page->records()[0].changed);
@@ -169,15 +179,6 @@ TEST(TabsPage, RemovingTheMiddleTabMovesTheLastUpAndTheControlAsksBeforeMovingIt
     EXPECT_EQ(d.c.site.MessageTexts(),
               Names{"Controls on removed tabs will be placed on Tab 1. Hit OK to continue."});
     EXPECT_EQ(d.c.tab(1)->Controls()->Count(), 1);
-    EXPECT_FALSE(page->Changed());
-}
-
-TEST(TabsPage, RemoveDoesNothingWithOneTab) {
-    Designer d;
-    auto page = d.Open<TabsPP>();
-    page->cmdRemove.Press();
-    EXPECT_EQ(page->records().size(), 1u);
-    EXPECT_EQ(page->cboTab.list_count(), 1);
     EXPECT_FALSE(page->Changed());
 }
 
@@ -241,13 +242,4 @@ TEST(TabsPage, APictureThatCannotBeLoadedRaisesTheHostsErrorAndTheTabStaysMarked
     EXPECT_EQ(ErrorOf([&] { page->cmdChangePicture.Press(); }).number, 53);
     EXPECT_TRUE(page->records()[0].changed);
     EXPECT_FALSE(page->Changed());
-}
-
-TEST(TabsPage, APicturePutIntoTheBoxIsTheTabsPicture) {
-    Designer d;
-    auto page = d.Open<TabsPP>();
-    auto icon = fakes::IconPicture();
-    page->picTabPicture.SetPicture(icon);
-    EXPECT_EQ(page->records()[0].picture, icon);
-    EXPECT_TRUE(page->Changed());
 }

@@ -186,22 +186,4 @@ TEST_F(TabCaption, RedrawsWithPicturesKeepOnlyTheRenderersFont) {
     EXPECT_EQ(gdi::live_objects(), after_one);
 }
 
-TEST_F(TabCaption, TheLayoutMeasuresTheStrippedCaptionAtTheCaptionFontsSize) {
-    CaptionControl c(1);
-    c.state().TabCaptionFont = std::make_shared<rt::StdFont>("Arial", 12);
-    c.tab(1).SetCaption("&File && Exit");
-    const gdi::HGDIOBJ font_before = gdi::GetCurrentObject(c.site.hDC(), gdi::ObjectKind::Font);
-    const int32_t measured = MeasureCaption(*c.ctl, c.site.hDC(), c.tab(1));
-    EXPECT_EQ(gdi::GetCurrentObject(c.site.hDC(), gdi::ObjectKind::Font), font_before);
-    gdi::LOGFONTA lf;
-    lf.lfHeight = -16; // 12 points at 96 pixels per inch
-    std::snprintf(lf.lfFaceName, sizeof lf.lfFaceName, "Arial");
-    const gdi::HFONT arial = gdi::CreateFontIndirectA(&lf);
-    const gdi::HGDIOBJ previous = gdi::SelectObject(c.site.hDC(), arial);
-    gdi::SIZE extent;
-    gdi::GetTextExtentPoint32A(c.site.hDC(), "File & Exit", 11, &extent);
-    gdi::DeleteObject(gdi::SelectObject(c.site.hDC(), previous));
-    EXPECT_EQ(measured, extent.cx);
-}
-
 } // namespace

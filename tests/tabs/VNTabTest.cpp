@@ -95,18 +95,15 @@ TEST(Tab, BitmapsAndIconsAreKeptOtherPicturesIgnored) {
     EXPECT_EQ(t.owner->events.size(), 2u);
 }
 
-TEST(Tab, TagNeverNotifies) {
-    OneTab t;
-    t.tab->Let("Tag", Variant("data"));
-    EXPECT_EQ(rt::CStr(t.tab->Get("Tag")), "data");
-    EXPECT_TRUE(t.owner->events.empty());
-}
-
-TEST(Tab, IndexAndControlsAreReadOnly) {
+TEST(Tab, IndexAndControlsAreReadOnlyAndTagIsSilent) {
     OneTab t;
     EXPECT_EQ(t.tab->Get("Index"), Variant(int32_t(1)));
     EXPECT_THROW(t.tab->Let("Index", Variant(3)), rt::AutomationError);
     EXPECT_TRUE(t.tab->Get("Controls").is_object());
+    // Tag is kept by name and never notifies.
+    t.tab->Let("Tag", Variant("data"));
+    EXPECT_EQ(rt::CStr(t.tab->Get("Tag")), "data");
+    EXPECT_TRUE(t.owner->events.empty());
 }
 
 TEST(Tab, ATabOutlivingItsCollectionStillWorksAlone) {

@@ -61,44 +61,46 @@ TEST(TabsAdd, AppendsWithCaptionAndKey) {
     EXPECT_EQ(tab->Caption(), "&Second");
     EXPECT_EQ(rt::CStr(tab->Key()), "k");
     EXPECT_EQ(t.owner->keys, "1S");
+    // A caption of another type is converted to text.
+    EXPECT_EQ(t.tabs->Add(std::nullopt, std::nullopt, Variant(int16_t(42)))->Caption(), "42");
 }
 
-TEST(TabsAdd, InsertingAtOneRenumbersAndPutsTheKeyFirst) {
-    Tabs t;
-    t.add(3);
-    auto tab = t.tabs->Add(Variant(int16_t(1)));
-    EXPECT_EQ(tab->Index(), 1);
+TEST(TabsAdd, InsertsAtAPositionOrBeforeAKeyedTabAndRenumbers) {
+    using Captions = std::vector<std::string>;
+    struct Case {
+        const char* name;
+        int tabs;
+        Variant at;
+        std::optional<Variant> caption;
+        bool keys_lost; // the access-key string shorter than the tabs
+        Captions captions;
+        std::string keys;
+    };
     // The default caption counts the tabs there were, not the position.
-    EXPECT_EQ(tab->Caption(), "Tab &4");
-    EXPECT_EQ(t.captions(), (std::vector<std::string>{"Tab &4", "Tab &1", "Tab &2", "Tab &3"}));
-    for (int i = 1; i <= 4; ++i)
-        EXPECT_EQ(t.tabs->at(i)->Index(), i);
-    EXPECT_EQ(t.owner->keys, "4123");
-}
-
-TEST(TabsAdd, InsertingAtCountPlusOneAppends) {
-    Tabs t;
-    t.add(2);
-    t.tabs->Add(Variant(3), std::nullopt, Variant("Last"));
-    EXPECT_EQ(t.tabs->at(3)->Caption(), "Last");
-    EXPECT_EQ(t.owner->keys, "12&");
-}
-
-TEST(TabsAdd, AnIndexGivenAsAKeyInsertsBeforeThatTab) {
-    Tabs t;
-    t.add(2);
-    t.tabs->at(2)->SetKey(Variant("second"));
-    t.tabs->Add(Variant("second"), std::nullopt, Variant("&Mid"));
-    EXPECT_EQ(t.captions(), (std::vector<std::string>{"Tab &1", "&Mid", "Tab &2"}));
-    EXPECT_EQ(t.owner->keys, "1M2");
-}
-
-TEST(TabsAdd, AShortAccessKeyStringTakesTheNewKeyAtItsEnd) {
-    Tabs t;
-    t.add(2);
-    t.owner->keys = "";
-    t.tabs->Add(Variant(2), std::nullopt, Variant("&X"));
-    EXPECT_EQ(t.owner->keys, "X");
+    const Case cases[] = {
+        {"at one",
+         3,
+         Variant(int16_t(1)),
+         std::nullopt,
+         false,
+         {"Tab &4", "Tab &1", "Tab &2", "Tab &3"},
+         "4123"},
+        {"at count + 1", 2, Variant(3), Variant("Last"), false, {"Tab &1", "Tab &2", "Last"}, "12&"},
+        {"before a key", 2, Variant("second"), Variant("&Mid"), false, {"Tab &1", "&Mid", "Tab &2"}, "1M2"},
+        {"short key string", 2, Variant(2), Variant("&X"), true, {"Tab &1", "&X", "Tab &2"}, "X"},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        Tabs t;
+        t.add(k.tabs);
+        t.tabs->at(2)->SetKey(Variant("second"));
+        if (k.keys_lost) t.owner->keys = "";
+        t.tabs->Add(k.at, std::nullopt, k.caption);
+        EXPECT_EQ(t.captions(), k.captions);
+        for (int i = 1; i <= t.tabs->Count(); ++i)
+            EXPECT_EQ(t.tabs->at(i)->Index(), i);
+        EXPECT_EQ(t.owner->keys, k.keys);
+    }
 }
 
 TEST(TabsAdd, RaisesTabAddedOnceAndNoTabChanged) {
@@ -142,12 +144,7 @@ TEST(TabsAdd, TakenKeyFailsWith50001AndLeavesEverythingAsItWas) {
     EXPECT_EQ(t.owner->names(), (std::vector<std::string>{"TabAdded"}));
 }
 
-TEST(TabsAdd, ACaptionOfAnotherTypeIsConvertedToText) {
-    Tabs t;
-    EXPECT_EQ(t.tabs->Add(std::nullopt, std::nullopt, Variant(int16_t(42)))->Caption(), "42");
-}
-
-TEST(TabsItem, FindsByPositionAndByExactKey) {
+TEST(TabsItem, FindsByPositionAndByExactKeyAndNothingElse) {
     Tabs t;
     t.add(3);
     t.tabs->at(2)->SetKey(Variant("ABC"));
@@ -158,13 +155,8 @@ TEST(TabsItem, FindsByPositionAndByExactKey) {
     EXPECT_EQ(e.number, static_cast<int32_t>(0x8004041D));
     EXPECT_EQ(e.description, "Index out of bounds.");
     EXPECT_THROW(t.tabs->Item(Variant(" ABC")), AutomationError);
-}
-
-TEST(TabsItem, PositionsOutsideTheTabsAreOutOfBounds) {
-    Tabs t;
-    t.add(2);
-    for (int bad : {0, 3, -5})
-        EXPECT_EQ(error_of([&] { t.tabs->Item(Variant(bad)); }).number, rt::kErrIndexOutOfBounds);
+    for (int bad : {0, 4, -5})
+        EXPECT_EQ(error_of([&] { t.tabs->Item(Variant(bad)); }).number, rt::kErrIndexOutOfBounds) << bad;
 }
 
 TEST(TabsItem, ANumericKeyIsTakenAsAPosition) {
